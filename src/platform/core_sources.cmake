@@ -1,0 +1,5 @@
+target_sources(lumo_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/text_fold.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ini_syntax.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
+)

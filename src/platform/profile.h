@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The private-profile functions: reading and writing single keys of an INI
+// file on disk, and removing sections.
+//
+// Paths: a bare file name (no directory part) lives in the profile directory
+// (ProfileDirectory()), which is created on the first write; any other name
+// is a path as given.
+//
+// Reading follows exactly the line rules of platform/ini_syntax.h, the same
+// rules IniDocument::Load uses, so a write is always seen by the next load.
+// Section and key names match without regard to letter case (Windows-1252
+// folding); a section may occur under several headers, and the last value of
+// a key wins, as in Load.
+//
+// Writing never loses data: every byte the write does not change stays as it
+// was (other lines, comments, line ends, bytes after Ctrl-Z), and the file is
+// replaced in one step (temporary file in the same folder, flushed, renamed
+// over the original, permissions kept; a symbolic link is written through to
+// its target). A write returns false and changes nothing when the file or its
+// folder cannot be written, the folder is missing (other than the profile
+// directory), the disk is full, or the arguments could not be read back as
+// written: CR, LF or NUL in a section, key or value, "=" in a key, a key that
+// begins with ";" or "[", an empty section name. A file without any write
+// permission bit is write-protected even for root.
+namespace lumo::profile {
+
+// $XDG_CONFIG_HOME/lumo, else $HOME/.config/lumo (on Windows the roaming
+// application-data folder). Not created here.
+std::string ProfileDirectory();
+
+// The path a file name refers to: bare names inside ProfileDirectory().
+std::string ResolvePath(const std::string& fileName);
+
+// The value of the key, or `defaultText` when the file, section or key is
+// missing. Like the platform's call with a 1024-byte buffer, the result holds
+// at most 1023 bytes.
+std::string GetString(const std::string& section, const std::string& key,
+                      const std::string& defaultText, const std::string& fileName);
+
+// The value read as an integer: leading blanks, an optional sign, decimal
+// digits; a present value without digits gives 0. `defaultValue` when the
+// file, section or key is missing.
+int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
+               const std::string& fileName);
+
+// Sets the key in every occurrence of the section (adding it to the last
+// occurrence when missing, and appending the section when missing).
+bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                 const std::string& fileName);
+
+// Removes every occurrence of the section: headers and all their lines.
+bool DeleteSection(const std::string& section, const std::string& fileName);
+
+// One change of a batch.
+struct Edit {
+  enum class Kind { SetKey, RemoveSection };
+  Kind kind = Kind::SetKey;
+  std::string section;
+  std::string key;    // SetKey only
+  std::string value;  // SetKey only
+
+  static Edit Set(std::string section, std::string key, std::string value);
+  static Edit Remove(std::string section);
+};
+
+// Applies the edits in order, as WriteString and DeleteSection would one by
+// one, but replaces the file once: afterwards it holds the result of all of
+// them, or (false) it is unchanged. An empty batch succeeds without writing.
+bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName);
+
+}  // namespace lumo::profile

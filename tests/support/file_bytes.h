@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace lumo::test {
+
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
+// Replaces the file with exactly these bytes; throws when it cannot.
+void WriteBytes(const std::string& path, const std::string& bytes);
+
+bool FileExists(const std::string& path);
+
+}  // namespace lumo::test
