@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "report/report_base.h"
+
+// The CSV report: one line per album, the artist, the album title and every
+// track title, each in double quotes (inner quotes doubled), separated by
+// commas; an artist without albums gives a line of the artist alone. Lines
+// end in CR LF. No header, no track numbers; title and comment are unused.
+class LumoCsv : public LumoReportBase {
+ public:
+  LumoCsv() = default;
+
+  void Reset() override;
+  void AddArtist(const std::string& name) override;
+  void AddAlbum(const std::string& title) override;
+  void AddTrack(int16_t number, const std::string& title) override;
+
+  // Writes every line and returns true (an empty collection gives an empty
+  // file). When the file cannot be opened, shows "Unable to open ..." with
+  // the warning icon and returns false, no file created or changed. When a
+  // write or the close fails, shows "Error writing to ...", deletes the
+  // partly written file (only a regular file it created or truncated itself)
+  // and returns false.
+  bool WriteReport(const std::string& path, const std::string& title,
+                   const std::string& comment) override;
+
+ private:
+  void FinishLine();
+
+  bool newArtist = false;
+  bool anyArtist = false;  // so that a first artist named "" is new as well
+  std::string currentArtist;
+  std::string currentLine;
+};

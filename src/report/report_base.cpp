@@ -1,0 +1,3 @@
+#include "report/report_base.h"
+
+LumoReportBase::~LumoReportBase() = default;

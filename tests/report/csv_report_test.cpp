@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "platform/message_box.h"
+#include "report/csv_report.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using lumo::test::FileExists;
+using lumo::test::ReadBytes;
+
+struct Shown {
+  std::string text;
+  lumo::MessageButtons buttons;
+  lumo::MessageIcon icon;
+};
+
+class CsvReportTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = lumo::SetMessageBoxHandler(
+        [this](const std::string& text, lumo::MessageButtons buttons, lumo::MessageIcon icon) {
+          shown_.push_back({text, buttons, icon});
+          return lumo::kAnswerOk;
+        });
+  }
+  void TearDown() override { lumo::SetMessageBoxHandler(previous_); }
+
+  // Writes the report and returns the file's bytes; fails the test when not written.
+  std::string Write() {
+    EXPECT_TRUE(csv_.WriteReport(path_, "title", "comment"));
+    return ReadBytes(path_);
+  }
+  void ExpectOneWarning(const std::string& text) {
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].text, text);
+    EXPECT_EQ(shown_[0].buttons, lumo::MessageButtons::Ok);
+    EXPECT_EQ(shown_[0].icon, lumo::MessageIcon::Warning);
+  }
+
+  lumo::test::TempDir dir_;
+  std::string path_ = dir_.File("lumo.csv");
+  LumoCsv csv_;
+  std::vector<Shown> shown_;
+  lumo::MessageBoxHandler previous_;
+};
+
+TEST_F(CsvReportTest, OneLinePerAlbumAndOneForAnArtistWithout) {
+  csv_.AddArtist("A");
+  csv_.AddAlbum("X");
+  csv_.AddTrack(1, "t0");
+  csv_.AddTrack(2, "t1");
+  csv_.AddAlbum("Y");
+  csv_.AddArtist("B");
+  EXPECT_EQ(Write(), "\"A\",\"X\",\"t0\",\"t1\"\r\n\"A\",\"Y\"\r\n\"B\"\r\n");
+  EXPECT_TRUE(shown_.empty());
+}
+
+TEST_F(CsvReportTest, SingleAlbumGivesOneLineWithoutTrackNumbersOrTitle) {
+  csv_.AddArtist("Band");
+  csv_.AddAlbum("Record");
+  csv_.AddTrack(7, "Song, with comma");
+  csv_.AddTrack(8, " spaced ");
+  EXPECT_EQ(Write(), "\"Band\",\"Record\",\"Song, with comma\",\" spaced \"\r\n");
+}
+
+TEST_F(CsvReportTest, SameArtistTwiceKeepsALineOfTheArtistAlone) {
+  csv_.AddArtist("A");
+  csv_.AddArtist("A");
+  csv_.AddAlbum("X");
+  csv_.AddArtist("a");  // case matters: a new artist
+  csv_.AddAlbum("Y");
+  EXPECT_EQ(Write(), "\"A\"\r\n\"A\"\r\n\"A\",\"X\"\r\n\"a\",\"Y\"\r\n");
+}
+
+TEST_F(CsvReportTest, ArtistWithEmptyNameStartsItsLineLikeAnyOther) {
+  csv_.AddArtist("");
+  csv_.AddAlbum("X");
+  csv_.AddAlbum("Y");
+  csv_.AddArtist("B");
+  EXPECT_EQ(Write(), "\"\",\"X\"\r\n\"\",\"Y\"\r\n\"B\"\r\n");
+}
+
+TEST_F(CsvReportTest, InnerQuotesAreDoubled) {
+  csv_.AddArtist("a\"b");
+  csv_.AddAlbum("\"\"");
+  csv_.AddTrack(1, "12\" Mix \"");
+  csv_.AddTrack(2, "");
+  EXPECT_EQ(Write(), "\"a\"\"b\",\"\"\"\"\"\",\"12\"\" Mix \"\"\",\"\"\r\n");
+}
+
+TEST_F(CsvReportTest, EmptyCollectionWritesAnEmptyFile) {
+  lumo::test::WriteBytes(path_, "an earlier report");
+  EXPECT_EQ(Write(), "");
+  EXPECT_TRUE(FileExists(path_));
+  EXPECT_TRUE(shown_.empty());
+}
+
+TEST_F(CsvReportTest, WritingTwiceOrAfterResetGivesTheRightLines) {
+  csv_.AddArtist("A");
+  csv_.AddAlbum("X");
+  const std::string first = Write();
+  EXPECT_EQ(Write(), first);
+  csv_.Reset();
+  csv_.AddArtist("B");
+  EXPECT_EQ(Write(), "\"B\"\r\n");
+}
+
+TEST_F(CsvReportTest, MissingFolderIsReportedAndNothingIsCreated) {
+  csv_.AddArtist("A");
+  const std::string path = dir_.File("missing/lumo.csv");
+  EXPECT_FALSE(csv_.WriteReport(path, "", ""));
+  ExpectOneWarning("Unable to open " + path + " for writing.\n" + path +
+                   " contains an invalid path.\n");
+  EXPECT_FALSE(FileExists(path));
+}
+
+TEST_F(CsvReportTest, FolderInPlaceOfTheFileIsDeniedAndKept) {
+  EXPECT_FALSE(csv_.WriteReport(dir_.Path(), "", ""));
+  ExpectOneWarning("Unable to open " + dir_.Path() + " for writing.\nAccess to " + dir_.Path() +
+                   " was denied.\n");
+  EXPECT_TRUE(FileExists(dir_.File(".")));
+}
+
+TEST_F(CsvReportTest, ErrorTextIsCutTo254Characters) {
+  const std::string path = dir_.File(std::string(300, 'n') + ".csv");  // name too long
+  EXPECT_FALSE(csv_.WriteReport(path, "", ""));
+  const std::string error = (path + " contains an invalid path.").substr(0, 254);
+  ExpectOneWarning("Unable to open " + path + " for writing.\n" + error + "\n");
+}
+
+TEST_F(CsvReportTest, WriteFailureIsReportedAndThePartialFileDeleted) {
+  for (int i = 0; i < 100; ++i) {
+    csv_.AddArtist("Artist " + std::to_string(i));
+    csv_.AddAlbum("Album");
+  }
+  const std::string result = lumo::test::RunWithFileSizeLimit(300, [this] {
+    const int before = lumo::test::OpenDescriptorCount();
+    const bool written = csv_.WriteReport(path_, "", "");
+    std::string outcome = written ? "written" : "failed";
+    if (lumo::test::OpenDescriptorCount() != before) outcome += ", file left open";
+    if (FileExists(path_)) outcome += ", file kept";
+    for (const Shown& box : shown_) {
+      if (box.icon == lumo::MessageIcon::Warning) outcome += "\nwarning: " + box.text;
+    }
+    return outcome;
+  });
+  EXPECT_EQ(result, "failed\nwarning: Error writing to " + path_ + "\nDisk full while accessing " +
+                        path_ + ".");
+}
+
+}  // namespace
