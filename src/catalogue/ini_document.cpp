@@ -1,0 +1,217 @@
+#include "catalogue/ini_document.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+#include <utility>
+
+#include "catalogue/ini_number.h"
+#include "platform/ini_syntax.h"
+#include "platform/profile.h"
+#include "platform/text_fold.h"
+
+namespace lumo {
+namespace {
+
+std::string ExecutableBaseName() {
+  std::string target(4096, '\0');
+  const ssize_t length = ::readlink("/proc/self/exe", target.data(), target.size());
+  if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return "lumo";
+  target.resize(static_cast<std::size_t>(length));
+  std::string base = target.substr(target.rfind('/') + 1);
+  const std::size_t dot = base.rfind('.');
+  if (dot != std::string::npos) base.resize(dot);
+  return base;
+}
+
+std::string PathOrDefault(const std::string& fileName) {
+  return fileName.empty() ? ExecutableBaseName() + ".ini" : fileName;
+}
+
+struct FileCloser {
+  int fd;
+  ~FileCloser() { ::close(fd); }
+};
+
+enum class ReadResult { Ok, CannotOpen, ReadError };
+
+// The whole file in one buffer; a directory or an I/O error is a read error.
+ReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return ReadResult::CannotOpen;
+  const FileCloser closer{fd};
+  struct stat info {};
+  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  bytes.resize(regular ? static_cast<std::size_t>(info.st_size) + 1 : 65536);
+  std::size_t used = 0;
+  for (;;) {
+    if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+    if (got == 0) break;
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return ReadResult::ReadError;
+    used += static_cast<std::size_t>(got);
+  }
+  bytes.resize(used);
+  return ReadResult::Ok;
+}
+
+// Counts the lines of a load and reports each further hundredth of the
+// file's length to the hook, at most once per line.
+class LoadProgress {
+ public:
+  LoadProgress(std::size_t fileLength, const IniDocument::ProgressHook& hook)
+      : hook_(hook ? &hook : nullptr), step_(hook_ != nullptr ? fileLength / 100 : 0),
+        counter_(hook_ != nullptr ? 1 : 0), threshold_(step_ * counter_) {}
+
+  // Lines are counted with two bytes for their end whatever they really had,
+  // and the step is rounded down, so the count can run past the file's
+  // length (LF-only files, small files of blank lines); calls that would
+  // report more than 100 percent are left out.
+  void CountLine(std::size_t length) {
+    bytesRead_ += length + 2;
+    if (hook_ == nullptr || bytesRead_ < threshold_ || counter_ > 100) return;
+    (*hook_)(static_cast<int>(counter_));
+    ++counter_;
+    threshold_ += step_;
+  }
+
+  void Finish() const {
+    if (hook_ != nullptr) (*hook_)(100);
+  }
+
+ private:
+  const IniDocument::ProgressHook* hook_;
+  uint64_t step_;
+  uint64_t counter_;
+  uint64_t threshold_;
+  uint64_t bytesRead_ = 0;
+};
+
+}  // namespace
+
+IniDocument::IniDocument(const std::string& fileName) : path_(PathOrDefault(fileName)) {}
+
+IniDocument::~IniDocument() = default;
+
+void IniDocument::SetFile(const std::string& fileName) { path_ = PathOrDefault(fileName); }
+
+const std::string& IniDocument::GetFile() const { return path_; }
+
+bool IniDocument::IsLoaded() const { return loaded_; }
+
+bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook& duplicate) {
+  std::string bytes;
+  // Resolved like the profile functions do, so a load always reads the file
+  // that the writes go to.
+  if (ReadWholeFile(profile::ResolvePath(path_), bytes) != ReadResult::Ok) {
+    loaded_ = false;
+    return false;
+  }
+  // Parsed into a fresh table and swapped in, so a hook that throws leaves
+  // the old content in place.
+  SectionMap fresh;
+  ParseInto(bytes, progress, duplicate, fresh);
+  sections_ = std::move(fresh);
+  loaded_ = true;
+  return true;
+}
+
+void IniDocument::ParseInto(std::string_view file, const ProgressHook& progress,
+                            const DuplicateSectionHook& duplicate, SectionMap& sections) {
+  LoadProgress counter(file.size(), progress);
+  std::string folded;  // reused for every name, so folding allocates rarely
+  SectionMap::Cursor current = SectionMap::kNone;
+  ini::ForEachLine(ini::TextPart(file), [&](const ini::RawLine& raw) {
+    counter.CountLine(raw.text.size());
+    const ini::ParsedLine line = ini::ParseLine(raw.text);
+    if (line.kind == ini::LineKind::Header) {
+      current = EnterSection(line.name, folded, duplicate, sections);
+    } else if (line.kind == ini::LineKind::Key && current != SectionMap::kNone) {
+      // Key lines before the first header have no section and are dropped.
+      folded.assign(line.name);
+      FoldCaseInPlace(folded);
+      sections.ValueAt(current).SetFolded(folded, line.value);
+    }
+    return true;
+  });
+  counter.Finish();
+}
+
+IniDocument::SectionMap::Cursor IniDocument::EnterSection(std::string_view nameAsWritten, std::string& folded,
+                                                          const DuplicateSectionHook& duplicate,
+                                                          SectionMap& sections) {
+  folded.assign(nameAsWritten);
+  FoldCaseInPlace(folded);
+  const auto [cursor, inserted] = sections.Emplace(folded);
+  IniSection& section = sections.ValueAt(cursor);
+  if (inserted) {
+    section.name_.assign(nameAsWritten);
+  } else if (duplicate) {
+    duplicate(std::string(nameAsWritten), section);
+  }
+  return cursor;
+}
+
+std::string IniDocument::GetString(const std::string& section, const std::string& key,
+                                   const std::string& defaultText) const {
+  if (!loaded_) return profile::GetString(section, key, defaultText, path_);
+  const IniSection* found = FindSection(section);
+  return found != nullptr ? found->GetString(key, defaultText) : defaultText;
+}
+
+int32_t IniDocument::GetInt(const std::string& section, const std::string& key, int32_t defaultValue) const {
+  if (!loaded_) return profile::GetInt(section, key, defaultValue, path_);
+  const IniSection* found = FindSection(section);
+  return found != nullptr ? found->GetInt(key, defaultValue) : defaultValue;
+}
+
+bool IniDocument::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  if (loaded_) SectionForWrite(section).SetFolded(FoldCase(key), value);
+  return profile::WriteString(section, key, value, path_);
+}
+
+bool IniDocument::WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix) {
+  const std::string text = ini::FormatInteger(value, radix);
+  if (text.empty()) return false;
+  return WriteString(section, key, text);
+}
+
+bool IniDocument::DeleteSection(const std::string& section) {
+  if (loaded_) sections_.Erase(FoldCase(section));
+  return profile::DeleteSection(section, path_);
+}
+
+IniSection& IniDocument::SectionForWrite(const std::string& section) {
+  const auto [cursor, inserted] = sections_.Emplace(FoldCase(section));
+  IniSection& target = sections_.ValueAt(cursor);
+  if (inserted) target.name_ = section;
+  return target;
+}
+
+IniDocument::Position IniDocument::FirstSection() const {
+  const SectionMap::Cursor first = sections_.First();
+  return first == SectionMap::kNone ? Position() : Position(first);
+}
+
+void IniDocument::NextSection(Position& position, IniSection& target) const {
+  if (!position || !sections_.IsLive(position.cursor_)) {
+    position = Position();
+    return;
+  }
+  target = sections_.ValueAt(position.cursor_);
+  const SectionMap::Cursor next = sections_.Next(position.cursor_);
+  position = next == SectionMap::kNone ? Position() : Position(next);
+}
+
+const IniSection* IniDocument::FindSection(std::string_view section) const {
+  const SectionMap::Cursor cursor = sections_.Find(FoldCase(section));
+  return cursor == SectionMap::kNone ? nullptr : &sections_.ValueAt(cursor);
+}
+
+std::size_t IniDocument::SectionCount() const noexcept { return sections_.Size(); }
+
+}  // namespace lumo

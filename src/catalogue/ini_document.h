@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "catalogue/bucket_map.h"
+#include "catalogue/ini_section.h"
+
+namespace lumo {
+
+// An INI file bound to one path, in one of two modes.
+//
+// Pass-through (the state after construction, and after a failed Load):
+// every read and write goes straight to the profile functions
+// (platform/profile.h) on the path; a bare file name therefore lives in the
+// profile directory.
+//
+// Loaded (after a successful Load): reads are answered from memory; writes
+// change memory first and then, in the same call, the file through the
+// profile functions, whose result they return. When the file write fails,
+// memory keeps the change.
+//
+// Section and key names match in any letter case; values are kept exactly.
+// Sections enumerate in the classic 17-bucket hash order (see BucketMap).
+// Not thread-safe.
+class IniDocument {
+ public:
+  // Where an enumeration stands; false when there is no (further) section.
+  // Only meaningful while the document is not changed; a position left over
+  // from before a change never reads out of bounds.
+  class Position {
+   public:
+    Position() = default;
+    explicit operator bool() const noexcept { return cursor_ != kEnd; }
+
+   private:
+    friend class IniDocument;
+    static constexpr uint32_t kEnd = UINT32_MAX;
+    explicit Position(uint32_t cursor) noexcept : cursor_(cursor) {}
+    uint32_t cursor_ = kEnd;
+  };
+
+  using ProgressHook = std::function<void(int percent)>;
+  using DuplicateSectionHook = std::function<void(const std::string& nameAsWritten, const IniSection& existing)>;
+
+  // An empty `fileName` means the executable's base name (without directory
+  // and without the text from its last dot on) followed by ".ini".
+  explicit IniDocument(const std::string& fileName = {});
+  virtual ~IniDocument();
+  IniDocument(const IniDocument&) = delete;
+  IniDocument& operator=(const IniDocument&) = delete;
+
+  // Changes only the path (same rule as the constructor), not the mode or
+  // the sections in memory.
+  void SetFile(const std::string& fileName);
+  const std::string& GetFile() const;
+  bool IsLoaded() const;
+
+  // Reads the whole file (up to the first Ctrl-Z) into memory and switches to
+  // loaded mode; true on success. When the file cannot be opened or read, the
+  // result is false, the document is in pass-through mode and the sections
+  // in memory are exactly those from before. `progress` gets 1, 2, 3, ... at
+  // most once per line as each further hundredth of the file's length is
+  // read (never above 100), then 100 at the end. `duplicate` gets every header
+  // whose section was already seen, with that section.
+  bool Load(const ProgressHook& progress = {}, const DuplicateSectionHook& duplicate = {});
+
+  // The value, or `defaultText` when the section or key is missing.
+  std::string GetString(const std::string& section, const std::string& key, const std::string& defaultText) const;
+  // The value as a decimal integer (a value without digits gives 0), or
+  // `defaultValue` when the section or key is missing.
+  int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue) const;
+
+  // Sets the key (creating the section, named as passed, when missing);
+  // returns the file write's result.
+  bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+  // WriteString with the value formatted by ini::FormatInteger; false, and
+  // nothing written, when `radix` is outside 2..36.
+  bool WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix = 10);
+  // Removes the section and its keys; returns the file write's result.
+  bool DeleteSection(const std::string& section);
+
+  // Enumeration of the sections in memory (in either mode).
+  Position FirstSection() const;
+  // Copies the section at `position` into `target` and advances; at the end
+  // (or for a stale position) `position` becomes false.
+  void NextSection(Position& position, IniSection& target) const;
+
+  // The section in memory whose name matches in any letter case, or nullptr;
+  // valid until the document changes.
+  const IniSection* FindSection(std::string_view section) const;
+  std::size_t SectionCount() const noexcept;
+
+ private:
+  using SectionMap = BucketMap<IniSection>;
+
+  static void ParseInto(std::string_view file, const ProgressHook& progress, const DuplicateSectionHook& duplicate,
+                        SectionMap& sections);
+  static SectionMap::Cursor EnterSection(std::string_view nameAsWritten, std::string& folded,
+                                         const DuplicateSectionHook& duplicate, SectionMap& sections);
+  IniSection& SectionForWrite(const std::string& section);
+
+  std::string path_;
+  bool loaded_ = false;
+  SectionMap sections_;
+};
+
+}  // namespace lumo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "catalogue/bucket_map.h"
+
+namespace lumo {
+
+// One section of an INI file in memory: its name as first written and its
+// keys (folded to lower case) with their values exactly as read or written.
+// A plain value: copying copies the name and every entry.
+class IniSection {
+ public:
+  explicit IniSection(std::string name = {});
+
+  // The name with the letter case of the header (or write) that made it.
+  const std::string& GetName() const;
+
+  // The value of `key`, matched in any letter case, or `defaultText`.
+  std::string GetString(const std::string& key, const std::string& defaultText) const;
+
+  // The value of `key` read as a decimal integer (see ini::ReadDecimal; a
+  // value without digits gives 0), or `defaultValue` when the key is missing.
+  int32_t GetInt(const std::string& key, int32_t defaultValue) const;
+
+  // The value of `key` in any letter case, or nullptr; valid until the
+  // section changes.
+  const std::string* Find(std::string_view key) const;
+
+  // How many keys the section holds.
+  std::size_t KeyCount() const noexcept;
+
+ private:
+  friend class IniDocument;
+
+  // Sets an already folded key, replacing an earlier value.
+  void SetFolded(std::string_view foldedKey, std::string_view value);
+
+  std::string name_;
+  BucketMap<std::string> entries_;
+};
+
+}  // namespace lumo
