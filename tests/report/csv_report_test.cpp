@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "child_process.h"
+#include "message_recorder.h"
 #include "platform/message_box.h"
 #include "report/csv_report.h"
 #include "support/file_bytes.h"
@@ -14,40 +14,25 @@ namespace {
 using lumo::test::FileExists;
 using lumo::test::ReadBytes;
 
-struct Shown {
-  std::string text;
-  lumo::MessageButtons buttons;
-  lumo::MessageIcon icon;
-};
-
 class CsvReportTest : public testing::Test {
  protected:
-  void SetUp() override {
-    previous_ = lumo::SetMessageBoxHandler(
-        [this](const std::string& text, lumo::MessageButtons buttons, lumo::MessageIcon icon) {
-          shown_.push_back({text, buttons, icon});
-          return lumo::kAnswerOk;
-        });
-  }
-  void TearDown() override { lumo::SetMessageBoxHandler(previous_); }
-
   // Writes the report and returns the file's bytes; fails the test when not written.
   std::string Write() {
     EXPECT_TRUE(csv_.WriteReport(path_, "title", "comment"));
     return ReadBytes(path_);
   }
   void ExpectOneWarning(const std::string& text) {
-    ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_EQ(shown_[0].text, text);
-    EXPECT_EQ(shown_[0].buttons, lumo::MessageButtons::Ok);
-    EXPECT_EQ(shown_[0].icon, lumo::MessageIcon::Warning);
+    const auto& shown = messages_.Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, text);
+    EXPECT_EQ(shown[0].buttons, lumo::MessageButtons::Ok);
+    EXPECT_EQ(shown[0].icon, lumo::MessageIcon::Warning);
   }
 
   lumo::test::TempDir dir_;
   std::string path_ = dir_.File("lumo.csv");
   LumoCsv csv_;
-  std::vector<Shown> shown_;
-  lumo::MessageBoxHandler previous_;
+  lumo::test::MessageRecorder messages_;
 };
 
 TEST_F(CsvReportTest, OneLinePerAlbumAndOneForAnArtistWithout) {
@@ -58,7 +43,7 @@ TEST_F(CsvReportTest, OneLinePerAlbumAndOneForAnArtistWithout) {
   csv_.AddAlbum("Y");
   csv_.AddArtist("B");
   EXPECT_EQ(Write(), "\"A\",\"X\",\"t0\",\"t1\"\r\n\"A\",\"Y\"\r\n\"B\"\r\n");
-  EXPECT_TRUE(shown_.empty());
+  EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(CsvReportTest, SingleAlbumGivesOneLineWithoutTrackNumbersOrTitle) {
@@ -98,7 +83,7 @@ TEST_F(CsvReportTest, EmptyCollectionWritesAnEmptyFile) {
   lumo::test::WriteBytes(path_, "an earlier report");
   EXPECT_EQ(Write(), "");
   EXPECT_TRUE(FileExists(path_));
-  EXPECT_TRUE(shown_.empty());
+  EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(CsvReportTest, WritingTwiceOrAfterResetGivesTheRightLines) {
@@ -145,7 +130,7 @@ TEST_F(CsvReportTest, WriteFailureIsReportedAndThePartialFileDeleted) {
     std::string outcome = written ? "written" : "failed";
     if (lumo::test::OpenDescriptorCount() != before) outcome += ", file left open";
     if (FileExists(path_)) outcome += ", file kept";
-    for (const Shown& box : shown_) {
+    for (const auto& box : messages_.Messages()) {
       if (box.icon == lumo::MessageIcon::Warning) outcome += "\nwarning: " + box.text;
     }
     return outcome;

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "about/about_info.h"
 #include "child_process.h"
-#include "platform/message_box.h"
+#include "message_recorder.h"
 #include "report/file_exception.h"
 #include "report/html_report.h"
 #include "support/file_bytes.h"
@@ -59,12 +58,7 @@ class HtmlReportTest : public testing::Test {
   void SetUp() override {
     TheAboutInfo().name = "Lumo";
     TheAboutInfo().version = "v2.0 Beta2";
-    previous_ = lumo::SetMessageBoxHandler([this](const std::string& text, auto, auto) {
-      messages_.push_back(text);
-      return lumo::kAnswerOk;
-    });
   }
-  void TearDown() override { lumo::SetMessageBoxHandler(previous_); }
 
   // Writes the report and returns the page; fails the test when not written.
   std::string Write(const std::string& title = "R", const std::string& comment = "") {
@@ -77,8 +71,7 @@ class HtmlReportTest : public testing::Test {
   lumo::test::TempDir dir_;
   std::string path_ = dir_.File("report.html");
   LumoHtml html_;
-  std::vector<std::string> messages_;
-  lumo::MessageBoxHandler previous_;
+  lumo::test::MessageRecorder messages_;
 };
 
 TEST_F(HtmlReportTest, SmallCollectionMatchesGoldenPage) {
@@ -195,7 +188,7 @@ TEST_F(HtmlReportTest, EmptyCollectionFailsAndLeavesFilesAsTheyWere) {
   html_.Reset();  // forgets the artist again
   EXPECT_FALSE(html_.WriteReport(path_, "R", ""));
   EXPECT_EQ(ReadBytes(path_), "an earlier report");
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(HtmlReportTest, ResetStartsAFreshReport) {
@@ -220,7 +213,7 @@ TEST_F(HtmlReportTest, UnopenablePathFailsWithoutAMessage) {
   html_.AddArtist("A");
   EXPECT_FALSE(html_.WriteReport(dir_.File("no/such/folder.html"), "R", ""));
   EXPECT_FALSE(html_.WriteReport(dir_.Path(), "R", ""));  // a folder
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(HtmlReportTest, WriteFailureThrowsDiskFullAndReleasesTheFile) {
