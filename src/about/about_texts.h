@@ -1,0 +1,11 @@
+#pragma once
+
+// The about box's texts, in Windows-1252; paragraphs separated by CR LF.
+namespace about_texts {
+
+extern const char kProgramName[];
+extern const char kVersionLabel[];
+extern const char kOverview[];
+extern const char kDistribution[];
+
+}  // namespace about_texts

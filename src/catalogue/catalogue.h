@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "catalogue/ini_document.h"
+
+class LumoTreeCtrl;
+class TreeItem;
+struct CatalogueItem;
+
+// The data side of the main window: the loaded cdplayer.ini and the counts
+// of what the tree shows. There is no other model of artists, albums and
+// tracks: the tree is the model, and an album's artist is its parent item.
+class Catalogue {
+ public:
+  using Progress = std::function<void(int percent)>;
+
+  // Track items per album at most: indexes must fit a signed 16-bit number,
+  // and a wild "numtracks" must not exhaust memory.
+  static constexpr int kMaxTracks = 32767;
+
+  // `tree` is not owned and must outlive the catalogue's builds.
+  explicit Catalogue(LumoTreeCtrl* tree);
+
+  // Points the document at `path` and reads it. True when the file was
+  // opened and read; on failure the document is in pass-through mode and the
+  // counts and the tree are untouched. `progress` follows the reading.
+  bool Load(const std::string& path, const Progress& progress = {});
+
+  // Fills the (empty) tree from the document's sections: artists in
+  // alphabetical order, each with its albums in document order, each album
+  // with its tracks. Duplicate albums are asked about (DuplicateNotify);
+  // `progress` follows the sections done.
+  void BuildTree(const Progress& progress = {});
+
+  lumo::IniDocument& Document() { return document_; }
+  const lumo::IniDocument& Document() const { return document_; }
+  LumoTreeCtrl* Tree() const { return tree_; }
+
+  // "%2d. %s" of a track's number counted from 1 and its name.
+  static std::string TrackLabel(int16_t trackIndex, const std::string& name);
+
+  // Shown by the main window; signed 16-bit like the counts they mirror.
+  int16_t albumCount = 0;
+  int16_t artistCount = 0;
+
+ private:
+  lumo::IniDocument document_;
+  LumoTreeCtrl* tree_;
+};

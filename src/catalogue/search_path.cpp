@@ -1,0 +1,23 @@
+#include "catalogue/search_path.h"
+
+#include <cstdlib>
+
+std::string NextSearchCandidate(std::string& remaining, const std::string& fileName) {
+  while (!remaining.empty()) {
+    std::size_t semicolon = remaining.find(';');
+    std::string entry = remaining.substr(0, semicolon);
+    remaining = semicolon == std::string::npos ? std::string() : remaining.substr(semicolon + 1);
+    if (!entry.empty()) return entry + kDirectorySeparator + fileName;
+  }
+  return {};
+}
+
+std::string DefaultSearchPath() {
+#ifdef _WIN32
+  return "c:\\windows;c:\\winnt";
+#else
+  const char* home = std::getenv("HOME");
+  std::string prefix = std::string(home != nullptr ? home : "") + "/.wine/drive_c/";
+  return prefix + "windows;" + prefix + "winnt";
+#endif
+}
