@@ -28,13 +28,18 @@ inline uint32_t ClassicNameHash(std::string_view name) noexcept {
   return h;
 }
 
-// The index's hash (64-bit FNV-1a): well spread even for short, similar names.
+// The index's hash: 64-bit FNV-1a, then a final mix, because FNV's low bits
+// (the ones a power-of-two table uses) depend only on the inputs' low bits
+// and cluster badly for names like hex CD keys.
 inline uint64_t IndexHash(std::string_view name) noexcept {
   uint64_t h = 14695981039346656037ull;
   for (char c : name) {
     h ^= static_cast<unsigned char>(c);
     h *= 1099511628211ull;
   }
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 33;
   return h;
 }
 

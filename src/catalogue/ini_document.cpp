@@ -129,7 +129,13 @@ void IniDocument::ParseInto(std::string_view file, const ProgressHook& progress,
     counter.CountLine(raw.text.size());
     const ini::ParsedLine line = ini::ParseLine(raw.text);
     if (line.kind == ini::LineKind::Header) {
+      const SectionMap::Cursor previous = current;
       current = EnterSection(line.name, folded, duplicate, sections);
+      // Sections of one file tend to look alike: size the new one like the last.
+      IniSection& section = sections.ValueAt(current);
+      if (previous != SectionMap::kNone && section.KeyCount() == 0) {
+        section.entries_.ReserveLike(sections.ValueAt(previous).entries_);
+      }
     } else if (line.kind == ini::LineKind::Key && current != SectionMap::kNone) {
       // Key lines before the first header have no section and are dropped.
       folded.assign(line.name);

@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "catalogue/bucket_map.h"
+#include "catalogue/ini_entries.h"
 
 namespace lumo {
 
@@ -26,12 +28,14 @@ class IniSection {
   // value without digits gives 0), or `defaultValue` when the key is missing.
   int32_t GetInt(const std::string& key, int32_t defaultValue) const;
 
-  // The value of `key` in any letter case, or nullptr; valid until the
-  // section changes.
-  const std::string* Find(std::string_view key) const;
+  // The value of `key` in any letter case, or nothing; the view is valid
+  // until the section changes.
+  std::optional<std::string_view> Find(std::string_view key) const;
 
-  // How many keys the section holds.
+  // How many keys the section holds, and key (folded) and value of the i-th
+  // (0 <= i < KeyCount()), in the order the keys first appeared.
   std::size_t KeyCount() const noexcept;
+  std::pair<std::string_view, std::string_view> EntryAt(std::size_t i) const noexcept;
 
  private:
   friend class IniDocument;
@@ -40,7 +44,7 @@ class IniSection {
   void SetFolded(std::string_view foldedKey, std::string_view value);
 
   std::string name_;
-  BucketMap<std::string> entries_;
+  IniEntries entries_;
 };
 
 }  // namespace lumo
