@@ -167,7 +167,9 @@ long MaxResidentKiB() {
 // Memory of one loaded tree, measured before the timing runs so their
 // repetitions do not blur the peak.
 void ReportMemory() {
+  const long bare = ResidentKiB();
   Collection();
+  std::printf("RSS KiB: Qt started %ld, with the source names %ld\n", bare, ResidentKiB());
   LumoTreeCtrl tree;
   Show(tree);
   const long before = ResidentKiB();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -7,23 +8,43 @@
 
 #include "catalogue/catalogue_item.h"
 
+// A label as one or two pieces of text, read as `head` followed by `tail`.
+struct LabelView {
+  std::string_view head;
+  std::string_view tail;
+
+  std::size_t size() const noexcept { return head.size() + tail.size(); }
+  char operator[](std::size_t i) const noexcept {
+    return i < head.size() ? head[i] : tail[i - head.size()];
+  }
+};
+
 // Order of tree labels: letter case ignored (Windows-1252 folding), ties
 // broken by plain byte order. Negative, zero or positive like strcmp.
-int CompareTreeLabels(std::string_view a, std::string_view b) noexcept;
+int CompareTreeLabels(LabelView a, LabelView b) noexcept;
+inline int CompareTreeLabels(std::string_view a, std::string_view b) noexcept {
+  return CompareTreeLabels(LabelView{a, {}}, LabelView{b, {}});
+}
 
 // One node of the catalogue tree: a label, the record it owns (may be null)
 // and the children it owns. A TreeItem* stays valid until the item itself is
 // removed, so it serves as the item's handle; moving siblings around never
 // invalidates it.
+//
+// A label that ends with the record's text (an artist's or album's name, a
+// track's "%2d. %s") stores only what comes before it and follows the text:
+// a large collection would otherwise hold every name twice. Whoever changes a
+// record's text therefore sets the label again as well, as every rename does.
 class TreeItem {
  public:
-  TreeItem(std::string label, std::unique_ptr<CatalogueItem> record, TreeItem* parent);
+  TreeItem(std::string_view label, std::unique_ptr<CatalogueItem> record, TreeItem* parent);
   TreeItem(const TreeItem&) = delete;
   TreeItem& operator=(const TreeItem&) = delete;
   ~TreeItem();
 
-  const std::string& Label() const noexcept { return label_; }
-  void SetLabel(std::string label) { label_ = std::move(label); }
+  std::string Label() const;
+  LabelView LabelParts() const noexcept;
+  void SetLabel(std::string_view label);
 
   // The owned record, or null. Freed together with this item.
   CatalogueItem* Record() const noexcept { return record_.get(); }
@@ -31,8 +52,8 @@ class TreeItem {
   // Null only for the invisible root that holds the top-level items.
   TreeItem* Parent() const noexcept { return parent_; }
 
-  int ChildCount() const noexcept { return static_cast<int>(children_.size()); }
-  bool HasChildren() const noexcept { return !children_.empty(); }
+  int ChildCount() const noexcept { return children_ ? static_cast<int>(children_->size()) : 0; }
+  bool HasChildren() const noexcept { return ChildCount() > 0; }
   // The child at `row`, or null when `row` is out of range.
   TreeItem* Child(int row) const noexcept;
   // Position among the parent's children (0 for the root); kept up to date
@@ -59,11 +80,13 @@ class TreeItem {
   int SubtreeSize() const noexcept;
 
  private:
+  using Children = std::vector<std::unique_ptr<TreeItem>>;
   void RenumberFrom(std::size_t first) noexcept;
 
-  std::string label_;
   std::unique_ptr<CatalogueItem> record_;
-  std::vector<std::unique_ptr<TreeItem>> children_;
+  std::unique_ptr<Children> children_;  // made with the first child: most items are leaves
   TreeItem* parent_;
+  std::string label_;  // the whole label, or only its part before the record's text
   int row_ = 0;
+  bool labelEndsWithText_ = false;
 };

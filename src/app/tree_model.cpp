@@ -5,7 +5,7 @@
 #include "platform/text_codec.h"
 
 TreeModel::TreeModel(QObject* parent)
-    : QAbstractItemModel(parent), root_(std::make_unique<TreeItem>(std::string(), nullptr, nullptr)) {}
+    : QAbstractItemModel(parent), root_(std::make_unique<TreeItem>(std::string_view(), nullptr, nullptr)) {}
 
 TreeModel::~TreeModel() = default;
 
@@ -56,13 +56,13 @@ bool TreeModel::Contains(const TreeItem* item) const noexcept {
   return item == root_.get();
 }
 
-TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string label,
+TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string_view label,
                                 std::unique_ptr<CatalogueItem> record) {
   TreeItem* under = OrRoot(parent);
   row = std::clamp(row, 0, under->ChildCount());
   if (!InBulkUpdate()) beginInsertRows(IndexOf(under), row, row);
   TreeItem* item = under->InsertChild(
-      row, std::make_unique<TreeItem>(std::move(label), std::move(record), under));
+      row, std::make_unique<TreeItem>(label, std::move(record), under));
   ++count_;
   if (!InBulkUpdate()) endInsertRows();
   return item;
@@ -95,8 +95,8 @@ void TreeModel::RemoveAll() {
   EndBulkUpdate();
 }
 
-void TreeModel::SetLabel(TreeItem* item, std::string label) {
-  item->SetLabel(std::move(label));
+void TreeModel::SetLabel(TreeItem* item, std::string_view label) {
+  item->SetLabel(label);
   if (InBulkUpdate()) return;
   const QModelIndex at = IndexOf(item);
   emit dataChanged(at, at, {Qt::DisplayRole});

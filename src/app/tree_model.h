@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/tree_item.h"
@@ -45,7 +46,7 @@ class TreeModel : public QAbstractItemModel {
 
   // Inserts a new childless item under `parent` (null: the root) at `row`
   // (clamped) and returns it. `parent` must belong to this model.
-  TreeItem* InsertLeaf(TreeItem* parent, int row, std::string label,
+  TreeItem* InsertLeaf(TreeItem* parent, int row, std::string_view label,
                        std::unique_ptr<CatalogueItem> record);
   // Removes and frees `item` (not the root) with all its descendants.
   void Remove(TreeItem* item);
@@ -53,7 +54,7 @@ class TreeModel : public QAbstractItemModel {
   void RemoveChildren(TreeItem* parent);
   // Removes everything with one reset.
   void RemoveAll();
-  void SetLabel(TreeItem* item, std::string label);
+  void SetLabel(TreeItem* item, std::string_view label);
   // Sorts the children of each given item by label; one layout change for all.
   void SortChildren(const std::vector<TreeItem*>& parents);
 

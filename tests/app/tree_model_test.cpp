@@ -120,6 +120,10 @@ TEST(TreeModelTest, InsertionCopiesTheRecordAndLabelsItWithItsText) {
   EXPECT_EQ(changed.count(), 1);
   EXPECT_EQ(tree.Model()->data(tree.Model()->IndexOf(album)).toString(), QString::fromUtf8(" 1. \u00E9"));
   EXPECT_EQ(tree.GetItemRecord(album)->text, "Title \x80");  // the record keeps the bare name
+  tree.SetItemText(album, "12. Title \x80");  // ends with the name, as a track label does
+  EXPECT_EQ(tree.GetItemText(album), "12. Title \x80");
+  tree.SetItemText(album, "\x80");
+  EXPECT_EQ(tree.GetItemText(album), "\x80");
 
   LumoTreeCtrl other;
   TreeItem* foreign = other.InsertItemWithData(Record(ItemKind::Artist, "F"), nullptr, InsertAt::Sort);
