@@ -71,9 +71,10 @@ class BucketMap {
     if (slots_.empty()) return kNone;
     const uint64_t hash = IndexHash(key);
     for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
-      const Cursor c = slots_[slot];
-      if (c == kNone) return kNone;
-      if (nodes_[c].hash == hash && nodes_[c].key == key) return c;
+      const Slot& probe = slots_[slot];
+      if (probe.node == kNone) return kNone;
+      // The tag spares a visit to every node that merely shares the slot run.
+      if (probe.tag == Tag(hash) && nodes_[probe.node].key == key) return probe.node;
     }
   }
 
@@ -132,6 +133,12 @@ class BucketMap {
     uint8_t bucket = kDead;
   };
 
+  struct Slot {
+    Cursor node = kNone;
+    uint32_t tag = 0;  // the hash's upper half
+  };
+
+  static uint32_t Tag(uint64_t hash) noexcept { return static_cast<uint32_t>(hash >> 32); }
   std::size_t Mask() const noexcept { return slots_.size() - 1; }
 
   Cursor FirstFromBucket(uint32_t bucket) const noexcept {
@@ -176,34 +183,34 @@ class BucketMap {
 
   void InsertSlot(Cursor c) noexcept {
     std::size_t slot = nodes_[c].hash & Mask();
-    while (slots_[slot] != kNone) slot = (slot + 1) & Mask();
-    slots_[slot] = c;
+    while (slots_[slot].node != kNone) slot = (slot + 1) & Mask();
+    slots_[slot] = Slot{c, Tag(nodes_[c].hash)};
   }
 
   // Linear probing with backward-shift deletion, so no tombstones pile up.
   void EraseSlot(Cursor c) noexcept {
     std::size_t hole = nodes_[c].hash & Mask();
-    while (slots_[hole] != c) hole = (hole + 1) & Mask();
-    for (std::size_t probe = (hole + 1) & Mask(); slots_[probe] != kNone; probe = (probe + 1) & Mask()) {
-      const std::size_t home = nodes_[slots_[probe]].hash & Mask();
+    while (slots_[hole].node != c) hole = (hole + 1) & Mask();
+    for (std::size_t probe = (hole + 1) & Mask(); slots_[probe].node != kNone; probe = (probe + 1) & Mask()) {
+      const std::size_t home = nodes_[slots_[probe].node].hash & Mask();
       // Move the entry back when its home does not lie cyclically in (hole, probe].
       if (((probe - home) & Mask()) >= ((probe - hole) & Mask())) {
         slots_[hole] = slots_[probe];
         hole = probe;
       }
     }
-    slots_[hole] = kNone;
+    slots_[hole] = Slot{};
   }
 
   void Rehash(std::size_t slotCount) {
-    slots_.assign(slotCount, kNone);
+    slots_.assign(slotCount, Slot{});
     for (Cursor c = 0; c < nodes_.size(); ++c) {
       if (nodes_[c].bucket != kDead) InsertSlot(c);
     }
   }
 
   std::vector<Node> nodes_;
-  std::vector<Cursor> slots_;  // power-of-two size, at most half full
+  std::vector<Slot> slots_;  // power-of-two size, at most half full
   std::array<Cursor, kBucketCount> heads_{};
   Cursor free_ = kNone;  // erased nodes, chained through `next`
   std::size_t size_ = 0;
