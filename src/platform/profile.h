@@ -21,12 +21,22 @@
 // was (other lines, comments, line ends, bytes after Ctrl-Z), and the file is
 // replaced in one step (temporary file in the same folder, flushed, renamed
 // over the original, permissions kept; a symbolic link is written through to
-// its target). A write returns false and changes nothing when the file or its
+// its target, which is created when missing). After a crash the old or the
+// new file is there whole; a hidden ".<name>.lumo-XXXXXX" left beside it is
+// never read. A write returns false and changes nothing when the file or its
 // folder cannot be written, the folder is missing (other than the profile
 // directory), the disk is full, or the arguments could not be read back as
-// written: CR, LF or NUL in a section, key or value, "=" in a key, a key that
-// begins with ";" or "[", an empty section name. A file without any write
-// permission bit is write-protected even for root.
+// written: CR, LF, NUL or Ctrl-Z in a section, key or value, "=" in a key, a
+// key that begins with a blank, ";" or "[", a value that ends with a blank,
+// an empty section name. A file without any write permission bit is
+// write-protected even for root, and so is a folder without one. A write
+// that would change no byte succeeds without touching the file.
+//
+// Layout of what is written: a replaced line keeps its indentation, key
+// spelling and line end; a new key goes after the last line of the
+// section's last occurrence that is neither blank nor a comment; a new
+// section is appended at the end of the text (before any Ctrl-Z). New lines
+// use the line end of the file's first line, CRLF when it has none.
 namespace lumo::profile {
 
 // $XDG_CONFIG_HOME/lumo, else $HOME/.config/lumo (on Windows the roaming
@@ -53,7 +63,8 @@ int32_t GetInt(const std::string& section, const std::string& key, int32_t defau
 bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                  const std::string& fileName);
 
-// Removes every occurrence of the section: headers and all their lines.
+// Removes every occurrence of the section: headers and all their lines. A
+// missing section (or file) is a success that writes nothing.
 bool DeleteSection(const std::string& section, const std::string& fileName);
 
 // One change of a batch.
