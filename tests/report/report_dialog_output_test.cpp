@@ -1,0 +1,210 @@
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+
+#include "fake_program.h"
+#include "report/csv_report.h"
+#include "report/file_error.h"
+#include "report/html_report.h"
+#include "report_dialog_fixture.h"
+
+namespace lumo::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr char kGenerated[] = "Report generated Ok";
+constexpr char kFailed[] =
+    "Failed to generate report.\nPossible causes are an incorrect filename, or the file "
+    "specified may be in use by another application";
+
+// Lets files grow to `bytes` at most while it lives (writes past it fail
+// with EFBIG instead of raising SIGXFSZ); the hard limit is left alone so
+// the old soft limit can come back.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : oldSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit lowered = old_;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldSignal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*oldSignal_)(int);
+};
+
+class ReportOutputTest : public ReportDialogTest {
+ protected:
+  // Two artists, the first with a two-track album and an empty album, the
+  // second without albums. Labels differ from the records' texts, as in the
+  // main window, and nothing is expanded.
+  void FillTree() {
+    TreeItem* abba = tree.InsertItemWithData({ItemKind::Artist, "Abba & \"Co\"", "", 0}, nullptr,
+                                             InsertAt::Last);
+    TreeItem* gold = tree.InsertItemWithData({ItemKind::Album, "Gold <1992>", "a1", 0}, abba,
+                                             InsertAt::Last);
+    tree.SetItemText(gold, "Gold <1992> [a1]");
+    for (int16_t t : {0, 1}) {
+      TreeItem* track = tree.InsertItemWithData(
+          {ItemKind::Track, t == 0 ? "Dancing Queen" : "100% Take a Chance", "a1", t}, gold,
+          InsertAt::Last);
+      tree.SetItemText(track, " " + std::to_string(t + 1) + ". label");
+    }
+    tree.InsertItemWithData({ItemKind::Album, "Empty", "a2", 0}, abba, InsertAt::Last);
+    tree.InsertItemWithData({ItemKind::Artist, "Zappa", "", 0}, nullptr, InsertAt::Last);
+  }
+
+  // What a writer fed the same collection by hand writes.
+  static void FeedExpected(LumoReportBase& writer) {
+    writer.AddArtist("Abba & \"Co\"");
+    writer.AddAlbum("Gold <1992>");
+    writer.AddTrack(1, "Dancing Queen");
+    writer.AddTrack(2, "100% Take a Chance");
+    writer.AddAlbum("Empty");
+    writer.AddArtist("Zappa");
+  }
+
+  void Generate(const std::string& path) {
+    TypeName(QString::fromStdString(path));
+    Click(Dlg::kReport);
+  }
+
+  void ExpectMessages(const std::vector<std::pair<std::string, MessageIcon>>& expected) {
+    ASSERT_EQ(messages.Messages().size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+      EXPECT_EQ(messages.Messages()[i].text, expected[i].first) << i;
+      EXPECT_EQ(messages.Messages()[i].icon, expected[i].second) << i;
+    }
+  }
+};
+
+TEST_F(ReportOutputTest, GeneratesTheTreeAsHtmlWithTracksNumberedFromOne) {
+  FillTree();
+  Open();
+  Edit(Dlg::kTitle)->setText("My <Title>");
+  Edit(Dlg::kComment)->setText(QString::fromUtf8("caf\u00e9"));
+  Generate(dir.File("out.html"));
+  ExpectMessages({{kGenerated, MessageIcon::Information}});
+
+  LumoHtml expected;
+  FeedExpected(expected);
+  ASSERT_TRUE(expected.WriteReport(dir.File("expected.html"), "My <Title>", "caf\xE9"));
+  const std::string page = ReadBytes(dir.File("out.html"));
+  EXPECT_EQ(page, ReadBytes(dir.File("expected.html")));
+  EXPECT_NE(page.find("<P ALIGN=\"RIGHT\">1</TD><TD WIDTH=\"89%\" VALIGN=\"TOP\"><P>Dancing Queen"),
+            std::string::npos);
+  EXPECT_EQ(page.find("label"), std::string::npos);  // record texts, never tree labels
+}
+
+TEST_F(ReportOutputTest, GeneratesTheTreeAsCsv) {
+  FillTree();
+  Open();
+  Click(Dlg::kCsv);
+  Generate(dir.File("out.csv"));
+  ExpectMessages({{kGenerated, MessageIcon::Information}});
+  EXPECT_EQ(ReadBytes(dir.File("out.csv")),
+            "\"Abba & \"\"Co\"\"\",\"Gold <1992>\",\"Dancing Queen\",\"100% Take a Chance\"\r\n"
+            "\"Abba & \"\"Co\"\"\",\"Empty\"\r\n"
+            "\"Zappa\"\r\n");
+}
+
+TEST_F(ReportOutputTest, ReportsFailuresAndEmptyCollections) {
+  Open();
+  Generate(dir.File("empty.html"));  // an empty collection is no HTML report
+  ExpectMessages({{kFailed, MessageIcon::Warning}});
+  EXPECT_FALSE(FileExists(dir.File("empty.html")));
+
+  Click(Dlg::kCsv);
+  Generate(dir.File("empty.csv"));  // but an empty CSV file
+  EXPECT_EQ(messages.Messages().back().text, kGenerated);
+  EXPECT_TRUE(FileExists(dir.File("empty.csv")));
+  EXPECT_EQ(ReadBytes(dir.File("empty.csv")), "");
+
+  FillTree();
+  const size_t before = messages.Messages().size();
+  Generate(dir.File("missing/out.csv"));  // the CSV writer speaks first
+  ASSERT_EQ(messages.Messages().size(), before + 2);
+  EXPECT_EQ(messages.Messages()[before].text.rfind("Unable to open " + dir.File("missing/out.csv"), 0), 0u);
+  EXPECT_EQ(messages.Messages()[before + 1].text, kFailed);
+
+  Click(Dlg::kHtml);
+  Generate(dir.File("missing/out.html"));
+  ASSERT_EQ(messages.Messages().size(), before + 3);
+  EXPECT_EQ(messages.Messages().back().text, kFailed);
+  EXPECT_EQ(messages.Messages().back().icon, MessageIcon::Warning);
+}
+
+TEST_F(ReportOutputTest, AWriteErrorShowsOnlyTheFileErrorWithTheStopIcon) {
+  FillTree();
+  Open();
+  const std::string path = dir.File("big.html");
+  TypeName(QString::fromStdString(path));
+  {
+    FileSizeLimit limit(64);
+    Click(Dlg::kReport);
+  }
+  ExpectMessages({{FileErrorText(FileErrorCauseFromErrno(EFBIG), path), MessageIcon::Stop}});
+  EXPECT_NE(messages.Messages()[0].text.find(path), std::string::npos);
+  EXPECT_EQ(dialog->result(), 0);  // still open for another try
+}
+
+TEST_F(ReportOutputTest, NamesReachTheDiskInItsOwnEncoding) {
+  FillTree();
+  Open();
+  Click(Dlg::kCsv);
+  Generate(dir.File("caf\u00e9.csv"));  // typed as Unicode, stored as Windows-1252
+  EXPECT_EQ(messages.Messages().back().text, kGenerated);
+  EXPECT_TRUE(FileExists(dir.File("caf\xC3\xA9.csv")));  // UTF-8 on disk
+  Click(Dlg::kExit);
+  EXPECT_EQ(Stored("filename"), dir.File("caf\xE9.csv"));
+}
+
+TEST_F(ReportOutputTest, BrowseAsksWithTheFormatsFilterAndTakesTheChosenPath) {
+  Open();
+  TypeName("start.html");
+  Click(Dlg::kBrowse);  // cancelled
+  EXPECT_EQ(Name(), "start.html");
+  Click(Dlg::kCsv);
+  chooserAnswer = QString::fromStdString(dir.File("chosen.csv"));
+  Click(Dlg::kBrowse);
+  EXPECT_EQ(Name(), dir.File("chosen.csv"));
+
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].filter, "HTML files (*.htm *.html);;All Files (*)");
+  EXPECT_EQ(requests[0].defaultSuffix, "htm");
+  EXPECT_EQ(requests[0].initialName, "start.html");
+  EXPECT_EQ(requests[1].filter, "CSV files (*.csv);;Text files (*.txt *.asc);;All Files (*)");
+  EXPECT_EQ(requests[1].defaultSuffix, "csv");
+  EXPECT_EQ(requests[1].initialName, "lumo.csv");
+  EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(ReportOutputTest, ViewOpensTheFileAndSaysWhenItCannot) {
+  const std::string args = dir.File("args");
+  const std::string ok = WriteFakeProgram(dir.Path(), "ok", "printf '%s' \"$1\" > '" + args + "'");
+  const std::string none = WriteFakeProgram(dir.Path(), "none", "exit 3");
+  Open();
+  TypeName("my %s report.html");
+  dialog->SetShellOpener(ShellOpener(QString::fromStdString(ok), 5s));
+  Click(Dlg::kView);
+  EXPECT_TRUE(messages.Messages().empty());
+  EXPECT_EQ(ReadBytes(args), "my %s report.html");
+
+  dialog->SetShellOpener(ShellOpener(QString::fromStdString(none), 5s));
+  Click(Dlg::kView);
+  ExpectMessages({{"Failed to execute the \"open\" verb on my %s report.html\nCheck that you "
+                   "have a default assocation for this file type",
+                   MessageIcon::Warning}});
+}
+
+}  // namespace
+}  // namespace lumo::test
