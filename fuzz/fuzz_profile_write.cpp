@@ -8,11 +8,10 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file.h"
 #include "platform/profile.h"
 
 namespace {
@@ -32,14 +31,13 @@ const std::string& Folder() {
 }
 
 std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes;
+  if (lumo::platform::ReadFileBytes(path, bytes) != lumo::platform::ReadStatus::Read) ::abort();
+  return bytes;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) ::abort();
+  if (!lumo::platform::ReplaceFileContents(path, bytes)) ::abort();
 }
 
 std::vector<Edit> ConsumeEdits(FuzzedDataProvider& input) {
