@@ -1,0 +1,41 @@
+// The main window's menu.
+#include <array>
+
+#include "platform/dialog_template.h"
+#include "res/find_by_id.h"
+
+namespace lumo {
+namespace {
+
+constexpr std::array kFileItems{
+    MenuItemTemplate{"&Report", 32781},
+    MenuItemTemplate{"R&efresh", 32782},
+};
+
+constexpr std::array kOptionsItems{
+    MenuItemTemplate{"&Preferences", 32780},
+};
+
+constexpr std::array kHelpItems{
+    MenuItemTemplate{"&About", 32784},
+    MenuItemTemplate{nullptr, 0},
+    MenuItemTemplate{"&Mail us", 32772},
+    MenuItemTemplate{"&Visit our web site", 32773},
+    MenuItemTemplate{"&Read the documentation", 32774},
+};
+
+constexpr std::array kMainPopups{
+    PopupMenuTemplate{"&File", kFileItems},
+    PopupMenuTemplate{"&Options", kOptionsItems},
+    PopupMenuTemplate{"&Help", kHelpItems},
+};
+
+constexpr std::array kMenus{
+    MenuTemplate{144, kMainPopups},
+};
+
+}  // namespace
+
+const MenuTemplate* FindMenuTemplate(int id) { return FindById(kMenus, id); }
+
+}  // namespace lumo

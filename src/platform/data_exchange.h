@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace lumo {
+
+class LumoDialog;
+
+// One run of a dialog's data exchange (LumoDialog::DoDataExchange), in one
+// direction: filling the controls from the members, or saving the controls
+// back into the members with validation. The first failure shows its message
+// box, puts the focus on the control concerned and turns every later call of
+// the same run into a no-op, so members after it keep their values.
+// Controls are named by id; an id the dialog does not have is skipped.
+class DataExchange {
+ public:
+  DataExchange(LumoDialog& dialog, bool saveAndValidate);
+
+  bool Saving() const { return saving_; }
+  bool Failed() const { return failed_; }
+
+  // The text of an edit, static text, combo box, button or group box, as
+  // Windows-1252 bytes. Saving a text with a character the code page lacks
+  // fails with a message.
+  void Text(int id, std::string& value);
+  // The check state of a check box or radio button: 0 off, 1 on, 2 partly.
+  void Check(int id, int& value);
+  // The index of the checked button in the radio group whose first button is
+  // `firstId`; -1 when none is checked (filling with -1 clears the group).
+  void Radio(int firstId, int& index);
+  // Filling: limits what the user may type into the edit to `maxChars`.
+  // Saving: fails with "Please enter no more than %1 characters." when
+  // `value` is longer.
+  void MaxChars(int id, const std::string& value, int maxChars);
+
+  // Shows `message` (Windows-1252) with the warning icon, focuses the control
+  // and marks the run failed.
+  void Fail(int id, const std::string& message);
+
+ private:
+  QWidget* Find(int id) const;
+
+  LumoDialog& dialog_;
+  bool saving_;
+  bool failed_ = false;
+};
+
+}  // namespace lumo
