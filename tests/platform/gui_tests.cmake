@@ -1,3 +1,7 @@
 lumo_gui_test(platform_gui_tests
   ${CMAKE_CURRENT_LIST_DIR}/text_codec_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_builder_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lumo_dialog_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_helpers_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/progress_dialog_test.cpp
 )

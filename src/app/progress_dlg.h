@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/lumo_dialog.h"
+
+class QProgressBar;
+
+// The small captionless panel in the middle of the screen while cdplayer.ini
+// is loaded and the tree rebuilt: two bars, "Loaded" (upper, 1038) and
+// "Formatted" (lower, 1037), each 0 to 100. Create it modeless with the main
+// window as parent; it shows at once, in front, and takes no input (Esc and
+// Enter do nothing). Close it with EndDialog or by destroying the object.
+class LumoProgressDlg : public lumo::LumoDialog {
+  Q_OBJECT
+
+ public:
+  explicit LumoProgressDlg(QWidget* parent = nullptr);
+
+  // Moves a bar to `percent` (clamped to 0..100) and shows it at once, even
+  // while the caller blocks the event loop; user input stays queued. Setting
+  // the value a bar already has does nothing.
+  void SetLoaded(int percent);
+  void SetFormatted(int percent);
+
+  int Loaded() const;
+  int Formatted() const;
+
+ protected:
+  bool OnInitDialog() override;
+  void OnOK() override {}
+  void OnCancel() override {}
+
+ private:
+  void Advance(QProgressBar* bar, int percent);
+
+  QProgressBar* loadedBar_;
+  QProgressBar* formattedBar_;
+};

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+
+#include "app/progress_dlg.h"
+#include "tests/platform/dialog_test_util.h"
+
+namespace {
+
+TEST(ProgressPanel, AppearsCentredWithoutCaptionAndBothBarsEmpty) {
+  QWidget owner;
+  LumoProgressDlg panel;
+  ASSERT_TRUE(panel.CreateModeless(&owner));
+  EXPECT_TRUE(panel.isVisible());
+  EXPECT_EQ(panel.parentWidget(), &owner);
+  EXPECT_TRUE(panel.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(panel.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE((panel.geometry().center() - area.center()).manhattanLength(), 2);
+  EXPECT_EQ(panel.Loaded(), 0);
+  EXPECT_EQ(panel.Formatted(), 0);
+  auto* upper = panel.ControlAs<QProgressBar>(1038);
+  EXPECT_EQ(upper->maximum(), 100);
+  EXPECT_LT(upper->y(), panel.Control(1037)->y());
+  EXPECT_EQ(panel.ControlAs<QLabel>(1044)->text(), "Loaded");
+}
+
+TEST(ProgressPanel, BarsMoveWithinTheirRangeAndIgnoreTheKeyboard) {
+  QWidget owner;
+  LumoProgressDlg panel;
+  panel.CreateModeless(&owner);
+  panel.SetLoaded(42);
+  panel.SetFormatted(7);
+  EXPECT_EQ(panel.ControlAs<QProgressBar>(1038)->value(), 42);
+  EXPECT_EQ(panel.ControlAs<QProgressBar>(1037)->value(), 7);
+  panel.SetLoaded(250);
+  panel.SetFormatted(-3);
+  EXPECT_EQ(panel.Loaded(), 100);
+  EXPECT_EQ(panel.Formatted(), 0);
+  lumo::test::PressKey(&panel, Qt::Key_Escape);
+  lumo::test::PressKey(&panel, Qt::Key_Return, "\r");
+  EXPECT_TRUE(panel.isVisible());  // only its owner closes it
+  panel.EndDialog(0);
+  EXPECT_FALSE(panel.isVisible());
+}
+
+}  // namespace
