@@ -1,0 +1,83 @@
+#include "settings/options_dlg.h"
+
+#include <QtGlobal>
+
+#include "catalogue/search_path.h"
+#include "platform/edit_behaviour.h"
+#include "platform/message_box.h"
+
+namespace {
+
+constexpr int kSearchPathId = 1026;
+constexpr int kShowCdKeysId = 1025;
+constexpr int kShowToolTipsId = 1027;
+constexpr int kMaxSearchPath = 255;
+
+constexpr const char* kSection = "options";
+constexpr const char* kSaveFailed =
+    "There was a problem saving the options.\nPlease check that lumo.ini is not write-protected.";
+
+}  // namespace
+
+LumoOptionsDlg::LumoOptionsDlg(QWidget* owner)
+    : LumoDialog(130, owner), settings_("lumo.ini"), toolTips_(*this) {
+#ifndef Q_OS_WIN
+  // Capitals only suit file systems that ignore letter case: here they would
+  // turn /home/me into /HOME/ME, a folder that does not exist.
+  if (auto* path = lumo::EditBehaviour::Of(Control(kSearchPathId))) path->SetUpperCase(false);
+#endif
+  LoadOptions();
+}
+
+void LumoOptionsDlg::LoadOptions() {
+  searchPath = settings_.GetString(kSection, "path", DefaultSearchPath());
+  showCdKeys = settings_.GetInt(kSection, "cdkeys", 0);
+  showToolTips = settings_.GetInt(kSection, "tooltips", 1);
+  modified = false;
+}
+
+bool LumoOptionsDlg::SaveOptions() {
+  if (!modified) return true;
+  return settings_.WriteString(kSection, "path", searchPath) &&
+         settings_.WriteInt(kSection, "cdkeys", showCdKeys, 10) &&
+         settings_.WriteInt(kSection, "tooltips", showToolTips, 10);
+}
+
+bool LumoOptionsDlg::OnInitDialog() {
+  LumoDialog::OnInitDialog();
+  toolTips_.Activate(showToolTips != 0);
+  for (int id : {kSearchPathId, kShowCdKeysId, kShowToolTipsId}) toolTips_.AddTool(id);
+  return true;
+}
+
+void LumoOptionsDlg::DoDataExchange(lumo::DataExchange& exchange) {
+  exchange.Text(kSearchPathId, searchPath);
+  exchange.MaxChars(kSearchPathId, searchPath, kMaxSearchPath);
+  exchange.Check(kShowCdKeysId, showCdKeys);
+  exchange.Check(kShowToolTipsId, showToolTips);
+}
+
+void LumoOptionsDlg::OnOK() {
+  if (!UpdateData(true)) return;  // the exchange has said why; stay open
+  if (modified && !SaveOptions()) {
+    lumo::ShowMessageBox(kSaveFailed, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+  }
+  EndDialog(lumo::kIdOk);
+}
+
+bool LumoOptionsDlg::OnCommand(int id) {
+  if (id == kShowCdKeysId || id == kShowToolTipsId) {
+    MarkModified();
+    return true;
+  }
+  return LumoDialog::OnCommand(id);
+}
+
+void LumoOptionsDlg::OnEditChange(int id) {
+  if (id == kSearchPathId) MarkModified();
+}
+
+void LumoOptionsDlg::MarkModified() {
+  Control(lumo::kIdOk)->setEnabled(true);
+  modified = true;
+}
