@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <tuple>
+
 #include "catalogue/search_path.h"
 #include "platform/edit_behaviour.h"
 #include "platform/message_box.h"
@@ -14,6 +16,8 @@ constexpr int kShowToolTipsId = 1027;
 constexpr int kMaxSearchPath = 255;
 
 constexpr const char* kSection = "options";
+constexpr const char* kOneLine =
+    "Please keep the search path on one line, with its folders separated by \";\".";
 constexpr const char* kSaveFailed =
     "There was a problem saving the options.\nPlease check that lumo.ini is not write-protected.";
 
@@ -53,12 +57,23 @@ bool LumoOptionsDlg::OnInitDialog() {
 void LumoOptionsDlg::DoDataExchange(lumo::DataExchange& exchange) {
   exchange.Text(kSearchPathId, searchPath);
   exchange.MaxChars(kSearchPathId, searchPath, kMaxSearchPath);
+  // A pasted line break could not be stored in lumo.ini as one value.
+  if (exchange.Saving() && !exchange.Failed() &&
+      searchPath.find_first_of("\r\n") != std::string::npos) {
+    exchange.Fail(kSearchPathId, kOneLine);
+  }
   exchange.Check(kShowCdKeysId, showCdKeys);
   exchange.Check(kShowToolTipsId, showToolTips);
 }
 
 void LumoOptionsDlg::OnOK() {
-  if (!UpdateData(true)) return;  // the exchange has said why; stay open
+  const auto kept = std::tuple(searchPath, showCdKeys, showToolTips);
+  if (!UpdateData(true)) {
+    // The exchange has said why; stay open, and leave the members as they
+    // were so that a Cancel now keeps the old settings.
+    std::tie(searchPath, showCdKeys, showToolTips) = kept;
+    return;
+  }
   if (modified && !SaveOptions()) {
     lumo::ShowMessageBox(kSaveFailed, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
   }

@@ -142,6 +142,23 @@ TEST_F(OptionsDialog, OverlongPathKeepsTheDialogOpenUntilShortened) {
   EXPECT_EQ(ReadBytes(File()), "[options]\npath=/short\ncdkeys=1\ntooltips=1\n");
 }
 
+TEST_F(OptionsDialog, RefusesAPastedLineBreakInsteadOfBreakingTheFile) {
+  MessageBoxRecorder boxes;
+  LumoOptionsDlg dialog;
+  EXPECT_EQ(Run(dialog, [&] {
+              Path(dialog)->setPlainText("/a\n/b");
+              Click(dialog, 1);
+              ASSERT_TRUE(dialog.isVisible());
+              Click(dialog, 2);
+            }),
+            2);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "Please keep the search path on one line, with its folders separated by \";\".");
+  EXPECT_EQ(dialog.searchPath, DefaultSearchPath());
+  EXPECT_FALSE(FileExists(File()));
+}
+
 TEST_F(OptionsDialog, TypingStopsAtTheLimitAndKeepsLetterCase) {
   LumoOptionsDlg dialog;
   dialog.searchPath = std::string(250, 'x');
