@@ -1,0 +1,256 @@
+#include "app/lumo_dlg.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+
+#include <cstdio>
+
+#include "about/about_info.h"
+#include "about/about_texts.h"
+#include "about/about_window.h"
+#include "app/animation_ctrl.h"
+#include "app/artwork.h"
+#include "app/lumo_tree_ctrl.h"
+#include "app/progress_dlg.h"
+#include "catalogue/catalogue_item.h"
+#include "catalogue/search_path.h"
+#include "platform/message_box.h"
+#include "platform/text_codec.h"
+#include "report/report_dlg.h"
+#include "settings/options_dlg.h"
+
+namespace {
+
+// The private message, posted while the window opens, that runs the first
+// load once the window is on the screen.
+const auto kStartUpMessage = static_cast<QEvent::Type>(QEvent::User + 500);
+
+// The tree and the animation are our own controls; the rest are the
+// builder's.
+QWidget* MakeMainControl(const lumo::ControlTemplate& control, QWidget* parent) {
+  if (control.id == CLumoDlg::kTree) return new LumoTreeCtrl(parent);
+  if (control.id == CLumoDlg::kAnimation) return new AnimationCtrl(parent);
+  return nullptr;
+}
+
+// Commands whose windows arrive later stay visible but greyed.
+constexpr int kNotYetAvailable[] = {CLumoDlg::kMenuAbout, CLumoDlg::kMenuMail, CLumoDlg::kMenuWeb,
+                                    CLumoDlg::kMenuDocs, CLumoDlg::kAbout};
+
+void DisableNotYetAvailable(lumo::LumoDialog& dialog) {
+  for (int id : kNotYetAvailable) {
+    if (QWidget* control = dialog.Control(id)) control->setEnabled(false);
+  }
+  if (QMenuBar* menu = dialog.MenuBar()) {
+    for (QAction* top : menu->actions()) {
+      if (!top->menu()) continue;
+      for (QAction* item : top->menu()->actions()) {
+        int id = item->data().toInt();
+        for (int off : kNotYetAvailable) {
+          if (id == off) item->setEnabled(false);
+        }
+      }
+    }
+  }
+}
+
+std::string CountText(int16_t count, const char* noun) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d %s", count, noun);
+  return text;
+}
+
+void FillAboutInfo(const QIcon& icon, QWidget* owner) {
+  AboutInfo& info = TheAboutInfo();
+  info.name = about_texts::kProgramName;
+  info.version = about_texts::kVersionLabel;
+  info.overviewText = about_texts::kOverview;
+  info.distributionText = about_texts::kDistribution;
+  TheAboutWindowInfo().icon = icon;
+  TheAboutWindowInfo().ownerWindow = owner;
+}
+
+}  // namespace
+
+CLumoDlg::CLumoDlg(QWidget* parent)
+    : LumoDialog(102, parent, MakeMainControl),
+      tree_(ControlAs<LumoTreeCtrl>(kTree)),
+      animation_(ControlAs<AnimationCtrl>(kAnimation)),
+      icon_(artwork::ProgramIcon()),
+      catalogue_(tree_),
+      options_(new LumoOptionsDlg(this)) {
+  FillAboutInfo(icon_, this);
+  // The window keeps its template size until it learns to lay itself out.
+  setFixedSize(size());
+  DisableNotYetAvailable(*this);
+  ConnectTree();
+}
+
+CLumoDlg::~CLumoDlg() = default;
+
+void CLumoDlg::ConnectTree() {
+  connect(tree_, &LumoTreeCtrl::selectionChangedTo, this, &CLumoDlg::OnSelectionChanged);
+  connect(tree_, &LumoTreeCtrl::itemExpandedByUser, this, &CLumoDlg::OnItemExpandedByUser);
+}
+
+bool CLumoDlg::OnInitDialog() {
+  LumoDialog::OnInitDialog();
+  setWindowIcon(icon_);
+  animation_->Open(artwork::AnimationFrames(), artwork::kAnimationFramesPerSecond);
+  SetUpToolTips();
+  QCoreApplication::postEvent(this, new QEvent(kStartUpMessage));
+  return true;
+}
+
+void CLumoDlg::SetUpToolTips() {
+  toolTips_ = std::make_unique<lumo::ToolTips>(*this);
+  for (int id : {kCdKeyBox, kLevelArtist, kLevelAlbum, kLevelAll, kLevelCustom, kArtistCount, kAlbumCount, kStatusLine}) toolTips_->AddTool(id);
+  toolTips_->Activate(Options().showToolTips != 0);
+}
+
+void CLumoDlg::DoDataExchange(lumo::DataExchange& exchange) {
+  exchange.Text(kCdKeyBox, cdKeyText_);
+  exchange.Radio(kLevelArtist, displayLevel_);
+}
+
+bool CLumoDlg::event(QEvent* event) {
+  if (event->type() == kStartUpMessage) {
+    StartUpLoad();
+    return true;
+  }
+  return LumoDialog::event(event);
+}
+
+bool CLumoDlg::OnCommand(int id) {
+  switch (id) {
+    case kMenuRefresh: Refresh(); return true;
+    case kMenuPreferences: Preferences(); return true;
+    case kReport: case kMenuReport: Report(); return true;
+    case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
+    default: return LumoDialog::OnCommand(id);
+  }
+}
+
+void CLumoDlg::StartUpLoad() {
+  LoadCatalogue();
+  ShowCdKeyBox();
+  ApplyDisplayLevel(true);
+}
+
+void CLumoDlg::Refresh() {
+  if (LoadCatalogue()) {
+    ApplyDisplayLevel(true);
+    return;
+  }
+  // The tree is empty now: the counts must not go on showing the old numbers.
+  UpdateCounts();
+  lumo::ShowMessageBox("Can't find cdplayer.ini.\nPlease check the path and try again", lumo::MessageButtons::Ok,
+                       lumo::MessageIcon::Stop);
+}
+
+void CLumoDlg::Preferences() {
+  if (options_->DoModal() != lumo::kIdOk) return;
+  ShowCdKeyBox();
+  ApplyDisplayLevel(false);
+}
+
+// One report dialog serves the whole run, so its file names carry over.
+void CLumoDlg::Report() {
+  if (report_ == nullptr) report_ = new LumoReportDlg(*tree_, this);
+  report_->DoModal();
+}
+
+bool CLumoDlg::LoadCatalogue() {
+  UpdateData(true);
+  LumoProgressDlg progress;
+  progress.CreateModeless(this);
+  std::string remaining = Options().searchPath;
+  std::string candidate;
+  loaded_ = false;
+  while (!loaded_) {
+    candidate = NextSearchCandidate(remaining, kDataFileName);
+    if (candidate.empty()) break;
+    loaded_ = catalogue_.Load(candidate, [&progress](int percent) { progress.SetLoaded(percent); });
+  }
+  SetStatusLine(candidate);
+  RebuildTree([&progress](int percent) { progress.SetFormatted(percent); });
+  UpdateData(false);
+  return loaded_;
+}
+
+void CLumoDlg::RebuildTree(const Catalogue::Progress& formatted) {
+  tree_->DeleteAllWithData();
+  if (loaded_) {
+    catalogue_.BuildTree(formatted);
+  } else {
+    catalogue_.artistCount = 0;
+    catalogue_.albumCount = 0;
+  }
+  cdKeyText_.clear();
+  displayLevel_ = static_cast<int>(DisplayLevel::Artist);
+}
+
+void CLumoDlg::SetStatusLine(const std::string& path) {
+  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(lumo::FromWindows1252(path));
+}
+
+void CLumoDlg::ApplyDisplayLevel(bool sort) {
+  if (!loaded_) return;
+  applyingLevel_ = true;
+  UpdateData(true);
+  tree_->ApplyDisplayLevel(GetDisplayLevel(), sort);
+  UpdateCounts();
+  UpdateData(false);
+  applyingLevel_ = false;
+}
+
+void CLumoDlg::UpdateCounts() {
+  if (auto* artists = ControlAs<QLabel>(kArtistCount)) {
+    artists->setText(lumo::FromWindows1252(CountText(catalogue_.artistCount, "artists")));
+  }
+  if (auto* albums = ControlAs<QLabel>(kAlbumCount)) {
+    albums->setText(lumo::FromWindows1252(CountText(catalogue_.albumCount, "albums")));
+  }
+}
+
+void CLumoDlg::ShowCdKeyBox() {
+  QWidget* box = Control(kCdKeyBox);
+  if (!box) return;
+  box->setAttribute(Qt::WA_ShowWithoutActivating);
+  box->setVisible(Options().showCdKeys != 0);
+}
+
+void CLumoDlg::BringToFront() {
+  raise();
+  activateWindow();
+}
+
+void CLumoDlg::OnSelectionChanged(TreeItem* item) {
+  UpdateData(true);
+  const CatalogueItem* record = tree_->GetItemRecord(item);
+  cdKeyText_ = record && record->kind == ItemKind::Album ? record->cdKey : std::string();
+  UpdateData(false);
+}
+
+void CLumoDlg::OnItemExpandedByUser() {
+  if (applyingLevel_ || GetDisplayLevel() == DisplayLevel::Custom) return;
+  UpdateData(true);
+  displayLevel_ = static_cast<int>(DisplayLevel::Custom);
+  UpdateData(false);
+}
+
+// Enter with no button to press ends the program, as Exit does; the records
+// are freed the same way.
+void CLumoDlg::OnOK() {
+  UpdateData(true);
+  CloseWindow(lumo::kIdOk);
+}
+
+void CLumoDlg::OnCancel() { CloseWindow(lumo::kIdCancel); }
+
+void CLumoDlg::CloseWindow(int result) {
+  tree_->DeleteAllWithData();
+  EndDialog(result);
+}
