@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QThread>
+#include <QUuid>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/single_instance.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using lumo::test::TempDir;
+
+QString UniqueKey() { return QStringLiteral("lumo-test-") + QUuid::createUuid().toString(QUuid::Id128); }
+
+TEST(SingleInstance, ALaterCopyAsksTheFirstToRaiseItsWindow) {
+  const QString key = UniqueKey();
+  SingleInstance first(key);
+  ASSERT_TRUE(first.TryBecomeFirst());
+  QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+
+  SingleInstance second(key);
+  EXPECT_FALSE(second.TryBecomeFirst());
+  EXPECT_TRUE(second.AskFirstToRaise());
+  EXPECT_TRUE(raised.wait(5000));
+}
+
+TEST(SingleInstance, TheLockGoesWithTheFirstCopy) {
+  const QString key = UniqueKey();
+  {
+    SingleInstance first(key);
+    ASSERT_TRUE(first.TryBecomeFirst());
+  }
+  SingleInstance next(key);
+  EXPECT_TRUE(next.TryBecomeFirst());
+  SingleInstance lonely(UniqueKey());
+  EXPECT_FALSE(lonely.AskFirstToRaise(200));  // nobody to ask
+}
+
+// The real program, twice, on a settings folder of its own.
+class TwoCopies : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(config_.Path() + "/lumo");
+    lumo::test::WriteBytes(config_.File("lumo/lumo.ini"), "[options]\r\npath=" + config_.Path() + "/none\r\n");
+  }
+
+  std::unique_ptr<QProcess> Start() {
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(config_.Path()));
+    process->setProcessEnvironment(env);
+    process->start(QStringLiteral(LUMO_EXECUTABLE), {});
+    EXPECT_TRUE(process->waitForStarted(10000));
+    return process;
+  }
+
+  // The key the program computes from its own settings folder.
+  QString KeyOfTheProgram() {
+    const char* before = std::getenv("XDG_CONFIG_HOME");
+    std::string saved = before ? before : "";
+    setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
+    QString key = SingleInstance::DefaultKey();
+    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    return key;
+  }
+
+  bool WaitUntilListening(const QString& key) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
+      QLocalSocket probe;
+      probe.connectToServer(key);
+      if (probe.waitForConnected(200)) return true;
+      QThread::msleep(50);
+    }
+    return false;
+  }
+
+  TempDir config_;
+};
+
+TEST_F(TwoCopies, TheSecondStartEndsAtOnceWhileTheFirstRuns) {
+  auto first = Start();
+  ASSERT_TRUE(WaitUntilListening(KeyOfTheProgram()));
+  auto second = Start();
+  EXPECT_TRUE(second->waitForFinished(10000));
+  EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second->exitCode(), 0);
+  EXPECT_EQ(first->state(), QProcess::Running);
+
+  // Once the first copy is gone, the next start runs normally.
+  first->kill();
+  first->waitForFinished(5000);
+  auto third = Start();
+  EXPECT_FALSE(third->waitForFinished(1500));
+  third->kill();
+  third->waitForFinished(5000);
+}
+
+}  // namespace
