@@ -72,7 +72,7 @@ std::string MakeCollection(const CollectionShape& shape) {
   out.reserve(static_cast<std::size_t>(shape.albums) * 400);
   uint32_t key = 0x1000'0000u + shape.seed * 7919u;
   for (int i = 0; i < shape.albums; ++i) {
-    Album album{artists[static_cast<std::size_t>(words.Between(0, artistCount - 1))], words.Phrase(1, 4), {}};
+    Album album{artists[static_cast<std::size_t>(words.Between(0, artistCount - 1))], words.Phrase(2, 4), {}};
     int tracks = std::max(0, shape.tracksPerAlbum + words.Between(-3, 3));
     for (int t = 0; t < tracks; ++t) album.tracks.push_back(words.Phrase(1, 4));
     AppendSection(out, key += 0x9E37u, album);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "about/about_info.h"
@@ -54,6 +55,20 @@ void DisableNotYetAvailable(lumo::LumoDialog& dialog) {
       }
     }
   }
+}
+
+// The counts must be read whole, even where the desktop's font is wider
+// than the one the layout was drawn for: a count that does not fit on its
+// line grows sideways, centred, within the "Info" box.
+void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
+  label->setWordWrap(false);
+  label->setText(lumo::FromWindows1252(text));
+  const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 4;
+  if (needed <= label->width() || infoBox == nullptr) return;
+  QRect inside = infoBox->geometry().adjusted(2, 0, -2, 0);
+  int width = std::min(needed, inside.width());
+  int left = std::max(inside.left(), label->geometry().center().x() - width / 2);
+  label->setGeometry(std::min(left, inside.right() - width + 1), label->y(), width, label->height());
 }
 
 std::string CountText(int16_t count, const char* noun) {
@@ -208,10 +223,10 @@ void CLumoDlg::ApplyDisplayLevel(bool sort) {
 
 void CLumoDlg::UpdateCounts() {
   if (auto* artists = ControlAs<QLabel>(kArtistCount)) {
-    artists->setText(lumo::FromWindows1252(CountText(catalogue_.artistCount, "artists")));
+    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.artistCount, "artists"));
   }
   if (auto* albums = ControlAs<QLabel>(kAlbumCount)) {
-    albums->setText(lumo::FromWindows1252(CountText(catalogue_.albumCount, "albums")));
+    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.albumCount, "albums"));
   }
 }
 
