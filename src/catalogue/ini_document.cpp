@@ -176,8 +176,9 @@ int32_t IniDocument::GetInt(const std::string& section, const std::string& key, 
 }
 
 bool IniDocument::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  if (loaded_) SectionForWrite(section).SetFolded(FoldCase(key), value);
-  return profile::WriteString(section, key, value, path_);
+  const profile::Edit edit = profile::Edit::Set(section, key, value);
+  if (loaded_) ApplyInMemory(edit);
+  return profile::ApplyEdits({edit}, path_, nullptr, WhenFileMissing());
 }
 
 bool IniDocument::WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix) {
@@ -187,8 +188,31 @@ bool IniDocument::WriteInt(const std::string& section, const std::string& key, i
 }
 
 bool IniDocument::DeleteSection(const std::string& section) {
-  if (loaded_) sections_.Erase(FoldCase(section));
-  return profile::DeleteSection(section, path_);
+  const profile::Edit edit = profile::Edit::Remove(section);
+  if (loaded_) ApplyInMemory(edit);
+  return profile::ApplyEdits({edit}, path_, nullptr, WhenFileMissing());
+}
+
+bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason) {
+  if (!profile::ApplyEdits(edits, path_, reason, WhenFileMissing())) return false;
+  if (loaded_) {
+    for (const profile::Edit& edit : edits) ApplyInMemory(edit);
+  }
+  return true;
+}
+
+void IniDocument::ApplyInMemory(const profile::Edit& edit) {
+  if (edit.kind == profile::Edit::Kind::RemoveSection) {
+    sections_.Erase(FoldCase(edit.section));
+  } else {
+    SectionForWrite(edit.section).SetFolded(FoldCase(edit.key), edit.value);
+  }
+}
+
+// A loaded file that has gone is not made anew from one key: the
+// collection it held would look lost.
+profile::IfMissing IniDocument::WhenFileMissing() const {
+  return loaded_ ? profile::IfMissing::Refuse : profile::IfMissing::Create;
 }
 
 IniSection& IniDocument::SectionForWrite(const std::string& section) {

@@ -5,9 +5,11 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/bucket_map.h"
 #include "catalogue/ini_section.h"
+#include "platform/profile.h"
 
 namespace lumo {
 
@@ -21,7 +23,9 @@ namespace lumo {
 // Loaded (after a successful Load): reads are answered from memory; writes
 // change memory first and then, in the same call, the file through the
 // profile functions, whose result they return. When the file write fails,
-// memory keeps the change.
+// memory keeps the change; ApplyEdits instead changes memory only after the
+// file has taken the change. In loaded mode a write never makes the file
+// anew: a file that has gone since the load is a failure.
 //
 // Section and key names match in any letter case; values are kept exactly.
 // Sections enumerate in the classic 17-bucket hash order (see BucketMap).
@@ -82,6 +86,11 @@ class IniDocument {
   bool WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix = 10);
   // Removes the section and its keys; returns the file write's result.
   bool DeleteSection(const std::string& section);
+  // One change of the file made of several edits: the file takes all of them
+  // in one replacement first, and only then, in loaded mode, does memory
+  // take them too. False (with `reason` saying why, when given) leaves both
+  // the file and memory exactly as they were.
+  bool ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason = nullptr);
 
   // Enumeration of the sections in memory (in either mode).
   Position FirstSection() const;
@@ -102,6 +111,8 @@ class IniDocument {
   static SectionMap::Cursor EnterSection(std::string_view nameAsWritten, std::string& folded,
                                          const DuplicateSectionHook& duplicate, SectionMap& sections);
   IniSection& SectionForWrite(const std::string& section);
+  void ApplyInMemory(const profile::Edit& edit);
+  profile::IfMissing WhenFileMissing() const;
 
   std::string path_;
   bool loaded_ = false;

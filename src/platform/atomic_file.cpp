@@ -2,10 +2,13 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace lumo::platform {
@@ -62,10 +65,33 @@ bool ReadAll(int fd, std::size_t sizeHint, std::string& bytes) {
 
 // The folder must exist, be a folder, and carry a write bit: root could
 // write anywhere, but a folder marked read-only is treated as such.
-bool FolderIsWritable(const std::string& folder) {
+const char* FolderProblem(const std::string& folder) {
   struct stat st {};
-  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-  return (st.st_mode & kAnyWriteBit) != 0 && ::access(folder.c_str(), W_OK | X_OK) == 0;
+  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return "The folder does not exist.";
+  if ((st.st_mode & kAnyWriteBit) == 0 || ::access(folder.c_str(), W_OK | X_OK) != 0) {
+    return "The folder is write-protected.";
+  }
+  return nullptr;
+}
+
+// The same for the file itself, when it exists.
+const char* FileProblem(const std::string& path, const struct stat& st) {
+  if (!S_ISREG(st.st_mode)) return "It is not an ordinary file.";
+  if ((st.st_mode & kAnyWriteBit) == 0 || ::access(path.c_str(), W_OK) != 0) return "The file is write-protected.";
+  return nullptr;
+}
+
+// The user's words for a failed system call.
+std::string ErrorText(int error) {
+  if (error == ENOSPC || error == EDQUOT || error == EFBIG) return "The disk is full.";
+  if (error == EACCES || error == EPERM || error == EROFS) return "Access was denied.";
+  std::string text = std::strerror(error);
+  return text + ".";
+}
+
+bool Refuse(std::string* reason, std::string why) {
+  if (reason != nullptr) *reason = std::move(why);
+  return false;
 }
 
 mode_t NewFileMode() {
@@ -159,18 +185,18 @@ std::optional<std::string> FollowLinks(const std::string& path) {
   return std::nullopt;
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* reason) {
   const std::string folder = FolderOf(path);
-  if (!FolderIsWritable(folder)) return false;
+  if (const char* problem = FolderProblem(folder)) return Refuse(reason, problem);
   struct stat old {};
   const bool exists = ::stat(path.c_str(), &old) == 0;
-  if (!exists && errno != ENOENT) return false;
-  if (exists && (!S_ISREG(old.st_mode) || (old.st_mode & kAnyWriteBit) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-    return false;
-  }
+  if (!exists && errno != ENOENT) return Refuse(reason, ErrorText(errno));
+  if (const char* problem = exists ? FileProblem(path, old) : nullptr) return Refuse(reason, problem);
   TempFile temp(path);
-  if (temp.Fd() < 0 || !FillTempFile(temp, bytes, exists ? &old : nullptr)) return false;
-  if (!temp.RenameTo(path)) return false;
+  if (temp.Fd() < 0) return Refuse(reason, ErrorText(errno));
+  // errno is taken before the temporary file's clean-up can change it.
+  if (!FillTempFile(temp, bytes, exists ? &old : nullptr)) return Refuse(reason, ErrorText(errno));
+  if (!temp.RenameTo(path)) return Refuse(reason, ErrorText(errno));
   // The new file is in place; a failure to flush the folder cannot undo that.
   SyncFolder(folder);
   return true;

@@ -31,7 +31,8 @@ std::optional<std::string> FollowLinks(const std::string& path);
 // no write permission bit (even for root) or the caller may not write it,
 // the folder is missing or has no write permission bit, the path names
 // something other than a regular file, or any write, flush or rename fails
-// (a full disk included).
-bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+// (a full disk included). On failure `reason`, when given, receives one
+// sentence saying why, for the user.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* reason = nullptr);
 
 }  // namespace lumo::platform

@@ -27,6 +27,11 @@ std::string HomeDirectory() {
   return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
 }
 
+bool Fail(std::string& reason, const char* why) {
+  reason = why;
+  return false;
+}
+
 std::string CutToBuffer(std::string_view text) {
   return std::string(text.substr(0, kMaxStringResult));
 }
@@ -78,27 +83,31 @@ bool DeleteSection(const std::string& section, const std::string& fileName) {
   return ApplyEdits({Edit::Remove(section)}, fileName);
 }
 
-bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName) {
+bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason,
+                IfMissing ifMissing) {
+  std::string ignored;
+  std::string& why = reason != nullptr ? *reason : ignored;
   for (const Edit& edit : edits) {
-    if (!CanWriteFaithfully(edit)) return false;
+    if (!CanWriteFaithfully(edit)) return Fail(why, "The text holds a line break, a control character or blanks that the file cannot keep.");
   }
   if (edits.empty()) return true;
   const std::optional<std::string> target = platform::FollowLinks(ResolvePath(fileName));
-  if (!target) return false;
+  if (!target) return Fail(why, "The path runs through too many symbolic links.");
   std::string text;
   const platform::ReadStatus status = platform::ReadFileBytes(*target, text);
-  if (status == platform::ReadStatus::Failed) return false;
+  if (status == platform::ReadStatus::Failed) return Fail(why, "The file cannot be read.");
+  if (status == platform::ReadStatus::Missing && ifMissing == IfMissing::Refuse) {
+    return Fail(why, "The file no longer exists.");
+  }
   // Nothing changed, nothing to write: a removal of a missing section leaves
   // even a missing file missing. Every SetKey changes a missing file.
-  bool changed = false;
-  for (const Edit& edit : edits) changed = ApplyEdit(edit, text) || changed;
-  if (!changed) return true;
+  if (!ApplyEditsToText(edits, text)) return true;
   if (IsBareName(fileName)) {
     std::error_code error;
     std::filesystem::create_directories(ProfileDirectory(), error);
-    if (error) return false;
+    if (error) return Fail(why, "The profile folder cannot be created.");
   }
-  return platform::ReplaceFileContents(*target, text);
+  return platform::ReplaceFileContents(*target, text, &why);
 }
 
 }  // namespace lumo::profile

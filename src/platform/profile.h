@@ -79,9 +79,17 @@ struct Edit {
   static Edit Remove(std::string section);
 };
 
+// What a write does when the file is not there: make it (settings files), or
+// refuse (a data file that was loaded: it has gone, and a new file holding
+// only the written keys would stand in for the whole collection).
+enum class IfMissing { Create, Refuse };
+
 // Applies the edits in order, as WriteString and DeleteSection would one by
 // one, but replaces the file once: afterwards it holds the result of all of
 // them, or (false) it is unchanged. An empty batch succeeds without writing.
-bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName);
+// On failure `reason`, when given, receives one sentence saying why (the
+// file is write-protected, the disk is full, ...).
+bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason = nullptr,
+                IfMissing ifMissing = IfMissing::Create);
 
 }  // namespace lumo::profile

@@ -1,5 +1,6 @@
 #include "platform/profile_text.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ini_syntax.h"
@@ -43,37 +44,38 @@ std::size_t NextLineWithBracket(std::string_view textPart, std::size_t from) noe
   return lf == std::string_view::npos || lf < from ? from : lf + 1;
 }
 
-// Walks the lines of the text part that lie in an occurrence of `section`
-// (its header lines included). Outside the section only headers matter, so
-// the walk jumps over lines without "[" instead of parsing each one: this
-// keeps a write into a large file cheap.
+// Calls visit(begin, name) for every header line of the text part, in file
+// order: `begin` is the line's offset, `name` the section name as written.
+// Only lines holding a "[" are looked at.
 template <typename Visitor>
-void ForEachLineOfSection(std::string_view textPart, std::string_view section, Visitor&& visit) {
+void ForEachHeader(std::string_view textPart, Visitor&& visit) {
   for (std::size_t from = NextLineWithBracket(textPart, 0); from < textPart.size();) {
-    std::size_t resume = textPart.size();
-    bool inSection = false;
-    ini::ForEachLine(textPart.substr(from), [&](ini::RawLine raw) {
-      raw.begin += from;
-      raw.end += from;
-      const ini::ParsedLine parsed = ini::ParseLine(raw.text);
-      if (parsed.kind == LineKind::Header) inSection = EqualsFolded(parsed.name, section);
-      if (inSection) visit(raw, parsed);
-      if (!inSection) resume = raw.end;
-      return inSection;
-    });
-    from = NextLineWithBracket(textPart, resume);
+    const std::size_t lf = textPart.find('\n', from);
+    const std::size_t stop = lf == std::string_view::npos ? textPart.size() : lf;
+    const ini::ParsedLine parsed = ini::ParseLine(textPart.substr(from, stop - from));
+    if (parsed.kind == LineKind::Header) visit(from, parsed.name);
+    from = stop == textPart.size() ? stop : NextLineWithBracket(textPart, stop + 1);
   }
 }
 
-// The line end new lines get: the file's first one, CRLF when it has none.
-std::string_view LineEndOf(std::string_view textPart) noexcept {
-  const std::size_t lf = textPart.find('\n');
-  if (lf != std::string_view::npos && (lf == 0 || textPart[lf - 1] != '\r')) return "\n";
-  return "\r\n";
-}
-
-bool EndsWithLineFeed(std::string_view textPart, std::size_t end) noexcept {
-  return end > 0 && textPart[end - 1] == '\n';
+// Walks the lines of the text part that lie in an occurrence of `section`
+// (its header lines included), in file order.
+template <typename Visitor>
+void ForEachLineOfSection(std::string_view textPart, std::string_view section, Visitor&& visit) {
+  auto walk = [&](std::size_t begin, std::size_t end) {
+    ini::ForEachLine(textPart.substr(begin, end - begin), [&](ini::RawLine raw) {
+      raw.begin += begin;
+      raw.end += begin;
+      visit(raw, ini::ParseLine(raw.text));
+      return true;
+    });
+  };
+  std::size_t open = std::string_view::npos;
+  ForEachHeader(textPart, [&](std::size_t begin, std::string_view name) {
+    if (open != std::string_view::npos) walk(open, begin);
+    open = EqualsFolded(name, section) ? begin : std::string_view::npos;
+  });
+  if (open != std::string_view::npos) walk(open, textPart.size());
 }
 
 std::string KeyLine(const Edit& edit, std::string_view lineEnd) {
@@ -81,51 +83,6 @@ std::string KeyLine(const Edit& edit, std::string_view lineEnd) {
   line.reserve(edit.key.size() + edit.value.size() + 3);
   line.append(edit.key).append("=").append(edit.value).append(lineEnd);
   return line;
-}
-
-// New lines inserted at `at`: preceded by a line end when the text before
-// them stops mid-line.
-Splice Insertion(std::string_view textPart, std::size_t at, std::string lines) {
-  std::string_view lineEnd = LineEndOf(textPart);
-  if (at > 0 && !EndsWithLineFeed(textPart, at)) lines.insert(0, lineEnd);
-  return {at, at, std::move(lines)};
-}
-
-std::vector<Splice> PlanSetKey(std::string_view textPart, const Edit& edit) {
-  std::vector<Splice> splices;
-  bool sectionSeen = false;
-  std::size_t insertAt = 0;
-  ForEachLineOfSection(textPart, edit.section, [&](const ini::RawLine& raw, const ini::ParsedLine& parsed) {
-    sectionSeen = true;
-    if (parsed.kind == LineKind::Key && EqualsFolded(parsed.name, edit.key)) {
-      // Keep the line's indentation and key spelling; replace from "=" on.
-      const auto nameEnd = static_cast<std::size_t>(parsed.name.data() + parsed.name.size() - raw.text.data());
-      splices.push_back({raw.begin + nameEnd, raw.begin + raw.text.size(), "=" + edit.value});
-    }
-    if (parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment) insertAt = raw.end;
-  });
-  if (!splices.empty()) return splices;
-  const std::string_view lineEnd = LineEndOf(textPart);
-  if (sectionSeen) {
-    splices.push_back(Insertion(textPart, insertAt, KeyLine(edit, lineEnd)));
-  } else {
-    std::string lines = "[" + edit.section + "]";
-    lines.append(lineEnd).append(KeyLine(edit, lineEnd));
-    splices.push_back(Insertion(textPart, textPart.size(), std::move(lines)));
-  }
-  return splices;
-}
-
-std::vector<Splice> PlanRemoveSection(std::string_view textPart, const Edit& edit) {
-  std::vector<Splice> splices;
-  ForEachLineOfSection(textPart, edit.section, [&](const ini::RawLine& raw, const ini::ParsedLine&) {
-    if (!splices.empty() && splices.back().end == raw.begin) {
-      splices.back().end = raw.end;
-    } else {
-      splices.push_back({raw.begin, raw.end, {}});
-    }
-  });
-  return splices;
 }
 
 // Builds the new bytes by copying the unchanged spans between the splices
@@ -159,6 +116,160 @@ bool ApplySplices(std::vector<Splice> splices, std::string& file) {
   return !splices.empty();
 }
 
+// Where a key stands in one occurrence of its section: the splices that give
+// each of its lines the new value, and the end of the last line that is
+// neither blank nor a comment (where a missing key goes).
+struct KeyPlan {
+  std::vector<Splice> splices;
+  std::size_t insertAt = 0;
+};
+
+KeyPlan PlanKey(std::string_view block, const Edit& edit) {
+  KeyPlan plan;
+  ini::ForEachLine(block, [&](const ini::RawLine& raw) {
+    const ini::ParsedLine parsed = ini::ParseLine(raw.text);
+    if (parsed.kind == LineKind::Key && EqualsFolded(parsed.name, edit.key)) {
+      // Keep the line's indentation and key spelling; replace from "=" on.
+      const auto nameEnd = static_cast<std::size_t>(parsed.name.data() + parsed.name.size() - raw.text.data());
+      plan.splices.push_back({raw.begin + nameEnd, raw.begin + raw.text.size(), "=" + edit.value});
+    }
+    if (parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment) plan.insertAt = raw.end;
+    return true;
+  });
+  return plan;
+}
+
+// A file's text part as a row of pieces: the occurrences of the sections a
+// batch edits, each held as its own small text, and the stretches between
+// them, left as views of the original. Each edit then works on the few
+// pieces of its section, and the file is put together once at the end, so a
+// batch costs one pass over the text however many edits it holds.
+//
+// Every piece is made of whole lines, except that the last non-empty one may
+// lack its line end; so a line never spans two pieces.
+class SectionEditor {
+ public:
+  SectionEditor(std::string_view textPart, const std::vector<Edit>& edits) {
+    for (const Edit& edit : edits) blocks_.try_emplace(FoldCase(edit.section));
+    std::size_t gapStart = 0;
+    std::size_t openStart = 0;
+    std::vector<std::size_t>* open = nullptr;  // the occurrence being read, if edited
+    std::string folded;
+    ForEachHeader(textPart, [&](std::size_t begin, std::string_view name) {
+      if (open != nullptr) {
+        AddBlock(*open, textPart.substr(openStart, begin - openStart));
+        gapStart = begin;
+      }
+      folded.assign(name);
+      FoldCaseInPlace(folded);
+      const auto found = blocks_.find(folded);
+      open = found == blocks_.end() ? nullptr : &found->second;
+      if (open == nullptr) return;
+      AddGap(textPart.substr(gapStart, begin - gapStart));
+      openStart = begin;
+    });
+    if (open != nullptr) {
+      AddBlock(*open, textPart.substr(openStart));
+    } else {
+      AddGap(textPart.substr(gapStart));
+    }
+  }
+
+  // Applies one edit as ApplyEdit would to the text as it now stands;
+  // returns whether any byte changed.
+  bool Apply(const Edit& edit) {
+    std::vector<std::size_t>& blocks = blocks_[FoldCase(edit.section)];  // live occurrences only
+    if (edit.kind == Edit::Kind::RemoveSection) {
+      for (std::size_t index : blocks) pieces_[index] = Piece{{}, {}, true};
+      const bool changed = !blocks.empty();
+      blocks.clear();
+      return changed;
+    }
+    return SetKey(edit, blocks);
+  }
+
+  // The whole text with every edit made, followed by `rest`.
+  std::string Result(std::string_view rest) const {
+    std::size_t size = rest.size();
+    for (const Piece& piece : pieces_) size += piece.View().size();
+    std::string result;
+    result.reserve(size);
+    for (const Piece& piece : pieces_) result.append(piece.View());
+    result.append(rest);
+    return result;
+  }
+
+ private:
+  struct Piece {
+    std::string_view original;  // an untouched stretch, unless owned
+    std::string text;           // the piece's text when owned
+    bool owned = false;
+    std::string_view View() const { return owned ? std::string_view(text) : original; }
+  };
+
+  void AddGap(std::string_view gap) {
+    if (!gap.empty()) pieces_.push_back(Piece{gap, {}, false});
+  }
+  void AddBlock(std::vector<std::size_t>& blocks, std::string_view block) {
+    blocks.push_back(pieces_.size());
+    pieces_.push_back(Piece{{}, std::string(block), true});
+  }
+
+  bool SetKey(const Edit& edit, std::vector<std::size_t>& blocks) {
+    const std::string_view lineEnd = LineEnd();
+    if (blocks.empty()) {
+      EndLastLine(lineEnd);
+      blocks.push_back(pieces_.size());
+      pieces_.push_back(Piece{{}, "[" + edit.section + "]" + std::string(lineEnd) + KeyLine(edit, lineEnd), true});
+      return true;
+    }
+    bool found = false;
+    bool changed = false;
+    KeyPlan plan;
+    for (std::size_t index : blocks) {
+      plan = PlanKey(pieces_[index].text, edit);
+      found = found || !plan.splices.empty();
+      changed = ApplySplices(std::move(plan.splices), pieces_[index].text) || changed;
+    }
+    if (found) return changed;
+    // `plan` is that of the last occurrence, where a new key goes.
+    std::string& last = pieces_[blocks.back()].text;
+    std::string line = KeyLine(edit, lineEnd);
+    if (plan.insertAt > 0 && last[plan.insertAt - 1] != '\n') line.insert(0, lineEnd);
+    last.insert(plan.insertAt, line);
+    return true;
+  }
+
+  // The line end new lines get: that of the text's first line, CRLF when it
+  // has none.
+  std::string_view LineEnd() const {
+    char before = '\0';
+    for (const Piece& piece : pieces_) {
+      const std::string_view view = piece.View();
+      const std::size_t lf = view.find('\n');
+      if (lf != std::string_view::npos) return (lf > 0 ? view[lf - 1] : before) == '\r' ? "\r\n" : "\n";
+      if (!view.empty()) before = view.back();
+    }
+    return "\r\n";
+  }
+
+  // Gives the text's last line its line end when it has none, so that what
+  // is appended starts on a line of its own.
+  void EndLastLine(std::string_view lineEnd) {
+    for (auto it = pieces_.rbegin(); it != pieces_.rend(); ++it) {
+      if (it->View().empty()) continue;
+      if (it->View().back() == '\n') return;
+      if (!it->owned) it->text.assign(it->original);
+      it->owned = true;
+      it->text.append(lineEnd);
+      return;
+    }
+  }
+
+  std::vector<Piece> pieces_;
+  std::unordered_map<std::string, std::vector<std::size_t>> blocks_;  // folded section -> its occurrences
+};
+
 }  // namespace
 
 bool CanWriteFaithfully(const Edit& edit) noexcept {
@@ -176,11 +287,16 @@ std::optional<std::string_view> FindValue(std::string_view file, std::string_vie
   return found;
 }
 
-bool ApplyEdit(const Edit& edit, std::string& file) {
+bool ApplyEdit(const Edit& edit, std::string& file) { return ApplyEditsToText({edit}, file); }
+
+bool ApplyEditsToText(const std::vector<Edit>& edits, std::string& file) {
+  if (edits.empty()) return false;
   const std::string_view textPart = ini::TextPart(file);
-  std::vector<Splice> splices = edit.kind == Edit::Kind::SetKey ? PlanSetKey(textPart, edit)
-                                                                : PlanRemoveSection(textPart, edit);
-  return ApplySplices(std::move(splices), file);
+  SectionEditor editor(textPart, edits);
+  bool changed = false;
+  for (const Edit& edit : edits) changed = editor.Apply(edit) || changed;
+  if (changed) file = editor.Result(std::string_view(file).substr(textPart.size()));
+  return changed;
 }
 
 }  // namespace lumo::profile

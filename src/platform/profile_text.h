@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/profile.h"
 
@@ -41,5 +42,11 @@ std::optional<std::string_view> FindValue(std::string_view file, std::string_vie
 //
 // Returns whether any byte changed.
 bool ApplyEdit(const Edit& edit, std::string& file);
+
+// Applies the edits in order, with exactly the bytes that ApplyEdit for each
+// in turn would give, in one pass over the text however many edits there
+// are. Every edit must pass CanWriteFaithfully. Returns whether any of them
+// changed a byte at its turn (even if a later one changed it back).
+bool ApplyEditsToText(const std::vector<Edit>& edits, std::string& file);
 
 }  // namespace lumo::profile
