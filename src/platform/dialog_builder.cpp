@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTreeView>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -174,6 +175,49 @@ QWidget* MakeDefault(const ControlTemplate& c, QWidget* parent) {
   }
 }
 
+// Breaks `text` into lines at blanks so that each fits `width` pixels.
+QString WrapWords(const QString& text, const QFontMetrics& metrics, int width) {
+  QString wrapped;
+  QString line;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+      wrapped += line + QLatin1Char('\n');
+      line = word;
+    } else {
+      line = candidate;
+    }
+  }
+  return wrapped + line;
+}
+
+// The desktop's font may be wider than the one the layout was drawn for.
+// A multi-line check box wraps its text itself (Qt's does not), and a
+// one-line static whose text no longer fits grows sideways instead of
+// losing words below its edge.
+void FitText(const ControlTemplate& c, QWidget* widget) {
+  const QFontMetrics metrics = widget->fontMetrics();
+  if (auto* box = qobject_cast<QCheckBox*>(widget); box && Has(c, ctl::kMultiLine)) {
+    constexpr int kIndicatorRoom = 24;
+    box->setText(WrapWords(box->text(), metrics, std::max(1, box->width() - kIndicatorRoom)));
+    return;
+  }
+  auto* label = qobject_cast<QLabel*>(widget);
+  if (!label || !label->wordWrap() || label->height() >= 2 * metrics.lineSpacing()) return;
+  const int needed = metrics.horizontalAdvance(label->text()) + 2;
+  if (needed <= label->width()) return;
+  label->setWordWrap(false);
+  QRect rect = label->geometry();
+  if (label->alignment() & Qt::AlignRight) {
+    rect.setLeft(rect.right() - needed + 1);
+  } else if (label->alignment() & Qt::AlignHCenter) {
+    rect.adjust(-(needed - rect.width()) / 2, 0, (needed - rect.width() + 1) / 2, 0);
+  } else {
+    rect.setWidth(needed);
+  }
+  label->setGeometry(rect);
+}
+
 // Controls without a tab stop can still take the focus by a click; radio
 // buttons keep Qt's own group navigation.
 void ApplyFocusPolicy(const ControlTemplate& c, QWidget* widget) {
@@ -285,6 +329,7 @@ QWidget* DialogBuilder::BuildControl(const ControlTemplate& control, QWidget* ho
   // A drop-down combo's height in the template is that of its open list.
   if (qobject_cast<QComboBox*>(widget) != nullptr) rect.setHeight(widget->sizeHint().height());
   widget->setGeometry(rect);
+  FitText(control, widget);
   widget->setEnabled(!Has(control, ctl::kDisabled));
   if (Has(control, ctl::kHidden)) widget->setHidden(true);
   ApplyFocusPolicy(control, widget);
