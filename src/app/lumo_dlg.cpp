@@ -17,6 +17,7 @@
 #include "app/progress_dlg.h"
 #include "catalogue/catalogue_item.h"
 #include "catalogue/search_path.h"
+#include "edit/tree_context_menu.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
 #include "report/report_dlg.h"
@@ -106,6 +107,8 @@ CLumoDlg::CLumoDlg(QWidget* parent)
 CLumoDlg::~CLumoDlg() = default;
 
 void CLumoDlg::ConnectTree() {
+  contextMenu_ = std::make_unique<TreeContextMenu>(*tree_, catalogue_, this, [this] { UpdateCounts(); });
+  connect(tree_, &LumoTreeCtrl::rightClicked, this, [this](QPoint at) { contextMenu_->OnRightClick(at); });
   connect(tree_, &LumoTreeCtrl::selectionChangedTo, this, &CLumoDlg::OnSelectionChanged);
   connect(tree_, &LumoTreeCtrl::itemExpandedByUser, this, &CLumoDlg::OnItemExpandedByUser);
 }

@@ -14,6 +14,7 @@ class AnimationCtrl;
 class LumoOptionsDlg;
 class LumoReportDlg;
 class LumoTreeCtrl;
+class TreeContextMenu;
 class TreeItem;
 
 // The main window "LUMO": the Artist > Album > Track tree on the left, the
@@ -41,6 +42,7 @@ class CLumoDlg : public lumo::LumoDialog {
   LumoTreeCtrl& Tree() const { return *tree_; }
   Catalogue& GetCatalogue() { return catalogue_; }
   LumoOptionsDlg& Options() const { return *options_; }
+  TreeContextMenu& ContextMenu() const { return *contextMenu_; }
   DisplayLevel GetDisplayLevel() const { return static_cast<DisplayLevel>(displayLevel_); }
   bool IsCatalogueLoaded() const { return loaded_; }
 
@@ -90,6 +92,7 @@ class CLumoDlg : public lumo::LumoDialog {
   Catalogue catalogue_;
   LumoOptionsDlg* options_;     // owned by the dialog (Qt parent)
   LumoReportDlg* report_ = nullptr;  // made on first use, owned by the dialog (Qt parent)
+  std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
   bool applyingLevel_ = false;
 };

@@ -9,6 +9,7 @@
 #include "app/lumo_tree_ctrl.h"
 #include "catalogue/catalogue_item.h"
 #include "catalogue/duplicate_notify.h"
+#include "edit/write_back.h"
 
 namespace {
 
@@ -107,6 +108,33 @@ void Catalogue::BuildTree(const Progress& progress) {
     int percent = static_cast<int>(++done * 100 / total);
     if (progress && percent > reported) progress(reported = percent);
   }
+}
+
+bool Catalogue::WriteItemName(const CatalogueItem& record) {
+  return Apply(lumo::write_back::ItemNameEdits(record));
+}
+
+bool Catalogue::WriteAlbumArtist(const std::string& newName, const CatalogueItem& album) {
+  return RenameArtist(newName, {&album});
+}
+
+bool Catalogue::DeleteAlbum(const CatalogueItem& album) { return DeleteAlbums({&album}); }
+
+bool Catalogue::RenameArtist(const std::string& newName, const std::vector<const CatalogueItem*>& albums) {
+  return Apply(lumo::write_back::ArtistNameEdits(newName, albums));
+}
+
+bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
+  if (!Apply(lumo::write_back::AlbumRemovalEdits(albums))) return false;
+  albumCount = static_cast<int16_t>(albumCount - static_cast<int>(albums.size()));
+  return true;
+}
+
+bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits) {
+  std::string reason;
+  if (document_.ApplyEdits(edits, &reason)) return true;
+  lastWriteError_ = reason;
+  return false;
 }
 
 std::string Catalogue::TrackLabel(int16_t trackIndex, const std::string& name) {

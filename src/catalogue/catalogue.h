@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "catalogue/ini_document.h"
 
@@ -35,6 +36,24 @@ class Catalogue {
   // `progress` follows the sections done.
   void BuildTree(const Progress& progress = {});
 
+  // Writing back into cdplayer.ini. Each call is one all-or-nothing change
+  // of the file: made in the file first and in the document only when the
+  // file took it. On failure neither changes, the counts stay, and
+  // LastWriteError() says why. The records are only read.
+
+  // The name of an album or track record under its key (KeyName).
+  bool WriteItemName(const CatalogueItem& record);
+  // "artist" = `newName`, then "title" = the album's title, in its section.
+  bool WriteAlbumArtist(const std::string& newName, const CatalogueItem& album);
+  // Removes the album's section; `albumCount` goes down by one on success.
+  bool DeleteAlbum(const CatalogueItem& album);
+  // WriteAlbumArtist for each album in turn, as one change.
+  bool RenameArtist(const std::string& newName, const std::vector<const CatalogueItem*>& albums);
+  // DeleteAlbum for each album in turn, as one change.
+  bool DeleteAlbums(const std::vector<const CatalogueItem*>& albums);
+  // One sentence on why the last failed write failed; empty before any.
+  const std::string& LastWriteError() const { return lastWriteError_; }
+
   lumo::IniDocument& Document() { return document_; }
   const lumo::IniDocument& Document() const { return document_; }
   LumoTreeCtrl* Tree() const { return tree_; }
@@ -47,6 +66,9 @@ class Catalogue {
   int16_t artistCount = 0;
 
  private:
+  bool Apply(const std::vector<lumo::profile::Edit>& edits);
+
   lumo::IniDocument document_;
   LumoTreeCtrl* tree_;
+  std::string lastWriteError_;
 };

@@ -1,0 +1,94 @@
+#include "edit/edit_dlg.h"
+
+#include <QLineEdit>
+
+#include <string_view>
+
+#include "platform/data_exchange.h"
+#include "platform/ini_syntax.h"
+#include "platform/text_codec.h"
+
+namespace {
+
+constexpr const char* kUnstorable =
+    "The name contains a line break or a control character (NUL, Ctrl-Z) that cdplayer.ini cannot hold.\n"
+    "Please remove it.";
+
+// The file's reader drops blanks at the end of a line, so they could never
+// come back: the name is stored without them.
+void DropTrailingBlanks(std::string& text) {
+  while (!text.empty() && lumo::ini::IsBlank(text.back())) text.pop_back();
+}
+
+bool IsStorable(std::string_view name) {
+  return name.find_first_of(std::string_view("\r\n\0\x1a", 4)) == std::string_view::npos;
+}
+
+}  // namespace
+
+EditDlg::EditDlg(CatalogueItem& item, const CatalogueItem* parent, QWidget* owner)
+    : LumoDialog(kTemplate, owner), item_(item), parent_(parent) {}
+
+std::string EditDlg::ParentName() const { return parent_ != nullptr ? parent_->text : std::string(); }
+
+bool EditDlg::OnInitDialog() {
+  switch (item_.kind) {
+    case ItemKind::Artist:
+      Show("Edit Artist", "Artist", item_.text, "", "");
+      Control(kLowerLabel)->hide();
+      Control(kLowerField)->hide();
+      break;
+    case ItemKind::Album:
+      Show("Edit Album", "Artist", ParentName(), "Album", item_.text);
+      break;
+    case ItemKind::Track:
+      Show("Edit Track", "Album", ParentName(), "Track", item_.text);
+      SetPlaceholder(kLowerField);
+      ControlAs<QLineEdit>(kUpperField)->setReadOnly(true);
+      break;
+    default:
+      EndDialog(lumo::kIdCancel);
+      return false;
+  }
+  SetPlaceholder(kUpperField);
+  UpdateData(false);
+  return true;
+}
+
+void EditDlg::Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
+                   const std::string& lower) {
+  setWindowTitle(caption);
+  upperLabel_ = upperLabel;
+  upperText_ = upper;
+  lowerLabel_ = lowerLabel;
+  lowerText_ = lower;
+}
+
+void EditDlg::SetPlaceholder(int fieldId) {
+  if (auto* field = ControlAs<QLineEdit>(fieldId)) field->setPlaceholderText(kEmptyPlaceholder);
+}
+
+int EditDlg::StoredField() const { return item_.kind == ItemKind::Artist ? kUpperField : kLowerField; }
+
+void EditDlg::DoDataExchange(lumo::DataExchange& exchange) {
+  exchange.Text(kUpperField, upperText_);
+  exchange.Text(kUpperLabel, upperLabel_);
+  exchange.Text(kLowerLabel, lowerLabel_);
+  exchange.Text(kLowerField, lowerText_);
+  if (!exchange.Saving() || exchange.Failed()) return;
+  DropTrailingBlanks(upperText_);
+  DropTrailingBlanks(lowerText_);
+  if (!IsStorable(StoredField() == kUpperField ? upperText_ : lowerText_)) exchange.Fail(StoredField(), kUnstorable);
+}
+
+void EditDlg::OnOK() {
+  if (!UpdateData(true)) return;
+  if (item_.kind == ItemKind::Album && upperText_ != ParentName()) {
+    // An album's artist is not changed here: put it back and stay open.
+    upperText_ = ParentName();
+    UpdateData(false);
+    return;
+  }
+  item_.text = item_.kind == ItemKind::Artist ? upperText_ : lowerText_;
+  EndDialog(lumo::kIdOk);
+}

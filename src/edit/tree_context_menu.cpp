@@ -1,0 +1,126 @@
+#include "edit/tree_context_menu.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <utility>
+
+#include "app/lumo_tree_ctrl.h"
+#include "catalogue/catalogue.h"
+#include "edit/edit_dlg.h"
+#include "platform/message_box.h"
+
+namespace {
+
+void AddCommand(QMenu& menu, int id, const char* text, bool enabled) {
+  QAction* action = menu.addAction(QString::fromLatin1(text));
+  action->setData(id);
+  action->setEnabled(enabled);
+}
+
+bool Confirmed(const char* question) {
+  return lumo::ShowMessageBox(question, lumo::MessageButtons::YesNo, lumo::MessageIcon::Question) ==
+         lumo::kAnswerYes;
+}
+
+std::string LabelOf(const CatalogueItem& record) {
+  return record.kind == ItemKind::Track ? Catalogue::TrackLabel(record.trackIndex, record.text) : record.text;
+}
+
+}  // namespace
+
+TreeContextMenu::TreeContextMenu(LumoTreeCtrl& tree, Catalogue& catalogue, QWidget* owner,
+                                 std::function<void()> countsChanged)
+    : tree_(tree), catalogue_(catalogue), owner_(owner), countsChanged_(std::move(countsChanged)) {}
+
+int TreeContextMenu::RunMenu(QMenu& menu, QPoint globalPos) {
+  const QAction* chosen = menu.exec(globalPos);
+  return chosen != nullptr ? chosen->data().toInt() : kNone;
+}
+
+int TreeContextMenu::RunEditDialog(CatalogueItem& record, const CatalogueItem* parent, QWidget* owner) {
+  EditDlg dialog(record, parent, owner);
+  return dialog.DoModal();
+}
+
+void TreeContextMenu::OnRightClick(QPoint viewportPos) {
+  const TreeHitTest hit = tree_.HitTest(viewportPos);
+  if (hit.item == nullptr || hit.where != TreeHit::OnItemLabel) return;
+  tree_.SelectItem(hit.item);
+  CatalogueItem* record = tree_.GetItemRecord(hit.item);
+  if (record == nullptr) return;
+  TreeItem* parentItem = tree_.GetParentItem(hit.item);
+  const CatalogueItem* parent =
+      record->kind != ItemKind::Artist && parentItem != nullptr ? tree_.GetItemRecord(parentItem) : nullptr;
+  // Made for this click only and gone when the command is done.
+  QMenu menu(owner_);
+  AddCommand(menu, kDelete, "&Delete", record->kind != ItemKind::Track);
+  AddCommand(menu, kEdit, "&Edit", true);
+  AddCommand(menu, kMove, "&Move", record->kind == ItemKind::Album);
+  const int command = runMenu_(menu, tree_.viewport()->mapToGlobal(viewportPos));
+  Carry(command, hit.item, *record, parent);
+}
+
+void TreeContextMenu::Carry(int command, TreeItem* item, CatalogueItem& record, const CatalogueItem* parent) {
+  if (command == kEdit) {
+    Edit(item, record, parent);
+  } else if (command == kDelete && record.kind == ItemKind::Artist) {
+    DeleteArtist(item);
+  } else if (command == kDelete && record.kind == ItemKind::Album) {
+    DeleteAlbum(item, record);
+  } else if (command == kMove && record.kind == ItemKind::Album) {
+    lumo::ShowMessageBox(kMoveMessage, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+  }
+}
+
+void TreeContextMenu::Edit(TreeItem* item, CatalogueItem& record, const CatalogueItem* parent) {
+  const std::string before = record.text;
+  if (runEdit_(record, parent, owner_) != lumo::kIdOk) return;
+  const bool written = record.kind == ItemKind::Artist ? catalogue_.RenameArtist(record.text, AlbumRecords(item))
+                                                       : catalogue_.WriteItemName(record);
+  if (!written) record.text = before;
+  // Set in every case: a label follows its record's text.
+  tree_.SetItemText(item, LabelOf(record));
+  if (!written) ReportWriteFailure();
+}
+
+void TreeContextMenu::DeleteArtist(TreeItem* artist) {
+  if (!Confirmed(kDeleteArtistQuestion)) return;
+  if (!catalogue_.DeleteAlbums(AlbumRecords(artist))) return ReportWriteFailure();
+  while (TreeItem* album = tree_.GetChildItem(artist)) RemoveAlbumItem(album);
+  RemoveArtistItem(artist);
+  countsChanged_();
+}
+
+void TreeContextMenu::DeleteAlbum(TreeItem* album, const CatalogueItem& record) {
+  if (!Confirmed(kDeleteAlbumQuestion)) return;
+  if (!catalogue_.DeleteAlbum(record)) return ReportWriteFailure();
+  TreeItem* artist = tree_.GetParentItem(album);
+  RemoveAlbumItem(album);
+  if (artist != nullptr && tree_.GetChildItem(artist) == nullptr) RemoveArtistItem(artist);
+  countsChanged_();
+}
+
+void TreeContextMenu::RemoveAlbumItem(TreeItem* album) {
+  tree_.DeleteChildrenWithData(album, false);
+  tree_.DeleteItemWithData(album);
+}
+
+void TreeContextMenu::RemoveArtistItem(TreeItem* artist) {
+  tree_.DeleteItemWithData(artist);
+  catalogue_.artistCount = static_cast<int16_t>(catalogue_.artistCount - 1);
+}
+
+std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist) const {
+  std::vector<const CatalogueItem*> albums;
+  for (TreeItem* album = tree_.GetChildItem(artist); album != nullptr; album = tree_.GetNextSiblingItem(album)) {
+    if (const CatalogueItem* record = tree_.GetItemRecord(album)) albums.push_back(record);
+  }
+  return albums;
+}
+
+void TreeContextMenu::ReportWriteFailure() const {
+  const std::string text = "The change could not be written to\n" + catalogue_.Document().GetFile() + "\n\n" +
+                           catalogue_.LastWriteError() + "\n\nNothing has been changed.";
+  lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+}
