@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "about/about_info.h"
 #include "about/about_texts.h"
@@ -181,6 +182,7 @@ void CLumoDlg::Report() {
 }
 
 bool CLumoDlg::LoadCatalogue() {
+  loading_ = true;
   UpdateData(true);
   LumoProgressDlg progress;
   progress.CreateModeless(this);
@@ -195,6 +197,11 @@ bool CLumoDlg::LoadCatalogue() {
   SetStatusLine(candidate);
   RebuildTree([&progress](int percent) { progress.SetFormatted(percent); });
   UpdateData(false);
+  loading_ = false;
+  if (pendingClose_ != 0) {
+    QMetaObject::invokeMethod(
+        this, [this, result = std::exchange(pendingClose_, 0)] { CloseWindow(result); }, Qt::QueuedConnection);
+  }
   return loaded_;
 }
 
@@ -269,6 +276,10 @@ void CLumoDlg::OnOK() {
 void CLumoDlg::OnCancel() { CloseWindow(lumo::kIdCancel); }
 
 void CLumoDlg::CloseWindow(int result) {
+  if (loading_) {
+    pendingClose_ = result;
+    return;
+  }
   tree_->DeleteAllWithData();
   EndDialog(result);
 }

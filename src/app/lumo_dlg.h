@@ -95,4 +95,9 @@ class CLumoDlg : public lumo::LumoDialog {
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
   bool applyingLevel_ = false;
+  // While a load runs, the tree is being filled through raw item pointers;
+  // a close that arrives meanwhile (the progress panel lets non-input events
+  // through) is carried out once the load is over.
+  bool loading_ = false;
+  int pendingClose_ = 0;
 };

@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   lumo::ApplyClassicLook(application);
   lumo::InstallQtMessageBoxes();
-  // As in the original start-up order: the main window (and with it the
-  // settings and the icon) exists in every copy before the one-copy test.
+  // The main window, and with it the settings and the icon, exists in every
+  // copy before the one-copy test.
   CLumoApp app;
   CLumoDlg mainWindow;
   SingleInstance instance;

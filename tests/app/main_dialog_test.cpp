@@ -230,3 +230,33 @@ TEST_F(MainWindow, ClosingFreesEveryItem) {
 }
 
 }  // namespace
+
+namespace {
+
+// A close that arrives while the tree is being filled (say, from the
+// session manager) waits until the load is over instead of pulling the
+// items from under the build.
+TEST_F(MainWindow, ACloseDuringALoadWaitsForTheLoadToEnd) {
+  std::string file;
+  for (int i = 0; i < 3000; ++i) {
+    file += "[k" + std::to_string(i) + "]\r\nartist=A" + std::to_string(i % 300) + "\r\ntitle=T" + std::to_string(i) +
+            "\r\nnumtracks=3\r\n";
+  }
+  lumo::test::WriteBytes(dir_.File("cdplayer.ini"), file);
+  WriteSettings(dir_.Path());
+  CLumoDlg& window = Open();
+  bool closed = false;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (!closed) window.close();
+    closed = true;
+  });
+  closer.start(0);
+  Menu(CLumoDlg::kMenuRefresh);
+  EXPECT_TRUE(closed);
+  QApplication::processEvents();
+  EXPECT_EQ(window.Tree().GetCount(), 0);
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
