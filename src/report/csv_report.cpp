@@ -80,15 +80,16 @@ void LumoCsv::AddTrack(int16_t /*number*/, const std::string& title) {
 bool LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
                           const std::string& /*comment*/) {
   ReportFile file;
+  const std::string& shown = displayName_.empty() ? path : displayName_;
   if (const int error = file.Open(path); error != 0) {
-    Warn("Unable to open " + path + " for writing.\n" +
-         ErrorText(lumo::FileErrorCauseOfCreate(error), path) + "\n");
+    Warn("Unable to open " + shown + " for writing.\n" +
+         ErrorText(lumo::FileErrorCauseOfCreate(error), shown) + "\n");
     return false;
   }
   FinishLine();
   for (const std::string& line : lines) WriteCrLf(file, line);
   if (file.Close()) return true;
-  Warn("Error writing to " + path + "\n" + ErrorText(lumo::FileErrorCauseFromErrno(file.Error()), path));
+  Warn("Error writing to " + shown + "\n" + ErrorText(lumo::FileErrorCauseFromErrno(file.Error()), shown));
   file.RemoveWritten();
   return false;
 }

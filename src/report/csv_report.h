@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "report/report_base.h"
 
@@ -27,6 +28,10 @@ class LumoCsv : public LumoReportBase {
   bool WriteReport(const std::string& path, const std::string& title,
                    const std::string& comment) override;
 
+  // The file's name as the user knows it (Windows-1252), for the messages,
+  // when the path handed to WriteReport is in the disk's own encoding.
+  void SetDisplayName(std::string name) { displayName_ = std::move(name); }
+
  private:
   void FinishLine();
 
@@ -34,4 +39,5 @@ class LumoCsv : public LumoReportBase {
   bool anyArtist = false;  // so that a first artist named "" is new as well
   std::string currentArtist;
   std::string currentLine;
+  std::string displayName_;
 };

@@ -198,7 +198,9 @@ void LumoReportDlg::Generate() {
   if (reportType == kHtmlFormat) {
     writer = std::make_unique<LumoHtml>();
   } else {
-    writer = std::make_unique<LumoCsv>();
+    auto csv = std::make_unique<LumoCsv>();
+    csv->SetDisplayName(fileName);
+    writer = std::move(csv);
   }
   FeedTree(*writer);
   try {

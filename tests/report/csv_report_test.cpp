@@ -105,6 +105,15 @@ TEST_F(CsvReportTest, MissingFolderIsReportedAndNothingIsCreated) {
   EXPECT_FALSE(FileExists(path));
 }
 
+TEST_F(CsvReportTest, MessagesNameTheFileAsTheUserKnowsIt) {
+  csv_.AddArtist("A");
+  const std::string onDisk = dir_.File("missing/caf\xC3\xA9.csv");  // UTF-8 on the disk
+  const std::string shown = dir_.File("missing/caf\xE9.csv");        // Windows-1252 in the dialog
+  csv_.SetDisplayName(shown);
+  EXPECT_FALSE(csv_.WriteReport(onDisk, "", ""));
+  ExpectOneWarning("Unable to open " + shown + " for writing.\n" + shown + " contains an invalid path.\n");
+}
+
 TEST_F(CsvReportTest, FolderInPlaceOfTheFileIsDeniedAndKept) {
   EXPECT_FALSE(csv_.WriteReport(dir_.Path(), "", ""));
   ExpectOneWarning("Unable to open " + dir_.Path() + " for writing.\nAccess to " + dir_.Path() +
