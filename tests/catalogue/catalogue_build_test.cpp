@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <string>
@@ -157,6 +159,7 @@ TEST_F(CatalogueBuild, DuplicateAnsweredOkIsLeftOutButStaysInTheFile) {
   EXPECT_EQ(answerer.Questions()[0].title, "Gold");
   EXPECT_EQ(catalogue_.albumCount, 1);
   EXPECT_EQ(tree_.GetCount(), 3);  // artist, one album, its track
+  EXPECT_EQ(tree_.GetItemRecord(Nth(Nth(nullptr, 0), 0))->cdKey, "k1");  // the first in enumeration order stays
   EXPECT_EQ(lumo::test::ReadBytes(dir_.File("cdplayer.ini")), file);
 }
 
@@ -181,6 +184,20 @@ TEST_F(CatalogueBuild, ApplyToAllLatchesForTheRestOfTheBuildOnly) {
   DuplicateAnswerer again(DuplicateNotify::kAnswerOk);
   Build(file);
   EXPECT_EQ(again.Questions().size(), 2u);  // a new build asks afresh
+}
+
+TEST_F(CatalogueBuild, TheQuestionExplainsItselfAndEnterAnswersOk) {
+  DuplicateNotify dialog;
+  QTimer::singleShot(20, [&dialog] {
+    auto* explanation = dialog.ControlAs<QPlainTextEdit>(1062);
+    ASSERT_NE(explanation, nullptr);
+    EXPECT_TRUE(explanation->toPlainText().startsWith(
+        "Lumo already has an entry for this, but it has a different CD key.  This sometimes happens"));
+    EXPECT_FALSE(dialog.Control(7)->isVisible());  // "No" is never offered
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &enter);
+  });
+  EXPECT_EQ(dialog.Ask("A", "T"), DuplicateNotify::kAnswerOk);
 }
 
 TEST_F(CatalogueBuild, EscapeDoesNotDismissTheQuestion) {
