@@ -16,9 +16,7 @@ constexpr const char* kUnstorable =
 
 // The file's reader drops blanks at the end of a line, so they could never
 // come back: the name is stored without them.
-void DropTrailingBlanks(std::string& text) {
-  while (!text.empty() && lumo::ini::IsBlank(text.back())) text.pop_back();
-}
+void DropTrailingBlanks(std::string& text) { text.resize(lumo::ini::TrimEnd(text).size()); }
 
 bool IsStorable(std::string_view name) {
   return name.find_first_of(std::string_view("\r\n\0\x1a", 4)) == std::string_view::npos;

@@ -14,6 +14,12 @@ std::string_view Trim(std::string_view text) noexcept {
   return text.substr(first, last - first);
 }
 
+std::string_view TrimEnd(std::string_view text) noexcept {
+  std::size_t last = text.size();
+  while (last > 0 && IsBlank(text[last - 1])) --last;
+  return text.substr(0, last);
+}
+
 ParsedLine ParseLine(std::string_view line) noexcept {
   std::string_view trimmed = Trim(line);
   if (trimmed.empty()) return {LineKind::Blank, {}, {}};

@@ -24,6 +24,10 @@ bool IsBlank(char c) noexcept;
 
 std::string_view Trim(std::string_view text) noexcept;
 
+// The text without the blanks at its end, which a line's reader drops: what
+// a value written as `text` reads back as.
+std::string_view TrimEnd(std::string_view text) noexcept;
+
 enum class LineKind { Blank, Comment, Header, Key, Junk };
 
 struct ParsedLine {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app/lumo_tree_ctrl.h"
+#include "platform/ini_syntax.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
 #include "report/csv_report.h"
@@ -139,10 +140,12 @@ void LumoReportDlg::OnOK() {
 
 void LumoReportDlg::SaveSettings() {
   // Failed writes are not reported: losing the remembered settings is harmless.
-  settings.WriteString(kSection, "filename", fileName);
+  // Blanks at a value's end would not read back, and would make the write fail.
+  auto stored = [](const std::string& text) { return std::string(lumo::ini::TrimEnd(text)); };
+  settings.WriteString(kSection, "filename", stored(fileName));
   settings.WriteInt(kSection, "type", reportType, 10);
-  settings.WriteString(kSection, "comment", reportComment);
-  settings.WriteString(kSection, "title", reportTitle);
+  settings.WriteString(kSection, "comment", stored(reportComment));
+  settings.WriteString(kSection, "title", stored(reportTitle));
 }
 
 // Looks at the name field alone: a validating read here would complain at

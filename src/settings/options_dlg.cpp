@@ -6,6 +6,7 @@
 
 #include "catalogue/search_path.h"
 #include "platform/edit_behaviour.h"
+#include "platform/ini_syntax.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -56,6 +57,9 @@ bool LumoOptionsDlg::OnInitDialog() {
 
 void LumoOptionsDlg::DoDataExchange(lumo::DataExchange& exchange) {
   exchange.Text(kSearchPathId, searchPath);
+  // Blanks at the end could not be read back from lumo.ini; keeping them
+  // would only make the save fail.
+  if (exchange.Saving()) searchPath.resize(lumo::ini::TrimEnd(searchPath).size());
   exchange.MaxChars(kSearchPathId, searchPath, kMaxSearchPath);
   // A pasted line break could not be stored in lumo.ini as one value.
   if (exchange.Saving() && !exchange.Failed() &&

@@ -50,6 +50,15 @@ TEST_F(ReportDialogTest, SettingsRoundTripThroughLumoIni) {
   EXPECT_EQ(Edit(Dlg::kComment)->text(), QString::fromUtf8("a=b; [x] \"q\" 100% caf\u00e9"));
 }
 
+TEST_F(ReportDialogTest, BlanksAtTheEndOfASettingAreDroppedSoItIsStillRemembered) {
+  Open();
+  Edit(Dlg::kTitle)->setText(QStringLiteral("My title  "));
+  Edit(Dlg::kComment)->setText(QStringLiteral("note "));
+  Click(Dlg::kExit);
+  EXPECT_EQ(Stored("title"), "My title");
+  EXPECT_EQ(Stored("comment"), "note");
+}
+
 TEST_F(ReportDialogTest, EscAndTheCloseBoxSaveNothingWhileExitWritesAllFourKeys) {
   QTimer::singleShot(0, dialog.get(), [this] {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

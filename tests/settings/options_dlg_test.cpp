@@ -238,3 +238,23 @@ TEST_F(OptionsDialog, EveryControlLiesInsideTheDialog) {
 }
 
 }  // namespace
+
+namespace {
+
+// Blanks at the end of a value cannot be read back from lumo.ini: they are
+// dropped, rather than failing the save with a misleading message.
+TEST_F(OptionsDialog, BlanksAtTheEndOfThePathAreDroppedNotAFailedSave) {
+  MessageBoxRecorder boxes;
+  LumoOptionsDlg dialog;
+  EXPECT_EQ(Run(dialog, [&] {
+              Path(dialog)->setPlainText(QStringLiteral("/music/wine;/backup \t "));
+              Click(dialog, 1);
+            }),
+            1);
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(dialog.searchPath, "/music/wine;/backup");
+  EXPECT_EQ(lumo::profile::GetString("options", "path", "?", "lumo.ini"), "/music/wine;/backup");
+  EXPECT_EQ(lumo::profile::GetInt("options", "tooltips", -1, "lumo.ini"), 1);
+}
+
+}  // namespace
