@@ -1,14 +1,12 @@
 #include "catalogue/ini_document.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <memory>
 #include <utility>
 
 #include "catalogue/ini_number.h"
+#include "platform/atomic_file.h"
 #include "platform/ini_syntax.h"
 #include "platform/profile.h"
 #include "platform/text_fold.h"
@@ -29,34 +27,6 @@ std::string ExecutableBaseName() {
 
 std::string PathOrDefault(const std::string& fileName) {
   return fileName.empty() ? ExecutableBaseName() + ".ini" : fileName;
-}
-
-struct FileCloser {
-  int fd;
-  ~FileCloser() { ::close(fd); }
-};
-
-enum class ReadResult { Ok, CannotOpen, ReadError };
-
-// The whole file in one buffer; a directory or an I/O error is a read error.
-ReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ReadResult::CannotOpen;
-  const FileCloser closer{fd};
-  struct stat info {};
-  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  bytes.resize(regular ? static_cast<std::size_t>(info.st_size) + 1 : 65536);
-  std::size_t used = 0;
-  for (;;) {
-    if (used == bytes.size()) bytes.resize(bytes.size() * 2);
-    const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-    if (got == 0) break;
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return ReadResult::ReadError;
-    used += static_cast<std::size_t>(got);
-  }
-  bytes.resize(used);
-  return ReadResult::Ok;
 }
 
 // Counts the lines of a load and reports each further hundredth of the
@@ -107,7 +77,9 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
   std::string bytes;
   // Resolved like the profile functions do, so a load always reads the file
   // that the writes go to.
-  if (ReadWholeFile(profile::ResolvePath(path_), bytes) != ReadResult::Ok) {
+  // A folder or a pipe counts as a file that cannot be opened; a pipe
+  // must not hang the load.
+  if (platform::ReadFileBytes(profile::ResolvePath(path_), bytes) != platform::ReadStatus::Read) {
     loaded_ = false;
     return false;
   }

@@ -1,6 +1,6 @@
 #include "catalogue/search_path.h"
 
-#include <cstdlib>
+#include "platform/profile.h"
 
 std::string NextSearchCandidate(std::string& remaining, const std::string& fileName) {
   while (!remaining.empty()) {
@@ -16,8 +16,7 @@ std::string DefaultSearchPath() {
 #ifdef _WIN32
   return "c:\\windows;c:\\winnt";
 #else
-  const char* home = std::getenv("HOME");
-  std::string prefix = std::string(home != nullptr ? home : "") + "/.wine/drive_c/";
+  const std::string prefix = lumo::profile::HomeDirectory() + "/.wine/drive_c/";
   return prefix + "windows;" + prefix + "winnt";
 #endif
 }

@@ -20,13 +20,6 @@ constexpr std::size_t kMaxStringResult = 1023;
 
 bool IsBareName(const std::string& fileName) { return fileName.find('/') == std::string::npos; }
 
-std::string HomeDirectory() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && *home != '\0') return home;
-  const passwd* entry = ::getpwuid(::getuid());
-  return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
-}
-
 bool Fail(std::string& reason, const char* why) {
   reason = why;
   return false;
@@ -50,6 +43,13 @@ std::string ProfileDirectory() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
   if (config != nullptr && config[0] == '/') return std::string(config) + "/lumo";
   return HomeDirectory() + "/.config/lumo";
+}
+
+std::string HomeDirectory() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') return home;
+  const passwd* entry = ::getpwuid(::getuid());
+  return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
 }
 
 std::string ResolvePath(const std::string& fileName) {

@@ -43,6 +43,9 @@ namespace lumo::profile {
 // application-data folder). Not created here.
 std::string ProfileDirectory();
 
+// $HOME, else the home folder of the user's password entry.
+std::string HomeDirectory();
+
 // The path a file name refers to: bare names inside ProfileDirectory().
 std::string ResolvePath(const std::string& fileName);
 

@@ -176,6 +176,16 @@ TEST(IniLoad, FailedOpenOrReadKeepsSectionsAndLeavesLoadedMode) {
   }
 }
 
+// A pipe by the file's name (nobody writing to it) must not hang the load.
+TEST(IniLoad, APipeInPlaceOfTheFileFailsAtOnce) {
+  LoadedFile file("[kept]\nk=1\n");
+  const std::string pipe = file.dir.File("pipe.ini");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  file.document.SetFile(pipe);
+  EXPECT_FALSE(file.document.Load());
+  EXPECT_THAT(SectionNames(file.document), ElementsAre("kept"));
+}
+
 TEST(IniLoad, UnreadableFileFails) {
   if (geteuid() == 0) GTEST_SKIP() << "root reads any file";
   LoadedFile file("[s]\nk=1\n");
