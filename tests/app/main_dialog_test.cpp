@@ -129,7 +129,7 @@ TEST_F(MainWindow, StartUpWithoutAFileIsSilentAndKeepsTheCountLabels) {
   WriteSettings(dir_.Path());
   CLumoDlg& window = Open();
   EXPECT_FALSE(window.IsCatalogueLoaded());
-  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_TRUE(boxes.Messages().empty());
   EXPECT_EQ(Text(CLumoDlg::kArtistCount), "Artists");
   EXPECT_EQ(Text(CLumoDlg::kAlbumCount), "Albums");
   EXPECT_EQ(Text(CLumoDlg::kStatusLine), "");
@@ -143,9 +143,9 @@ TEST_F(MainWindow, RefreshThatFindsNothingEmptiesTreeAndCounts) {
   std::filesystem::remove(dir_.File("cdplayer.ini"));
   MessageBoxRecorder boxes;
   Menu(CLumoDlg::kMenuRefresh);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "Can't find cdplayer.ini.\nPlease check the path and try again");
-  EXPECT_EQ(boxes.boxes[0].icon, lumo::MessageIcon::Stop);
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, "Can't find cdplayer.ini.\nPlease check the path and try again");
+  EXPECT_EQ(boxes.Messages()[0].icon, lumo::MessageIcon::Stop);
   EXPECT_EQ(window.Tree().GetCount(), 0);
   EXPECT_EQ(Text(CLumoDlg::kStatusLine), "");
   EXPECT_EQ(Text(CLumoDlg::kArtistCount), "0 artists");

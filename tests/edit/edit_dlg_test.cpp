@@ -14,26 +14,13 @@
 #include "modal_script.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
+#include "support/message_box_recorder.h"
 
 namespace {
 
 using lumo::test::ModalScript;
 
 // Records every message box instead of showing it.
-class Messages {
- public:
-  Messages() {
-    previous_ = lumo::SetMessageBoxHandler([this](const std::string& text, lumo::MessageButtons, lumo::MessageIcon) {
-      texts.push_back(text);
-      return lumo::kAnswerOk;
-    });
-  }
-  ~Messages() { lumo::SetMessageBoxHandler(previous_); }
-  std::vector<std::string> texts;
-
- private:
-  lumo::MessageBoxHandler previous_;
-};
 
 QLineEdit& Field(QWidget& dialog, int id) { return *static_cast<EditDlg&>(dialog).ControlAs<QLineEdit>(id); }
 std::string Text(QWidget& dialog, int id) { return lumo::ToWindows1252(Field(dialog, id).text()).value_or("?"); }
@@ -135,7 +122,7 @@ TEST(EditDlg, EmptyNamesShowAPlaceholderAndStayEmptyWhenUntouched) {
 }
 
 TEST(EditDlg, AlbumModePutsAChangedArtistBackAndStaysOpen) {
-  Messages messages;
+  lumo::test::MessageBoxRecorder messages;
   CatalogueItem album = kAlbum;
   std::vector<std::string> afterRefusal;
   const int result = RunDialog(album, &kArtist,
@@ -149,13 +136,13 @@ TEST(EditDlg, AlbumModePutsAChangedArtistBackAndStaysOpen) {
                             Press(d, lumo::kIdOk);
                           }});
   EXPECT_EQ(afterRefusal, (std::vector<std::string>{"Abba", "Voulez-Vous"}));
-  EXPECT_TRUE(messages.texts.empty());  // refused without a word
+  EXPECT_TRUE(messages.Messages().empty());  // refused without a word
   EXPECT_EQ(result, lumo::kIdOk);
   EXPECT_EQ(album.text, "Voulez-Vous");
 }
 
 TEST(EditDlg, NamesTheFileCannotHoldAreRefusedWithAMessage) {
-  Messages messages;
+  lumo::test::MessageBoxRecorder messages;
   CatalogueItem artist = kArtist;
   std::vector<bool> stillOpen;
   auto tryName = [&](const QString& name) {
@@ -170,9 +157,9 @@ TEST(EditDlg, NamesTheFileCannotHoldAreRefusedWithAMessage) {
                           tryName("a\x1a"), tryName("two\nlines"), [](QWidget& d) { Press(d, lumo::kIdCancel); }});
   EXPECT_EQ(result, lumo::kIdCancel);
   EXPECT_EQ(stillOpen, std::vector<bool>(4, true));
-  ASSERT_EQ(messages.texts.size(), 4u);
-  EXPECT_NE(messages.texts[0].find("Windows-1252"), std::string::npos);
-  EXPECT_NE(messages.texts[1].find("cannot hold"), std::string::npos);
+  ASSERT_EQ(messages.Messages().size(), 4u);
+  EXPECT_NE(messages.Messages()[0].text.find("Windows-1252"), std::string::npos);
+  EXPECT_NE(messages.Messages()[1].text.find("cannot hold"), std::string::npos);
   EXPECT_EQ(artist.text, "Abba");
 }
 

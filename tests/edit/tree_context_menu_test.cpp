@@ -22,6 +22,7 @@
 #include "platform/message_box.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/message_box_recorder.h"
 
 namespace {
 
@@ -32,12 +33,6 @@ const std::string kTrio1 = "[K2]\r\nartist=Trio\r\ntitle=One\r\nnumtracks=12\r\n
 const std::string kTrio2 = "[k3]\r\nartist=Trio\r\n";
 const std::string kTrio3 = "[k4]\r\nartist=Trio\r\ntitle=Three\r\n";
 const std::string kTail = "[notes]\r\n; kept\r\nx=1\r\n";
-
-struct Box {
-  std::string text;
-  lumo::MessageButtons buttons;
-  lumo::MessageIcon icon;
-};
 
 // A loaded collection in a shown tree, with the menu handler wired to the
 // tree's right clicks and every seam answered by the test.
@@ -63,12 +58,7 @@ class ContextMenuTest : public testing::Test {
       record.text = newName_;
       return lumo::kIdOk;
     });
-    previous_ = lumo::SetMessageBoxHandler([this](const std::string& text, lumo::MessageButtons buttons, lumo::MessageIcon icon) {
-      boxes_.push_back({text, buttons, icon});
-      return answer_;
-    });
   }
-  void TearDown() override { lumo::SetMessageBoxHandler(previous_); }
 
   TreeItem* Item(const std::string& path) {
     TreeItem* item = nullptr;
@@ -136,9 +126,7 @@ class ContextMenuTest : public testing::Test {
   int menusShown_ = 0;
   std::vector<std::pair<std::string, bool>> offered_;
   std::string newName_;
-  int answer_ = lumo::kAnswerYes;
-  std::vector<Box> boxes_;
-  lumo::MessageBoxHandler previous_;
+  lumo::test::MessageBoxRecorder messages_{lumo::kAnswerYes};
 };
 
 using Offer = std::vector<std::pair<std::string, bool>>;
@@ -168,15 +156,15 @@ TEST_F(ContextMenuTest, ClicksBesideTheLabelOpenNoMenuAndKeepTheSelection) {
 }
 
 TEST_F(ContextMenuTest, DeletingTheOnlyAlbumRemovesItsArtistToo) {
-  answer_ = lumo::kAnswerNo;
+  messages_.SetAnswer(lumo::kAnswerNo);
   Choose("Solo/Only", TreeContextMenu::kDelete);
   EXPECT_NE(Item("Solo/Only"), nullptr);
-  answer_ = lumo::kAnswerYes;
+  messages_.SetAnswer(lumo::kAnswerYes);
   Choose("Solo/Only", TreeContextMenu::kDelete);
-  ASSERT_EQ(boxes_.size(), 2u);
-  EXPECT_EQ(boxes_[1].text, "Are you sure you want to delete this album?\n(NB: this cannot be undone)");
-  EXPECT_EQ(boxes_[1].buttons, lumo::MessageButtons::YesNo);
-  EXPECT_EQ(boxes_[1].icon, lumo::MessageIcon::Question);
+  ASSERT_EQ(messages_.Messages().size(), 2u);
+  EXPECT_EQ(messages_.Messages()[1].text, "Are you sure you want to delete this album?\n(NB: this cannot be undone)");
+  EXPECT_EQ(messages_.Messages()[1].buttons, lumo::MessageButtons::YesNo);
+  EXPECT_EQ(messages_.Messages()[1].icon, lumo::MessageIcon::Question);
   EXPECT_EQ(Item("Solo"), nullptr);
   ExpectCounts(1, 3);
   EXPECT_EQ(countUpdates_, 1);
@@ -186,8 +174,8 @@ TEST_F(ContextMenuTest, DeletingTheOnlyAlbumRemovesItsArtistToo) {
 
 TEST_F(ContextMenuTest, DeletingAnArtistRemovesEveryAlbumSectionAtOnce) {
   Choose("Trio", TreeContextMenu::kDelete);
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].text,
+  ASSERT_EQ(messages_.Messages().size(), 1u);
+  EXPECT_EQ(messages_.Messages()[0].text,
             "Are you sure you want to delete this artist\nand ALL albums attached to it?\n(NB: this cannot be undone)");
   EXPECT_EQ(Item("Trio"), nullptr);
   ExpectCounts(1, 1);
@@ -213,17 +201,17 @@ TEST_F(ContextMenuTest, RenamesWriteOnlyTheirKeysAndRelabel) {
                                   "[k4]\r\nartist=Quartet\r\ntitle=Three\r\n" + kTail);
   ExpectCounts(2, 4);
   EXPECT_EQ(Contents(tree_), Reloaded());
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(ContextMenuTest, CancelledEditAndMoveChangeNothing) {
   const std::vector<std::string> before = Contents(tree_);
   Choose("Trio/One", TreeContextMenu::kEdit);  // the edit runner cancels
   Choose("Trio/One", TreeContextMenu::kMove);
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].text, "Moving not implemented yet");
-  EXPECT_EQ(boxes_[0].icon, lumo::MessageIcon::Warning);
-  EXPECT_EQ(boxes_[0].buttons, lumo::MessageButtons::Ok);
+  ASSERT_EQ(messages_.Messages().size(), 1u);
+  EXPECT_EQ(messages_.Messages()[0].text, "Moving not implemented yet");
+  EXPECT_EQ(messages_.Messages()[0].icon, lumo::MessageIcon::Warning);
+  EXPECT_EQ(messages_.Messages()[0].buttons, lumo::MessageButtons::Ok);
   EXPECT_EQ(Contents(tree_), before);
   EXPECT_EQ(ReadBytes(path_), kSolo + kTrio1 + kTrio2 + kTrio3 + kTail);
 }
@@ -249,16 +237,16 @@ TEST_F(ContextMenuTest, RefusedWritesAreReportedAndChangeNothing) {
     EXPECT_EQ(Contents(tree_), before);
     EXPECT_EQ(catalogue_.Document().GetString("K2", "title", "-"), "One");
     EXPECT_NE(catalogue_.Document().FindSection("k1"), nullptr);
-    std::vector<Box> warnings;
-    for (const Box& box : boxes_) {
+    std::vector<lumo::test::MessageBoxRecorder::Box> warnings;
+    for (const auto& box : messages_.Messages()) {
       if (box.icon == lumo::MessageIcon::Warning) warnings.push_back(box);
     }
     ASSERT_EQ(warnings.size(), 5u);
-    for (const Box& box : warnings) {
+    for (const auto& box : warnings) {
       EXPECT_NE(box.text.find(path_), std::string::npos) << box.text;
       EXPECT_NE(box.text.find(c.reason), std::string::npos) << box.text;
     }
-    boxes_.clear();
+    messages_.Clear();
   };
   attempt({"write-protected file", ::chmod(path_.c_str(), 0444), "The file is write-protected."});
   EXPECT_EQ(ReadBytes(path_), bytes);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "support/message_box_recorder.h"
 
 namespace lumo::test {
 
@@ -24,32 +24,5 @@ inline void PressKey(QWidget* widget, int key, const QString& text = {},
 inline void TypeText(QWidget* widget, const QString& text) {
   for (QChar c : text) PressKey(widget, c.toUpper().unicode(), QString(c));
 }
-
-// Answers every message box with `answer` and remembers what was asked,
-// for the life of the object.
-class MessageBoxRecorder {
- public:
-  struct Box {
-    std::string text;
-    MessageButtons buttons;
-    MessageIcon icon;
-  };
-
-  explicit MessageBoxRecorder(int answer = kAnswerOk) {
-    previous_ = SetMessageBoxHandler([this, answer](const std::string& text, MessageButtons buttons,
-                                                    MessageIcon icon) {
-      boxes.push_back({text, buttons, icon});
-      return answer;
-    });
-  }
-  ~MessageBoxRecorder() { SetMessageBoxHandler(previous_); }
-  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-
-  std::vector<Box> boxes;
-
- private:
-  MessageBoxHandler previous_;
-};
 
 }  // namespace lumo::test

@@ -109,9 +109,9 @@ TEST(LumoDialog, FailedValidationStopsTheExchangeWithOneMessage) {
   EXPECT_EQ(PathEdit(dialog)->toPlainText().size(), 256);
   dialog.ControlAs<QCheckBox>(1025)->setChecked(true);
   EXPECT_FALSE(dialog.UpdateData(true));
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "Please enter no more than 255 characters.");
-  EXPECT_EQ(boxes.boxes[0].icon, lumo::MessageIcon::Warning);
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, "Please enter no more than 255 characters.");
+  EXPECT_EQ(boxes.Messages()[0].icon, lumo::MessageIcon::Warning);
   EXPECT_EQ(dialog.check, 0);  // members after the failing one keep their values
 
   PathEdit(dialog)->setPlainText(QString(255, 'b'));
@@ -125,8 +125,8 @@ TEST(LumoDialog, RefusesTextTheCodePageCannotHold) {
   PathEdit(dialog)->setPlainText(QString::fromUtf8("/\u4E2D"));
   EXPECT_FALSE(dialog.UpdateData(true));
   EXPECT_EQ(dialog.text, "c:\\windows");
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_NE(boxes.boxes[0].text.find("cannot be stored"), std::string::npos);
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_NE(boxes.Messages()[0].text.find("cannot be stored"), std::string::npos);
 }
 
 TEST(LumoDialog, EnterPressesTheDefaultButtonEvenFromAMultiLineEdit) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "child_process.h"
-#include "message_recorder.h"
+#include "support/message_box_recorder.h"
 #include "platform/message_box.h"
 #include "report/csv_report.h"
 #include "support/file_bytes.h"
@@ -32,7 +32,7 @@ class CsvReportTest : public testing::Test {
   lumo::test::TempDir dir_;
   std::string path_ = dir_.File("lumo.csv");
   LumoCsv csv_;
-  lumo::test::MessageRecorder messages_;
+  lumo::test::MessageBoxRecorder messages_;
 };
 
 TEST_F(CsvReportTest, OneLinePerAlbumAndOneForAnArtistWithout) {

@@ -4,7 +4,7 @@
 
 #include "about/about_info.h"
 #include "child_process.h"
-#include "message_recorder.h"
+#include "support/message_box_recorder.h"
 #include "report/file_exception.h"
 #include "report/html_report.h"
 #include "support/file_bytes.h"
@@ -71,7 +71,7 @@ class HtmlReportTest : public testing::Test {
   lumo::test::TempDir dir_;
   std::string path_ = dir_.File("report.html");
   LumoHtml html_;
-  lumo::test::MessageRecorder messages_;
+  lumo::test::MessageBoxRecorder messages_;
 };
 
 TEST_F(HtmlReportTest, SmallCollectionMatchesGoldenPage) {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/lumo_tree_ctrl.h"
-#include "message_recorder.h"
+#include "support/message_box_recorder.h"
 #include "platform/profile.h"
 #include "report/report_dlg.h"
 #include "support/file_bytes.h"
@@ -70,7 +70,7 @@ class ReportDialogTest : public ::testing::Test {
 
   LumoTreeCtrl tree;
   TempDir dir;
-  MessageRecorder messages;
+  MessageBoxRecorder messages;
   std::vector<SaveFileRequest> requests;
   std::optional<QString> chooserAnswer;
   std::unique_ptr<LumoReportDlg> dialog;

@@ -136,8 +136,8 @@ TEST_F(OptionsDialog, OverlongPathKeepsTheDialogOpenUntilShortened) {
               Click(dialog, 1);
             }),
             1);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "Please enter no more than 255 characters.");
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, "Please enter no more than 255 characters.");
   EXPECT_EQ(dialog.searchPath, "/short");
   EXPECT_EQ(ReadBytes(File()), "[options]\npath=/short\ncdkeys=1\ntooltips=1\n");
 }
@@ -152,8 +152,8 @@ TEST_F(OptionsDialog, RefusesAPastedLineBreakInsteadOfBreakingTheFile) {
               Click(dialog, 2);
             }),
             2);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text,
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text,
             "Please keep the search path on one line, with its folders separated by \";\".");
   EXPECT_EQ(dialog.searchPath, DefaultSearchPath());
   EXPECT_FALSE(FileExists(File()));
@@ -184,9 +184,9 @@ TEST_F(OptionsDialog, FailedSaveShowsTheStopMessageAndStillCloses) {
               Click(dialog, 1);
             }),
             1);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, kSaveFailed);
-  EXPECT_EQ(boxes.boxes[0].icon, lumo::MessageIcon::Stop);
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, kSaveFailed);
+  EXPECT_EQ(boxes.Messages()[0].icon, lumo::MessageIcon::Stop);
   EXPECT_EQ(dialog.showCdKeys, 1);  // in effect for the rest of the run
   EXPECT_EQ(ReadBytes(File()), "[options]\ncdkeys=0\n");
 }
@@ -251,7 +251,7 @@ TEST_F(OptionsDialog, BlanksAtTheEndOfThePathAreDroppedNotAFailedSave) {
               Click(dialog, 1);
             }),
             1);
-  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_TRUE(boxes.Messages().empty());
   EXPECT_EQ(dialog.searchPath, "/music/wine;/backup");
   EXPECT_EQ(lumo::profile::GetString("options", "path", "?", "lumo.ini"), "/music/wine;/backup");
   EXPECT_EQ(lumo::profile::GetInt("options", "tooltips", -1, "lumo.ini"), 1);
