@@ -12,6 +12,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/animation_ctrl.h"
 #include "app/lumo_dlg.h"
@@ -20,6 +21,7 @@
 #include "platform/dialog_test_util.h"
 #include "platform/profile.h"
 #include "platform/text_codec.h"
+#include "report/report_dlg.h"
 #include "settings/options_dlg.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -257,6 +259,30 @@ TEST_F(MainWindow, ACloseDuringALoadWaitsForTheLoadToEnd) {
   QApplication::processEvents();
   EXPECT_EQ(window.Tree().GetCount(), 0);
   EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// The report dialog is made on first use and kept, so what it remembers
+// (the file names per format) carries over from one use to the next.
+TEST_F(MainWindow, ReportOpensOneDialogThatIsKeptForTheRun) {
+  WriteSettings(dir_.Path());
+  Open();
+  std::vector<QWidget*> seen;
+  auto closeTheReport = [&seen] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    seen.push_back(qobject_cast<LumoReportDlg*>(dialog));
+    if (dialog) QMetaObject::invokeMethod(dialog, "reject");
+  };
+  QTimer::singleShot(0, closeTheReport);
+  Click(CLumoDlg::kReport);
+  QTimer::singleShot(0, closeTheReport);
+  Menu(CLumoDlg::kMenuReport);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_NE(seen[0], nullptr);
+  EXPECT_EQ(seen[0], seen[1]);
 }
 
 }  // namespace
