@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <string>
@@ -51,15 +52,35 @@ TEST(WriteBackKill, FileIsOldOrNewWheneverTheWriterDies) {
   std::string after = before;
   ASSERT_TRUE(lumo::profile::ApplyEditsToText(edits, after));
 
+  // Kill moments spread over one and a half times a whole run's length, as
+  // measured here, so that the test hits the write on a slow machine (or
+  // under a sanitizer) as well as on a fast one.
+  const auto runChild = [&] {
+    const pid_t child = ::fork();
+    if (child == 0) _exit(document.ApplyEdits(edits) ? 0 : 1);
+    return child;
+  };
+  long long wholeRun = 1;
+  for (int i = 0; i < 3; ++i) {
+    WriteBytes(path, before);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = runChild();
+    ASSERT_GE(child, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(ReadBytes(path), after);
+    const auto took = std::chrono::steady_clock::now() - start;
+    wholeRun = std::max<long long>(wholeRun, std::chrono::duration_cast<std::chrono::microseconds>(took).count());
+  }
+
   std::mt19937 random(11);
   int sawOld = 0;
   int sawNew = 0;
   for (int round = 0; round < 150; ++round) {
     WriteBytes(path, before);
-    const pid_t child = ::fork();
+    const pid_t child = runChild();
     ASSERT_GE(child, 0);
-    if (child == 0) _exit(document.ApplyEdits(edits) ? 0 : 1);
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 6000));
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % (wholeRun * 3 / 2 + 1)));
     ::kill(child, SIGKILL);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
