@@ -91,6 +91,23 @@ void FillAboutInfo(const QIcon& icon, QWidget* owner) {
 
 }  // namespace
 
+class CLumoDlg::BusyScope {
+ public:
+  explicit BusyScope(CLumoDlg& window) : window_(window) { ++window_.busy_; }
+  ~BusyScope() { window_.EndBusy(); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  CLumoDlg& window_;
+};
+
+void CLumoDlg::EndBusy() {
+  if (--busy_ > 0 || pendingClose_ == 0) return;
+  QMetaObject::invokeMethod(
+      this, [this, result = std::exchange(pendingClose_, 0)] { CloseWindow(result); }, Qt::QueuedConnection);
+}
+
 CLumoDlg::CLumoDlg(QWidget* parent)
     : LumoDialog(102, parent, MakeMainControl),
       tree_(ControlAs<LumoTreeCtrl>(kTree)),
@@ -109,7 +126,10 @@ CLumoDlg::~CLumoDlg() = default;
 
 void CLumoDlg::ConnectTree() {
   contextMenu_ = std::make_unique<TreeContextMenu>(*tree_, catalogue_, this, [this] { UpdateCounts(); });
-  connect(tree_, &LumoTreeCtrl::rightClicked, this, [this](QPoint at) { contextMenu_->OnRightClick(at); });
+  connect(tree_, &LumoTreeCtrl::rightClicked, this, [this](QPoint at) {
+    BusyScope busy(*this);
+    contextMenu_->OnRightClick(at);
+  });
   connect(tree_, &LumoTreeCtrl::selectionChangedTo, this, &CLumoDlg::OnSelectionChanged);
   connect(tree_, &LumoTreeCtrl::itemExpandedByUser, this, &CLumoDlg::OnItemExpandedByUser);
 }
@@ -182,7 +202,7 @@ void CLumoDlg::Report() {
 }
 
 bool CLumoDlg::LoadCatalogue() {
-  loading_ = true;
+  BusyScope busy(*this);
   UpdateData(true);
   LumoProgressDlg progress;
   progress.CreateModeless(this);
@@ -197,11 +217,6 @@ bool CLumoDlg::LoadCatalogue() {
   SetStatusLine(candidate);
   RebuildTree([&progress](int percent) { progress.SetFormatted(percent); });
   UpdateData(false);
-  loading_ = false;
-  if (pendingClose_ != 0) {
-    QMetaObject::invokeMethod(
-        this, [this, result = std::exchange(pendingClose_, 0)] { CloseWindow(result); }, Qt::QueuedConnection);
-  }
   return loaded_;
 }
 
@@ -276,7 +291,7 @@ void CLumoDlg::OnOK() {
 void CLumoDlg::OnCancel() { CloseWindow(lumo::kIdCancel); }
 
 void CLumoDlg::CloseWindow(int result) {
-  if (loading_) {
+  if (busy_ > 0) {
     pendingClose_ = result;
     return;
   }

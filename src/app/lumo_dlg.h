@@ -95,9 +95,11 @@ class CLumoDlg : public lumo::LumoDialog {
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
   bool applyingLevel_ = false;
-  // While a load runs, the tree is being filled through raw item pointers;
-  // a close that arrives meanwhile (the progress panel lets non-input events
-  // through) is carried out once the load is over.
-  bool loading_ = false;
+  // While a load or a tree command runs, items are held by raw pointers
+  // across nested event loops (progress panel, menus, message boxes); a
+  // close that arrives meanwhile is carried out once the work is over.
+  class BusyScope;
+  void EndBusy();
+  int busy_ = 0;
   int pendingClose_ = 0;
 };

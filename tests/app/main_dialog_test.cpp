@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -17,7 +18,9 @@
 #include "app/animation_ctrl.h"
 #include "app/lumo_dlg.h"
 #include "app/lumo_tree_ctrl.h"
+#include "app/tree_model.h"
 #include "catalogue/catalogue_item.h"
+#include "edit/tree_context_menu.h"
 #include "platform/dialog_test_util.h"
 #include "platform/profile.h"
 #include "platform/text_codec.h"
@@ -283,6 +286,33 @@ TEST_F(MainWindow, ReportOpensOneDialogThatIsKeptForTheRun) {
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_NE(seen[0], nullptr);
   EXPECT_EQ(seen[0], seen[1]);
+}
+
+}  // namespace
+
+namespace {
+
+// A close that arrives while a tree command waits for the user (here, at
+// its confirmation) is carried out after the command, not under it.
+TEST_F(MainWindow, ACloseDuringADeletionWaitsForTheDeletionToEnd) {
+  lumo::test::WriteBytes(dir_.File("cdplayer.ini"), kCollection);
+  WriteSettings(dir_.Path());
+  CLumoDlg& window = Open();
+  LumoTreeCtrl& tree = window.Tree();
+  window.show();
+  TreeItem* abba = Artist(0);
+  window.ContextMenu().SetMenuRunner([](QMenu&, QPoint) { return TreeContextMenu::kDelete; });
+  auto previous = lumo::SetMessageBoxHandler([&window](const std::string&, lumo::MessageButtons, lumo::MessageIcon) {
+    window.close();  // as a session manager would, while the question is up
+    return lumo::kAnswerYes;
+  });
+  const QRect cell = tree.visualRect(tree.Model()->IndexOf(abba));
+  emit tree.rightClicked(QPoint(cell.left() + 3, cell.center().y()));
+  lumo::SetMessageBoxHandler(previous);
+  QApplication::processEvents();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(tree.GetCount(), 0);
+  EXPECT_EQ(lumo::test::ReadBytes(dir_.File("cdplayer.ini")).find("[a2]"), std::string::npos);  // Abba's album went
 }
 
 }  // namespace
