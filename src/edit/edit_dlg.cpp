@@ -2,10 +2,9 @@
 
 #include <QLineEdit>
 
-#include <string_view>
-
 #include "platform/data_exchange.h"
 #include "platform/ini_syntax.h"
+#include "platform/profile_text.h"
 #include "platform/text_codec.h"
 
 namespace {
@@ -18,9 +17,15 @@ constexpr const char* kUnstorable =
 // come back: the name is stored without them.
 void DropTrailingBlanks(std::string& text) { text.resize(lumo::ini::TrimEnd(text).size()); }
 
-bool IsStorable(std::string_view name) {
-  return name.find_first_of(std::string_view("\r\n\0\x1a", 4)) == std::string_view::npos;
-}
+// Sections whose artist reads as this are skipped by the build: an artist
+// renamed so would vanish with all its albums at the next load.
+constexpr const char* kHiddenArtistName = "<UNKNOWN>";
+constexpr const char* kHiddenArtist =
+    "\"<UNKNOWN>\" stands for a disc without an artist, and such discs are not shown.\n"
+    "Please choose another name.";
+
+// The fields must hold any name the file does, however long.
+constexpr int kNoLengthLimit = 1 << 30;
 
 }  // namespace
 
@@ -49,6 +54,7 @@ bool EditDlg::OnInitDialog() {
       return false;
   }
   SetPlaceholder(kUpperField);
+  for (int field : {kUpperField, kLowerField}) ControlAs<QLineEdit>(field)->setMaxLength(kNoLengthLimit);
   UpdateData(false);
   return true;
 }
@@ -76,7 +82,12 @@ void EditDlg::DoDataExchange(lumo::DataExchange& exchange) {
   if (!exchange.Saving() || exchange.Failed()) return;
   DropTrailingBlanks(upperText_);
   DropTrailingBlanks(lowerText_);
-  if (!IsStorable(StoredField() == kUpperField ? upperText_ : lowerText_)) exchange.Fail(StoredField(), kUnstorable);
+  const std::string& stored = StoredField() == kUpperField ? upperText_ : lowerText_;
+  if (lumo::profile::HasLineBreakingByte(stored)) {
+    exchange.Fail(StoredField(), kUnstorable);
+  } else if (item_.kind == ItemKind::Artist && stored == kHiddenArtistName) {
+    exchange.Fail(StoredField(), kHiddenArtist);
+  }
 }
 
 void EditDlg::OnOK() {

@@ -136,16 +136,22 @@ class TempFile {
   std::string path_;
 };
 
+// Best effort: the new file keeps the old one's owner (possible for root)
+// or at least its group (possible for a member), so that a shared file stays
+// usable by the others who share it. Done before the mode, which a change of
+// owner may clear bits of.
+void KeepOwner(int fd, const struct stat& old) {
+  if (::fchown(fd, old.st_uid, old.st_gid) == 0) return;
+  [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+}
+
 // Fills the temporary file completely and durably before it may replace
 // anything.
 bool FillTempFile(TempFile& temp, std::string_view bytes, const struct stat* old) {
   if (!WriteAll(temp.Fd(), bytes)) return false;
+  if (old != nullptr) KeepOwner(temp.Fd(), *old);
   const mode_t mode = old != nullptr ? (old->st_mode & 07777) : NewFileMode();
   if (::fchmod(temp.Fd(), mode) != 0) return false;
-  if (old != nullptr && ::geteuid() == 0) {
-    // Best effort: keep a file written by root owned by its owner.
-    [[maybe_unused]] const int ignored = ::fchown(temp.Fd(), old->st_uid, old->st_gid);
-  }
   return ::fsync(temp.Fd()) == 0 && temp.Close();
 }
 

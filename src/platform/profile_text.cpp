@@ -20,10 +20,6 @@ struct Splice {
   std::string text;
 };
 
-bool HasLineBreakingByte(std::string_view text) noexcept {
-  return text.find_first_of(std::string_view("\r\n\0\x1a", 4)) != std::string_view::npos;
-}
-
 bool IsValidKey(std::string_view key) noexcept {
   if (HasLineBreakingByte(key) || key.find('=') != std::string_view::npos) return false;
   // The line trim would take leading blanks; trailing ones sit before "=" and
@@ -271,6 +267,10 @@ class SectionEditor {
 };
 
 }  // namespace
+
+bool HasLineBreakingByte(std::string_view text) noexcept {
+  return text.find_first_of(std::string_view("\r\n\0\x1a", 4)) != std::string_view::npos;
+}
 
 bool CanWriteFaithfully(const Edit& edit) noexcept {
   if (edit.section.empty() || HasLineBreakingByte(edit.section)) return false;

@@ -13,6 +13,10 @@
 // these functions see a file exactly as IniDocument::Load does.
 namespace lumo::profile {
 
+// True when the text holds a byte no INI line can carry: CR, LF, NUL or
+// Ctrl-Z.
+bool HasLineBreakingByte(std::string_view text) noexcept;
+
 // True when the edit, once written, reads back exactly as given: no CR, LF,
 // NUL or Ctrl-Z anywhere; a non-empty section; a key without "=", not
 // starting with a blank, ";" or "["; a value not ending with a blank (the

@@ -20,8 +20,6 @@ namespace {
 
 using lumo::test::ModalScript;
 
-// Records every message box instead of showing it.
-
 QLineEdit& Field(QWidget& dialog, int id) { return *static_cast<EditDlg&>(dialog).ControlAs<QLineEdit>(id); }
 std::string Text(QWidget& dialog, int id) { return lumo::ToWindows1252(Field(dialog, id).text()).value_or("?"); }
 std::string Label(QWidget& dialog, int id) {
@@ -154,12 +152,15 @@ TEST(EditDlg, NamesTheFileCannotHoldAreRefusedWithAMessage) {
   };
   const int result = RunDialog(artist, nullptr,
                          {tryName(QString::fromUtf8("\xE4\xB8\xAD")), tryName(QString("a") + QChar(0) + "b"),
-                          tryName("a\x1a"), tryName("two\nlines"), [](QWidget& d) { Press(d, lumo::kIdCancel); }});
+                          tryName("a\x1a"), tryName("two\nlines"), tryName("<UNKNOWN>"),
+                          [](QWidget& d) { Press(d, lumo::kIdCancel); }});
   EXPECT_EQ(result, lumo::kIdCancel);
-  EXPECT_EQ(stillOpen, std::vector<bool>(4, true));
-  ASSERT_EQ(messages.Messages().size(), 4u);
+  EXPECT_EQ(stillOpen, std::vector<bool>(5, true));
+  ASSERT_EQ(messages.Messages().size(), 5u);
   EXPECT_NE(messages.Messages()[0].text.find("Windows-1252"), std::string::npos);
   EXPECT_NE(messages.Messages()[1].text.find("cannot hold"), std::string::npos);
+  // An artist of that name would be taken for a disc without one, and hidden.
+  EXPECT_NE(messages.Messages()[4].text.find("<UNKNOWN>"), std::string::npos);
   EXPECT_EQ(artist.text, "Abba");
 }
 
@@ -186,6 +187,28 @@ TEST(EditDlg, Screenshot) {
         d.grab().save(QString::fromLocal8Bit(dir) + "/edit_dlg_album.png");
         Press(d, lumo::kIdCancel);
       }});
+}
+
+}  // namespace
+
+namespace {
+
+// A name as long as the file holds is shown and stored whole, never cut to
+// what a line edit takes by default.
+TEST(EditDlg, VeryLongNamesAreKeptWhole) {
+  const std::string longArtist(40000, 'a');
+  const CatalogueItem artist{ItemKind::Artist, longArtist, {}, 0};
+  CatalogueItem album = kAlbum;
+  EXPECT_EQ(RunDialog(album, &artist, {[](QWidget& d) {
+              Type(d, EditDlg::kLowerField, "New title");
+              Press(d, lumo::kIdOk);
+            }}),
+            lumo::kIdOk);
+  EXPECT_EQ(album.text, "New title");
+
+  CatalogueItem track{ItemKind::Track, std::string(40003, 't'), "k", 0};
+  EXPECT_EQ(RunDialog(track, &kAlbum, {[](QWidget& d) { Press(d, lumo::kIdOk); }}), lumo::kIdOk);
+  EXPECT_EQ(track.text.size(), 40003u);
 }
 
 }  // namespace

@@ -228,6 +228,16 @@ TEST(Profile, PermissionsAreKept) {
   ::chmod(file.c_str(), 0604);
   ASSERT_TRUE(WriteString("a1", "title", "Y", file));
   EXPECT_EQ(ModeOf(file), 0604u);
+  // A shared file keeps its owner and group where the writer may keep them.
+  if (::geteuid() == 0 && ::chown(file.c_str(), 1234, 5678) == 0) {
+    ::chmod(file.c_str(), 0660);
+    ASSERT_TRUE(WriteString("a1", "title", "Z", file));
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 1234u);
+    EXPECT_EQ(info.st_gid, 5678u);
+    EXPECT_EQ(info.st_mode & 07777, 0660u);
+  }
 }
 
 TEST(Profile, SymbolicLinksAreWrittenThrough) {
