@@ -29,6 +29,15 @@ std::string CutToBuffer(std::string_view text) {
   return std::string(text.substr(0, kMaxStringResult));
 }
 
+// Why an edit cannot be written: its section name (for cdplayer.ini the
+// disc's CD key) or the text itself.
+const char* UnwritableReason(const Edit& edit) {
+  if (edit.section.empty() || HasLineBreakingByte(edit.section)) {
+    return "The section name (the disc's CD key) is empty or holds a control character, so it cannot be written.";
+  }
+  return "The text holds a line break, a control character or blanks that the file cannot keep.";
+}
+
 }  // namespace
 
 Edit Edit::Set(std::string section, std::string key, std::string value) {
@@ -88,7 +97,7 @@ bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std
   std::string ignored;
   std::string& why = reason != nullptr ? *reason : ignored;
   for (const Edit& edit : edits) {
-    if (!CanWriteFaithfully(edit)) return Fail(why, "The text holds a line break, a control character or blanks that the file cannot keep.");
+    if (!CanWriteFaithfully(edit)) return Fail(why, UnwritableReason(edit));
   }
   if (edits.empty()) return true;
   const std::optional<std::string> target = platform::FollowLinks(ResolvePath(fileName));

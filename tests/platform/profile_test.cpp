@@ -147,6 +147,12 @@ TEST(Profile, RefusedBatchChangesNothing) {
   EXPECT_FALSE(WriteString("", "k", "v", file));
   EXPECT_FALSE(DeleteSection("", file));
   EXPECT_EQ(ReadBytes(file), kSample);
+  // The reason names what is wrong: the section's name, or the text.
+  std::string reason;
+  EXPECT_FALSE(ApplyEdits({Edit::Remove("")}, file, &reason));
+  EXPECT_NE(reason.find("CD key"), std::string::npos) << reason;
+  EXPECT_FALSE(ApplyEdits({Edit::Set("a1", "title", "two\nlines")}, file, &reason));
+  EXPECT_NE(reason.find("line break"), std::string::npos) << reason;
 }
 
 TEST(Profile, MissingFileIsCreatedOnlyByASetKey) {
