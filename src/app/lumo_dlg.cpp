@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 #include "about/about_info.h"
@@ -42,6 +43,10 @@ QWidget* MakeMainControl(const lumo::ControlTemplate& control, QWidget* parent) 
 constexpr int kNotYetAvailable[] = {CLumoDlg::kMenuAbout, CLumoDlg::kMenuMail, CLumoDlg::kMenuWeb,
                                     CLumoDlg::kMenuDocs, CLumoDlg::kAbout};
 
+bool NotYetAvailable(int id) {
+  return std::find(std::begin(kNotYetAvailable), std::end(kNotYetAvailable), id) != std::end(kNotYetAvailable);
+}
+
 void DisableNotYetAvailable(lumo::LumoDialog& dialog) {
   for (int id : kNotYetAvailable) {
     if (QWidget* control = dialog.Control(id)) control->setEnabled(false);
@@ -49,12 +54,7 @@ void DisableNotYetAvailable(lumo::LumoDialog& dialog) {
   if (QMenuBar* menu = dialog.MenuBar()) {
     for (QAction* top : menu->actions()) {
       if (!top->menu()) continue;
-      for (QAction* item : top->menu()->actions()) {
-        int id = item->data().toInt();
-        for (int off : kNotYetAvailable) {
-          if (id == off) item->setEnabled(false);
-        }
-      }
+      for (QAction* item : top->menu()->actions()) item->setEnabled(!NotYetAvailable(item->data().toInt()));
     }
   }
 }
@@ -145,7 +145,10 @@ bool CLumoDlg::OnInitDialog() {
 
 void CLumoDlg::SetUpToolTips() {
   toolTips_ = std::make_unique<lumo::ToolTips>(*this);
-  for (int id : {kCdKeyBox, kLevelArtist, kLevelAlbum, kLevelAll, kLevelCustom, kArtistCount, kAlbumCount, kStatusLine}) toolTips_->AddTool(id);
+  for (int id : {kCdKeyBox, kLevelArtist, kLevelAlbum, kLevelAll, kLevelCustom, kArtistCount, kAlbumCount,
+                 kStatusLine}) {
+    toolTips_->AddTool(id);
+  }
   toolTips_->Activate(Options().showToolTips != 0);
 }
 

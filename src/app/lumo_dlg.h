@@ -27,8 +27,9 @@ class CLumoDlg : public lumo::LumoDialog {
  public:
   // Control and command ids of the main window.
   enum Id {
-    kTree = 1000, kExit = 2, kAbout = 1050, kCdKeyBox = 1012, kLevelArtist = 1008, kLevelAlbum = 1009, kLevelAll = 1010, kLevelCustom = 1011,
-    kAnimation = 1046, kInfoBox = 1053, kArtistCount = 1014, kAlbumCount = 1015, kReport = 1047, kStatusLine = 1055,
+    kTree = 1000, kExit = 2, kAbout = 1050, kReport = 1047, kCdKeyBox = 1012, kAnimation = 1046,
+    kLevelArtist = 1008, kLevelAlbum = 1009, kLevelAll = 1010, kLevelCustom = 1011,
+    kInfoBox = 1053, kArtistCount = 1014, kAlbumCount = 1015, kStatusLine = 1055,
     kMenuMail = 32772, kMenuWeb = 32773, kMenuDocs = 32774, kMenuPreferences = 32780, kMenuReport = 32781,
     kMenuRefresh = 32782, kMenuAbout = 32784,
   };
