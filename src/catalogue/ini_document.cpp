@@ -5,7 +5,7 @@
 #include <memory>
 #include <utility>
 
-#include "catalogue/ini_number.h"
+#include "platform/ini_number.h"
 #include "platform/atomic_file.h"
 #include "platform/ini_syntax.h"
 #include "platform/profile.h"

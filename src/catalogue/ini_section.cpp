@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "catalogue/ini_number.h"
+#include "platform/ini_number.h"
 #include "platform/text_fold.h"
 
 namespace lumo {

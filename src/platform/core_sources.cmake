@@ -1,6 +1,7 @@
 target_sources(lumo_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/text_fold.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_syntax.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ini_number.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_text.cpp

@@ -8,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "catalogue/ini_number.h"
+#include "platform/ini_number.h"
 #include "platform/atomic_file.h"
 #include "platform/profile_text.h"
 

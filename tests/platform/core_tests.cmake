@@ -1,6 +1,7 @@
 lumo_core_test(platform_core_tests
   ${CMAKE_CURRENT_LIST_DIR}/text_fold_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_syntax_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ini_number_test.cpp
 )
 lumo_core_test(profile_tests
   ${CMAKE_CURRENT_LIST_DIR}/profile_text_test.cpp

@@ -1,4 +1,4 @@
-#include "catalogue/ini_number.h"
+#include "platform/ini_number.h"
 
 #include <algorithm>
 #include <limits>

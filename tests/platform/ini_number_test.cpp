@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "catalogue/ini_number.h"
+#include "platform/ini_number.h"
 
 namespace lumo::ini {
 namespace {
