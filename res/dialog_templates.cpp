@@ -130,6 +130,20 @@ constexpr std::array kAboutMaker{
     ControlTemplate{2231, K::Static, kMakerPageUrl, 4, 90, 245, 9, kCenter | kGroup},
 };
 
+// Find in the collection.
+constexpr std::array kFind{
+    ControlTemplate{kNone, K::Static, "Fi&nd what:", 7, 9, 40, 8, 0},
+    ControlTemplate{1100, K::Edit, "", 50, 7, 112, 12, kAutoHScroll | kBorder | kTabStop},
+    ControlTemplate{1101, K::CheckBox, "Match &case", 7, 25, 80, 10, kGroup | kTabStop},
+    ControlTemplate{kNone, K::GroupBox, "Look in", 7, 39, 155, 27, 0},
+    ControlTemplate{1102, K::CheckBox, "&Artists", 13, 51, 44, 10, kGroup | kTabStop},
+    ControlTemplate{1103, K::CheckBox, "A&lbums", 60, 51, 44, 10, kTabStop},
+    ControlTemplate{1104, K::CheckBox, "&Tracks", 107, 51, 44, 10, kTabStop},
+    ControlTemplate{1105, K::DefPushButton, "Find &next", 170, 7, 56, 14, kGroup | kTabStop},
+    ControlTemplate{1106, K::PushButton, "Find &previous", 170, 24, 56, 14, kTabStop},
+    ControlTemplate{2, K::PushButton, "Close", 170, 52, 56, 14, kTabStop},
+};
+
 using namespace dlg;
 
 constexpr uint32_t kPlainBox = kCaption | kSysMenu | kModalFrame;
@@ -145,6 +159,7 @@ constexpr std::array kDialogs{
                    kModalFrame | dlg::kCenter | kSetForeground | kVisible, 0, kProgress},
     DialogTemplate{143, "Generate report", 205, 113, "MS Sans Serif", 8, kPlainBox, 0, kReport},
     DialogTemplate{145, "Dialog", 186, 66, "MS Sans Serif", 8, kPlainBox, 0, kEdit},
+    DialogTemplate{150, "Find", 233, 73, "MS Sans Serif", 8, kPlainBox, 0, kFind},
     DialogTemplate{146, "Duplicate album found", 254, 210, "MS Sans Serif", 8, kPlainBox, 0,
                    kDuplicate},
     DialogTemplate{2202, "", 253, 102, "MS Sans Serif", 8, kChild | kVisible, 0, kAboutText},

@@ -12,6 +12,16 @@ constexpr std::array kFileItems{
     MenuItemTemplate{"R&efresh", 32782},
 };
 
+// Text after a tab is the item's shortcut.
+constexpr std::array kEditItems{
+    MenuItemTemplate{"&Undo\tCtrl+Z", 32793},
+    MenuItemTemplate{"&Redo\tCtrl+Y", 32794},
+    MenuItemTemplate{nullptr, 0},
+    MenuItemTemplate{"&Find...\tCtrl+F", 32790},
+    MenuItemTemplate{"Find &next\tF3", 32791},
+    MenuItemTemplate{"Find &previous\tShift+F3", 32792},
+};
+
 constexpr std::array kOptionsItems{
     MenuItemTemplate{"&Preferences", 32780},
 };
@@ -26,6 +36,7 @@ constexpr std::array kHelpItems{
 
 constexpr std::array kMainPopups{
     PopupMenuTemplate{"&File", kFileItems},
+    PopupMenuTemplate{"&Edit", kEditItems},
     PopupMenuTemplate{"&Options", kOptionsItems},
     PopupMenuTemplate{"&Help", kHelpItems},
 };

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 #include <QMenuBar>
 
 #include <algorithm>
@@ -15,6 +18,8 @@
 #include "about/about_window.h"
 #include "app/animation_ctrl.h"
 #include "app/artwork.h"
+#include "app/find_dlg.h"
+#include "app/selection_place.h"
 #include "app/lumo_tree_ctrl.h"
 #include "app/progress_dlg.h"
 #include "catalogue/catalogue_item.h"
@@ -30,6 +35,19 @@ namespace {
 // The private message, posted while the window opens, that runs the first
 // load once the window is on the screen.
 const auto kStartUpMessage = static_cast<QEvent::Type>(QEvent::User + 500);
+
+constexpr int kStatusNoteMs = 4000;
+
+QAction* MenuAction(const QMenuBar* bar, int id) {
+  if (bar == nullptr) return nullptr;
+  for (QAction* top : bar->actions()) {
+    if (!top->menu()) continue;
+    for (QAction* item : top->menu()->actions()) {
+      if (item->data().toInt() == id) return item;
+    }
+  }
+  return nullptr;
+}
 
 // The tree and the animation are our own controls; the rest are the
 // builder's.
@@ -118,6 +136,8 @@ CLumoDlg::CLumoDlg(QWidget* parent)
   FillAboutInfo(icon_, this);
   // The window keeps its template size until it learns to lay itself out.
   setFixedSize(size());
+  if (QAction* redo = MenuAction(MenuBar(), kMenuRedo)) redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  UpdateEditMenu();
   DisableNotYetAvailable(*this);
   ConnectTree();
 }
@@ -126,6 +146,7 @@ CLumoDlg::~CLumoDlg() = default;
 
 void CLumoDlg::ConnectTree() {
   contextMenu_ = std::make_unique<TreeContextMenu>(*tree_, catalogue_, this, [this] { UpdateCounts(); });
+  catalogue_.SetHistoryListener([this] { UpdateEditMenu(); });
   connect(tree_, &LumoTreeCtrl::rightClicked, this, [this](QPoint at) {
     BusyScope busy(*this);
     contextMenu_->OnRightClick(at);
@@ -170,6 +191,11 @@ bool CLumoDlg::OnCommand(int id) {
     case kMenuRefresh: Refresh(); return true;
     case kMenuPreferences: Preferences(); return true;
     case kReport: case kMenuReport: Report(); return true;
+    case kMenuUndo: UndoOrRedo(true); return true;
+    case kMenuRedo: UndoOrRedo(false); return true;
+    case kMenuFind: ShowFind(); return true;
+    case kMenuFindNext: Find(FindDirection::Next); return true;
+    case kMenuFindPrevious: Find(FindDirection::Previous); return true;
     case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
     default: return LumoDialog::OnCommand(id);
   }
@@ -204,6 +230,87 @@ void CLumoDlg::Report() {
   report_->DoModal();
 }
 
+// Takes back (or makes again) the last change to the file, then shows the
+// file as it now is: same display level, same item selected where it still
+// exists. The collection's duplicates were reported when it was loaded.
+void CLumoDlg::UndoOrRedo(bool undo) {
+  if (!loaded_ || !(undo ? catalogue_.History().NextUndo() : catalogue_.History().NextRedo())) return;
+  BusyScope busy(*this);
+  const SelectionPlace place = RememberSelection(*tree_);
+  if (!(undo ? catalogue_.Undo() : catalogue_.Redo())) {
+    lumo::ShowMessageBox(std::string(undo ? "The change could not be undone in\n" : "The change could not be redone in\n") +
+                             catalogue_.Document().GetFile() + "\n\n" + catalogue_.LastWriteError() +
+                             "\n\nNothing has been changed.",
+                         lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+    return;
+  }
+  UpdateData(true);
+  const int level = displayLevel_;
+  tree_->DeleteAllWithData();
+  catalogue_.SetAskAboutDuplicates(false);
+  catalogue_.BuildTree();
+  catalogue_.SetAskAboutDuplicates(true);
+  displayLevel_ = level;
+  UpdateData(false);
+  if (TreeItem* item = FindPlace(*tree_, place)) {
+    tree_->EnsureVisible(item);
+    tree_->SelectItem(item);
+  }
+  ApplyDisplayLevel(true);
+}
+
+// "Undo Rename Album", greyed when there is nothing to take back.
+void CLumoDlg::UpdateEditMenu() {
+  const UndoHistory& history = catalogue_.History();
+  const UndoHistory::Step* undo = loaded_ ? history.NextUndo() : nullptr;
+  const UndoHistory::Step* redo = loaded_ ? history.NextRedo() : nullptr;
+  if (QAction* action = MenuAction(MenuBar(), kMenuUndo)) {
+    action->setText(lumo::FromWindows1252(undo ? "&Undo " + undo->name : std::string("&Undo")));
+    action->setEnabled(undo != nullptr);
+  }
+  if (QAction* action = MenuAction(MenuBar(), kMenuRedo)) {
+    action->setText(lumo::FromWindows1252(redo ? "&Redo " + redo->name : std::string("&Redo")));
+    action->setEnabled(redo != nullptr);
+  }
+}
+
+void CLumoDlg::ShowFind() {
+  if (find_ == nullptr) find_ = new FindDlg([this](FindDirection direction) { Find(direction); }, this);
+  if (!find_->isVisible()) find_->CreateModeless(this);
+  find_->show();
+  find_->raise();
+  find_->activateWindow();
+}
+
+// Finds from the selected item onwards (or backwards), wrapping round once.
+// The items above a match are opened by the program, so the display level
+// stays what it was.
+void CLumoDlg::Find(FindDirection direction) {
+  if (find_ == nullptr || !find_->ReadOptions()) return ShowFind();
+  const FindResult found = FindInTree(*tree_, tree_->GetSelectedItem(), find_->Options(), direction);
+  if (found.item == nullptr) {
+    lumo::ShowMessageBox("Cannot find \"" + find_->Options().text + "\".", lumo::MessageButtons::Ok,
+                         lumo::MessageIcon::Information);
+    return;
+  }
+  tree_->EnsureVisible(found.item);
+  tree_->SelectItem(found.item);
+  if (found.wrapped) {
+    ShowStatusNote(direction == FindDirection::Next ? QStringLiteral("Passed the end; searched on from the top.")
+                                                    : QStringLiteral("Passed the top; searched on from the end."));
+  }
+}
+
+// A note in the status line for a few seconds; then the file's path again.
+void CLumoDlg::ShowStatusNote(const QString& note) {
+  auto* status = ControlAs<QLabel>(kStatusLine);
+  if (!status) return;
+  status->setText(note);
+  QTimer::singleShot(kStatusNoteMs, status, [this, status, note] {
+    if (status->text() == note) status->setText(statusPath_);
+  });
+}
+
 bool CLumoDlg::LoadCatalogue() {
   BusyScope busy(*this);
   UpdateData(true);
@@ -236,7 +343,8 @@ void CLumoDlg::RebuildTree(const Catalogue::Progress& formatted) {
 }
 
 void CLumoDlg::SetStatusLine(const std::string& path) {
-  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(lumo::FromWindows1252(path));
+  statusPath_ = lumo::FromWindows1252(path);
+  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(statusPath_);
 }
 
 void CLumoDlg::ApplyDisplayLevel(bool sort) {

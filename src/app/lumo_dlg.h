@@ -6,11 +6,13 @@
 #include <string>
 
 #include "app/display_level.h"
+#include "app/tree_search.h"
 #include "catalogue/catalogue.h"
 #include "platform/lumo_dialog.h"
 #include "platform/tool_tips.h"
 
 class AnimationCtrl;
+class FindDlg;
 class LumoOptionsDlg;
 class LumoReportDlg;
 class LumoTreeCtrl;
@@ -32,6 +34,7 @@ class CLumoDlg : public lumo::LumoDialog {
     kInfoBox = 1053, kArtistCount = 1014, kAlbumCount = 1015, kStatusLine = 1055,
     kMenuMail = 32772, kMenuWeb = 32773, kMenuDocs = 32774, kMenuPreferences = 32780, kMenuReport = 32781,
     kMenuRefresh = 32782, kMenuAbout = 32784,
+    kMenuFind = 32790, kMenuFindNext = 32791, kMenuFindPrevious = 32792, kMenuUndo = 32793, kMenuRedo = 32794,
   };
   static constexpr char kCaption[] = "LUMO";
   static constexpr char kDataFileName[] = "cdplayer.ini";
@@ -79,6 +82,11 @@ class CLumoDlg : public lumo::LumoDialog {
   void Refresh();
   void Preferences();
   void Report();
+  void ShowFind();
+  void Find(FindDirection direction);
+  void ShowStatusNote(const QString& note);
+  void UndoOrRedo(bool undo);
+  void UpdateEditMenu();
   void CloseWindow(int result);
   void OnSelectionChanged(TreeItem* item);
   void OnItemExpandedByUser();
@@ -93,6 +101,8 @@ class CLumoDlg : public lumo::LumoDialog {
   Catalogue catalogue_;
   LumoOptionsDlg* options_;     // owned by the dialog (Qt parent)
   LumoReportDlg* report_ = nullptr;  // made on first use, owned by the dialog (Qt parent)
+  FindDlg* find_ = nullptr;          // made on first use, owned by the dialog (Qt parent)
+  QString statusPath_;               // what the status line shows between notes
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
   bool applyingLevel_ = false;

@@ -149,6 +149,12 @@ bool LumoTreeCtrl::Expand(TreeItem* item, bool expand) {
   return true;
 }
 
+void LumoTreeCtrl::EnsureVisible(TreeItem* item) {
+  if (!item) return;
+  for (TreeItem* above = GetParentItem(item); above; above = GetParentItem(above)) Expand(above, true);
+  scrollTo(model_->IndexOf(item));
+}
+
 bool LumoTreeCtrl::IsExpanded(TreeItem* item) const {
   return item && isExpanded(model_->IndexOf(item));
 }

@@ -84,6 +84,9 @@ class LumoTreeCtrl : public QTreeView {
   void SortChildren(TreeItem* item);
   // Scrolls so that `item` is the top row, as far as the scroll range allows.
   void ScrollToTop(TreeItem* item);
+  // Expands the items above `item` (not as the user's doing) and scrolls it
+  // into view.
+  void EnsureVisible(TreeItem* item);
 
   // Optionally sorts each artist's albums, expands or collapses for `level`
   // (Custom leaves expansion alone) and scrolls the selected item, or the

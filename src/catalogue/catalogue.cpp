@@ -10,6 +10,8 @@
 #include "catalogue/catalogue_item.h"
 #include "catalogue/duplicate_notify.h"
 #include "edit/write_back.h"
+#include "platform/atomic_file.h"
+#include "platform/profile.h"
 
 namespace {
 
@@ -34,8 +36,8 @@ struct AlbumKeyHash {
 // whose latch lasts exactly as long as the build.
 class TreeBuild {
  public:
-  TreeBuild(LumoTreeCtrl& tree, int16_t& artistCount, int16_t& albumCount)
-      : tree_(tree), artistCount_(artistCount), albumCount_(albumCount) {}
+  TreeBuild(LumoTreeCtrl& tree, int16_t& artistCount, int16_t& albumCount, bool ask)
+      : tree_(tree), artistCount_(artistCount), albumCount_(albumCount), ask_(ask) {}
 
   void AddSection(const lumo::IniSection& section) {
     std::string artist = section.GetString("artist", kUnknown);
@@ -61,6 +63,7 @@ class TreeBuild {
   }
 
   int AnswerForDuplicate(const AlbumKey& key) {
+    if (!ask_) return DuplicateNotify::kAnswerOk;
     if (!duplicates_) duplicates_ = std::make_unique<DuplicateNotify>(tree_.window());
     if (duplicates_->applyToAllLatched) return duplicates_->answer;
     return duplicates_->Ask(key.artist, key.title);
@@ -81,14 +84,21 @@ class TreeBuild {
   int16_t& albumCount_;
   std::unordered_map<std::string, TreeItem*> artists_;
   std::unordered_map<AlbumKey, TreeItem*, AlbumKeyHash> albums_;
+  bool ask_;
   std::unique_ptr<DuplicateNotify> duplicates_;  // made at the first duplicate
 };
+
+// Said when Undo or Redo finds a file that is not the one this program wrote.
+constexpr char kChangedElsewhere[] =
+    "The file was changed by another program since Lumo last wrote it. Choose Refresh to read it again.";
 
 }  // namespace
 
 Catalogue::Catalogue(LumoTreeCtrl* tree) : tree_(tree) {}
 
 bool Catalogue::Load(const std::string& path, const Progress& progress) {
+  history_.Clear();
+  HistoryChanged();
   document_.SetFile(path);
   return document_.Load(progress);
 }
@@ -96,7 +106,7 @@ bool Catalogue::Load(const std::string& path, const Progress& progress) {
 void Catalogue::BuildTree(const Progress& progress) {
   albumCount = 0;
   artistCount = 0;
-  TreeBuild build(*tree_, artistCount, albumCount);
+  TreeBuild build(*tree_, artistCount, albumCount, askAboutDuplicates_);
   LumoTreeCtrl::BulkUpdate bulk(*tree_);
   const std::size_t total = std::max<std::size_t>(1, document_.SectionCount());
   std::size_t done = 0;
@@ -111,30 +121,78 @@ void Catalogue::BuildTree(const Progress& progress) {
 }
 
 bool Catalogue::WriteItemName(const CatalogueItem& record) {
-  return Apply(lumo::write_back::ItemNameEdits(record));
+  return Apply(lumo::write_back::ItemNameEdits(record),
+               record.kind == ItemKind::Track ? "Rename Track" : "Rename Album");
 }
 
 bool Catalogue::WriteAlbumArtist(const std::string& newName, const CatalogueItem& album) {
   return RenameArtist(newName, {&album});
 }
 
-bool Catalogue::DeleteAlbum(const CatalogueItem& album) { return DeleteAlbums({&album}); }
+bool Catalogue::DeleteAlbum(const CatalogueItem& album) {
+  if (!Apply(lumo::write_back::AlbumRemovalEdits({&album}), "Delete Album")) return false;
+  --albumCount;
+  return true;
+}
 
 bool Catalogue::RenameArtist(const std::string& newName, const std::vector<const CatalogueItem*>& albums) {
-  return Apply(lumo::write_back::ArtistNameEdits(newName, albums));
+  return Apply(lumo::write_back::ArtistNameEdits(newName, albums), "Rename Artist");
 }
 
 bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
-  if (!Apply(lumo::write_back::AlbumRemovalEdits(albums))) return false;
+  if (!Apply(lumo::write_back::AlbumRemovalEdits(albums), "Delete Artist")) return false;
   albumCount = static_cast<int16_t>(albumCount - static_cast<int>(albums.size()));
   return true;
 }
 
-bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits) {
-  std::string reason;
-  if (document_.ApplyEdits(edits, &reason)) return true;
-  lastWriteError_ = reason;
-  return false;
+// The file's bytes before and after each change make its undo step. A file
+// that cannot be read back leaves nothing to undo safely: the list is
+// emptied rather than holding a step that would not fit.
+bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
+  using lumo::platform::ReadStatus;
+  std::string before, after, reason;
+  const std::string path = lumo::profile::ResolvePath(document_.GetFile());
+  const bool haveBefore = lumo::platform::ReadFileBytes(path, before) == ReadStatus::Read;
+  if (!document_.ApplyEdits(edits, &reason)) {
+    lastWriteError_ = reason;
+    return false;
+  }
+  if (haveBefore && lumo::platform::ReadFileBytes(path, after) == ReadStatus::Read) {
+    if (before != after) history_.Record(stepName, FilePatch::Between(before, after));
+  } else {
+    history_.Clear();
+  }
+  HistoryChanged();
+  return true;
+}
+
+bool Catalogue::Undo() { return Replay(true); }
+bool Catalogue::Redo() { return Replay(false); }
+
+bool Catalogue::Replay(bool undo) {
+  const UndoHistory::Step* step = undo ? history_.NextUndo() : history_.NextRedo();
+  if (step == nullptr) return false;
+  std::string current;
+  if (lumo::platform::ReadFileBytes(lumo::profile::ResolvePath(document_.GetFile()), current) !=
+      lumo::platform::ReadStatus::Read) {
+    lastWriteError_ = "The file cannot be read.";
+    return false;
+  }
+  const auto wanted = undo ? step->patch.Revert(current) : step->patch.Reapply(current);
+  if (!wanted) {
+    lastWriteError_ = kChangedElsewhere;
+    return false;
+  }
+  const auto target = lumo::platform::FollowLinks(lumo::profile::ResolvePath(document_.GetFile()));
+  if (!target || !lumo::platform::ReplaceFileContents(*target, *wanted, &lastWriteError_)) return false;
+  if (undo) {
+    history_.MarkUndone();
+  } else {
+    history_.MarkRedone();
+  }
+  document_.Load();
+  HistoryChanged();
+  return true;
 }
 
 std::string Catalogue::TrackLabel(int16_t trackIndex, const std::string& name) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/ini_document.h"
+#include "edit/undo_history.h"
 
 class LumoTreeCtrl;
 class TreeItem;
@@ -49,8 +50,24 @@ class Catalogue {
   bool DeleteAlbum(const CatalogueItem& album);
   // WriteAlbumArtist for each album in turn, as one change.
   bool RenameArtist(const std::string& newName, const std::vector<const CatalogueItem*>& albums);
-  // DeleteAlbum for each album in turn, as one change.
+  // DeleteAlbum for each album in turn, as one change (named for the undo
+  // list as the deletion of an artist).
   bool DeleteAlbums(const std::vector<const CatalogueItem*>& albums);
+
+  // Every change above is kept so that it can be taken back and done again,
+  // for as long as this file stays loaded. Undo and Redo are one
+  // all-or-nothing replacement of the file each, refused (false, with
+  // LastWriteError()) when the file is no longer what this program last
+  // wrote; the document is then read again, and the caller rebuilds the tree.
+  bool Undo();
+  bool Redo();
+  const UndoHistory& History() const { return history_; }
+  // Called whenever the history changes (a change, an undo, a redo, a load).
+  void SetHistoryListener(std::function<void()> listener) { historyListener_ = std::move(listener); }
+
+  // Whether a build asks about duplicate albums (true) or silently keeps the
+  // first of each, as if every question were answered Ok.
+  void SetAskAboutDuplicates(bool ask) { askAboutDuplicates_ = ask; }
   // One sentence on why the last failed write failed; empty before any.
   const std::string& LastWriteError() const { return lastWriteError_; }
 
@@ -66,9 +83,17 @@ class Catalogue {
   int16_t artistCount = 0;
 
  private:
-  bool Apply(const std::vector<lumo::profile::Edit>& edits);
+  bool Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName);
+  bool Replay(bool undo);
 
   lumo::IniDocument document_;
+  void HistoryChanged() const {
+    if (historyListener_) historyListener_();
+  }
+
+  UndoHistory history_;
+  std::function<void()> historyListener_;
+  bool askAboutDuplicates_ = true;
   LumoTreeCtrl* tree_;
   std::string lastWriteError_;
 };

@@ -302,6 +302,19 @@ BuiltDialog DialogBuilder::Build(QWidget* host, const ControlFactory& factory) c
   return built;
 }
 
+namespace {
+
+// "&Find...\tCtrl+F": the text before the tab is the item, the rest its
+// shortcut, as menu resources write them.
+void AddMenuItem(QMenu& menu, const MenuItemTemplate& item) {
+  const QStringList parts = Text(item.text).split(QLatin1Char('\t'));
+  QAction* action = menu.addAction(parts.front());
+  action->setData(item.commandId);
+  if (parts.size() > 1) action->setShortcut(QKeySequence(parts[1], QKeySequence::PortableText));
+}
+
+}  // namespace
+
 QMenuBar* DialogBuilder::BuildMenu(QWidget* host) const {
   const MenuTemplate* menu = dialog_.menuId != 0 ? FindMenuTemplate(dialog_.menuId) : nullptr;
   if (menu == nullptr) return nullptr;
@@ -312,7 +325,7 @@ QMenuBar* DialogBuilder::BuildMenu(QWidget* host) const {
       if (item.text == nullptr) {
         dropDown->addSeparator();
       } else {
-        dropDown->addAction(Text(item.text))->setData(item.commandId);
+        AddMenuItem(*dropDown, item);
       }
     }
   }

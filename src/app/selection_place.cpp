@@ -1,0 +1,56 @@
+#include "app/selection_place.h"
+
+#include "app/lumo_tree_ctrl.h"
+
+namespace {
+
+TreeItem* AlbumWithKey(const LumoTreeCtrl& tree, const std::string& cdKey) {
+  for (TreeItem* artist = tree.GetRootItem(); artist; artist = tree.GetNextSiblingItem(artist)) {
+    for (TreeItem* album = tree.GetChildItem(artist); album; album = tree.GetNextSiblingItem(album)) {
+      const CatalogueItem* record = tree.GetItemRecord(album);
+      if (record && record->cdKey == cdKey) return album;
+    }
+  }
+  return nullptr;
+}
+
+TreeItem* ArtistNamed(const LumoTreeCtrl& tree, const std::string& name) {
+  for (TreeItem* artist = tree.GetRootItem(); artist; artist = tree.GetNextSiblingItem(artist)) {
+    const CatalogueItem* record = tree.GetItemRecord(artist);
+    if (record && record->text == name) return artist;
+  }
+  return nullptr;
+}
+
+TreeItem* TrackAt(const LumoTreeCtrl& tree, TreeItem* album, int16_t index) {
+  for (TreeItem* track = tree.GetChildItem(album); track; track = tree.GetNextSiblingItem(track)) {
+    const CatalogueItem* record = tree.GetItemRecord(track);
+    if (record && record->trackIndex == index) return track;
+  }
+  return album;
+}
+
+}  // namespace
+
+SelectionPlace RememberSelection(const LumoTreeCtrl& tree) {
+  TreeItem* item = tree.GetSelectedItem();
+  const CatalogueItem* record = tree.GetItemRecord(item);
+  if (!record) return {};
+  SelectionPlace place{true, record->kind, record->cdKey, {}, record->trackIndex};
+  if (record->kind == ItemKind::Artist) {
+    place.artist = record->text;
+    if (const CatalogueItem* album = tree.GetItemRecord(tree.GetChildItem(item))) place.cdKey = album->cdKey;
+  }
+  return place;
+}
+
+TreeItem* FindPlace(const LumoTreeCtrl& tree, const SelectionPlace& place) {
+  if (!place.any) return nullptr;
+  TreeItem* album = place.cdKey.empty() ? nullptr : AlbumWithKey(tree, place.cdKey);
+  switch (place.kind) {
+    case ItemKind::Artist: return album ? tree.GetParentItem(album) : ArtistNamed(tree, place.artist);
+    case ItemKind::Album: return album;
+    case ItemKind::Track: return album ? TrackAt(tree, album, place.trackIndex) : nullptr;
+  }
+  return nullptr;
+}
