@@ -44,20 +44,29 @@ struct Anchor {
   std::size_t before, after;
 };
 
-// Lines found exactly once on each side (in a cdplayer.ini, every section
-// header) pair the two versions up; the longest run of pairs in the same
-// order on both sides is kept (patience sorting).
+// Only section headers can pair the versions up: they are few, and in a
+// cdplayer.ini nearly all are unique, so pairing stays cheap on a big file.
+bool MayAnchor(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t");
+  return first != std::string_view::npos && line[first] == '[';
+}
+
+// Headers found exactly once on each side pair the two versions up; the
+// longest run of pairs in the same order on both sides is kept (patience
+// sorting). Without any, the changed span is one run.
 std::vector<Anchor> UniqueAnchors(const Span& s, const Lines& before, const Lines& after) {
   struct Seen {
     std::size_t countBefore = 0, countAfter = 0, before = 0, after = 0;
   };
   std::unordered_map<std::string_view, Seen> seen;
   for (std::size_t i = s.beforeFirst; i < s.beforeLast; ++i) {
+    if (!MayAnchor(before[i])) continue;
     Seen& entry = seen[before[i]];
     ++entry.countBefore;
     entry.before = i;
   }
   for (std::size_t j = s.afterFirst; j < s.afterLast; ++j) {
+    if (!MayAnchor(after[j])) continue;
     auto found = seen.find(after[j]);
     if (found == seen.end()) continue;
     ++found->second.countAfter;
