@@ -3,16 +3,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QMenuBar>
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <utility>
 
+#include "about/about_dlg.h"
 #include "about/about_info.h"
 #include "about/about_texts.h"
 #include "about/about_window.h"
+#include "about/desktop_launch.h"
 #include "app/animation_ctrl.h"
 #include "app/artwork.h"
 #include "app/lumo_tree_ctrl.h"
@@ -37,26 +37,6 @@ QWidget* MakeMainControl(const lumo::ControlTemplate& control, QWidget* parent) 
   if (control.id == CLumoDlg::kTree) return new LumoTreeCtrl(parent);
   if (control.id == CLumoDlg::kAnimation) return new AnimationCtrl(parent);
   return nullptr;
-}
-
-// Commands whose windows arrive later stay visible but greyed.
-constexpr int kNotYetAvailable[] = {CLumoDlg::kMenuAbout, CLumoDlg::kMenuMail, CLumoDlg::kMenuWeb,
-                                    CLumoDlg::kMenuDocs, CLumoDlg::kAbout};
-
-bool NotYetAvailable(int id) {
-  return std::find(std::begin(kNotYetAvailable), std::end(kNotYetAvailable), id) != std::end(kNotYetAvailable);
-}
-
-void DisableNotYetAvailable(lumo::LumoDialog& dialog) {
-  for (int id : kNotYetAvailable) {
-    if (QWidget* control = dialog.Control(id)) control->setEnabled(false);
-  }
-  if (QMenuBar* menu = dialog.MenuBar()) {
-    for (QAction* top : menu->actions()) {
-      if (!top->menu()) continue;
-      for (QAction* item : top->menu()->actions()) item->setEnabled(!NotYetAvailable(item->data().toInt()));
-    }
-  }
 }
 
 // The counts must be read whole, even where the desktop's font is wider
@@ -118,7 +98,6 @@ CLumoDlg::CLumoDlg(QWidget* parent)
   FillAboutInfo(icon_, this);
   // The window keeps its template size until it learns to lay itself out.
   setFixedSize(size());
-  DisableNotYetAvailable(*this);
   ConnectTree();
 }
 
@@ -170,6 +149,10 @@ bool CLumoDlg::OnCommand(int id) {
     case kMenuRefresh: Refresh(); return true;
     case kMenuPreferences: Preferences(); return true;
     case kReport: case kMenuReport: Report(); return true;
+    case kAbout: case kMenuAbout: ShowAbout(TheAboutInfo()); return true;
+    case kMenuMail: lumo::SendFeedbackMail(TheAboutInfo()); return true;
+    case kMenuWeb: lumo::OpenWebPage(TheAboutInfo()); return true;
+    case kMenuDocs: lumo::OpenDocumentation(TheAboutInfo()); return true;
     case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
     default: return LumoDialog::OnCommand(id);
   }
