@@ -20,6 +20,8 @@ QWidget* MakeMakerControl(const lumo::ControlTemplate& control, QWidget* parent)
   if (control.id != AboutMakerPage::kLink) return nullptr;
   auto* link = new CHyperLink(parent);
   link->setText(QString::fromLatin1(control.text));
+  const bool centred = (control.style & lumo::ctl::kCenter) != 0;
+  link->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
   return link;
 }
 
