@@ -8,6 +8,22 @@
 
 #include "platform/gdi_canvas.h"
 
+namespace {
+
+// The drawn outline of an elongated button: its two end circles and the band
+// between them, half a pixel beyond the rim. (The ellipse of the whole
+// rectangle would cut away nearly all of each rounded end.)
+QRegion PillRegion(const RoundButtonGeometry& g) {
+  const int r = g.radius + 1;
+  const QRect left(g.leftCentre.x() - r, g.centre.y() - r, 2 * r + 1, 2 * r + 1);
+  const QRect right = left.translated(g.rightCentre.x() - g.leftCentre.x(), 0);
+  return QRegion(left, QRegion::Ellipse)
+      .united(QRegion(right, QRegion::Ellipse))
+      .united(QRect(QPoint(g.leftCentre.x(), left.top()), QPoint(g.rightCentre.x(), left.bottom())));
+}
+
+}  // namespace
+
 RoundButton::RoundButton(QWidget* parent) : RoundButton(QString(), parent) {}
 
 RoundButton::RoundButton(const QString& text, QWidget* parent) : QPushButton(text, parent) { Shape(); }
@@ -18,7 +34,7 @@ void RoundButton::Shape() {
     resize(geometry.size);  // comes back here through resizeEvent
     return;
   }
-  setMask(QRegion(QRect(QPoint(0, 0), geometry.size), QRegion::Ellipse));
+  setMask(geometry.stretched ? PillRegion(geometry) : QRegion(QRect(QPoint(0, 0), geometry.size), QRegion::Ellipse));
 }
 
 void RoundButton::resizeEvent(QResizeEvent* event) {

@@ -8,7 +8,8 @@
 // A push button that draws itself round: a circle, or, wider than tall (as
 // all of the program's are), two half circles joined by straight edges,
 // with a shaded rim and an engraved caption. The window is clipped to the
-// ellipse of its client rectangle; a button taller than wide is made square.
+// drawn outline (a round button to the ellipse of its rectangle); a button
+// taller than wide is made square.
 // To the keyboard, the mouse and screen readers it stays an ordinary push
 // button: role, name, mnemonic, default button, disabled state, tooltip.
 // The "flat" property selects the flat rim.

@@ -81,6 +81,21 @@ TEST(RoundButton, ATallButtonBecomesASquareOfItsWidth) {
   EXPECT_FALSE(button.mask().contains(QPoint(29, 29)));
 }
 
+// The window follows the drawn outline, rounded ends included.
+TEST(RoundButton, AnElongatedButtonKeepsItsRoundedEnds) {
+  QWidget window;
+  RoundButton& button = *new RoundButton(&window);
+  window.show();
+  button.resize(80, 23);
+  for (QPoint rim : {QPoint(0, 11), QPoint(10, 1), QPoint(10, 21), QPoint(3, 4), QPoint(3, 18), QPoint(76, 4),
+                     QPoint(79, 11), QPoint(40, 1)}) {
+    EXPECT_TRUE(button.mask().contains(rim)) << rim.x() << "," << rim.y();
+  }
+  for (QPoint corner : {QPoint(0, 0), QPoint(79, 0), QPoint(0, 22), QPoint(79, 22)}) {
+    EXPECT_FALSE(button.mask().contains(corner)) << corner.x() << "," << corner.y();
+  }
+}
+
 TEST(RoundButtonShade, FacingTheLightIsTheLitColourAndAwayFromItAlmostTheOther) {
   EXPECT_EQ(round_rim::Shade(-1.88, qRgb(10, 20, 30), qRgb(200, 100, 0)), qRgb(10, 20, 30));
   EXPECT_EQ(round_rim::Shade(1.2615, qRgb(0, 0, 0), qRgb(255, 255, 255)), qRgb(254, 254, 254));
