@@ -24,7 +24,7 @@
 #include "platform/text_codec.h"
 #include "report/report_dlg.h"
 #include "settings/options_dlg.h"
-#include "widgets/round_button_factory.h"
+#include "widgets/button_factory.h"
 
 namespace {
 

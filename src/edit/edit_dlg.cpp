@@ -6,7 +6,7 @@
 #include "platform/ini_syntax.h"
 #include "platform/profile_text.h"
 #include "platform/text_codec.h"
-#include "widgets/round_button_factory.h"
+#include "widgets/button_factory.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "report/file_error.h"
 #include "report/file_exception.h"
 #include "report/html_report.h"
-#include "widgets/round_button_factory.h"
+#include "widgets/button_factory.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/edit_behaviour.h"
 #include "platform/ini_syntax.h"
 #include "platform/message_box.h"
-#include "widgets/round_button_factory.h"
+#include "widgets/button_factory.h"
 
 namespace {
 

@@ -10,7 +10,9 @@
 #include "edit/edit_dlg.h"
 #include "report/report_dlg.h"
 #include "settings/options_dlg.h"
+#include "widgets/button_factory.h"
 #include "widgets/round_button.h"
+#include "widgets/shaped_button.h"
 
 namespace {
 
@@ -47,6 +49,19 @@ TEST(DialogButtons, TheListedDialogsHaveRoundButtons) {
   // Other buttons stay plain.
   EXPECT_EQ(report.ControlAs<RoundButton>(LumoReportDlg::kBrowse), nullptr);
   EXPECT_NE(report.ControlAs<QPushButton>(LumoReportDlg::kBrowse), nullptr);
+}
+
+// Ready for the about box: its four buttons as shaped buttons.
+TEST(DialogButtons, TheShapedButtonFactoryKeepsCaptionsAndTheDefaultButton) {
+  lumo::LumoDialog about(2203, nullptr, ShapedButtonFactory({1, 2213, 2214, 2216}));
+  const ButtonCase buttons[] = {
+      {1, "E&xit", true}, {2213, "&Web page", false}, {2214, "&Mail us!", false}, {2216, "&Read the documentation", false}};
+  for (const ButtonCase& b : buttons) {
+    auto* button = about.ControlAs<ShapedButton>(b.id);
+    ASSERT_NE(button, nullptr) << b.caption;
+    EXPECT_EQ(button->text().toStdString(), b.caption);
+    EXPECT_EQ(button->isDefault(), b.isDefault) << b.caption;
+  }
 }
 
 }  // namespace
