@@ -99,6 +99,21 @@ TEST_F(ResizingMainWindow, GrowingMovesAndStretchesTheRegisteredControls) {
   EXPECT_EQ(Layout(), before);
 }
 
+// Maximising and restoring are size changes like any other.
+TEST_F(ResizingMainWindow, MaximisingAndRestoringKeepTheLayout) {
+  CLumoDlg& window = Open();
+  const QSize created = window.size();
+  const Geometries before = Layout();
+  window.showMaximized();
+  QApplication::processEvents();
+  ASSERT_NE(window.size(), created);
+  EXPECT_EQ(Layout(), Expected(before, window.size() - created));
+  window.showNormal();
+  QApplication::processEvents();
+  EXPECT_EQ(window.size(), created);
+  EXPECT_EQ(Layout(), before);
+}
+
 TEST_F(ResizingMainWindow, CannotBeMadeSmallerThanItsCreationSize) {
   CLumoDlg& window = Open();
   const QSize created = window.size();
