@@ -9,6 +9,8 @@
 #include "about/desktop_launch.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
+#include "widgets/button_factory.h"
+#include "widgets/shaped_button.h"
 
 namespace {
 
@@ -24,7 +26,8 @@ std::string Formatted(const std::string& pattern, const std::string& name) {
 
 }  // namespace
 
-AboutDlg::AboutDlg(const AboutInfo& info, QWidget* parent) : LumoDialog(2203, parent), info_(info) {}
+AboutDlg::AboutDlg(const AboutInfo& info, QWidget* parent)
+    : LumoDialog(2203, parent, ShapedButtonFactory({kExit, kWebPage, kMail, kDocumentation})), info_(info) {}
 
 QTabWidget* AboutDlg::Tabs() const { return ControlAs<QTabWidget>(kTabs); }
 
@@ -32,6 +35,9 @@ QWidget* AboutDlg::Page(int index) const { return Tabs() ? Tabs()->widget(index)
 
 bool AboutDlg::OnInitDialog() {
   LumoDialog::OnInitDialog();
+  for (int id : {kExit, kWebPage, kMail, kDocumentation}) {
+    if (auto* button = ControlAs<ShapedButton>(id)) button->SetShape(button_rings::Pill);
+  }
   const std::string nameAndVersion = info_.name + " " + info_.version;
   setWindowTitle(lumo::FromWindows1252("About " + nameAndVersion));
   if (auto* label = ControlAs<QLabel>(kNameAndVersion)) label->setText(lumo::FromWindows1252(nameAndVersion));

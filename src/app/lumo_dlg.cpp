@@ -24,6 +24,7 @@
 #include "platform/text_codec.h"
 #include "report/report_dlg.h"
 #include "settings/options_dlg.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -89,15 +90,14 @@ void CLumoDlg::EndBusy() {
 }
 
 CLumoDlg::CLumoDlg(QWidget* parent)
-    : LumoDialog(102, parent, MakeMainControl),
+    : CResizingDialog(102, parent, RoundButtonFactory({kReport, kExit, kAbout}, MakeMainControl)),
       tree_(ControlAs<LumoTreeCtrl>(kTree)),
       animation_(ControlAs<AnimationCtrl>(kAnimation)),
       icon_(artwork::ProgramIcon()),
       catalogue_(tree_),
       options_(new LumoOptionsDlg(this)) {
   FillAboutInfo(icon_, this);
-  // The window keeps its template size until it learns to lay itself out.
-  setFixedSize(size());
+  RegisterResizableControls();
   ConnectTree();
 }
 
@@ -113,8 +113,18 @@ void CLumoDlg::ConnectTree() {
   connect(tree_, &LumoTreeCtrl::itemExpandedByUser, this, &CLumoDlg::OnItemExpandedByUser);
 }
 
+void CLumoDlg::RegisterResizableControls() {
+  AddControl(kTree, kStretchWidth | kStretchHeight);
+  for (int id : {kExit, kAbout, kReport}) AddControl(id, kMoveRight | kMoveDown);
+  for (int id : {kCdKeyBox, kDisplayBox, kLevelArtist, kLevelAlbum, kLevelAll, kLevelCustom, kAnimation, kInfoBox,
+                 kArtistCount, kAlbumCount}) {
+    AddControl(id, kMoveRight);
+  }
+  AddControl(kStatusLine, kStretchWidth | kMoveDown);
+}
+
 bool CLumoDlg::OnInitDialog() {
-  LumoDialog::OnInitDialog();
+  CResizingDialog::OnInitDialog();
   setWindowIcon(icon_);
   animation_->Open(artwork::AnimationFrames(), artwork::kAnimationFramesPerSecond);
   SetUpToolTips();
@@ -141,7 +151,7 @@ bool CLumoDlg::event(QEvent* event) {
     StartUpLoad();
     return true;
   }
-  return LumoDialog::event(event);
+  return CResizingDialog::event(event);
 }
 
 bool CLumoDlg::OnCommand(int id) {
@@ -154,7 +164,7 @@ bool CLumoDlg::OnCommand(int id) {
     case kMenuWeb: lumo::OpenWebPage(TheAboutInfo()); return true;
     case kMenuDocs: lumo::OpenDocumentation(TheAboutInfo()); return true;
     case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
-    default: return LumoDialog::OnCommand(id);
+    default: return CResizingDialog::OnCommand(id);
   }
 }
 

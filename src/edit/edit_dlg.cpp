@@ -6,6 +6,7 @@
 #include "platform/ini_syntax.h"
 #include "platform/profile_text.h"
 #include "platform/text_codec.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -30,7 +31,9 @@ constexpr int kNoLengthLimit = 1 << 30;
 }  // namespace
 
 EditDlg::EditDlg(CatalogueItem& item, const CatalogueItem* parent, QWidget* owner)
-    : LumoDialog(kTemplate, owner), item_(item), parent_(parent) {}
+    : LumoDialog(kTemplate, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
+      item_(item),
+      parent_(parent) {}
 
 std::string EditDlg::ParentName() const { return parent_ != nullptr ? parent_->text : std::string(); }
 

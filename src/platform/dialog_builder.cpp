@@ -84,15 +84,13 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent) {
 QWidget* MakeButton(const ControlTemplate& c, QWidget* parent) {
   QAbstractButton* button = nullptr;
   if (c.kind == ControlKind::CheckBox) {
-    button = new QCheckBox(Text(c.text), parent);
+    button = new QCheckBox(parent);
   } else if (c.kind == ControlKind::RadioButton) {
-    button = new QRadioButton(Text(c.text), parent);
+    button = new QRadioButton(parent);
   } else {
-    auto* push = new QPushButton(Text(c.text), parent);
-    push->setDefault(c.kind == ControlKind::DefPushButton);
-    button = push;
+    button = new QPushButton(parent);
   }
-  if (Has(c, ctl::kLeftText)) button->setLayoutDirection(Qt::RightToLeft);
+  DialogBuilder::SetUpButton(*button, c);
   return button;
 }
 
@@ -261,6 +259,12 @@ DialogBuilder::DialogBuilder(const DialogTemplate& dialog)
 
 DialogBuilder::DialogBuilder(const DialogTemplate& dialog, const QFont& font)
     : dialog_(dialog), font_(font), baseUnits_(MeasureBaseUnits(font)) {}
+
+void DialogBuilder::SetUpButton(QAbstractButton& button, const ControlTemplate& control) {
+  button.setText(Text(control.text));
+  if (auto* push = qobject_cast<QPushButton*>(&button)) push->setDefault(control.kind == ControlKind::DefPushButton);
+  if (Has(control, ctl::kLeftText)) button.setLayoutDirection(Qt::RightToLeft);
+}
 
 int DialogBuilder::MulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;

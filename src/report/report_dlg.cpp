@@ -18,6 +18,7 @@
 #include "report/file_error.h"
 #include "report/file_exception.h"
 #include "report/html_report.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -84,7 +85,9 @@ void Tell(const char* text, lumo::MessageIcon icon) {
 }  // namespace
 
 LumoReportDlg::LumoReportDlg(LumoTreeCtrl& tree, QWidget* parent)
-    : LumoDialog(143, parent), tree_(tree), chooser_(lumo::ChooseSaveFile) {}
+    : LumoDialog(143, parent, RoundButtonFactory({kReport, kView, kExit})),
+      tree_(tree),
+      chooser_(lumo::ChooseSaveFile) {}
 
 LumoReportDlg::~LumoReportDlg() = default;
 

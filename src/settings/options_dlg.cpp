@@ -8,6 +8,7 @@
 #include "platform/edit_behaviour.h"
 #include "platform/ini_syntax.h"
 #include "platform/message_box.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ constexpr const char* kSaveFailed =
 }  // namespace
 
 LumoOptionsDlg::LumoOptionsDlg(QWidget* owner)
-    : LumoDialog(130, owner), settings_("lumo.ini"), toolTips_(*this) {
+    : LumoDialog(130, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
+      settings_("lumo.ini"),
+      toolTips_(*this) {
 #ifndef Q_OS_WIN
   // Capitals only suit file systems that ignore letter case: here they would
   // turn /home/me into /HOME/ME, a folder that does not exist.

@@ -15,6 +15,7 @@
 #include "about/hyper_link.h"
 #include "fake_desktop.h"
 #include "support/message_box_recorder.h"
+#include "widgets/shaped_button.h"
 
 namespace {
 
@@ -56,6 +57,15 @@ TEST_F(AboutDlgTest, ShowsNameVersionAndThreePages) {
   EXPECT_EQ(maker->ControlAs<QLabel>(AboutMakerPage::kMakerName)->text(), QStringLiteral("Brightfern Software"));
   EXPECT_EQ(maker->Link().Url(), QString::fromLatin1(kMakerPageUrl));
   EXPECT_FALSE(maker->ControlAs<QLabel>(AboutMakerPage::kLogo)->pixmap().isNull());
+
+  // The four buttons are pills that clip their windows to their shape.
+  for (int id : {AboutDlg::kExit, AboutDlg::kWebPage, AboutDlg::kMail, AboutDlg::kDocumentation}) {
+    auto* button = dialog.ControlAs<ShapedButton>(id);
+    ASSERT_NE(button, nullptr) << id;
+    EXPECT_FALSE(button->Rings()[0].empty()) << id;
+    EXPECT_FALSE(button->mask().isEmpty()) << id;
+  }
+  EXPECT_TRUE(dialog.ControlAs<ShapedButton>(AboutDlg::kExit)->isDefault());
 }
 
 TEST_F(AboutDlgTest, SwitchingTabsShowsExactlyOnePage) {

@@ -4,4 +4,5 @@ lumo_gui_test(platform_gui_tests
   ${CMAKE_CURRENT_LIST_DIR}/lumo_dialog_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_helpers_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/progress_dialog_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gdi_canvas_test.cpp
 )
