@@ -83,6 +83,7 @@ class CLumoDlg : public lumo::LumoDialog {
   void OnSelectionChanged(TreeItem* item);
   void OnItemExpandedByUser();
   void ConnectTree();
+  void ConnectTreeKeys();
 
   LumoTreeCtrl* tree_;          // owned by the dialog (Qt parent)
   AnimationCtrl* animation_;    // owned by the dialog (Qt parent)
