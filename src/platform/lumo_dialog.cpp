@@ -87,8 +87,12 @@ void LumoDialog::ConnectControls() {
     }
   }
   if (built_.menuBar != nullptr) {
-    connect(built_.menuBar, &QMenuBar::triggered, this,
-            [this](QAction* action) { OnCommand(action->data().toInt()); });
+    // The command runs once the trigger has returned: a screen reader that
+    // pressed the item waits for that call, and a command that opens a
+    // modal dialog would hold it until the dialog closed.
+    connect(
+        built_.menuBar, &QMenuBar::triggered, this,
+        [this](QAction* action) { OnCommand(action->data().toInt()); }, Qt::QueuedConnection);
   }
 }
 

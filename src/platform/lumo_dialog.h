@@ -23,7 +23,8 @@ inline constexpr int kIdCancel = 2;
 // - OnInitDialog runs each time the dialog opens, modal or modeless, before
 //   it is shown; returning true puts the focus on the first tab stop.
 // - Button clicks and menu commands reach OnCommand with their id; by
-//   default 1 goes to OnOK and 2 to OnCancel.
+//   default 1 goes to OnOK and 2 to OnCancel. Menu commands arrive through
+//   the event loop, just after the menu has closed.
 // - Enter presses the default push button (or, without one, sends command
 //   1); Esc and the close box send command 2. Nothing else closes the
 //   dialog: only EndDialog does.

@@ -72,12 +72,14 @@ class MainWindow : public testing::Test {
   bool Checked(int id) { return window_->ControlAs<QAbstractButton>(id)->isChecked(); }
   void Click(int id) { window_->ControlAs<QAbstractButton>(id)->click(); }
 
+  // Chooses the command and lets it run, as it does once the menu is closed.
   void Menu(int commandId) {
     for (QAction* top : window_->MenuBar()->actions()) {
       for (QAction* item : top->menu()->actions()) {
         if (item->data().toInt() == commandId) item->trigger();
       }
     }
+    QCoreApplication::sendPostedEvents(window_.get(), QEvent::MetaCall);
   }
 
   TreeItem* Artist(int n) {
