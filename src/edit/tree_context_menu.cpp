@@ -166,7 +166,8 @@ std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist
 }
 
 void TreeContextMenu::ReportWriteFailure() const {
-  const std::string text = "The change could not be written to\n" + lumo::PathForMessage(catalogue_.Document().GetFile()) + "\n\n" +
+  const std::string file = lumo::PathForMessage(catalogue_.Document().GetFile());
+  const std::string text = "The change could not be written to\n" + file + "\n\n" +
                            catalogue_.LastWriteError() + "\n\nNothing has been changed.";
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
 }
