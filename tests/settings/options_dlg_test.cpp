@@ -280,24 +280,6 @@ TEST_F(OptionsDialog, AccentedFoldersRoundTripThroughTheFieldAndLumoIni) {
   EXPECT_EQ(ReadBytes(File()), "[options]\r\npath=" + path + ";/mnt/日本語\r\ncdkeys=0\r\ntooltips=1\r\n");
 }
 
-// Earlier versions stored the path as Windows-1252; such a file still loads,
-// as the folders the user typed then.
-TEST_F(OptionsDialog, APathStoredAsWindows1252ReadsAsTheFoldersTypedThen) {
-  WriteBytes(File(), "[options]\r\npath=/home/Jos\xE9/M\xFAsica\r\n");
-  LumoOptionsDlg dialog;
-  EXPECT_EQ(dialog.searchPath, "/home/José/Música");
-}
-
-TEST_F(OptionsDialog, TheDefaultFoldersComeFromAnAccentedHomeUnchanged) {
-  const std::string saved = std::getenv("HOME");
-  setenv("HOME", "/home/José", 1);
-  LumoOptionsDlg dialog;
-  setenv("HOME", saved.c_str(), 1);
-  EXPECT_EQ(dialog.searchPath, "/home/José/.wine/drive_c/windows;/home/José/.wine/drive_c/winnt");
-  dialog.UpdateData(false);
-  EXPECT_TRUE(Path(dialog)->toPlainText().startsWith(QStringLiteral("/home/José/")));
-}
-
 // The limit is on characters, as the field counts them, not on bytes.
 TEST_F(OptionsDialog, TheLengthLimitCountsCharactersNotBytes) {
   MessageBoxRecorder boxes;
