@@ -344,7 +344,9 @@ def main(program, sample, scratch):
         check_report(lumo)
         check_options(lumo)
         press(find(lumo.main, BUTTONS, "Exit"))
-        lumo.process.wait(timeout=WAIT)
+        status = lumo.process.wait(timeout=WAIT)
+        if status != 0:
+            raise Failed("Lumo ended with status %d (its output is below)" % status)
     except Failed as failure:
         print("AT-SPI check FAILED:", failure)
         print("Windows then:", [(role(node), name(node)) for node in children(lumo.app)])
