@@ -82,14 +82,17 @@ TEST_F(MainWindowAccess, AnOldLumoIniStillFindsAnAccentedFolder) {
 }
 
 TEST_F(MainWindowAccess, TheDefaultWineFolderOfAnAccentedHomeLoadsAndShowsRight) {
-  const std::string home = dir_.Path() + "/José";
-  CollectionIn("José/.wine/drive_c/winnt");
   const std::string saved = std::getenv("HOME");
-  setenv("HOME", home.c_str(), 1);
-  CLumoDlg& window = Open();
-  setenv("HOME", saved.c_str(), 1);
-  EXPECT_TRUE(window.IsCatalogueLoaded());
-  EXPECT_EQ(StatusLine(), QString::fromStdString(home + "/.wine/drive_c/winnt/cdplayer.ini"));
+  for (const char* folder : {"Música", "José", "日本", "naïve test"}) {
+    const std::string home = dir_.Path() + "/" + folder;
+    CollectionIn(std::string(folder) + "/.wine/drive_c/winnt");
+    setenv("HOME", home.c_str(), 1);
+    CLumoDlg& window = Open();
+    setenv("HOME", saved.c_str(), 1);
+    EXPECT_TRUE(window.IsCatalogueLoaded()) << folder;
+    EXPECT_EQ(StatusLine(), QString::fromStdString(home + "/.wine/drive_c/winnt/cdplayer.ini"));
+    window.EndDialog(lumo::kIdCancel);
+  }
 }
 
 // A screen reader checks a radio button through its toggle action, without
