@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include "catalogue/search_path.h"
 #include "edit/tree_context_menu.h"
 #include "platform/message_box.h"
+#include "platform/path_text.h"
 #include "platform/text_codec.h"
 #include "report/report_dlg.h"
 #include "settings/options_dlg.h"
@@ -111,6 +113,22 @@ void CLumoDlg::ConnectTree() {
   });
   connect(tree_, &LumoTreeCtrl::selectionChangedTo, this, &CLumoDlg::OnSelectionChanged);
   connect(tree_, &LumoTreeCtrl::itemExpandedByUser, this, &CLumoDlg::OnItemExpandedByUser);
+  ConnectTreeKeys();
+}
+
+// The tree's commands from the keyboard, while the tree has the focus.
+void CLumoDlg::ConnectTreeKeys() {
+  const auto bind = [this](const QKeySequence& keys, void (TreeContextMenu::*command)()) {
+    auto* shortcut = new QShortcut(keys, tree_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, command] {
+      BusyScope busy(*this);
+      (contextMenu_.get()->*command)();
+    });
+  };
+  bind(QKeySequence(Qt::Key_Menu), &TreeContextMenu::OnMenuKey);
+  bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), &TreeContextMenu::OnMenuKey);
+  bind(QKeySequence(Qt::Key_F2), &TreeContextMenu::EditSelected);
+  bind(QKeySequence(Qt::Key_Delete), &TreeContextMenu::DeleteSelected);
 }
 
 void CLumoDlg::RegisterResizableControls() {
@@ -229,7 +247,7 @@ void CLumoDlg::RebuildTree(const Catalogue::Progress& formatted) {
 }
 
 void CLumoDlg::SetStatusLine(const std::string& path) {
-  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(lumo::FromWindows1252(path));
+  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(lumo::PathToText(path));
 }
 
 void CLumoDlg::ApplyDisplayLevel(bool sort) {

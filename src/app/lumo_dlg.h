@@ -86,6 +86,7 @@ class CLumoDlg : public CResizingDialog {
   void OnItemExpandedByUser();
   void ConnectTree();
   void RegisterResizableControls();
+  void ConnectTreeKeys();
 
   LumoTreeCtrl* tree_;          // owned by the dialog (Qt parent)
   AnimationCtrl* animation_;    // owned by the dialog (Qt parent)

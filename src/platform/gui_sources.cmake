@@ -8,6 +8,7 @@ target_sources(lumo_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdi_canvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lumo_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_box_qt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/path_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_open.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/system_colours.cpp
