@@ -72,9 +72,10 @@ void LumoTreeCtrl::OnCurrentChanged(const QModelIndex& current) {
 TreeItem* LumoTreeCtrl::InsertItemWithData(const CatalogueItem& record, TreeItem* parent,
                                            InsertAt where) {
   if (parent && !model_->Contains(parent)) return nullptr;
+  auto copy = std::make_unique<CatalogueItem>(record);
+  if (where == InsertAt::Sort) return model_->InsertSorted(parent, record.text, std::move(copy));
   TreeItem* under = parent ? parent : model_->Root();
-  const int row = where == InsertAt::Sort ? under->SortedRowFor(record.text) : under->ChildCount();
-  return model_->InsertLeaf(under, row, record.text, std::make_unique<CatalogueItem>(record));
+  return model_->InsertLeaf(under, under->ChildCount(), record.text, std::move(copy));
 }
 
 CatalogueItem* LumoTreeCtrl::GetItemRecord(TreeItem* item) const {
