@@ -43,7 +43,8 @@ class LumoTreeCtrl : public QTreeView {
 
   // Inserts an item labelled record.text with its own copy of `record` under
   // `parent` (null: top level) and returns it; null when `parent` is not an
-  // item of this tree.
+  // item of this tree. Inside a bulk update a sorted insertion takes its
+  // place only when the update ends.
   TreeItem* InsertItemWithData(const CatalogueItem& record, TreeItem* parent, InsertAt where);
   // The item's record, or null (no item, or an item without one).
   CatalogueItem* GetItemRecord(TreeItem* item) const;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/tree_item.h"
 #include "catalogue/ini_document.h"
 #include "catalogue/ini_section.h"
 
@@ -16,17 +17,18 @@ namespace {
 constexpr char kUnknown[] = "<UNKNOWN>";
 
 // Albums are duplicates when artist and title are both equal; the pair is
-// kept apart so that "AB" + "C" never matches "A" + "BC".
+// kept apart so that "AB" + "C" never matches "A" + "BC". The texts are
+// those of the records the tree's items own, which outlive the build.
 struct AlbumKey {
-  std::string artist;
-  std::string title;
+  std::string_view artist;
+  std::string_view title;
   bool operator==(const AlbumKey&) const = default;
 };
 
 struct AlbumKeyHash {
   std::size_t operator()(const AlbumKey& key) const noexcept {
-    std::size_t h = std::hash<std::string>{}(key.artist);
-    return h ^ (std::hash<std::string>{}(key.title) + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2));
+    std::size_t h = std::hash<std::string_view>{}(key.artist);
+    return h ^ (std::hash<std::string_view>{}(key.title) + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2));
   }
 };
 
@@ -72,15 +74,14 @@ class Builder {
   }
 
   void AddSection(const IniSection& section) {
-    std::string artist = section.GetString("artist", kUnknown);
+    const std::string artist = section.GetString("artist", kUnknown);
     if (artist == kUnknown) return;
     TreeItem* artistItem = ArtistItem(artist);
     CatalogueItem album{ItemKind::Album, section.GetString("title", kUnknown), section.GetName(), 0};
-    AlbumKey key{std::move(artist), album.text};
-    if (albums_.count(key) != 0 && tree_.LeaveOutDuplicate(key.artist, key.title)) return;
+    if (albums_.count({artist, album.text}) != 0 && tree_.LeaveOutDuplicate(artist, album.text)) return;
     ++counts_.albums;
     TreeItem* albumItem = tree_.AddLast(artistItem, album, album.text);
-    albums_.insert_or_assign(std::move(key), albumItem);
+    albums_.insert_or_assign({artistItem->Record()->text, albumItem->Record()->text}, albumItem);
     AddTracks(section, albumItem);
   }
 
@@ -92,7 +93,7 @@ class Builder {
     if (found != artists_.end()) return found->second;
     ++counts_.artists;
     TreeItem* item = tree_.AddArtist({ItemKind::Artist, artist, {}, 0});
-    artists_.emplace(artist, item);
+    artists_.emplace(item->Record()->text, item);
     return item;
   }
 
@@ -107,7 +108,7 @@ class Builder {
 
   CatalogueTree& tree_;
   CatalogueCounts counts_;
-  std::unordered_map<std::string, TreeItem*> artists_;
+  std::unordered_map<std::string_view, TreeItem*> artists_;
   std::unordered_map<AlbumKey, TreeItem*, AlbumKeyHash> albums_;
 };
 

@@ -15,12 +15,14 @@ class IniDocument;
 class IniSection;
 
 // What a catalogue build fills: the main window's tree, or bare TreeItems
-// where no window is needed. The build only adds; it never reads back.
+// where no window is needed. The build only adds, and reads nothing back but
+// the records of the items it added, which must live as long as the build.
 class CatalogueTree {
  public:
   virtual ~CatalogueTree() = default;
-  // A new top-level item labelled with the artist's name, in label order
-  // among the others (equal labels in the order they came).
+  // A new top-level item that owns a copy of `artist` and is labelled with
+  // its name, in label order among the others (equal labels in the order
+  // they came).
   virtual TreeItem* AddArtist(const CatalogueItem& artist) = 0;
   // A new last child of `parent` (an artist's or album's item) that owns a
   // copy of `record` and is labelled `label`.
