@@ -27,11 +27,14 @@ class PlainTree final : public lumo::CatalogueTree {
   explicit PlainTree(uint32_t answers) : answers_(answers) {}
 
   TreeItem* AddArtist(const CatalogueItem& artist) override {
-    return root.AppendForSorting(std::make_unique<TreeItem>(artist.text, Copy(artist), nullptr));
+    return root.AppendForSorting(
+        std::make_unique<TreeItem>(artist.text, std::make_unique<CatalogueItem>(artist), nullptr));
   }
-  TreeItem* AddLast(TreeItem* parent, const CatalogueItem& record, std::string_view label) override {
+  TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) override {
     if (record.kind == ItemKind::Album) albums_.insert({parent->Record()->text, record.text});
-    return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(label, Copy(record), nullptr));
+    auto owned = std::make_unique<CatalogueItem>(std::move(record));
+    const std::string_view shown = label.empty() ? std::string_view(owned->text) : label;
+    return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(shown, std::move(owned), nullptr));
   }
   bool LeaveOutDuplicate(const std::string& artist, const std::string& title) override {
     Check(albums_.count({artist, title}) == 1);  // asked only about a pair already shown
@@ -44,10 +47,6 @@ class PlainTree final : public lumo::CatalogueTree {
   int64_t leftOut = 0;
 
  private:
-  static std::unique_ptr<CatalogueItem> Copy(const CatalogueItem& record) {
-    return std::make_unique<CatalogueItem>(record);
-  }
-
   uint32_t answers_;
   int questions_ = 0;
   std::set<std::pair<std::string, std::string>> albums_;

@@ -20,10 +20,8 @@ class WindowTree final : public lumo::CatalogueTree {
     return tree_.InsertItemWithData(artist, nullptr, InsertAt::Sort);
   }
 
-  TreeItem* AddLast(TreeItem* parent, const CatalogueItem& record, std::string_view label) override {
-    TreeItem* item = tree_.InsertItemWithData(record, parent, InsertAt::Last);
-    if (label != record.text) tree_.SetItemText(item, std::string(label));
-    return item;
+  TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) override {
+    return tree_.InsertItemWithLabel(std::move(record), parent, InsertAt::Last, label);
   }
 
   bool LeaveOutDuplicate(const std::string& artist, const std::string& title) override {

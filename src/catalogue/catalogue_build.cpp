@@ -80,7 +80,7 @@ class Builder {
     CatalogueItem album{ItemKind::Album, section.GetString("title", kUnknown), section.GetName(), 0};
     if (albums_.count({artist, album.text}) != 0 && tree_.LeaveOutDuplicate(artist, album.text)) return;
     ++counts_.albums;
-    TreeItem* albumItem = tree_.AddLast(artistItem, album, album.text);
+    TreeItem* albumItem = tree_.AddLast(artistItem, std::move(album), {});
     albums_.insert_or_assign({artistItem->Record()->text, albumItem->Record()->text}, albumItem);
     AddTracks(section, albumItem);
   }
@@ -102,7 +102,8 @@ class Builder {
     for (int i = 0; i < count; ++i) {
       const auto index = static_cast<int16_t>(i);
       CatalogueItem track{ItemKind::Track, section.GetString(std::to_string(i), "?"), section.GetName(), index};
-      tree_.AddLast(albumItem, track, TrackLabel(index, track.text));
+      const std::string label = TrackLabel(index, track.text);
+      tree_.AddLast(albumItem, std::move(track), label);
     }
   }
 

@@ -24,9 +24,9 @@ class CatalogueTree {
   // its name, in label order among the others (equal labels in the order
   // they came).
   virtual TreeItem* AddArtist(const CatalogueItem& artist) = 0;
-  // A new last child of `parent` (an artist's or album's item) that owns a
-  // copy of `record` and is labelled `label`.
-  virtual TreeItem* AddLast(TreeItem* parent, const CatalogueItem& record, std::string_view label) = 0;
+  // A new last child of `parent` (an artist's or album's item) that owns
+  // `record`, labelled `label`, or with the record's text when `label` is empty.
+  virtual TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) = 0;
   // Asked for an album whose artist and title are already in the tree under
   // another CD key: true leaves this later album out.
   virtual bool LeaveOutDuplicate(const std::string& artist, const std::string& title) = 0;
