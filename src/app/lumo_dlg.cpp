@@ -56,9 +56,9 @@ void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
   label->setGeometry(std::min(left, inside.right() - width + 1), label->y(), width, label->height());
 }
 
-std::string CountText(int16_t count, const char* noun) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d %s", count, noun);
+std::string CountText(int64_t count, const char* noun) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%lld %s", static_cast<long long>(count), noun);
   return text;
 }
 

@@ -1,10 +1,7 @@
 #include "catalogue/catalogue.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <memory>
-#include <unordered_map>
-#include <utility>
+#include <string_view>
 
 #include "app/lumo_tree_ctrl.h"
 #include "catalogue/catalogue_item.h"
@@ -13,74 +10,30 @@
 
 namespace {
 
-constexpr char kUnknown[] = "<UNKNOWN>";
-
-// Albums are duplicates when artist and title are both equal; the pair is
-// kept apart so that "AB" + "C" never matches "A" + "BC".
-struct AlbumKey {
-  std::string artist;
-  std::string title;
-  bool operator==(const AlbumKey&) const = default;
-};
-
-struct AlbumKeyHash {
-  std::size_t operator()(const AlbumKey& key) const noexcept {
-    std::size_t h = std::hash<std::string>{}(key.artist);
-    return h ^ (std::hash<std::string>{}(key.title) + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2));
-  }
-};
-
-// The state of one build: the two lookup maps and the one duplicate dialog,
-// whose latch lasts exactly as long as the build.
-class TreeBuild {
+// The build's view of the main window's tree, with the one duplicate dialog
+// of a build, whose "apply to all" lasts exactly as long as the build.
+class WindowTree final : public lumo::CatalogueTree {
  public:
-  TreeBuild(LumoTreeCtrl& tree, int16_t& artistCount, int16_t& albumCount)
-      : tree_(tree), artistCount_(artistCount), albumCount_(albumCount) {}
+  explicit WindowTree(LumoTreeCtrl& tree) : tree_(tree) {}
 
-  void AddSection(const lumo::IniSection& section) {
-    std::string artist = section.GetString("artist", kUnknown);
-    if (artist == kUnknown) return;
-    TreeItem* artistItem = ArtistItem(artist);
-    CatalogueItem album{ItemKind::Album, section.GetString("title", kUnknown), section.GetName(), 0};
-    AlbumKey key{artist, album.text};
-    if (albums_.count(key) != 0 && AnswerForDuplicate(key) == DuplicateNotify::kAnswerOk) return;
-    ++albumCount_;
-    TreeItem* albumItem = tree_.InsertItemWithData(album, artistItem, InsertAt::Last);
-    albums_.insert_or_assign(std::move(key), albumItem);
-    AddTracks(section, albumItem);
+  TreeItem* AddArtist(const CatalogueItem& artist) override {
+    return tree_.InsertItemWithData(artist, nullptr, InsertAt::Sort);
+  }
+
+  TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) override {
+    return tree_.InsertItemWithLabel(std::move(record), parent, InsertAt::Last, label);
+  }
+
+  bool LeaveOutDuplicate(const std::string& artist, const std::string& title) override {
+    if (!duplicates_) duplicates_ = std::make_unique<DuplicateNotify>(tree_.window());
+    if (duplicates_->applyToAllLatched) return duplicates_->answer == DuplicateNotify::kAnswerOk;
+    // The dialog shows the names as the tree does: a huge one would freeze it.
+    const int answer = duplicates_->Ask(ShortenedForDisplay({artist, {}}), ShortenedForDisplay({title, {}}));
+    return answer == DuplicateNotify::kAnswerOk;
   }
 
  private:
-  TreeItem* ArtistItem(const std::string& artist) {
-    auto found = artists_.find(artist);
-    if (found != artists_.end()) return found->second;
-    ++artistCount_;
-    TreeItem* item = tree_.InsertItemWithData({ItemKind::Artist, artist, {}, 0}, nullptr, InsertAt::Sort);
-    artists_.emplace(artist, item);
-    return item;
-  }
-
-  int AnswerForDuplicate(const AlbumKey& key) {
-    if (!duplicates_) duplicates_ = std::make_unique<DuplicateNotify>(tree_.window());
-    if (duplicates_->applyToAllLatched) return duplicates_->answer;
-    return duplicates_->Ask(key.artist, key.title);
-  }
-
-  void AddTracks(const lumo::IniSection& section, TreeItem* albumItem) {
-    int count = std::min<int32_t>(section.GetInt("numtracks", 0), Catalogue::kMaxTracks);
-    for (int i = 0; i < count; ++i) {
-      auto index = static_cast<int16_t>(i);
-      CatalogueItem track{ItemKind::Track, section.GetString(std::to_string(i), "?"), section.GetName(), index};
-      TreeItem* item = tree_.InsertItemWithData(track, albumItem, InsertAt::Last);
-      tree_.SetItemText(item, Catalogue::TrackLabel(index, track.text));
-    }
-  }
-
   LumoTreeCtrl& tree_;
-  int16_t& artistCount_;
-  int16_t& albumCount_;
-  std::unordered_map<std::string, TreeItem*> artists_;
-  std::unordered_map<AlbumKey, TreeItem*, AlbumKeyHash> albums_;
   std::unique_ptr<DuplicateNotify> duplicates_;  // made at the first duplicate
 };
 
@@ -96,18 +49,11 @@ bool Catalogue::Load(const std::string& path, const Progress& progress) {
 void Catalogue::BuildTree(const Progress& progress) {
   albumCount = 0;
   artistCount = 0;
-  TreeBuild build(*tree_, artistCount, albumCount);
+  WindowTree target(*tree_);
   LumoTreeCtrl::BulkUpdate bulk(*tree_);
-  const std::size_t total = std::max<std::size_t>(1, document_.SectionCount());
-  std::size_t done = 0;
-  int reported = 0;
-  lumo::IniSection section;
-  for (auto position = document_.FirstSection(); position;) {
-    document_.NextSection(position, section);
-    build.AddSection(section);
-    int percent = static_cast<int>(++done * 100 / total);
-    if (progress && percent > reported) progress(reported = percent);
-  }
+  const lumo::CatalogueCounts counts = lumo::BuildCatalogue(document_, target, progress);
+  artistCount = counts.artists;
+  albumCount = counts.albums;
 }
 
 bool Catalogue::WriteItemName(const CatalogueItem& record) {
@@ -126,7 +72,7 @@ bool Catalogue::RenameArtist(const std::string& newName, const std::vector<const
 
 bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
   if (!Apply(lumo::write_back::AlbumRemovalEdits(albums))) return false;
-  albumCount = static_cast<int16_t>(albumCount - static_cast<int>(albums.size()));
+  albumCount -= static_cast<int64_t>(albums.size());
   return true;
 }
 
@@ -138,7 +84,5 @@ bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits) {
 }
 
 std::string Catalogue::TrackLabel(int16_t trackIndex, const std::string& name) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%2d. ", trackIndex + 1);
-  return number + name;
+  return lumo::TrackLabel(trackIndex, name);
 }

@@ -154,7 +154,7 @@ void TreeContextMenu::RemoveAlbumItem(TreeItem* album) {
 
 void TreeContextMenu::RemoveArtistItem(TreeItem* artist) {
   tree_.DeleteItemWithData(artist);
-  catalogue_.artistCount = static_cast<int16_t>(catalogue_.artistCount - 1);
+  --catalogue_.artistCount;
 }
 
 std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist) const {

@@ -131,6 +131,20 @@ TEST_F(MainWindow, StartUpFindsTheFileAlongThePathAndShowsArtistsSorted) {
   EXPECT_EQ(window.Tree().GetItemText(window.Tree().GetChildItem(Artist(1))), "Abbey Road");
 }
 
+// The counts once wrapped round at 32,767: 35,000 artists showed as "-30536".
+TEST_F(MainWindow, CountsShowTheTrueNumbersOfABigCollection) {
+  std::string file;
+  for (int i = 0; i < 70000; ++i) {
+    file += "[k" + std::to_string(i) + "]\r\nartist=a" + std::to_string(i / 2) + "\r\ntitle=t" +
+            std::to_string(i) + "\r\n";
+  }
+  lumo::test::WriteBytes(dir_.File("cdplayer.ini"), file);
+  WriteSettings(dir_.Path());
+  Open();
+  EXPECT_EQ(Text(CLumoDlg::kArtistCount), "35000 artists");
+  EXPECT_EQ(Text(CLumoDlg::kAlbumCount), "70000 albums");
+}
+
 TEST_F(MainWindow, StartUpWithoutAFileIsSilentAndKeepsTheCountLabels) {
   MessageBoxRecorder boxes;
   WriteSettings(dir_.Path());
