@@ -2,32 +2,18 @@
 // document is consistent: every enumerated section is found again by its
 // name in another letter case, no two sections fold to the same name, every
 // key can be read back, and the hooks were called sensibly.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <string>
 
 #include "catalogue/ini_document.h"
+#include "fuzz_input.h"
 #include "platform/text_fold.h"
 
 namespace {
 
-const std::string& InputPath() {
-  static const std::string path = [] {
-    static char folder[] = "/tmp/lumo-fuzz-ini-XXXXXX";
-    if (mkdtemp(folder) == nullptr) std::abort();
-    return std::string(folder) + "/input.ini";
-  }();
-  return path;
-}
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using lumo::fuzz::Check;
 
 std::string Upper(std::string text) {
   for (char& c : text) {
@@ -52,12 +38,10 @@ void CheckSection(const lumo::IniDocument& document, const lumo::IniSection& sec
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  FILE* file = std::fopen(InputPath().c_str(), "wb");
-  if (file == nullptr) return 0;
-  if (size > 0) std::fwrite(data, 1, size, file);
-  std::fclose(file);
+  const std::string path = lumo::fuzz::WriteInput("input.ini", data, size);
+  if (path.empty()) return 0;
 
-  lumo::IniDocument document(InputPath());
+  lumo::IniDocument document(path);
   int lastPercent = 0;
   std::size_t calls = 0;
   auto progress = [&](int percent) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#include <unordered_set>
 #include <vector>
 
 namespace lumo::bench {
@@ -60,19 +61,35 @@ void AppendSection(std::string& out, uint32_t key, const Album& album) {
   out += order + "\r\nnumplay=" + std::to_string(album.tracks.size()) + "\r\n";
 }
 
+std::vector<std::string> ArtistNames(const CollectionShape& shape, Words& words) {
+  if (!shape.artistPerAlbum) {
+    const int count = shape.artists > 0 ? shape.artists : std::max(1, shape.albums / 4);
+    std::vector<std::string> artists;
+    for (int i = 0; i < count; ++i) artists.push_back(words.Phrase(1, 3));
+    return artists;
+  }
+  std::vector<std::string> artists;
+  std::unordered_set<std::string> seen;
+  while (artists.size() < static_cast<std::size_t>(shape.albums)) {
+    std::string name = words.Phrase(1, 3);
+    if (seen.insert(name).second) artists.push_back(std::move(name));
+  }
+  return artists;
+}
+
 }  // namespace
 
 std::string MakeCollection(const CollectionShape& shape) {
   Words words(shape.seed);
-  const int artistCount = shape.artists > 0 ? shape.artists : std::max(1, shape.albums / 4);
-  std::vector<std::string> artists;
-  for (int i = 0; i < artistCount; ++i) artists.push_back(words.Phrase(1, 3));
+  const std::vector<std::string> artists = ArtistNames(shape, words);
+  const int artistCount = static_cast<int>(artists.size());
 
   std::string out;
   out.reserve(static_cast<std::size_t>(shape.albums) * 400);
   uint32_t key = 0x1000'0000u + shape.seed * 7919u;
   for (int i = 0; i < shape.albums; ++i) {
-    Album album{artists[static_cast<std::size_t>(words.Between(0, artistCount - 1))], words.Phrase(2, 4), {}};
+    const int artist = shape.artistPerAlbum ? i : words.Between(0, artistCount - 1);
+    Album album{artists[static_cast<std::size_t>(artist)], words.Phrase(2, 4), {}};
     int tracks = std::max(0, shape.tracksPerAlbum + words.Between(-3, 3));
     for (int t = 0; t < tracks; ++t) album.tracks.push_back(words.Phrase(1, 4));
     AppendSection(out, key += 0x9E37u, album);

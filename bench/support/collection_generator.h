@@ -15,6 +15,7 @@ struct CollectionShape {
   int artists = 0;              // 0: albums / 4
   double duplicateShare = 0.0;  // albums repeated under a second CD key
   uint32_t seed = 1;
+  bool artistPerAlbum = false;  // every album by an artist of its own (overrides `artists`)
 };
 
 // The whole file's bytes.

@@ -19,6 +19,13 @@ struct AboutInfo {
 // The one record of the program; empty until the main window fills it.
 AboutInfo& TheAboutInfo();
 
-// The maker's web page for this program. Kept under the reserved ".example"
-// domain so that the program never points at somebody else's site.
+// The maker's addresses, all in one place. Kept under the reserved ".example"
+// domain so that the program never points at somebody else's site or inbox.
+// The web page of a program is the pattern with its name for "%s".
+inline constexpr const char* kMakerPagePattern = "http://www.lumo.example/%s.html";
 inline constexpr const char* kMakerPageUrl = "http://www.lumo.example/Lumo.html";
+inline constexpr const char* kFeedbackAddress = "lumo-feedback@brightfern.example";
+inline constexpr const char* kMakerName = "Brightfern Software";
+
+// The maker's web page for the program called `name`.
+std::string MakerPageUrl(const std::string& name);

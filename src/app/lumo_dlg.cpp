@@ -5,17 +5,18 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTimer>
-#include <QMenuBar>
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <utility>
 
+#include "about/about_dlg.h"
 #include "about/about_info.h"
 #include "about/about_texts.h"
 #include "about/about_window.h"
+#include "about/desktop_launch.h"
 #include "app/animation_ctrl.h"
 #include "app/artwork.h"
 #include "app/find_dlg.h"
@@ -26,9 +27,11 @@
 #include "catalogue/search_path.h"
 #include "edit/tree_context_menu.h"
 #include "platform/message_box.h"
+#include "platform/path_text.h"
 #include "platform/text_codec.h"
 #include "report/report_dlg.h"
 #include "settings/options_dlg.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -57,26 +60,6 @@ QWidget* MakeMainControl(const lumo::ControlTemplate& control, QWidget* parent) 
   return nullptr;
 }
 
-// Commands whose windows arrive later stay visible but greyed.
-constexpr int kNotYetAvailable[] = {CLumoDlg::kMenuAbout, CLumoDlg::kMenuMail, CLumoDlg::kMenuWeb,
-                                    CLumoDlg::kMenuDocs, CLumoDlg::kAbout};
-
-bool NotYetAvailable(int id) {
-  return std::find(std::begin(kNotYetAvailable), std::end(kNotYetAvailable), id) != std::end(kNotYetAvailable);
-}
-
-void DisableNotYetAvailable(lumo::LumoDialog& dialog) {
-  for (int id : kNotYetAvailable) {
-    if (QWidget* control = dialog.Control(id)) control->setEnabled(false);
-  }
-  if (QMenuBar* menu = dialog.MenuBar()) {
-    for (QAction* top : menu->actions()) {
-      if (!top->menu()) continue;
-      for (QAction* item : top->menu()->actions()) item->setEnabled(!NotYetAvailable(item->data().toInt()));
-    }
-  }
-}
-
 // The counts must be read whole, even where the desktop's font is wider
 // than the one the layout was drawn for: a count that does not fit on its
 // line grows sideways, centred, within the "Info" box.
@@ -91,9 +74,9 @@ void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
   label->setGeometry(std::min(left, inside.right() - width + 1), label->y(), width, label->height());
 }
 
-std::string CountText(int16_t count, const char* noun) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d %s", count, noun);
+std::string CountText(int64_t count, const char* noun) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%lld %s", static_cast<long long>(count), noun);
   return text;
 }
 
@@ -127,18 +110,18 @@ void CLumoDlg::EndBusy() {
 }
 
 CLumoDlg::CLumoDlg(QWidget* parent)
-    : LumoDialog(102, parent, MakeMainControl),
+    : CResizingDialog(102, parent, RoundButtonFactory({kReport, kExit, kAbout}, MakeMainControl)),
       tree_(ControlAs<LumoTreeCtrl>(kTree)),
       animation_(ControlAs<AnimationCtrl>(kAnimation)),
       icon_(artwork::ProgramIcon()),
       catalogue_(tree_),
       options_(new LumoOptionsDlg(this)) {
   FillAboutInfo(icon_, this);
-  // The window keeps its template size until it learns to lay itself out.
-  setFixedSize(size());
-  if (QAction* redo = MenuAction(MenuBar(), kMenuRedo)) redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  RegisterResizableControls();
+  if (QAction* redo = MenuAction(MenuBar(), kMenuRedo)) {
+    redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  }
   UpdateEditMenu();
-  DisableNotYetAvailable(*this);
   ConnectTree();
 }
 
@@ -153,10 +136,36 @@ void CLumoDlg::ConnectTree() {
   });
   connect(tree_, &LumoTreeCtrl::selectionChangedTo, this, &CLumoDlg::OnSelectionChanged);
   connect(tree_, &LumoTreeCtrl::itemExpandedByUser, this, &CLumoDlg::OnItemExpandedByUser);
+  ConnectTreeKeys();
+}
+
+// The tree's commands from the keyboard, while the tree has the focus.
+void CLumoDlg::ConnectTreeKeys() {
+  const auto bind = [this](const QKeySequence& keys, void (TreeContextMenu::*command)()) {
+    auto* shortcut = new QShortcut(keys, tree_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, command] {
+      BusyScope busy(*this);
+      (contextMenu_.get()->*command)();
+    });
+  };
+  bind(QKeySequence(Qt::Key_Menu), &TreeContextMenu::OnMenuKey);
+  bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), &TreeContextMenu::OnMenuKey);
+  bind(QKeySequence(Qt::Key_F2), &TreeContextMenu::EditSelected);
+  bind(QKeySequence(Qt::Key_Delete), &TreeContextMenu::DeleteSelected);
+}
+
+void CLumoDlg::RegisterResizableControls() {
+  AddControl(kTree, kStretchWidth | kStretchHeight);
+  for (int id : {kExit, kAbout, kReport}) AddControl(id, kMoveRight | kMoveDown);
+  for (int id : {kCdKeyBox, kDisplayBox, kLevelArtist, kLevelAlbum, kLevelAll, kLevelCustom, kAnimation, kInfoBox,
+                 kArtistCount, kAlbumCount}) {
+    AddControl(id, kMoveRight);
+  }
+  AddControl(kStatusLine, kStretchWidth | kMoveDown);
 }
 
 bool CLumoDlg::OnInitDialog() {
-  LumoDialog::OnInitDialog();
+  CResizingDialog::OnInitDialog();
   setWindowIcon(icon_);
   animation_->Open(artwork::AnimationFrames(), artwork::kAnimationFramesPerSecond);
   SetUpToolTips();
@@ -183,7 +192,7 @@ bool CLumoDlg::event(QEvent* event) {
     StartUpLoad();
     return true;
   }
-  return LumoDialog::event(event);
+  return CResizingDialog::event(event);
 }
 
 bool CLumoDlg::OnCommand(int id) {
@@ -191,13 +200,17 @@ bool CLumoDlg::OnCommand(int id) {
     case kMenuRefresh: Refresh(); return true;
     case kMenuPreferences: Preferences(); return true;
     case kReport: case kMenuReport: Report(); return true;
+    case kAbout: case kMenuAbout: ShowAbout(TheAboutInfo()); return true;
+    case kMenuMail: lumo::SendFeedbackMail(TheAboutInfo()); return true;
+    case kMenuWeb: lumo::OpenWebPage(TheAboutInfo()); return true;
+    case kMenuDocs: lumo::OpenDocumentation(TheAboutInfo()); return true;
     case kMenuUndo: UndoOrRedo(true); return true;
     case kMenuRedo: UndoOrRedo(false); return true;
     case kMenuFind: ShowFind(); return true;
     case kMenuFindNext: Find(FindDirection::Next); return true;
     case kMenuFindPrevious: Find(FindDirection::Previous); return true;
     case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
-    default: return LumoDialog::OnCommand(id);
+    default: return CResizingDialog::OnCommand(id);
   }
 }
 
@@ -343,7 +356,7 @@ void CLumoDlg::RebuildTree(const Catalogue::Progress& formatted) {
 }
 
 void CLumoDlg::SetStatusLine(const std::string& path) {
-  statusPath_ = lumo::FromWindows1252(path);
+  statusPath_ = lumo::PathToText(path);
   if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(statusPath_);
 }
 

@@ -8,7 +8,7 @@
 #include "app/display_level.h"
 #include "app/tree_search.h"
 #include "catalogue/catalogue.h"
-#include "platform/lumo_dialog.h"
+#include "app/resizing_dialog.h"
 #include "platform/tool_tips.h"
 
 class AnimationCtrl;
@@ -22,8 +22,10 @@ class TreeItem;
 // The main window "LUMO": the Artist > Album > Track tree on the left, the
 // counts, CD key box, display level and commands on the right, the loaded
 // file's path in the status line. It owns the catalogue, the tree and the
-// options for the whole run.
-class CLumoDlg : public lumo::LumoDialog {
+// options for the whole run. The window can be resized: the tree and the
+// status line grow with it, the column on the right keeps to the right
+// edge, the buttons to the bottom right corner.
+class CLumoDlg : public CResizingDialog {
   Q_OBJECT
 
  public:
@@ -31,7 +33,7 @@ class CLumoDlg : public lumo::LumoDialog {
   enum Id {
     kTree = 1000, kExit = 2, kAbout = 1050, kReport = 1047, kCdKeyBox = 1012, kAnimation = 1046,
     kLevelArtist = 1008, kLevelAlbum = 1009, kLevelAll = 1010, kLevelCustom = 1011,
-    kInfoBox = 1053, kArtistCount = 1014, kAlbumCount = 1015, kStatusLine = 1055,
+    kDisplayBox = 1054, kInfoBox = 1053, kArtistCount = 1014, kAlbumCount = 1015, kStatusLine = 1055,
     kMenuMail = 32772, kMenuWeb = 32773, kMenuDocs = 32774, kMenuPreferences = 32780, kMenuReport = 32781,
     kMenuRefresh = 32782, kMenuAbout = 32784,
     kMenuFind = 32790, kMenuFindNext = 32791, kMenuFindPrevious = 32792, kMenuUndo = 32793, kMenuRedo = 32794,
@@ -91,6 +93,8 @@ class CLumoDlg : public lumo::LumoDialog {
   void OnSelectionChanged(TreeItem* item);
   void OnItemExpandedByUser();
   void ConnectTree();
+  void RegisterResizableControls();
+  void ConnectTreeKeys();
 
   LumoTreeCtrl* tree_;          // owned by the dialog (Qt parent)
   AnimationCtrl* animation_;    // owned by the dialog (Qt parent)

@@ -71,10 +71,18 @@ void LumoTreeCtrl::OnCurrentChanged(const QModelIndex& current) {
 
 TreeItem* LumoTreeCtrl::InsertItemWithData(const CatalogueItem& record, TreeItem* parent,
                                            InsertAt where) {
+  return InsertItemWithLabel(record, parent, where, {});
+}
+
+TreeItem* LumoTreeCtrl::InsertItemWithLabel(CatalogueItem record, TreeItem* parent, InsertAt where,
+                                            std::string_view label) {
   if (parent && !model_->Contains(parent)) return nullptr;
+  auto owned = std::make_unique<CatalogueItem>(std::move(record));
+  // The owned record stays where it is while the pointer moves on.
+  const std::string_view shown = label.empty() ? std::string_view(owned->text) : label;
+  if (where == InsertAt::Sort) return model_->InsertSorted(parent, shown, std::move(owned));
   TreeItem* under = parent ? parent : model_->Root();
-  const int row = where == InsertAt::Sort ? under->SortedRowFor(record.text) : under->ChildCount();
-  return model_->InsertLeaf(under, row, record.text, std::make_unique<CatalogueItem>(record));
+  return model_->InsertLeaf(under, under->ChildCount(), shown, std::move(owned));
 }
 
 CatalogueItem* LumoTreeCtrl::GetItemRecord(TreeItem* item) const {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "app/display_level.h"
 #include "app/tree_item.h"
@@ -43,8 +44,13 @@ class LumoTreeCtrl : public QTreeView {
 
   // Inserts an item labelled record.text with its own copy of `record` under
   // `parent` (null: top level) and returns it; null when `parent` is not an
-  // item of this tree.
+  // item of this tree. Inside a bulk update a sorted insertion takes its
+  // place only when the update ends.
   TreeItem* InsertItemWithData(const CatalogueItem& record, TreeItem* parent, InsertAt where);
+  // InsertItemWithData for a record handed over, the item labelled `label`,
+  // or with the record's text when `label` is empty: the same as inserting
+  // and then setting the label, without the second step's work.
+  TreeItem* InsertItemWithLabel(CatalogueItem record, TreeItem* parent, InsertAt where, std::string_view label);
   // The item's record, or null (no item, or an item without one).
   CatalogueItem* GetItemRecord(TreeItem* item) const;
   // Removes the item with its descendants and their records. False for null

@@ -1,6 +1,8 @@
 #include "app/tree_item.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "platform/text_fold.h"
 
@@ -17,6 +19,39 @@ int CompareBytes(LabelView a, LabelView b, bool folded) noexcept {
   return 0;
 }
 
+bool LabelLess(const std::unique_ptr<TreeItem>& a, const std::unique_ptr<TreeItem>& b) noexcept {
+  return CompareTreeLabels(a->LabelParts(), b->LabelParts()) < 0;
+}
+
+// A child to be placed, with its label's first eight bytes folded into one
+// number: a smaller number means a smaller label, so most comparisons of a
+// big sort are settled without reaching into items spread all over memory.
+struct SortKey {
+  uint64_t prefix;
+  std::size_t row;
+};
+
+uint64_t FoldedPrefix(LabelView label) noexcept {
+  uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    const char c = i < label.size() ? lumo::FoldChar(label[i]) : '\0';
+    prefix = prefix << 8 | static_cast<unsigned char>(c);
+  }
+  return prefix;
+}
+
+// The children from `first` on, in label order; equal labels keep their order.
+std::vector<SortKey> SortedKeys(const std::vector<std::unique_ptr<TreeItem>>& items, std::size_t first) {
+  std::vector<SortKey> keys;
+  keys.reserve(items.size() - first);
+  for (std::size_t row = first; row < items.size(); ++row) keys.push_back({FoldedPrefix(items[row]->LabelParts()), row});
+  std::stable_sort(keys.begin(), keys.end(), [&items](const SortKey& a, const SortKey& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    return LabelLess(items[a.row], items[b.row]);
+  });
+  return keys;
+}
+
 }  // namespace
 
 int CompareTreeLabels(LabelView a, LabelView b) noexcept {
@@ -25,9 +60,19 @@ int CompareTreeLabels(LabelView a, LabelView b) noexcept {
   return folded != 0 ? folded : CompareBytes(a, b, false);
 }
 
+std::string ShortenedForDisplay(LabelView label) {
+  std::string shown;
+  const std::size_t keep = std::min(label.size(), kDisplayLabelLimit);
+  shown.reserve(keep + 1);
+  shown.append(label.head.substr(0, keep));
+  shown.append(label.tail.substr(0, keep - shown.size()));
+  if (label.size() > kDisplayLabelLimit) shown += '\x85';  // the ellipsis
+  return shown;
+}
+
 TreeItem::TreeItem(std::string_view label, std::unique_ptr<CatalogueItem> record, TreeItem* parent)
     : record_(std::move(record)), parent_(parent) {
-  SetLabel(label);
+  AssignLabel(label);
 }
 
 TreeItem::~TreeItem() = default;
@@ -45,43 +90,87 @@ LabelView TreeItem::LabelParts() const noexcept {
 }
 
 void TreeItem::SetLabel(std::string_view label) {
+  if (parent_) parent_->PlaceAppended();
+  AssignLabel(label);
+}
+
+void TreeItem::AssignLabel(std::string_view label) {
   labelEndsWithText_ = record_ && label.ends_with(record_->text);
   label_.assign(labelEndsWithText_ ? label.substr(0, label.size() - record_->text.size()) : label);
 }
 
 TreeItem* TreeItem::Child(int row) const noexcept {
   if (row < 0 || row >= ChildCount()) return nullptr;
-  return (*children_)[static_cast<std::size_t>(row)].get();
+  return children_->items[static_cast<std::size_t>(row)].get();
 }
 
 TreeItem* TreeItem::NextSibling() const noexcept {
   return parent_ ? parent_->Child(row_ + 1) : nullptr;
 }
 
-int TreeItem::SortedRowFor(std::string_view label) const noexcept {
+int TreeItem::SortedRowFor(std::string_view label) {
   if (!children_) return 0;
-  const auto at = std::upper_bound(
-      children_->begin(), children_->end(), label,
-      [](std::string_view l, const std::unique_ptr<TreeItem>& child) {
-        return CompareTreeLabels(LabelView{l, {}}, child->LabelParts()) < 0;
-      });
-  return static_cast<int>(at - children_->begin());
+  PlaceAppended();
+  const auto at = std::upper_bound(children_->items.begin(), children_->items.end(), label,
+                                   [](std::string_view l, const std::unique_ptr<TreeItem>& child) {
+                                     return CompareTreeLabels(LabelView{l, {}}, child->LabelParts()) < 0;
+                                   });
+  return static_cast<int>(at - children_->items.begin());
 }
 
 TreeItem* TreeItem::InsertChild(int row, std::unique_ptr<TreeItem> child) {
   if (!children_) children_ = std::make_unique<Children>();
+  PlaceAppended();
+  auto& items = children_->items;
   const auto at = static_cast<std::size_t>(std::clamp(row, 0, ChildCount()));
   child->parent_ = this;
-  TreeItem* inserted =
-      children_->insert(children_->begin() + static_cast<std::ptrdiff_t>(at), std::move(child))->get();
+  TreeItem* inserted = items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), std::move(child))->get();
   RenumberFrom(at);
   return inserted;
 }
 
+TreeItem* TreeItem::AppendForSorting(std::unique_ptr<TreeItem> child) {
+  if (!children_) children_ = std::make_unique<Children>();
+  auto& items = children_->items;
+  children_->unplacedFrom = std::min(children_->unplacedFrom, items.size());
+  child->parent_ = this;
+  child->row_ = static_cast<int>(items.size());
+  items.push_back(std::move(child));
+  return items.back().get();
+}
+
+bool TreeItem::HasUnplacedChildren() const noexcept {
+  return children_ && children_->unplacedFrom < children_->items.size();
+}
+
+void TreeItem::PlaceAppended() {
+  if (!HasUnplacedChildren()) return;
+  auto& items = children_->items;
+  const std::size_t first = children_->unplacedFrom;
+  children_->unplacedFrom = SIZE_MAX;
+  const std::vector<SortKey> waiting = SortedKeys(items, first);
+  // Merged by hand rather than by std::merge, which needs the earlier
+  // children sorted; a rename may have left them out of order. Ties go to
+  // the earlier children, as SortedRowFor would have placed the newcomers.
+  std::vector<std::unique_ptr<TreeItem>> merged;
+  merged.reserve(items.size());
+  std::size_t placed = 0;
+  auto next = waiting.begin();
+  while (placed < first || next != waiting.end()) {
+    const bool takeNext = placed == first || (next != waiting.end() && LabelLess(items[next->row], items[placed]));
+    merged.push_back(std::move(items[takeNext ? (next++)->row : placed++]));
+  }
+  items.swap(merged);
+  RenumberFrom(0);
+}
+
 std::unique_ptr<TreeItem> TreeItem::TakeChild(int row) {
+  auto& items = children_->items;
   const auto at = static_cast<std::size_t>(row);
-  std::unique_ptr<TreeItem> child = std::move((*children_)[at]);
-  children_->erase(children_->begin() + static_cast<std::ptrdiff_t>(at));
+  // `row` names a row as it is now, so waiting children keep waiting.
+  if (at < children_->unplacedFrom && HasUnplacedChildren()) --children_->unplacedFrom;
+  std::unique_ptr<TreeItem> child = std::move(items[at]);
+  items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
   RenumberFrom(at);
   child->parent_ = nullptr;
   return child;
@@ -91,21 +180,20 @@ void TreeItem::ClearChildren() noexcept { children_.reset(); }
 
 void TreeItem::SortChildren() {
   if (!children_) return;
-  std::stable_sort(children_->begin(), children_->end(),
-                   [](const std::unique_ptr<TreeItem>& a, const std::unique_ptr<TreeItem>& b) {
-                     return CompareTreeLabels(a->LabelParts(), b->LabelParts()) < 0;
-                   });
+  PlaceAppended();
+  std::stable_sort(children_->items.begin(), children_->items.end(), LabelLess);
   RenumberFrom(0);
 }
 
 int TreeItem::SubtreeSize() const noexcept {
   int size = 1;
   if (children_) {
-    for (const auto& child : *children_) size += child->SubtreeSize();
+    for (const auto& child : children_->items) size += child->SubtreeSize();
   }
   return size;
 }
 
 void TreeItem::RenumberFrom(std::size_t first) noexcept {
-  for (std::size_t i = first; i < children_->size(); ++i) (*children_)[i]->row_ = static_cast<int>(i);
+  auto& items = children_->items;
+  for (std::size_t i = first; i < items.size(); ++i) items[i]->row_ = static_cast<int>(i);
 }

@@ -34,7 +34,7 @@ bool TreeModel::hasChildren(const QModelIndex& parent) const { return rowCount(p
 
 QVariant TreeModel::data(const QModelIndex& index, int role) const {
   if (InBulkUpdate() || !index.isValid() || role != Qt::DisplayRole) return {};
-  return lumo::FromWindows1252(ItemAt(index)->Label());
+  return lumo::FromWindows1252(ShortenedForDisplay(ItemAt(index)->LabelParts()));
 }
 
 Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {
@@ -68,7 +68,22 @@ TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string_view labe
   return item;
 }
 
+TreeItem* TreeModel::InsertSorted(TreeItem* parent, std::string_view label,
+                                  std::unique_ptr<CatalogueItem> record) {
+  TreeItem* under = OrRoot(parent);
+  if (!InBulkUpdate()) return InsertLeaf(under, under->SortedRowFor(label), label, std::move(record));
+  if (!under->HasUnplacedChildren()) awaitingPlaces_.push_back(under);
+  ++count_;
+  return under->AppendForSorting(std::make_unique<TreeItem>(label, std::move(record), under));
+}
+
+void TreeModel::PlaceSortedInsertions() {
+  for (TreeItem* parent : awaitingPlaces_) parent->PlaceAppended();
+  awaitingPlaces_.clear();
+}
+
 void TreeModel::Remove(TreeItem* item) {
+  PlaceSortedInsertions();  // nothing waiting may be freed, and rows must be final
   TreeItem* parent = item->Parent();
   const int row = item->Row();
   const int size = item->SubtreeSize();
@@ -81,6 +96,7 @@ void TreeModel::Remove(TreeItem* item) {
 void TreeModel::RemoveChildren(TreeItem* parent) {
   TreeItem* under = OrRoot(parent);
   if (!under->HasChildren()) return;
+  PlaceSortedInsertions();
   const int size = under->SubtreeSize() - 1;
   if (!InBulkUpdate()) beginRemoveRows(IndexOf(under), 0, under->ChildCount() - 1);
   under->ClearChildren();
@@ -90,6 +106,7 @@ void TreeModel::RemoveChildren(TreeItem* parent) {
 
 void TreeModel::RemoveAll() {
   BeginBulkUpdate();
+  awaitingPlaces_.clear();
   root_->ClearChildren();
   count_ = 0;
   EndBulkUpdate();
@@ -125,5 +142,7 @@ void TreeModel::BeginBulkUpdate() {
 
 void TreeModel::EndBulkUpdate() {
   if (bulkDepth_ == 0) return;
-  if (--bulkDepth_ == 0) endResetModel();
+  if (--bulkDepth_ > 0) return;
+  PlaceSortedInsertions();
+  endResetModel();
 }

@@ -48,6 +48,10 @@ class TreeModel : public QAbstractItemModel {
   // (clamped) and returns it. `parent` must belong to this model.
   TreeItem* InsertLeaf(TreeItem* parent, int row, std::string_view label,
                        std::unique_ptr<CatalogueItem> record);
+  // Inserts a new childless item under `parent` (null: the root) after every
+  // child whose label sorts before or equal to `label`. Inside a bulk update
+  // it stands last until the update ends or its siblings change otherwise.
+  TreeItem* InsertSorted(TreeItem* parent, std::string_view label, std::unique_ptr<CatalogueItem> record);
   // Removes and frees `item` (not the root) with all its descendants.
   void Remove(TreeItem* item);
   // Removes and frees every child of `parent` (null: the root) with their subtrees.
@@ -65,8 +69,10 @@ class TreeModel : public QAbstractItemModel {
 
  private:
   TreeItem* OrRoot(TreeItem* item) const noexcept { return item ? item : root_.get(); }
+  void PlaceSortedInsertions();
 
   std::unique_ptr<TreeItem> root_;
+  std::vector<TreeItem*> awaitingPlaces_;  // items with children inserted sorted in this bulk update
   int count_ = 0;
   int bulkDepth_ = 0;
 };

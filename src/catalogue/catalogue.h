@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_build.h"
 #include "catalogue/ini_document.h"
 #include "edit/undo_history.h"
 
@@ -19,9 +20,8 @@ class Catalogue {
  public:
   using Progress = std::function<void(int percent)>;
 
-  // Track items per album at most: indexes must fit a signed 16-bit number,
-  // and a wild "numtracks" must not exhaust memory.
-  static constexpr int kMaxTracks = 32767;
+  // Track items per album at most (see lumo::TracksToShow for the rest of the bound).
+  static constexpr int kMaxTracks = lumo::kMaxTracks;
 
   // `tree` is not owned and must outlive the catalogue's builds.
   explicit Catalogue(LumoTreeCtrl* tree);
@@ -33,8 +33,8 @@ class Catalogue {
 
   // Fills the (empty) tree from the document's sections: artists in
   // alphabetical order, each with its albums in document order, each album
-  // with its tracks. Duplicate albums are asked about (DuplicateNotify);
-  // `progress` follows the sections done.
+  // with its tracks (lumo::BuildCatalogue). Duplicate albums are asked about
+  // (DuplicateNotify); `progress` follows the sections done.
   void BuildTree(const Progress& progress = {});
 
   // Writing back into cdplayer.ini. Each call is one all-or-nothing change
@@ -78,9 +78,10 @@ class Catalogue {
   // "%2d. %s" of a track's number counted from 1 and its name.
   static std::string TrackLabel(int16_t trackIndex, const std::string& name);
 
-  // Shown by the main window; signed 16-bit like the counts they mirror.
-  int16_t albumCount = 0;
-  int16_t artistCount = 0;
+  // Shown by the main window. 64-bit: a big collection must never show a
+  // count that has wrapped round.
+  int64_t albumCount = 0;
+  int64_t artistCount = 0;
 
  private:
   bool Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName);

@@ -6,6 +6,7 @@
 #include "platform/ini_syntax.h"
 #include "platform/profile_text.h"
 #include "platform/text_codec.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -24,28 +25,36 @@ constexpr const char* kHiddenArtist =
     "\"<UNKNOWN>\" stands for a disc without an artist, and such discs are not shown.\n"
     "Please choose another name.";
 
+// Each label's mnemonic moves the focus to its field; no two in one dialog
+// share a letter.
+constexpr const char* kArtistLabel = "&Artist";
+constexpr const char* kAlbumLabel = "A&lbum";
+constexpr const char* kTrackLabel = "&Track";
+
 // The fields must hold any name the file does, however long.
 constexpr int kNoLengthLimit = 1 << 30;
 
 }  // namespace
 
 EditDlg::EditDlg(CatalogueItem& item, const CatalogueItem* parent, QWidget* owner)
-    : LumoDialog(kTemplate, owner), item_(item), parent_(parent) {}
+    : LumoDialog(kTemplate, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
+      item_(item),
+      parent_(parent) {}
 
 std::string EditDlg::ParentName() const { return parent_ != nullptr ? parent_->text : std::string(); }
 
 bool EditDlg::OnInitDialog() {
   switch (item_.kind) {
     case ItemKind::Artist:
-      Show("Edit Artist", "Artist", item_.text, "", "");
+      Show("Edit Artist", kArtistLabel, item_.text, "", "");
       Control(kLowerLabel)->hide();
       Control(kLowerField)->hide();
       break;
     case ItemKind::Album:
-      Show("Edit Album", "Artist", ParentName(), "Album", item_.text);
+      Show("Edit Album", kArtistLabel, ParentName(), kAlbumLabel, item_.text);
       break;
     case ItemKind::Track:
-      Show("Edit Track", "Album", ParentName(), "Track", item_.text);
+      Show("Edit Track", kAlbumLabel, ParentName(), kTrackLabel, item_.text);
       SetPlaceholder(kLowerField);
       ControlAs<QLineEdit>(kUpperField)->setReadOnly(true);
       break;
@@ -72,6 +81,11 @@ void EditDlg::SetPlaceholder(int fieldId) {
   if (auto* field = ControlAs<QLineEdit>(fieldId)) field->setPlaceholderText(kEmptyPlaceholder);
 }
 
+void EditDlg::PutBackArtist() {
+  upperText_ = ParentName();
+  ControlAs<QLineEdit>(kUpperField)->setText(lumo::FromWindows1252(upperText_));
+}
+
 int EditDlg::StoredField() const { return item_.kind == ItemKind::Artist ? kUpperField : kLowerField; }
 
 void EditDlg::DoDataExchange(lumo::DataExchange& exchange) {
@@ -91,13 +105,14 @@ void EditDlg::DoDataExchange(lumo::DataExchange& exchange) {
 }
 
 void EditDlg::OnOK() {
-  if (!UpdateData(true)) return;
-  if (item_.kind == ItemKind::Album && upperText_ != ParentName()) {
-    // An album's artist is not changed here: put it back and stay open.
-    upperText_ = ParentName();
-    UpdateData(false);
-    return;
+  // An album's artist is not changed here, whatever was typed, characters
+  // that could not be stored included: it is put back and the dialog stays
+  // open. Only the artist field is refilled, so a typed title stays.
+  if (item_.kind == ItemKind::Album && !lumo::ToWindows1252(ControlAs<QLineEdit>(kUpperField)->text())) {
+    return PutBackArtist();
   }
+  if (!UpdateData(true)) return;
+  if (item_.kind == ItemKind::Album && upperText_ != ParentName()) return PutBackArtist();
   item_.text = item_.kind == ItemKind::Artist ? upperText_ : lowerText_;
   EndDialog(lumo::kIdOk);
 }

@@ -38,6 +38,7 @@ class EditDlg : public lumo::LumoDialog {
   void Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
             const std::string& lower);
   void SetPlaceholder(int fieldId);
+  void PutBackArtist();
   int StoredField() const;
   std::string ParentName() const;
 

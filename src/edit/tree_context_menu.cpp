@@ -1,14 +1,17 @@
 #include "edit/tree_context_menu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
 #include <utility>
 
 #include "app/lumo_tree_ctrl.h"
+#include "app/tree_model.h"
 #include "catalogue/catalogue.h"
 #include "edit/edit_dlg.h"
 #include "platform/message_box.h"
+#include "platform/path_text.h"
 
 namespace {
 
@@ -34,7 +37,16 @@ TreeContextMenu::TreeContextMenu(LumoTreeCtrl& tree, Catalogue& catalogue, QWidg
     : tree_(tree), catalogue_(catalogue), owner_(owner), countsChanged_(std::move(countsChanged)) {}
 
 int TreeContextMenu::RunMenu(QMenu& menu, QPoint globalPos) {
+  // A screen reader chooses by triggering the item's action, which the
+  // menu's own loop does not return: the trigger itself is taken as the
+  // choice, and the menu closed.
+  const QAction* triggered = nullptr;
+  QObject::connect(&menu, &QMenu::triggered, &menu, [&menu, &triggered](QAction* action) {
+    triggered = action;
+    menu.close();
+  });
   const QAction* chosen = menu.exec(globalPos);
+  if (chosen == nullptr) chosen = triggered;
   return chosen != nullptr ? chosen->data().toInt() : kNone;
 }
 
@@ -47,19 +59,53 @@ void TreeContextMenu::OnRightClick(QPoint viewportPos) {
   const TreeHitTest hit = tree_.HitTest(viewportPos);
   if (hit.item == nullptr || hit.where != TreeHit::OnItemLabel) return;
   tree_.SelectItem(hit.item);
-  CatalogueItem* record = tree_.GetItemRecord(hit.item);
+  OpenMenu(hit.item, tree_.viewport()->mapToGlobal(viewportPos));
+}
+
+void TreeContextMenu::OnMenuKey() {
+  TreeItem* item = tree_.GetSelectedItem();
+  if (tree_.GetItemRecord(item) == nullptr) return Refuse();
+  const QModelIndex index = tree_.Model()->IndexOf(item);
+  tree_.scrollTo(index);
+  // Below the start of the label, where the menu of a click on it would open.
+  const QRect label = tree_.visualRect(index);
+  OpenMenu(item, tree_.viewport()->mapToGlobal(QPoint(label.left(), label.bottom())));
+}
+
+void TreeContextMenu::EditSelected() {
+  TreeItem* item = tree_.GetSelectedItem();
+  CatalogueItem* record = tree_.GetItemRecord(item);
+  if (record == nullptr) return Refuse();
+  Edit(item, *record, ParentRecord(item, *record));
+}
+
+void TreeContextMenu::DeleteSelected() {
+  TreeItem* item = tree_.GetSelectedItem();
+  CatalogueItem* record = tree_.GetItemRecord(item);
+  if (record == nullptr || record->kind == ItemKind::Track) return Refuse();
+  Carry(kDelete, item, *record, nullptr);
+}
+
+void TreeContextMenu::OpenMenu(TreeItem* item, QPoint globalPos) {
+  CatalogueItem* record = tree_.GetItemRecord(item);
   if (record == nullptr) return;
-  TreeItem* parentItem = tree_.GetParentItem(hit.item);
-  const CatalogueItem* parent =
-      record->kind != ItemKind::Artist && parentItem != nullptr ? tree_.GetItemRecord(parentItem) : nullptr;
-  // Made for this click only and gone when the command is done.
+  // Made for this use only and gone when the command is done.
   QMenu menu(owner_);
   AddCommand(menu, kDelete, "&Delete", record->kind != ItemKind::Track);
   AddCommand(menu, kEdit, "&Edit", true);
   AddCommand(menu, kMove, "&Move", record->kind == ItemKind::Album);
-  const int command = runMenu_(menu, tree_.viewport()->mapToGlobal(viewportPos));
-  Carry(command, hit.item, *record, parent);
+  const int command = runMenu_(menu, globalPos);
+  Carry(command, item, *record, ParentRecord(item, *record));
 }
+
+// The album's artist or the track's album; none for an artist.
+const CatalogueItem* TreeContextMenu::ParentRecord(TreeItem* item, const CatalogueItem& record) const {
+  TreeItem* parent = record.kind != ItemKind::Artist ? tree_.GetParentItem(item) : nullptr;
+  return parent != nullptr ? tree_.GetItemRecord(parent) : nullptr;
+}
+
+// A key command with nothing it could act on.
+void TreeContextMenu::Refuse() { QApplication::beep(); }
 
 void TreeContextMenu::Carry(int command, TreeItem* item, CatalogueItem& record, const CatalogueItem* parent) {
   if (command == kEdit) {
@@ -108,7 +154,7 @@ void TreeContextMenu::RemoveAlbumItem(TreeItem* album) {
 
 void TreeContextMenu::RemoveArtistItem(TreeItem* artist) {
   tree_.DeleteItemWithData(artist);
-  catalogue_.artistCount = static_cast<int16_t>(catalogue_.artistCount - 1);
+  --catalogue_.artistCount;
 }
 
 std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist) const {
@@ -120,7 +166,8 @@ std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist
 }
 
 void TreeContextMenu::ReportWriteFailure() const {
-  const std::string text = "The change could not be written to\n" + catalogue_.Document().GetFile() + "\n\n" +
+  const std::string file = lumo::PathForMessage(catalogue_.Document().GetFile());
+  const std::string text = "The change could not be written to\n" + file + "\n\n" +
                            catalogue_.LastWriteError() + "\n\nNothing has been changed.";
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
 }

@@ -28,7 +28,8 @@ class TreeContextMenu {
   enum Command { kNone = 0, kDelete = 1, kEdit = 2, kMove = 3 };
 
   // Shows the menu at `globalPos` and returns the chosen command's id, or
-  // kNone when it was dismissed.
+  // kNone when it was dismissed. A choice made through an item's
+  // accessibility action counts as well.
   using MenuRunner = std::function<int(QMenu& menu, QPoint globalPos)>;
   // Runs the edit dialog on `record` (and its parent's record, or null);
   // returns lumo::kIdOk or lumo::kIdCancel.
@@ -41,6 +42,13 @@ class TreeContextMenu {
   // Handles a right click at `viewportPos` (the tree viewport's coordinates):
   // only a click on an item's label selects it and opens the menu.
   void OnRightClick(QPoint viewportPos);
+  // The keyboard's ways to the same commands, on the selected item: the
+  // Menu key (or Shift+F10) opens the menu at the item's label, F2 edits,
+  // Delete deletes an album or an artist after the same question. With no
+  // item selected, or a track for Delete, they refuse with a beep.
+  void OnMenuKey();
+  void EditSelected();
+  void DeleteSelected();
 
   void SetMenuRunner(MenuRunner runner) { runMenu_ = std::move(runner); }
   void SetEditRunner(EditRunner runner) { runEdit_ = std::move(runner); }
@@ -55,6 +63,9 @@ class TreeContextMenu {
   static constexpr char kMoveMessage[] = "Moving not implemented yet";
 
  private:
+  void OpenMenu(TreeItem* item, QPoint globalPos);
+  const CatalogueItem* ParentRecord(TreeItem* item, const CatalogueItem& record) const;
+  static void Refuse();
   void Carry(int command, TreeItem* item, CatalogueItem& record, const CatalogueItem* parent);
   void Edit(TreeItem* item, CatalogueItem& record, const CatalogueItem* parent);
   void DeleteArtist(TreeItem* artist);

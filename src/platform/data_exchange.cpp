@@ -15,11 +15,14 @@
 #include "platform/edit_behaviour.h"
 #include "platform/lumo_dialog.h"
 #include "platform/message_box.h"
+#include "platform/path_text.h"
 #include "platform/text_codec.h"
 
 namespace lumo {
 namespace {
 
+constexpr const char* kNotAFileName =
+    "The path contains characters that this system cannot use in file names.";
 constexpr const char* kNotInCodePage =
     "The text contains characters that cannot be stored.\n"
     "Please use only the characters of the Western European (Windows-1252) character set.";
@@ -75,15 +78,27 @@ DataExchange::DataExchange(LumoDialog& dialog, bool saveAndValidate)
 QWidget* DataExchange::Find(int id) const { return failed_ ? nullptr : dialog_.Control(id); }
 
 void DataExchange::Text(int id, std::string& value) {
+  ExchangeText(id, value, FromWindows1252, ToWindows1252, kNotInCodePage);
+}
+
+void DataExchange::Path(int id, std::string& path) {
+  ExchangeText(id, path, PathToText, TextToPath, kNotAFileName);
+}
+
+void DataExchange::ExchangeText(int id, std::string& value, QString (*toText)(const std::string&),
+                                std::optional<std::string> (*fromText)(const QString&), const char* refusal) {
   QWidget* widget = Find(id);
   if (widget == nullptr) return;
   if (!saving_) {
-    SetWidgetText(widget, FromWindows1252(value));
+    // An upper-case edit shows in capitals whatever the program puts in it.
+    const EditBehaviour* edit = EditBehaviour::Of(TypingWidget(widget));
+    const QString text = toText(value);
+    SetWidgetText(widget, edit != nullptr ? edit->Shown(text) : text);
     return;
   }
-  std::optional<std::string> bytes = ToWindows1252(WidgetText(widget));
+  std::optional<std::string> bytes = fromText(WidgetText(widget));
   if (!bytes) {
-    Fail(id, kNotInCodePage);
+    Fail(id, refusal);
     return;
   }
   value = std::move(*bytes);
@@ -135,7 +150,19 @@ void DataExchange::MaxChars(int id, const std::string& value, int maxChars) {
     }
     return;
   }
-  if (static_cast<int64_t>(value.size()) > maxChars) {
+  CheckLength(id, static_cast<qsizetype>(value.size()), maxChars);
+}
+
+void DataExchange::MaxPathChars(int id, const std::string& path, int maxChars) {
+  if (saving_) {
+    CheckLength(id, PathToText(path).size(), maxChars);
+  } else {
+    MaxChars(id, path, maxChars);
+  }
+}
+
+void DataExchange::CheckLength(int id, qsizetype length, int maxChars) {
+  if (Find(id) != nullptr && length > maxChars) {
     Fail(id, "Please enter no more than " + std::to_string(maxChars) + " characters.");
   }
 }

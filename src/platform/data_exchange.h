@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -25,6 +28,10 @@ class DataExchange {
   // Windows-1252 bytes. Saving a text with a character the code page lacks
   // fails with a message.
   void Text(int id, std::string& value);
+  // The text of an edit or combo box that holds a path: the file-system
+  // name (see platform/path_text.h), not Windows-1252 text. Saving a name
+  // the local encoding cannot hold fails with a message.
+  void Path(int id, std::string& path);
   // The check state of a check box or radio button: 0 off, 1 on, 2 partly.
   void Check(int id, int& value);
   // The index of the checked button in the radio group whose first button is
@@ -34,6 +41,8 @@ class DataExchange {
   // Saving: fails with "Please enter no more than %1 characters." when
   // `value` is longer.
   void MaxChars(int id, const std::string& value, int maxChars);
+  // The same for a path, counting its characters rather than its bytes.
+  void MaxPathChars(int id, const std::string& path, int maxChars);
 
   // Shows `message` (Windows-1252) with the warning icon, focuses the control
   // and marks the run failed.
@@ -41,6 +50,9 @@ class DataExchange {
 
  private:
   QWidget* Find(int id) const;
+  void CheckLength(int id, qsizetype length, int maxChars);
+  void ExchangeText(int id, std::string& value, QString (*toText)(const std::string&),
+                    std::optional<std::string> (*fromText)(const QString&), const char* refusal);
 
   LumoDialog& dialog_;
   bool saving_;

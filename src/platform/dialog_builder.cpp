@@ -84,15 +84,13 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent) {
 QWidget* MakeButton(const ControlTemplate& c, QWidget* parent) {
   QAbstractButton* button = nullptr;
   if (c.kind == ControlKind::CheckBox) {
-    button = new QCheckBox(Text(c.text), parent);
+    button = new QCheckBox(parent);
   } else if (c.kind == ControlKind::RadioButton) {
-    button = new QRadioButton(Text(c.text), parent);
+    button = new QRadioButton(parent);
   } else {
-    auto* push = new QPushButton(Text(c.text), parent);
-    push->setDefault(c.kind == ControlKind::DefPushButton);
-    button = push;
+    button = new QPushButton(parent);
   }
-  if (Has(c, ctl::kLeftText)) button->setLayoutDirection(Qt::RightToLeft);
+  DialogBuilder::SetUpButton(*button, c);
   return button;
 }
 
@@ -245,6 +243,45 @@ std::vector<QButtonGroup*> GroupRadioButtons(const std::vector<BuiltControl>& co
   return groups;
 }
 
+bool TakesText(const BuiltControl& built) {
+  return built.control->kind == ControlKind::Edit || built.control->kind == ControlKind::ComboBox;
+}
+
+// A field's label is the static text on its line, to its left (the nearest
+// one), or else the static text just before it in the template.
+QLabel* LabelOf(const std::vector<BuiltControl>& controls, std::size_t field) {
+  const ControlTemplate& f = *controls[field].control;
+  QLabel* best = nullptr;
+  int bestRight = -1;
+  for (const BuiltControl& built : controls) {
+    const ControlTemplate& c = *built.control;
+    const int middle = c.y + c.h / 2;
+    auto* label = qobject_cast<QLabel*>(built.widget);
+    if (label == nullptr || c.kind != ControlKind::Static || middle < f.y || middle >= f.y + f.h) continue;
+    if (c.x + c.w <= f.x && c.x + c.w > bestRight) {
+      best = label;
+      bestRight = c.x + c.w;
+    }
+  }
+  if (best != nullptr || field == 0) return best;
+  const BuiltControl& previous = controls[field - 1];
+  return previous.control->kind == ControlKind::Static ? qobject_cast<QLabel*>(previous.widget) : nullptr;
+}
+
+// Each field is named by its label, for screen readers, and the label's
+// mnemonic moves the focus to it. The line edit inside a combo box is not
+// the label's buddy, so it is named after the label here.
+void LinkLabels(const std::vector<BuiltControl>& controls) {
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    QLabel* label = TakesText(controls[i]) ? LabelOf(controls, i) : nullptr;
+    if (label == nullptr) continue;
+    label->setBuddy(controls[i].widget);
+    if (auto* combo = qobject_cast<QComboBox*>(controls[i].widget); combo && combo->lineEdit()) {
+      combo->lineEdit()->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
+    }
+  }
+}
+
 void ChainTabOrder(const std::vector<BuiltControl>& controls) {
   QWidget* previous = nullptr;
   for (const BuiltControl& built : controls) {
@@ -261,6 +298,12 @@ DialogBuilder::DialogBuilder(const DialogTemplate& dialog)
 
 DialogBuilder::DialogBuilder(const DialogTemplate& dialog, const QFont& font)
     : dialog_(dialog), font_(font), baseUnits_(MeasureBaseUnits(font)) {}
+
+void DialogBuilder::SetUpButton(QAbstractButton& button, const ControlTemplate& control) {
+  button.setText(Text(control.text));
+  if (auto* push = qobject_cast<QPushButton*>(&button)) push->setDefault(control.kind == ControlKind::DefPushButton);
+  if (Has(control, ctl::kLeftText)) button.setLayoutDirection(Qt::RightToLeft);
+}
 
 int DialogBuilder::MulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;
@@ -297,6 +340,7 @@ BuiltDialog DialogBuilder::Build(QWidget* host, const ControlFactory& factory) c
     built.controls.push_back({&control, BuildControl(control, host, top, factory)});
   }
   built.radioGroups = GroupRadioButtons(built.controls, host);
+  LinkLabels(built.controls);
   ChainTabOrder(built.controls);
   built.clientSize = DialogSize() + QSize(0, top);
   return built;

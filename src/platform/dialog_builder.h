@@ -9,6 +9,7 @@
 
 #include "platform/dialog_template.h"
 
+class QAbstractButton;
 class QButtonGroup;
 class QMenuBar;
 class QWidget;
@@ -55,6 +56,10 @@ class DialogBuilder {
   // `factory` first. The host is not resized.
   BuiltDialog Build(QWidget* host, const ControlFactory& factory = {}) const;
 
+  // Gives a button made for a push button, check box or radio button entry
+  // its caption, default flag and text side; for factories that make their
+  // own button classes.
+  static void SetUpButton(QAbstractButton& button, const ControlTemplate& control);
   // The base units of a font: rounded average letter width, and height.
   static QSize MeasureBaseUnits(const QFont& font);
   // number * numerator / denominator, rounded half away from zero.

@@ -32,6 +32,8 @@ bool IsEnter(const QKeyEvent& key) {
 
 }  // namespace
 
+QString EditBehaviour::Shown(const QString& text) const { return upperCase_ ? ToCapitals(text) : text; }
+
 EditBehaviour::EditBehaviour(QWidget* edit) : QObject(edit), edit_(edit) {
   setObjectName(QStringLiteral("lumo_edit_behaviour"));
   edit->installEventFilter(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QEvent;
 class QKeyEvent;
@@ -26,6 +27,9 @@ class EditBehaviour : public QObject {
 
   void SetUpperCase(bool on) { upperCase_ = on; }
   bool UpperCase() const { return upperCase_; }
+  // `text` as this edit shows it when the program sets it: in capitals while
+  // upper case is on, as a classic upper-case edit does.
+  QString Shown(const QString& text) const;
 
   // Most characters the user may bring the text to; 0 means no limit.
   void SetTextLimit(int limit) { textLimit_ = limit > 0 ? limit : 0; }

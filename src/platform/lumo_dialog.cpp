@@ -9,7 +9,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+
+#include <utility>
 
 #include "platform/text_codec.h"
 
@@ -70,7 +73,11 @@ void LumoDialog::ConnectControls() {
       // Enter is the dialog's business (PressDefaultButton), so Qt must not
       // promote some button to default on its own.
       if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
-      connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
+      if (qobject_cast<QRadioButton*>(button) != nullptr) {
+        ConnectRadioButton(*button, id);
+      } else {
+        connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
+      }
     } else if (auto* line = qobject_cast<QLineEdit*>(built.widget)) {
       connect(line, &QLineEdit::textChanged, this, changed);
     } else if (auto* multi = qobject_cast<QPlainTextEdit*>(built.widget)) {
@@ -80,9 +87,27 @@ void LumoDialog::ConnectControls() {
     }
   }
   if (built_.menuBar != nullptr) {
-    connect(built_.menuBar, &QMenuBar::triggered, this,
-            [this](QAction* action) { OnCommand(action->data().toInt()); });
+    // The command runs once the trigger has returned: a screen reader that
+    // pressed the item waits for that call, and a command that opens a
+    // modal dialog would hold it until the dialog closed.
+    connect(
+        built_.menuBar, &QMenuBar::triggered, this,
+        [this](QAction* action) { OnCommand(action->data().toInt()); }, Qt::QueuedConnection);
   }
+}
+
+// A radio button's command follows its state, however that changed: a
+// click, the arrow keys, or a screen reader's toggle action, which checks
+// the button without clicking it. A click on the button already checked
+// changes nothing and still counts as a command.
+void LumoDialog::ConnectRadioButton(QAbstractButton& radio, int id) {
+  connect(&radio, &QAbstractButton::pressed, this, [this, &radio] { pressedChecked_ = radio.isChecked(); });
+  connect(&radio, &QAbstractButton::toggled, this, [this, id](bool checked) {
+    if (checked && !filling_) OnCommand(id);
+  });
+  connect(&radio, &QAbstractButton::clicked, this, [this, id] {
+    if (std::exchange(pressedChecked_, false)) OnCommand(id);
+  });
 }
 
 QWidget* LumoDialog::Control(int id) const {

@@ -5,6 +5,7 @@
 #include "platform/data_exchange.h"
 #include "platform/dialog_builder.h"
 
+class QAbstractButton;
 class QCloseEvent;
 class QKeyEvent;
 class QMenuBar;
@@ -22,10 +23,13 @@ inline constexpr int kIdCancel = 2;
 // - OnInitDialog runs each time the dialog opens, modal or modeless, before
 //   it is shown; returning true puts the focus on the first tab stop.
 // - Button clicks and menu commands reach OnCommand with their id; by
-//   default 1 goes to OnOK and 2 to OnCancel.
+//   default 1 goes to OnOK and 2 to OnCancel. Menu commands arrive through
+//   the event loop, just after the menu has closed.
 // - Enter presses the default push button (or, without one, sends command
 //   1); Esc and the close box send command 2. Nothing else closes the
 //   dialog: only EndDialog does.
+// - A radio button sends its command when it becomes checked, by any means
+//   but the filling of the controls, and when it is clicked while checked.
 // - User changes of an edit's text reach OnEditChange, but not the changes
 //   made by filling the controls (UpdateData(false)).
 // Controls exist from construction to destruction and are owned by the
@@ -89,6 +93,7 @@ class LumoDialog : public QDialog {
  private:
   bool Open();
   void ConnectControls();
+  void ConnectRadioButton(QAbstractButton& radio, int id);
   void PressDefaultButton();
   void FocusFirstTabStop();
   void CentreOnScreen();
@@ -98,6 +103,7 @@ class LumoDialog : public QDialog {
   QSize baseUnits_;
   bool filling_ = false;
   bool ended_ = false;
+  bool pressedChecked_ = false;  // the radio button being clicked was checked already
 };
 
 }  // namespace lumo

@@ -1,7 +1,7 @@
 #include "report/report_dlg.h"
 
 #include <QComboBox>
-#include <QFile>
+#include <QSignalBlocker>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,11 +13,12 @@
 #include "app/lumo_tree_ctrl.h"
 #include "platform/ini_syntax.h"
 #include "platform/message_box.h"
-#include "platform/text_codec.h"
+#include "platform/path_text.h"
 #include "report/csv_report.h"
 #include "report/file_error.h"
 #include "report/file_exception.h"
 #include "report/html_report.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -38,17 +39,10 @@ constexpr char kViewFailed[] =
     "Failed to execute the \"open\" verb on %s\nCheck that you have a default assocation for "
     "this file type";
 constexpr char kChosenNameRefused[] =
-    "The chosen file name contains characters that cannot be stored.\nPlease choose a name "
-    "that uses only the characters of the Western European (Windows-1252) character set.";
+    "The chosen file name contains characters that this system cannot use in file names.";
 
 bool IsFormat(int32_t type) {
   return type == LumoReportDlg::kHtmlFormat || type == LumoReportDlg::kCsvFormat;
-}
-
-// The name as the file system spells it: the settings keep Windows-1252,
-// the disk wants its own encoding (UTF-8 here).
-std::string LocalPath(const std::string& fileName) {
-  return QFile::encodeName(lumo::FromWindows1252(fileName)).toStdString();
 }
 
 // The name is data, never a format: it goes in as it is.
@@ -60,8 +54,8 @@ std::string ViewFailedText(const std::string& fileName) {
 
 // Blanks only count as no name at all (the classic C-locale white space).
 bool HasText(const QString& text) {
-  const std::optional<std::string> bytes = lumo::ToWindows1252(text);
-  return !bytes || bytes->find_first_not_of(" \t\n\v\f\r") != std::string::npos;
+  return std::any_of(text.begin(), text.end(),
+                     [](QChar c) { return !QStringView(u" \t\n\v\f\r").contains(c); });
 }
 
 const std::string& RecordText(const LumoTreeCtrl& tree, TreeItem* item) {
@@ -84,7 +78,9 @@ void Tell(const char* text, lumo::MessageIcon icon) {
 }  // namespace
 
 LumoReportDlg::LumoReportDlg(LumoTreeCtrl& tree, QWidget* parent)
-    : LumoDialog(143, parent), tree_(tree), chooser_(lumo::ChooseSaveFile) {}
+    : LumoDialog(143, parent, RoundButtonFactory({kReport, kView, kExit})),
+      tree_(tree),
+      chooser_(lumo::ChooseSaveFile) {}
 
 LumoReportDlg::~LumoReportDlg() = default;
 
@@ -104,7 +100,7 @@ bool LumoReportDlg::OnInitDialog() {
 }
 
 void LumoReportDlg::ReadSettings() {
-  fileName = settings.GetString(kSection, "filename", kDefaultFileName);
+  fileName = lumo::PathFromSettings(settings.GetString(kSection, "filename", kDefaultFileName));
   reportType = settings.GetInt(kSection, "type", kHtmlFormat);
   reportComment = settings.GetString(kSection, "comment", "");
   reportTitle = settings.GetString(kSection, "title", kDefaultTitle);
@@ -114,7 +110,7 @@ void LumoReportDlg::DoDataExchange(lumo::DataExchange& exchange) {
   exchange.Radio(kHtml, reportType);
   exchange.Text(kComment, reportComment);
   exchange.Text(kTitle, reportTitle);
-  exchange.Text(kFileName, fileName);
+  exchange.Path(kFileName, fileName);
 }
 
 bool LumoReportDlg::OnCommand(int id) {
@@ -165,7 +161,10 @@ void LumoReportDlg::EnableHtmlFields(bool enable) {
 void LumoReportDlg::SwitchFormat(Format format) {
   if (!UpdateData(true)) {
     // A refused text leaves everything as it was, the format included.
+    // Putting the radio back is no new choice of format.
     reportType = shownType_;
+    const QSignalBlocker quietHtml(Control(kHtml));
+    const QSignalBlocker quietCsv(Control(kCsv));
     lumo::DataExchange restore(*this, false);
     restore.Radio(kHtml, reportType);
     return;
@@ -183,15 +182,15 @@ void LumoReportDlg::Browse() {
   const bool html = reportType == kHtmlFormat;
   const lumo::SaveFileRequest request{lumo::QtFileFilter(html ? kHtmlFilter : kCsvFilter),
                                       html ? QStringLiteral("htm") : QStringLiteral("csv"),
-                                      lumo::FromWindows1252(fileName)};
+                                      lumo::PathToText(fileName)};
   const std::optional<QString> chosen = chooser_(this, request);
   if (!chosen) return;
-  std::optional<std::string> bytes = lumo::ToWindows1252(*chosen);
-  if (!bytes) {
+  std::optional<std::string> name = lumo::TextToPath(*chosen);
+  if (!name) {
     Tell(kChosenNameRefused, lumo::MessageIcon::Warning);
     return;
   }
-  fileName = std::move(*bytes);
+  fileName = std::move(*name);
   UpdateData(false);
 }
 
@@ -202,7 +201,7 @@ void LumoReportDlg::Generate() {
     writer = std::make_unique<LumoHtml>();
   } else {
     auto csv = std::make_unique<LumoCsv>();
-    csv->SetDisplayName(fileName);
+    csv->SetDisplayName(lumo::PathForMessage(fileName));
     writer = std::move(csv);
   }
   FeedTree(*writer);
@@ -212,13 +211,13 @@ void LumoReportDlg::Generate() {
          written ? lumo::MessageIcon::Information : lumo::MessageIcon::Warning);
   } catch (const lumo::FileException& error) {
     // A write error after opening: its own text alone, as for a refused operation.
-    lumo::ShowMessageBox(lumo::FileErrorText(error.Cause(), fileName), lumo::MessageButtons::Ok,
+    lumo::ShowMessageBox(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(fileName)), lumo::MessageButtons::Ok,
                          lumo::MessageIcon::Stop);
   }
 }
 
 bool LumoReportDlg::WriteReport(LumoReportBase& writer) {
-  return writer.WriteReport(LocalPath(fileName), reportTitle, reportComment);
+  return writer.WriteReport(fileName, reportTitle, reportComment);
 }
 
 // By position, whatever is expanded: the level alone makes an item an
@@ -244,8 +243,8 @@ void LumoReportDlg::FeedAlbums(LumoReportBase& writer, TreeItem* artist) const {
 
 void LumoReportDlg::View() {
   if (!UpdateData(true)) return;
-  if (opener_.Open(lumo::FromWindows1252(fileName)) <= 32) {
-    lumo::ShowMessageBox(ViewFailedText(fileName), lumo::MessageButtons::Ok,
+  if (opener_.Open(lumo::PathToText(fileName)) <= 32) {
+    lumo::ShowMessageBox(ViewFailedText(lumo::PathForMessage(fileName)), lumo::MessageButtons::Ok,
                          lumo::MessageIcon::Warning);
   }
 }

@@ -65,7 +65,7 @@ class LumoReportDlg : public lumo::LumoDialog {
   int32_t reportType = kHtmlFormat;
   std::string reportComment;
   std::string reportTitle;
-  std::string fileName;
+  std::string fileName;  // a file-system name (platform/path_text.h), as are the two below
   lumo::IniDocument settings{"lumo.ini"};
   std::string htmlFileName = "Report.html";
   std::string csvFileName = "lumo.csv";

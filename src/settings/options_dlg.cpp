@@ -8,6 +8,8 @@
 #include "platform/edit_behaviour.h"
 #include "platform/ini_syntax.h"
 #include "platform/message_box.h"
+#include "platform/path_text.h"
+#include "widgets/button_factory.h"
 
 namespace {
 
@@ -17,6 +19,8 @@ constexpr int kShowToolTipsId = 1027;
 constexpr int kMaxSearchPath = 255;
 
 constexpr const char* kSection = "options";
+// No value read from a line holds a line break, so this stands for a missing key.
+constexpr const char* kNoPath = "\n";
 constexpr const char* kOneLine =
     "Please keep the search path on one line, with its folders separated by \";\".";
 constexpr const char* kSaveFailed =
@@ -25,7 +29,9 @@ constexpr const char* kSaveFailed =
 }  // namespace
 
 LumoOptionsDlg::LumoOptionsDlg(QWidget* owner)
-    : LumoDialog(130, owner), settings_("lumo.ini"), toolTips_(*this) {
+    : LumoDialog(130, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
+      settings_("lumo.ini"),
+      toolTips_(*this) {
 #ifndef Q_OS_WIN
   // Capitals only suit file systems that ignore letter case: here they would
   // turn /home/me into /HOME/ME, a folder that does not exist.
@@ -35,7 +41,10 @@ LumoOptionsDlg::LumoOptionsDlg(QWidget* owner)
 }
 
 void LumoOptionsDlg::LoadOptions() {
-  searchPath = settings_.GetString(kSection, "path", DefaultSearchPath());
+  // The default comes from $HOME and is a file-system name already; only a
+  // stored value may date from when paths were kept as Windows-1252.
+  const std::string stored = settings_.GetString(kSection, "path", kNoPath);
+  searchPath = stored == kNoPath ? DefaultSearchPath() : lumo::PathFromSettings(stored);
   showCdKeys = settings_.GetInt(kSection, "cdkeys", 0);
   showToolTips = settings_.GetInt(kSection, "tooltips", 1);
   modified = false;
@@ -56,11 +65,11 @@ bool LumoOptionsDlg::OnInitDialog() {
 }
 
 void LumoOptionsDlg::DoDataExchange(lumo::DataExchange& exchange) {
-  exchange.Text(kSearchPathId, searchPath);
+  exchange.Path(kSearchPathId, searchPath);
   // Blanks at the end could not be read back from lumo.ini; keeping them
   // would only make the save fail.
   if (exchange.Saving()) searchPath.resize(lumo::ini::TrimEnd(searchPath).size());
-  exchange.MaxChars(kSearchPathId, searchPath, kMaxSearchPath);
+  exchange.MaxPathChars(kSearchPathId, searchPath, kMaxSearchPath);
   // A pasted line break could not be stored in lumo.ini as one value.
   if (exchange.Saving() && !exchange.Failed() &&
       searchPath.find_first_of("\r\n") != std::string::npos) {

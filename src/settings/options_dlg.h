@@ -28,7 +28,8 @@ class LumoOptionsDlg : public lumo::LumoDialog {
   // failed write; true when nothing needed writing or every write succeeded.
   bool SaveOptions();
 
-  std::string searchPath;  // directories separated by ";", Windows-1252
+  // Directories separated by ";", as file-system names (platform/path_text.h).
+  std::string searchPath;
   int showCdKeys = 0;
   int showToolTips = 1;
   // A control was changed since LoadOptions; only LoadOptions clears it.

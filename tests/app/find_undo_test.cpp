@@ -57,7 +57,10 @@ class FindAndUndo : public testing::Test {
   }
   ~FindAndUndo() override { window->EndDialog(lumo::kIdCancel); }
 
-  void Command(int id) { MenuItem(*window, id)->trigger(); }
+  void Command(int id) {
+    MenuItem(*window, id)->trigger();
+    QApplication::processEvents();  // menu commands run once the menu is gone
+  }
   FindDlg& Finder() { return *window->findChild<FindDlg*>(); }
   void Search(const char* text, bool matchCase = false) {
     Command(CLumoDlg::kMenuFind);

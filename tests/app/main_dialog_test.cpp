@@ -72,12 +72,14 @@ class MainWindow : public testing::Test {
   bool Checked(int id) { return window_->ControlAs<QAbstractButton>(id)->isChecked(); }
   void Click(int id) { window_->ControlAs<QAbstractButton>(id)->click(); }
 
+  // Chooses the command and lets it run, as it does once the menu is closed.
   void Menu(int commandId) {
     for (QAction* top : window_->MenuBar()->actions()) {
       for (QAction* item : top->menu()->actions()) {
         if (item->data().toInt() == commandId) item->trigger();
       }
     }
+    QCoreApplication::sendPostedEvents(window_.get(), QEvent::MetaCall);
   }
 
   TreeItem* Artist(int n) {
@@ -127,6 +129,20 @@ TEST_F(MainWindow, StartUpFindsTheFileAlongThePathAndShowsArtistsSorted) {
   EXPECT_FALSE(window.Tree().IsExpanded(Artist(1)));
   // The albums of an artist are sorted after the load.
   EXPECT_EQ(window.Tree().GetItemText(window.Tree().GetChildItem(Artist(1))), "Abbey Road");
+}
+
+// The counts once wrapped round at 32,767: 35,000 artists showed as "-30536".
+TEST_F(MainWindow, CountsShowTheTrueNumbersOfABigCollection) {
+  std::string file;
+  for (int i = 0; i < 70000; ++i) {
+    file += "[k" + std::to_string(i) + "]\r\nartist=a" + std::to_string(i / 2) + "\r\ntitle=t" +
+            std::to_string(i) + "\r\n";
+  }
+  lumo::test::WriteBytes(dir_.File("cdplayer.ini"), file);
+  WriteSettings(dir_.Path());
+  Open();
+  EXPECT_EQ(Text(CLumoDlg::kArtistCount), "35000 artists");
+  EXPECT_EQ(Text(CLumoDlg::kAlbumCount), "70000 albums");
 }
 
 TEST_F(MainWindow, StartUpWithoutAFileIsSilentAndKeepsTheCountLabels) {
@@ -190,7 +206,7 @@ TEST_F(MainWindow, CdKeyBoxShowsTheSelectedAlbumsKey) {
   LumoTreeCtrl& tree = window.Tree();
   TreeItem* gold = tree.GetChildItem(Artist(0));
   tree.SelectItem(gold);
-  EXPECT_EQ(Text(CLumoDlg::kCdKeyBox), "a2");
+  EXPECT_EQ(Text(CLumoDlg::kCdKeyBox), "A2");  // in capitals, as the box shows any text
   tree.SelectItem(tree.GetChildItem(gold));  // a track
   EXPECT_EQ(Text(CLumoDlg::kCdKeyBox), "");
   tree.SelectItem(gold);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QSignalSpy>
 
 #include <memory>
@@ -22,7 +24,10 @@ namespace {
 // Collects what the model tester complains about instead of letting it pass unseen.
 class TesterLog {
  public:
-  TesterLog() { previous_ = qInstallMessageHandler(&TesterLog::Handle); }
+  TesterLog() {
+    Messages().clear();
+    previous_ = qInstallMessageHandler(&TesterLog::Handle);
+  }
   ~TesterLog() { qInstallMessageHandler(previous_); }
   static std::vector<std::string>& Messages() {
     static std::vector<std::string> messages;
@@ -38,11 +43,16 @@ class TesterLog {
   QtMessageHandler previous_;
 };
 
-TEST(TreeModelTest, StaysConsistentWhileFilledEditedAndCleared) {
+// A tree whose model is checked by Qt's model tester all along.
+struct TestedTree {
   TesterLog log;
-  TesterLog::Messages().clear();
   LumoTreeCtrl tree;
-  QAbstractItemModelTester tester(tree.Model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+  QAbstractItemModelTester tester{tree.Model(), QAbstractItemModelTester::FailureReportingMode::Warning};
+};
+
+TEST(TreeModelTest, StaysConsistentWhileFilledEditedAndCleared) {
+  TestedTree tested;
+  LumoTreeCtrl& tree = tested.tree;
 
   FillCatalogue(tree, 3, 2, 3);
   tree.InsertItemWithData(Record(ItemKind::Artist, "0 first"), nullptr, InsertAt::Sort);
@@ -229,6 +239,51 @@ TEST(TreeModelTest, BulkUpdateAnnouncesOneResetAndHidesHalfDoneWork) {
 
   tree.InsertItemWithData(Record(ItemKind::Artist, "one more"), nullptr, InsertAt::Sort);
   EXPECT_EQ(inserted.count(), 1);
+}
+
+TEST(TreeModelTest, SortedInsertionsInABulkUpdateArePlacedWhenItEnds) {
+  TestedTree tested;
+  LumoTreeCtrl& tree = tested.tree;
+  FillCatalogue(tree, 2, 0, 0);
+  {
+    LumoTreeCtrl::BulkUpdate bulk(tree);
+    std::vector<TreeItem*> added;
+    for (const char* name : {"zeta", "Artist 00", "beta", "alpha"}) {
+      added.push_back(tree.InsertItemWithData(Record(ItemKind::Artist, name), nullptr, InsertAt::Sort));
+    }
+    EXPECT_EQ(NthChild(tree, nullptr, 2), added[0]);  // waiting at the end, in arrival order
+    for (const char* title : {"y", "x"}) tree.InsertItemWithData(Record(ItemKind::Album, title), added[2], InsertAt::Sort);
+    tree.InsertItemWithData(Record(ItemKind::Album, "w"), added[0], InsertAt::Sort);
+    tree.DeleteItemWithData(added[2]);  // an item with children still waiting goes
+    tree.InsertItemWithData(Record(ItemKind::Artist, "gamma"), nullptr, InsertAt::Sort);
+  }
+  EXPECT_EQ(ChildLabels(tree, nullptr), (Labels{"alpha", "Artist 00", "Artist 00", "Artist 01", "gamma", "zeta"}));
+  EXPECT_EQ(ChildLabels(tree, NthChild(tree, nullptr, 5)), (Labels{"w"}));
+  EXPECT_EQ(tree.GetCount(), 7);
+  EXPECT_EQ(TesterLog::Messages(), std::vector<std::string>());
+}
+
+TEST(TreeModelTest, HugeNamesAreShownAndReadOutShortenedButKeptWhole) {
+  LumoTreeCtrl tree;
+  const std::string huge(1 << 20, 'n');
+  TreeItem* artist = tree.InsertItemWithData(Record(ItemKind::Artist, huge), nullptr, InsertAt::Sort);
+  TreeItem* album = tree.InsertItemWithData(Record(ItemKind::Album, "short"), artist, InsertAt::Last);
+  tree.resize(300, 200);
+  tree.show();
+  tree.Expand(artist, true);
+
+  const QString shown = tree.Model()->data(tree.Model()->IndexOf(artist)).toString();
+  EXPECT_EQ(shown, QString(kDisplayLabelLimit, 'n') + QChar(0x2026));
+  EXPECT_EQ(tree.Model()->data(tree.Model()->IndexOf(album)).toString(), "short");
+  EXPECT_EQ(tree.GetItemText(artist), huge);
+  EXPECT_EQ(tree.GetItemRecord(artist)->text, huge);
+
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&tree);
+  ASSERT_NE(view, nullptr);
+  ASSERT_NE(view->tableInterface(), nullptr);
+  QAccessibleInterface* cell = view->tableInterface()->cellAt(0, 0);
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(cell->text(QAccessible::Name), shown);
 }
 
 TEST(TreeModelTest, SelectionIsReportedAndDroppedWhenTheTreeEmpties) {

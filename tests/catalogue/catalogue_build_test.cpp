@@ -134,12 +134,33 @@ TEST_F(CatalogueBuild, RepeatedHeadersAreOneAlbumWithMergedKeys) {
 }
 
 TEST_F(CatalogueBuild, AHugeTrackCountIsCappedToWhatAnIndexCanHold) {
-  Build("[k]\r\nartist=A\r\ntitle=T\r\nnumtracks=2000000000\r\n32766=Last\r\n40000=Beyond\r\n");
+  std::string file = "[k]\r\nartist=A\r\ntitle=T\r\nnumtracks=2000000000\r\n";
+  for (int i = 0; i <= 40000; ++i) file += std::to_string(i) + "=t" + std::to_string(i) + "\r\n";
+  Build(file);
   TreeItem* album = Nth(Nth(nullptr, 0), 0);
   std::vector<std::string> tracks = Labels(album);
   ASSERT_EQ(tracks.size(), static_cast<std::size_t>(Catalogue::kMaxTracks));
-  EXPECT_EQ(tracks.back(), "32767. Last");
+  EXPECT_EQ(tracks.back(), "32767. t32766");
   EXPECT_EQ(tree_.GetItemRecord(Nth(album, 32766))->trackIndex, 32766);
+}
+
+// A small file must not be able to ask for millions of items: whatever
+// "numtracks" says, an album shows no more than 99 tracks without a name.
+TEST_F(CatalogueBuild, TrackCountsFollowTheFileNotTheNumbersInIt) {
+  struct Case {
+    const char* extraKeys;
+    int tracksPerAlbum;
+  };
+  for (const Case& c : {Case{"", 99}, Case{"32766=Far away\r\n", 99}, Case{"0=a\r\n1=b\r\n", 99}}) {
+    std::string file;
+    for (int i = 0; i < 50; ++i) {
+      file += "[k" + std::to_string(i) + "]\r\nartist=A\r\ntitle=T" + std::to_string(i) +
+              "\r\nnumtracks=99999\r\n" + c.extraKeys;
+    }
+    tree_.DeleteAllWithData();
+    Build(file);
+    EXPECT_EQ(tree_.GetCount(), 1 + 50 * (1 + c.tracksPerAlbum)) << c.extraKeys;
+  }
 }
 
 TEST_F(CatalogueBuild, ArtistAndTitleAreComparedAsAPairForDuplicates) {
@@ -161,6 +182,17 @@ TEST_F(CatalogueBuild, DuplicateAnsweredOkIsLeftOutButStaysInTheFile) {
   EXPECT_EQ(tree_.GetCount(), 3);  // artist, one album, its track
   EXPECT_EQ(tree_.GetItemRecord(Nth(Nth(nullptr, 0), 0))->cdKey, "k1");  // the first in enumeration order stays
   EXPECT_EQ(lumo::test::ReadBytes(dir_.File("cdplayer.ini")), file);
+}
+
+TEST_F(CatalogueBuild, TheQuestionShowsHugeNamesShortenedAndTheTreeKeepsThemWhole) {
+  DuplicateAnswerer answerer(DuplicateNotify::kAnswerOk);
+  const std::string artist(10000, 'a');
+  const std::string section = "]\r\nartist=" + artist + "\r\ntitle=T\r\n";
+  Build("[k1" + section + "[k2" + section);
+  ASSERT_EQ(answerer.Questions().size(), 1u);
+  EXPECT_EQ(answerer.Questions()[0].artist, std::string(kDisplayLabelLimit, 'a') + "\x85");
+  EXPECT_EQ(answerer.Questions()[0].title, "T");
+  EXPECT_EQ(tree_.GetItemRecord(Nth(nullptr, 0))->text, artist);
 }
 
 TEST_F(CatalogueBuild, AnswerNoKeepsTheDuplicateAndEachOneIsAsked) {

@@ -71,20 +71,20 @@ TEST(EditDlg, EachKindShowsItsCaptionLabelsAndFields) {
   RunDialog(t, &kAlbum, {[&](QWidget& d) { track = Look(d); }, [](QWidget& d) { Press(d, lumo::kIdCancel); }});
 
   EXPECT_EQ(artist.caption, "Edit Artist");
-  EXPECT_EQ(artist.upperLabel, "Artist");
+  EXPECT_EQ(artist.upperLabel, "&Artist");
   EXPECT_EQ(artist.upper, "Abba");
   EXPECT_FALSE(artist.lowerVisible);
   EXPECT_FALSE(artist.upperReadOnly);
   EXPECT_TRUE(artist.okFocused);
 
   EXPECT_EQ(album.caption, "Edit Album");
-  EXPECT_EQ(album.upperLabel + "/" + album.lowerLabel, "Artist/Album");
+  EXPECT_EQ(album.upperLabel + "/" + album.lowerLabel, "&Artist/A&lbum");
   EXPECT_EQ(album.upper + "/" + album.lower, "Abba/Arrival");
   EXPECT_TRUE(album.lowerVisible);
   EXPECT_FALSE(album.upperReadOnly);
 
   EXPECT_EQ(track.caption, "Edit Track");
-  EXPECT_EQ(track.upperLabel + "/" + track.lowerLabel, "Album/Track");
+  EXPECT_EQ(track.upperLabel + "/" + track.lowerLabel, "A&lbum/&Track");
   EXPECT_EQ(track.upper + "/" + track.lower, "Arrival/Dancing Queen");
   EXPECT_TRUE(track.upperReadOnly);
   EXPECT_EQ(t.text, "Dancing Queen");  // cancelled: nothing stored
@@ -120,23 +120,27 @@ TEST(EditDlg, EmptyNamesShowAPlaceholderAndStayEmptyWhenUntouched) {
 }
 
 TEST(EditDlg, AlbumModePutsAChangedArtistBackAndStaysOpen) {
-  lumo::test::MessageBoxRecorder messages;
-  CatalogueItem album = kAlbum;
-  std::vector<std::string> afterRefusal;
-  const int result = RunDialog(album, &kArtist,
-                         {[](QWidget& d) {
-                            Type(d, EditDlg::kUpperField, "ABBA");  // a change of letter case is a change
-                            Type(d, EditDlg::kLowerField, "Voulez-Vous");
-                            Press(d, lumo::kIdOk);
-                          },
-                          [&](QWidget& d) {
-                            afterRefusal = {Text(d, EditDlg::kUpperField), Text(d, EditDlg::kLowerField)};
-                            Press(d, lumo::kIdOk);
-                          }});
-  EXPECT_EQ(afterRefusal, (std::vector<std::string>{"Abba", "Voulez-Vous"}));
-  EXPECT_TRUE(messages.Messages().empty());  // refused without a word
-  EXPECT_EQ(result, lumo::kIdOk);
-  EXPECT_EQ(album.text, "Voulez-Vous");
+  // A change of letter case is a change; so is a name the file could not
+  // even hold, which is put back as quietly rather than refused.
+  for (const QString& typed : {QStringLiteral("ABBA"), QStringLiteral("日本")}) {
+    lumo::test::MessageBoxRecorder messages;
+    CatalogueItem album = kAlbum;
+    std::vector<std::string> afterRefusal;
+    const int result = RunDialog(album, &kArtist,
+                                 {[&typed](QWidget& d) {
+                                    Type(d, EditDlg::kUpperField, typed);
+                                    Type(d, EditDlg::kLowerField, "Voulez-Vous");
+                                    Press(d, lumo::kIdOk);
+                                  },
+                                  [&](QWidget& d) {
+                                    afterRefusal = {Text(d, EditDlg::kUpperField), Text(d, EditDlg::kLowerField)};
+                                    Press(d, lumo::kIdOk);
+                                  }});
+    EXPECT_EQ(afterRefusal, (std::vector<std::string>{"Abba", "Voulez-Vous"})) << typed.toStdString();
+    EXPECT_TRUE(messages.Messages().empty());  // refused without a word
+    EXPECT_EQ(result, lumo::kIdOk);
+    EXPECT_EQ(album.text, "Voulez-Vous");
+  }
 }
 
 TEST(EditDlg, NamesTheFileCannotHoldAreRefusedWithAMessage) {

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <string>
@@ -271,6 +273,94 @@ TEST_F(ContextMenuTest, RealEditDialogRenamesAnAlbum) {
   EXPECT_TRUE(script.Finished());
   EXPECT_NE(Item("Trio/Tres"), nullptr);
   EXPECT_EQ(ReadBytes(path_), kSolo + kTrio1 + kTrio2 + "[k4]\r\nartist=Trio\r\ntitle=Tres\r\n" + kTail);
+}
+
+}  // namespace
+
+namespace {
+
+// The keyboard reaches every command of the menu on the selected item, and
+// refuses where the menu would have nothing to offer.
+TEST_F(ContextMenuTest, KeyCommandsActOnTheSelectedItemOrRefuse) {
+  std::vector<std::string> edited;  // "record text < parent text"
+  menu_.SetEditRunner([&edited](CatalogueItem& record, const CatalogueItem* parent, QWidget*) {
+    edited.push_back(record.text + " < " + (parent != nullptr ? parent->text : "-"));
+    return lumo::kIdCancel;
+  });
+  const std::string file = ReadBytes(path_);
+
+  tree_.SelectItem(nullptr);  // nothing selected: no command at all
+  menu_.OnMenuKey();
+  menu_.EditSelected();
+  menu_.DeleteSelected();
+  tree_.SelectItem(Item("Trio/One/ 1. first"));
+  menu_.DeleteSelected();  // a track cannot be deleted
+  EXPECT_EQ(menusShown_, 0);
+  EXPECT_TRUE(edited.empty());
+  EXPECT_TRUE(messages_.Messages().empty());
+
+  menu_.EditSelected();  // F2
+  tree_.SelectItem(Item("Trio/Three"));
+  menu_.EditSelected();
+  EXPECT_EQ(edited, (std::vector<std::string>{"first < One", "Three < Trio"}));
+
+  messages_.SetAnswer(lumo::kAnswerNo);
+  menu_.DeleteSelected();  // asks as the menu does; No keeps it
+  EXPECT_EQ(ReadBytes(path_), file);
+  messages_.SetAnswer(lumo::kAnswerYes);
+  menu_.DeleteSelected();
+  ASSERT_EQ(messages_.Messages().size(), 2u);
+  EXPECT_EQ(messages_.Messages()[1].text, TreeContextMenu::kDeleteAlbumQuestion);
+  EXPECT_EQ(Item("Trio/Three"), nullptr);
+  EXPECT_EQ(ReadBytes(path_), kSolo + kTrio1 + kTrio2 + kTail);
+}
+
+// The Menu key (or Shift+F10) opens the item's menu at its label, scrolled
+// into view first, and what is chosen there is carried out.
+TEST_F(ContextMenuTest, MenuKeyOpensTheSelectedItemsMenuAtItsLabel) {
+  tree_.resize(400, 60);  // the album is out of view
+  TreeItem* album = Item("Trio/Three");
+  tree_.SelectItem(album);
+  QPoint shownAt;
+  menu_.SetMenuRunner([&](QMenu& menu, QPoint globalPos) {
+    offered_.clear();
+    for (const QAction* action : menu.actions()) offered_.push_back({action->text().toStdString(), action->isEnabled()});
+    shownAt = tree_.viewport()->mapFromGlobal(globalPos);
+    return TreeContextMenu::kMove;
+  });
+  menu_.OnMenuKey();
+  EXPECT_EQ(offered_, (Offer{{"&Delete", true}, {"&Edit", true}, {"&Move", true}}));
+  const QRect label = tree_.visualRect(tree_.Model()->IndexOf(album));
+  EXPECT_TRUE(tree_.viewport()->rect().contains(label));
+  EXPECT_EQ(shownAt, QPoint(label.left(), label.bottom()));
+  ASSERT_EQ(messages_.Messages().size(), 1u);
+  EXPECT_EQ(messages_.Messages()[0].text, TreeContextMenu::kMoveMessage);
+}
+
+// A screen reader picks a menu item by its "Press" action, which the menu's
+// own loop never returns; the choice must count all the same.
+TEST(ContextMenuRunner, AnItemPressedThroughItsAccessibleActionIsTheChoice) {
+  for (const int pressed : {TreeContextMenu::kEdit, TreeContextMenu::kNone}) {
+    QMenu menu;
+    for (int id : {TreeContextMenu::kDelete, TreeContextMenu::kEdit, TreeContextMenu::kMove}) {
+      menu.addAction(QStringLiteral("item %1").arg(id))->setData(id);
+    }
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+      if (!menu.isVisible()) return;
+      driver.stop();
+      if (pressed == TreeContextMenu::kNone) {
+        menu.close();
+        return;
+      }
+      QAccessibleInterface* item = QAccessible::queryAccessibleInterface(&menu)->child(pressed - 1);
+      ASSERT_NE(item, nullptr);
+      item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    driver.start(5);
+    EXPECT_EQ(TreeContextMenu::RunMenu(menu, QPoint(20, 20)), pressed);
+    EXPECT_FALSE(menu.isVisible());
+  }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QWidget>
 
 #include <cmath>
@@ -112,10 +116,15 @@ TEST(DialogBuilder, MakesTheMenuAndPutsTheControlsBelowIt) {
   Built main = Build(102);
   ASSERT_NE(main.dialog.menuBar, nullptr);
   const auto menus = main.dialog.menuBar->actions();
-  ASSERT_EQ(menus.size(), 3);
+  ASSERT_EQ(menus.size(), 4);
   EXPECT_EQ(menus[0]->text(), "&File");
+  EXPECT_EQ(menus[1]->text(), "&Edit");
+  // Text after a tab is the shortcut, not part of the item's text.
+  const QAction* find = menus[1]->menu()->actions().at(3);
+  EXPECT_EQ(find->text(), "&Find...");
+  EXPECT_EQ(find->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
   QList<int> help;
-  for (QAction* item : menus[2]->menu()->actions()) {
+  for (QAction* item : menus[3]->menu()->actions()) {
     help.append(item->isSeparator() ? 0 : item->data().toInt());
   }
   EXPECT_EQ(help, (QList<int>{32784, 0, 32772, 32773, 32774}));
@@ -138,6 +147,44 @@ TEST(DialogBuilder, ChainsTheTabOrderOfTheTemplate) {
     } while ((widget->focusPolicy() & Qt::TabFocus) == 0);
   }
   EXPECT_EQ(order, (QList<int>{1, 2, 1026, 1025, 1027}));
+}
+
+QString AccessibleName(QWidget* widget) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+  return accessible != nullptr ? accessible->text(QAccessible::Name) : QStringLiteral("(none)");
+}
+
+// Screen readers name a field after its label, beside it or above it;
+// fields without a label of their own get no borrowed name.
+TEST(DialogBuilder, NamesEachFieldAfterItsLabelWhoseMnemonicFocusesIt) {
+  struct Field {
+    int dialog;
+    int id;
+    const char* name;
+  };
+  const Field kFields[] = {
+      {130, 1026, "Search path for cdplayer.ini"}, {143, 1051, "Title"}, {143, 1042, "Comment"},
+      {143, 1052, "Filename"}, {145, 1041, "Artist"}, {145, 1042, "Album"},
+      {102, 1012, ""}, {146, 1062, ""}, {2202, 2228, ""},
+  };
+  for (const Field& field : kFields) {
+    Built built = Build(field.dialog);
+    QWidget* widget = built.Control(field.id);
+    ASSERT_NE(widget, nullptr) << field.id;
+    // An editable combo box is read through its text field.
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
+    EXPECT_EQ(AccessibleName(widget), QString::fromUtf8(field.name)) << field.dialog << "/" << field.id;
+  }
+
+  Built report = Build(143);
+  report.host->show();
+  QApplication::setActiveWindow(report.host.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(report.host.get()));
+  for (auto [key, id] : {std::pair{Qt::Key_C, 1042}, std::pair{Qt::Key_F, 1052}, std::pair{Qt::Key_T, 1051}}) {
+    QTest::keyClick(report.host.get(), key, Qt::AltModifier);
+    EXPECT_TRUE(report.Control(id)->hasFocus() || report.Control(id)->isAncestorOf(QApplication::focusWidget()))
+        << id;
+  }
 }
 
 TEST(DialogBuilder, GroupsRadioButtonsFromOneGroupStartToTheNext) {

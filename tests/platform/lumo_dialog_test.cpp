@@ -66,7 +66,7 @@ QPlainTextEdit* PathEdit(const lumo::LumoDialog& dialog) {
 TEST(LumoDialog, ExchangesTextAndChecksBothWays) {
   RecordingDialog dialog;
   ASSERT_TRUE(dialog.UpdateData(false));
-  EXPECT_EQ(PathEdit(dialog)->toPlainText(), "c:\\windows");
+  EXPECT_EQ(PathEdit(dialog)->toPlainText(), "C:\\WINDOWS");  // an upper-case edit
   EXPECT_TRUE(dialog.ControlAs<QCheckBox>(1025)->isChecked());
   EXPECT_FALSE(dialog.ControlAs<QCheckBox>(1027)->isChecked());
   EXPECT_TRUE(dialog.edits.empty());  // filling is not a change
@@ -134,7 +134,7 @@ TEST(LumoDialog, EnterPressesTheDefaultButtonEvenFromAMultiLineEdit) {
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
   dialog.show();
   PressKey(PathEdit(dialog), Qt::Key_Return, "\r");
-  EXPECT_EQ(PathEdit(dialog)->toPlainText(), "c:\\windows");  // no line break typed
+  EXPECT_EQ(PathEdit(dialog)->toPlainText(), "C:\\WINDOWS");  // no line break typed
   EXPECT_EQ(dialog.commands, std::vector<int>{lumo::kIdOk});
   EXPECT_EQ(dialog.result(), lumo::kIdOk);
   EXPECT_FALSE(dialog.isVisible());
@@ -207,6 +207,8 @@ TEST(LumoDialog, TakesItsShapeFromTheTemplate) {
   EXPECT_NE(main.minimumSize(), main.maximumSize());  // sizing border
   EXPECT_EQ(main.MenuBar()->width(), main.width());
   main.MenuBar()->actions()[0]->menu()->actions()[1]->trigger();
+  EXPECT_TRUE(main.commands.empty());  // not while the trigger runs
+  QCoreApplication::sendPostedEvents(&main, QEvent::MetaCall);
   EXPECT_EQ(main.commands, std::vector<int>{32782});
 }
 
@@ -221,6 +223,15 @@ TEST(EditBehaviour, ForcesCapitalsOnlyWhileSwitchedOn) {
   TypeText(path, "/x");
   EXPECT_EQ(path->toPlainText(), QString::fromUtf8("C:\\WIN\u00c9\u00b5/x"));
   EXPECT_EQ(dialog.edits.size(), before + 10);  // one change per typed character
+
+  // Text the program puts in follows the same switch, as a classic
+  // upper-case edit capitalises even the text it is given.
+  dialog.UpdateData(false);
+  EXPECT_EQ(path->toPlainText(), "c:\\windows");
+  lumo::EditBehaviour::Of(path)->SetUpperCase(true);
+  dialog.UpdateData(false);
+  EXPECT_EQ(path->toPlainText(), "C:\\WINDOWS");
+  EXPECT_EQ(dialog.text, "c:\\windows");  // the member is not changed by showing it
 }
 
 TEST(EditBehaviour, StopsTypingAndPastingAtTheLimit) {

@@ -157,15 +157,23 @@ TEST_F(ReportOutputTest, AWriteErrorShowsOnlyTheFileErrorWithTheStopIcon) {
   EXPECT_EQ(dialog->result(), 0);  // still open for another try
 }
 
-TEST_F(ReportOutputTest, NamesReachTheDiskInItsOwnEncoding) {
+TEST_F(ReportOutputTest, NamesReachTheDiskAndLumoIniInTheFileSystemsEncoding) {
   FillTree();
-  Open();
-  Click(Dlg::kCsv);
-  Generate(dir.File("caf\u00e9.csv"));  // typed as Unicode, stored as Windows-1252
-  EXPECT_EQ(messages.Messages().back().text, kGenerated);
-  EXPECT_TRUE(FileExists(dir.File("caf\xC3\xA9.csv")));  // UTF-8 on disk
-  Click(Dlg::kExit);
-  EXPECT_EQ(Stored("filename"), dir.File("caf\xE9.csv"));
+  for (const char* folder : {"M\u00fasica", "Jos\u00e9", "\u65e5\u672c", "na\u00efve test"}) {
+    const std::string path = dir.File(folder) + "/r\u00e9port.csv";  // UTF-8, as the disk spells it
+    std::filesystem::create_directories(dir.File(folder));
+    dialog = std::make_unique<LumoReportDlg>(tree, nullptr);
+    Open();
+    Click(Dlg::kCsv);
+    Generate(path);
+    EXPECT_EQ(messages.Messages().back().text, kGenerated) << folder;
+    EXPECT_TRUE(FileExists(path));
+    Click(Dlg::kExit);
+    EXPECT_EQ(Stored("filename"), path);
+    dialog = std::make_unique<LumoReportDlg>(tree, nullptr);
+    Open();
+    EXPECT_EQ(NameField()->text(), QString::fromStdString(path));
+  }
 }
 
 TEST_F(ReportOutputTest, BrowseAsksWithTheFormatsFilterAndTakesTheChosenPath) {

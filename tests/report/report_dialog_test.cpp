@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QTimer>
 
 #include "report_dialog_fixture.h"
@@ -196,16 +197,35 @@ TEST_F(ReportDialogTest, TextsOutsideTheCodePageAreRefusedNotMangled) {
   EXPECT_EQ(Stored("comment"), "kept");
   EXPECT_EQ(Stored("filename"), "<missing>");
 
-  // A chosen path the code page cannot hold is refused as well.
+  // A path is a file-system name, not Windows-1252 text: any name the disk
+  // can hold is taken.
   Edit(Dlg::kComment)->setText("fine");
   chooserAnswer = QString::fromUtf8("/tmp/\u0416.htm");
   Click(Dlg::kBrowse);
-  EXPECT_EQ(messages.Messages().size(), 3u);
-  EXPECT_EQ(Name(), "Report.html");
+  EXPECT_EQ(messages.Messages().size(), 2u);
+  EXPECT_EQ(NameField()->text(), QString::fromUtf8("/tmp/\u0416.htm"));
   Click(Dlg::kExit);
   EXPECT_EQ(dialog->result(), kIdOk);
   EXPECT_EQ(Stored("comment"), "fine");
-  EXPECT_EQ(Stored("filename"), "Report.html");
+  EXPECT_EQ(Stored("filename"), "/tmp/\xD0\x96.htm");
+}
+
+// A screen reader checks a radio button through its toggle action, without
+// a click: the format must follow all the same.
+TEST_F(ReportDialogTest, AFormatCheckedThroughItsAccessibleActionIsTaken) {
+  Open();
+  auto toggle = [](QRadioButton* radio) {
+    QAccessible::queryAccessibleInterface(radio)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+  };
+  toggle(Radio(Dlg::kCsv));
+  EXPECT_TRUE(Radio(Dlg::kCsv)->isChecked());
+  EXPECT_EQ(Name(), "lumo.csv");
+  EXPECT_FALSE(Edit(Dlg::kTitle)->isEnabled());
+  toggle(Radio(Dlg::kHtml));
+  EXPECT_EQ(Name(), "Report.html");
+  EXPECT_TRUE(Edit(Dlg::kTitle)->isEnabled());
+  EXPECT_TRUE(messages.Messages().empty());
 }
 
 }  // namespace

@@ -258,3 +258,40 @@ TEST_F(OptionsDialog, BlanksAtTheEndOfThePathAreDroppedNotAFailedSave) {
 }
 
 }  // namespace
+
+namespace {
+
+// Folders are file-system names: what the user sees and types is what the
+// disk spells, and lumo.ini keeps the disk's bytes.
+TEST_F(OptionsDialog, AccentedFoldersRoundTripThroughTheFieldAndLumoIni) {
+  const std::string path = "/home/José/Música;/srv/日本;/srv/naïve test";
+  WriteBytes(File(), "[options]\r\npath=" + path + "\r\n");
+  MessageBoxRecorder boxes;
+  LumoOptionsDlg dialog;
+  EXPECT_EQ(dialog.searchPath, path);
+  EXPECT_EQ(Run(dialog, [&] {
+              EXPECT_EQ(Path(dialog)->toPlainText(), QString::fromStdString(path));
+              Path(dialog)->setPlainText(Path(dialog)->toPlainText() + QStringLiteral(";/mnt/日本語"));
+              Click(dialog, 1);
+            }),
+            1);
+  EXPECT_TRUE(boxes.Messages().empty());
+  EXPECT_EQ(dialog.searchPath, path + ";/mnt/日本語");
+  EXPECT_EQ(ReadBytes(File()), "[options]\r\npath=" + path + ";/mnt/日本語\r\ncdkeys=0\r\ntooltips=1\r\n");
+}
+
+// The limit is on characters, as the field counts them, not on bytes.
+TEST_F(OptionsDialog, TheLengthLimitCountsCharactersNotBytes) {
+  MessageBoxRecorder boxes;
+  LumoOptionsDlg dialog;
+  const QString path = QStringLiteral("/") + QString(200, QChar(0x65E5));  // 601 bytes
+  EXPECT_EQ(Run(dialog, [&] {
+              Path(dialog)->setPlainText(path);
+              Click(dialog, 1);
+            }),
+            1);
+  EXPECT_TRUE(boxes.Messages().empty());
+  EXPECT_EQ(dialog.searchPath, path.toStdString());
+}
+
+}  // namespace

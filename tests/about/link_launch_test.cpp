@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "about/about_info.h"
+#include "about/link_launch.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(LinkErrorMessage, NamesTheCauseOrTheUnknownCode) {
+  const std::string prefix = "Can't open link:\n\n";
+  EXPECT_EQ(lumo::LinkErrorMessage(2), prefix + "The specified file was not found.");
+  EXPECT_EQ(lumo::LinkErrorMessage(26), prefix + "A sharing violation occurred. ");
+  EXPECT_EQ(lumo::LinkErrorMessage(31),
+            prefix + "There is no application associated\nwith the given filename extension.");
+  EXPECT_EQ(lumo::LinkErrorMessage(0), prefix + "The operating system is out\nof memory or resources.");
+  EXPECT_EQ(lumo::LinkErrorMessage(42), prefix + "Unknown Error (42) occurred.");
+  EXPECT_EQ(lumo::LinkErrorMessage(-7), prefix + "Unknown Error (-7) occurred.");
+}
+
+TEST(HtmlCommandArguments, CutsAtThePlaceholderAndAppendsTheAddressWhole) {
+  const std::string url = "http://x.example/a b\"c'd;$(rm -rf ~)";
+  struct Case {
+    const char* exec;
+    Words expected;
+  } cases[] = {
+      {"firefox %u", {"firefox", url}},
+      {"browser --new-window \"%U\" --after", {"browser", "--new-window", url}},
+      {"\"/opt/My Browser/run\" %f", {"/opt/My Browser/run", url}},
+      {"browser --url=%u", {"browser", "--url=", url}},
+      {"browser", {"browser", url}},                              // no placeholder: the whole command
+      {"browser --icon %i %c --name %%x %F", {"browser", "--icon", "--name", "%x", url}},
+      {"  viewer\t\"quoted \\\"word\\\"\"  %u", {"viewer", "quoted \"word\"", url}},
+      {"", {}},
+      {"%u", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(lumo::HtmlCommandArguments(c.exec, url), c.expected) << c.exec;
+}
+
+TEST(DesktopEntryExec, ReadsExecOfTheDesktopEntryGroupOnly) {
+  EXPECT_EQ(lumo::DesktopEntryExec("[Desktop Entry]\r\nName=B\r\nTryExec=b\r\nExec = b --new %u \r\n"), "b --new %u");
+  EXPECT_EQ(lumo::DesktopEntryExec("[Desktop Action x]\nExec=wrong\n[Desktop Entry]\nExec=right"), "right");
+  EXPECT_EQ(lumo::DesktopEntryExec("[Desktop Entry]\nName=B\n[Desktop Action x]\nExec=wrong\n"), "");
+  EXPECT_EQ(lumo::DesktopEntryExec(""), "");
+}
+
+TEST(FeedbackMail, SubjectNamesTheProgramAndOnlyBlanksAreEscaped) {
+  const std::string url = lumo::FeedbackMailUrl("someone@x.example", "Lumo", "v2.0 Beta2");
+  EXPECT_EQ(url, "mailto:someone@x.example?subject=Feedback:Lumo_v2.0 Beta2");
+  EXPECT_EQ(lumo::EscapeBlanks(url), "mailto:someone@x.example?subject=Feedback:Lumo_v2.0%20Beta2");
+  EXPECT_EQ(lumo::EscapeBlanks("a  b&c=d%"), "a%20%20b&c=d%");
+  EXPECT_EQ(std::string(kFeedbackAddress).size(), 32u);
+}
+
+TEST(Documentation, CandidatesInOrderAndTheMakersPage) {
+  EXPECT_EQ(lumo::DocumentationCandidates("Lumo"), (Words{"Lumo.html", "ReadMe.html", "ReadMe.htm", "ReadMe.txt"}));
+  EXPECT_EQ(MakerPageUrl("Lumo"), kMakerPageUrl);
+  EXPECT_EQ(MakerPageUrl("Other"), "http://www.lumo.example/Other.html");
+}
+
+}  // namespace

@@ -1,0 +1,361 @@
+#!/usr/bin/python3
+"""Drives the real Lumo window as a screen reader and a keyboard user do.
+
+Controls are found through the accessibility bus by role and name, used
+through their accessibility actions and read back through their states;
+keys go in through the X server. Every wait is bounded. Run by
+run_atspi_check, which provides the display and the D-Bus session:
+
+    atspi_check.py LUMO SAMPLE_CDPLAYER_INI SCRATCH_FOLDER
+"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+WAIT = 20.0      # seconds for anything that should happen
+QUIET = 1.5      # seconds in which nothing should happen
+
+DIALOGS = {pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW}
+FIELDS = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT}
+BUTTONS = {pyatspi.ROLE_PUSH_BUTTON}
+# Not walked into: their items are many and never what is looked for.
+OPAQUE = {pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST}
+
+
+class Failed(Exception):
+    pass
+
+
+class Shown:
+    """What the program reports as shown: the only way to menus, which are
+    not among an application's windows on the bus."""
+
+    def __init__(self):
+        self.nodes = []
+        pyatspi.Registry.registerEventListener(self.on_event, "object:state-changed:showing")
+
+    def on_event(self, event):
+        if event.detail1:
+            self.nodes.append(event.source)
+
+    def menu_with(self, item):
+        for node in reversed(self.nodes):
+            if role(node) in (pyatspi.ROLE_POPUP_MENU, pyatspi.ROLE_MENU) and has(node, pyatspi.STATE_SHOWING):
+                found = find(node, {pyatspi.ROLE_MENU_ITEM}, item)
+                if found is not None:
+                    return found
+        return None
+
+
+def pump_events():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def wait_for(what, probe, timeout=WAIT):
+    deadline = time.monotonic() + timeout
+    while True:
+        pump_events()
+        try:
+            result = probe()
+        except Exception:  # objects go away as windows open and close
+            result = None
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Failed("timed out waiting for " + what)
+        time.sleep(0.1)
+
+
+def role(node):
+    try:
+        return node.getRole()
+    except Exception:
+        return None
+
+
+def name(node):
+    try:
+        return node.name
+    except Exception:
+        return None
+
+
+def children(node):
+    try:
+        found = [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:
+        return []
+    return [child for child in found if child is not None]
+
+
+def descendants(node, depth=0):
+    yield node
+    if depth < 15 and role(node) not in OPAQUE:
+        for child in children(node):
+            yield from descendants(child, depth + 1)
+
+
+def find(root, roles, wanted=None):
+    for node in descendants(root):
+        if role(node) in roles and (wanted is None or name(node) == wanted):
+            return node
+    return None
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def act(node, *wanted):
+    action = node.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    for candidate in wanted:
+        if candidate in names:
+            action.doAction(names.index(candidate))
+            return
+    raise Failed("%r offers none of %s, only %s" % (name(node), wanted, names))
+
+
+def press(node):
+    act(node, "press", "click")
+
+
+class Lumo:
+    """One run of the program on its own settings and collection."""
+
+    def __init__(self, program, sample, scratch):
+        self.home = os.path.join(scratch, "José")
+        self.collection = os.path.join(self.home, ".wine", "drive_c", "windows", "cdplayer.ini")
+        os.makedirs(os.path.dirname(self.collection))
+        shutil.copy(sample, self.collection)
+        self.reports = os.path.join(scratch, "日本")
+        os.makedirs(self.reports)
+        self.settings = os.path.join(scratch, "config", "lumo", "lumo.ini")
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(scratch, "config"))
+        self.log = open(os.path.join(scratch, "lumo.log"), "w")
+        self.shown = Shown()
+        self.process = subprocess.Popen([program], env=env, stdout=self.log, stderr=self.log)
+        self.app = wait_for("Lumo on the accessibility bus", self.find_app)
+        self.main = wait_for("the main window", lambda: find(self.app, DIALOGS, "LUMO"))
+        self.window_id = self.x_window("LUMO")
+
+    def find_app(self):
+        if self.process.poll() is not None:
+            raise SystemExit("Lumo ended early, status %s" % self.process.returncode)
+        desktop = pyatspi.Registry.getDesktop(0)
+        return next((app for app in children(desktop) if name(app) == "lumo"), None)
+
+    def x_window(self, title):
+        found = subprocess.run(["xdotool", "search", "--sync", "--name", "^%s$" % title],
+                               capture_output=True, text=True, timeout=WAIT, check=True)
+        return found.stdout.split()[0]
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "50", *keys], timeout=WAIT, check=True)
+
+    def window(self, title):
+        return wait_for("window " + title, lambda: find(self.app, DIALOGS | {pyatspi.ROLE_ALERT}, title))
+
+    def alert(self, text):
+        def probe():
+            for node in children(self.app):
+                if role(node) == pyatspi.ROLE_ALERT and any(
+                        name(label) == text for label in descendants(node)):
+                    return node
+            return None
+        return wait_for("the message " + repr(text), probe)
+
+    def no_alert(self):
+        deadline = time.monotonic() + QUIET
+        while time.monotonic() < deadline:
+            if any(role(node) == pyatspi.ROLE_ALERT for node in children(self.app)):
+                raise Failed("a message appeared where the key should do nothing")
+            time.sleep(0.1)
+
+    def gone(self, node, what):
+        # Closed dialogs go away, or stay hidden when the program keeps them.
+        wait_for(what + " to close", lambda: node not in children(self.app)
+                 or not has(node, pyatspi.STATE_SHOWING))
+        # What a window manager does: the main window has the keys again.
+        self.focus_main()
+
+    def focus_main(self):
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id], timeout=WAIT, check=True)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait(timeout=WAIT)
+        self.log.close()
+
+
+def finish_loading(lumo):
+    """Answers the duplicate-album notices of the load until the counts show."""
+    def loaded():
+        notice = find(lumo.app, DIALOGS, "Duplicate album found")
+        if notice is not None and has(notice, pyatspi.STATE_SHOWING):
+            press(find(notice, BUTTONS, "Ok"))
+            return None
+        counts = find(lumo.main, {pyatspi.ROLE_LABEL}, "Artists")
+        return counts is None and find(lumo.main, {pyatspi.ROLE_LABEL}, "Albums") is None
+    wait_for("the collection to load", loaded)
+
+
+def check_status_line(lumo):
+    # The default Wine folder of a home with an accent: found, and named right.
+    wait_for("the status line to show " + lumo.collection,
+             lambda: find(lumo.main, {pyatspi.ROLE_LABEL}, lumo.collection))
+
+
+def rows(tree):
+    return tree.childCount
+
+
+def check_levels(lumo):
+    tree = wait_for("the tree", lambda: find(lumo.main, OPAQUE))
+    artists = wait_for("the tree to fill", lambda: rows(tree))
+    radio = {level: find(lumo.main, {pyatspi.ROLE_RADIO_BUTTON}, level)
+             for level in ("Artist", "Album", "All", "Custom")}
+    act(radio["All"], "toggle", "press", "click")
+    wait_for("All to be checked", lambda: has(radio["All"], pyatspi.STATE_CHECKED))
+    wait_for("the tree to open every level", lambda: rows(tree) > artists)
+    everything = rows(tree)
+    act(radio["Album"], "toggle", "press", "click")
+    wait_for("the tracks to close", lambda: artists < rows(tree) < everything)
+    if has(radio["Custom"], pyatspi.STATE_CHECKED):
+        raise Failed("applying a level checked Custom")
+    return tree
+
+
+def focus_tree(lumo, tree):
+    lumo.focus_main()
+    tree.queryComponent().grabFocus()
+    wait_for("the tree to take the focus", lambda: has(tree, pyatspi.STATE_FOCUSED))
+
+
+def menu_item(lumo, text):
+    return wait_for("the menu item " + text, lambda: lumo.shown.menu_with(text))
+
+
+def check_tree_keys(lumo, tree):
+    focus_tree(lumo, tree)
+    lumo.keys("Home")  # the first artist, the Album level being shown
+    lumo.keys("Menu")
+    edit = menu_item(lumo, "Edit")
+    if has(menu_item(lumo, "Move"), pyatspi.STATE_ENABLED):
+        raise Failed("Move is offered for an artist")
+    press(edit)  # as a screen reader chooses it
+    dialog = lumo.window("Edit Artist")
+    wait_for("the field named Artist", lambda: find(dialog, FIELDS, "Artist"))
+    press(find(dialog, BUTTONS, "Cancel"))
+    lumo.gone(dialog, "the edit dialog")
+
+    lumo.keys("F2")
+    dialog = lumo.window("Edit Artist")
+    check_mnemonic(lumo, dialog, "alt+a", "Artist")
+    lumo.keys("Escape")
+    lumo.gone(dialog, "the edit dialog")
+
+    lumo.keys("Down")  # the artist's first album
+    lumo.keys("shift+F10")
+    press(menu_item(lumo, "Move"))
+    alert = lumo.alert("Moving not implemented yet")
+    press(find(alert, BUTTONS, "OK"))
+    lumo.gone(alert, "the message")
+
+    lumo.keys("Delete")
+    alert = lumo.alert("Are you sure you want to delete this album?\n(NB: this cannot be undone)")
+    press(find(alert, BUTTONS, "No"))
+    lumo.gone(alert, "the question")
+
+    lumo.keys("Right", "Down")  # open the album, its first track
+    lumo.keys("Delete")
+    lumo.no_alert()  # tracks are not deleted
+
+
+def check_mnemonic(lumo, dialog, keys, label):
+    """The label's mnemonic puts the focus in the field it names."""
+    lumo.keys(keys)
+    wait_for(keys + " to focus " + label,
+             lambda: has(find(dialog, FIELDS, label), pyatspi.STATE_FOCUSED))
+
+
+def check_report(lumo):
+    press(find(lumo.main, BUTTONS, "Report"))
+    dialog = lumo.window("Generate report")
+    title = wait_for("the field named Title", lambda: find(dialog, FIELDS, "Title"))
+    find_field = lambda label: find(dialog, FIELDS, label)
+    if not (find_field("Comment") and find_field("Filename")):
+        raise Failed("the comment or file name field has no name")
+    check_mnemonic(lumo, dialog, "alt+c", "Comment")
+    check_mnemonic(lumo, dialog, "alt+f", "Filename")
+    act(find(dialog, {pyatspi.ROLE_RADIO_BUTTON}, "CSV (comma-delimited ASCII)"), "toggle", "press", "click")
+    name_field = find_field("Filename")
+    wait_for("the CSV file name", lambda: text_of(name_field) == "lumo.csv")
+    wait_for("the title to be disabled", lambda: not has(title, pyatspi.STATE_ENABLED))
+    report = os.path.join(lumo.reports, "réport.csv")
+    name_field.queryEditableText().setTextContents(report)
+    press(find(dialog, BUTTONS, "Report"))
+    alert = lumo.alert("Report generated Ok")
+    press(find(alert, BUTTONS, "OK"))
+    lumo.gone(alert, "the message")
+    if not os.path.isfile(report):
+        raise Failed("no report at " + report)
+    press(find(dialog, BUTTONS, "Exit"))
+    lumo.gone(dialog, "the report dialog")
+    with open(lumo.settings, "rb") as settings:
+        if ("filename=" + report).encode() not in settings.read():
+            raise Failed("lumo.ini does not hold the report's file name as the disk spells it")
+
+
+def check_options(lumo):
+    press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Preferences"))
+    dialog = lumo.window("Options")
+    field = wait_for("the field named Search path for cdplayer.ini",
+                     lambda: find(dialog, FIELDS, "Search path for cdplayer.ini"))
+    check_mnemonic(lumo, dialog, "alt+s", "Search path for cdplayer.ini")
+    folders = os.path.join(lumo.home, ".wine", "drive_c")
+    expected = os.path.join(folders, "windows") + ";" + os.path.join(folders, "winnt")
+    if text_of(field) != expected:
+        raise Failed("the search path shows %r, not %r" % (text_of(field), expected))
+    press(find(dialog, BUTTONS, "Cancel"))
+    lumo.gone(dialog, "the options")
+
+
+def main(program, sample, scratch):
+    lumo = Lumo(program, sample, scratch)
+    try:
+        finish_loading(lumo)
+        check_status_line(lumo)
+        tree = check_levels(lumo)
+        check_tree_keys(lumo, tree)
+        check_report(lumo)
+        check_options(lumo)
+        press(find(lumo.main, BUTTONS, "Exit"))
+        status = lumo.process.wait(timeout=WAIT)
+        if status != 0:
+            raise Failed("Lumo ended with status %d (its output is below)" % status)
+    except Failed as failure:
+        print("AT-SPI check FAILED:", failure)
+        print("Windows then:", [(role(node), name(node)) for node in children(lumo.app)])
+        return 1
+    finally:
+        lumo.close()
+    print("AT-SPI check passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:4]))

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/lumo_dlg.h"
+#include "platform/profile.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using Geometries = std::map<int, QRect>;
+
+constexpr int kResizable[] = {
+    CLumoDlg::kTree,       CLumoDlg::kExit,         CLumoDlg::kAbout,      CLumoDlg::kReport,
+    CLumoDlg::kCdKeyBox,   CLumoDlg::kDisplayBox,   CLumoDlg::kLevelArtist, CLumoDlg::kLevelAlbum,
+    CLumoDlg::kLevelAll,   CLumoDlg::kLevelCustom,  CLumoDlg::kAnimation,  CLumoDlg::kInfoBox,
+    CLumoDlg::kArtistCount, CLumoDlg::kAlbumCount, CLumoDlg::kStatusLine};
+
+// The main window on a search path that finds nothing, with lumo.ini in the
+// test's profile folder.
+class ResizingMainWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(lumo::profile::ProfileDirectory());
+    WriteIni("");
+  }
+  void TearDown() override {
+    window_.reset();
+    std::filesystem::permissions(IniPath(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+    std::filesystem::remove(IniPath());
+  }
+
+  std::string IniPath() const { return lumo::profile::ProfileDirectory() + "/lumo.ini"; }
+  void WriteIni(const std::string& more) {
+    lumo::test::WriteBytes(IniPath(), "[options]\r\npath=" + empty_.Path() + "\r\n" + more);
+  }
+  int Saved(const char* key) const { return lumo::profile::GetInt("66", key, -1, "lumo.ini"); }
+
+  CLumoDlg& Open() {
+    window_ = std::make_unique<CLumoDlg>();
+    window_->CreateModeless(nullptr);
+    QApplication::processEvents();
+    return *window_;
+  }
+  void Close() {
+    window_->ControlAs<QAbstractButton>(CLumoDlg::kExit)->click();
+    QApplication::processEvents();
+  }
+  // The template's size and layout, from a window with nothing saved.
+  QSize TemplateSize() {
+    CLumoDlg fresh;
+    return fresh.minimumSize();
+  }
+  Geometries Layout() const {
+    Geometries layout;
+    for (int id : kResizable) layout[id] = window_->Control(id)->geometry();
+    return layout;
+  }
+
+  lumo::test::TempDir empty_;
+  std::unique_ptr<CLumoDlg> window_;
+};
+
+// Growing by 40 by 30: the tree grows both ways, the status line widens and
+// moves down, the right-hand column moves right, the buttons move with the
+// bottom right corner.
+Geometries Expected(Geometries layout, QSize delta) {
+  const int dx = delta.width();
+  const int dy = delta.height();
+  for (auto& [id, rect] : layout) {
+    if (id == CLumoDlg::kTree) {
+      rect.adjust(0, 0, dx, dy);
+    } else if (id == CLumoDlg::kStatusLine) {
+      rect.adjust(0, dy, dx, dy);
+    } else if (id == CLumoDlg::kExit || id == CLumoDlg::kAbout || id == CLumoDlg::kReport) {
+      rect.translate(dx, dy);
+    } else {
+      rect.translate(dx, 0);
+    }
+  }
+  return layout;
+}
+
+TEST_F(ResizingMainWindow, GrowingMovesAndStretchesTheRegisteredControls) {
+  CLumoDlg& window = Open();
+  const Geometries before = Layout();
+  window.resize(window.size() + QSize(40, 30));
+  EXPECT_EQ(Layout(), Expected(before, {40, 30}));
+  window.resize(window.minimumSize());
+  EXPECT_EQ(Layout(), before);
+}
+
+// Maximising and restoring are size changes like any other.
+TEST_F(ResizingMainWindow, MaximisingAndRestoringKeepTheLayout) {
+  CLumoDlg& window = Open();
+  const QSize created = window.size();
+  const Geometries before = Layout();
+  window.showMaximized();
+  QApplication::processEvents();
+  ASSERT_NE(window.size(), created);
+  EXPECT_EQ(Layout(), Expected(before, window.size() - created));
+  window.showNormal();
+  QApplication::processEvents();
+  EXPECT_EQ(window.size(), created);
+  EXPECT_EQ(Layout(), before);
+}
+
+TEST_F(ResizingMainWindow, CannotBeMadeSmallerThanItsCreationSize) {
+  CLumoDlg& window = Open();
+  const QSize created = window.size();
+  EXPECT_EQ(window.minimumSize(), created);
+  window.resize(100, 100);
+  EXPECT_EQ(window.size(), created);
+}
+
+TEST_F(ResizingMainWindow, TheMinimisedSizeEventIsIgnored) {
+  CLumoDlg& window = Open();
+  const Geometries before = Layout();
+  window.setWindowState(Qt::WindowMinimized);
+  QResizeEvent minimised(QSize(160, 24), window.size());
+  QApplication::sendEvent(&window, &minimised);
+  window.setWindowState(Qt::WindowNoState);
+  QApplication::processEvents();
+  EXPECT_EQ(Layout(), before);
+}
+
+TEST_F(ResizingMainWindow, TheSizeIsSavedOnlyAfterAChange) {
+  Open();
+  Close();
+  EXPECT_EQ(Saved("CX"), -1);
+  CLumoDlg& window = Open();
+  window.resize(window.size() + QSize(40, 30));
+  const QSize grown = window.size();
+  Close();
+  EXPECT_EQ(Saved("CX"), grown.width());
+  EXPECT_EQ(Saved("CY"), grown.height());
+}
+
+TEST_F(ResizingMainWindow, ASavedSizeIsRestoredWithItsLayoutAndSavedAgain) {
+  const QSize created = TemplateSize();
+  Open();
+  const Geometries original = Layout();
+  Close();
+  const QSize saved = created + QSize(100, 50);
+  WriteIni("[66]\r\nCX=" + std::to_string(saved.width()) + "\r\nCY=" + std::to_string(saved.height()) + "\r\n");
+  CLumoDlg& window = Open();
+  EXPECT_EQ(window.size(), saved);
+  EXPECT_EQ(Layout(), Expected(original, {100, 50}));
+  // The restored size differs from the template's, so closing writes it again.
+  lumo::profile::WriteString("66", "CX", "1", "lumo.ini");
+  Close();
+  EXPECT_EQ(Saved("CX"), saved.width());
+}
+
+struct ClampCase {
+  const char* cx;
+  const char* cy;
+  QSize expected;  // (0, 0): the template's size
+};
+
+// A size from a bigger screen or a hand-edited file can neither make the
+// window bigger than the screen nor hide it; values that are not positive
+// leave the template's size.
+TEST_F(ResizingMainWindow, ARestoredSizeIsKeptBetweenTheMinimumAndTheScreen) {
+  const QSize created = TemplateSize();
+  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+  const std::string w = std::to_string(created.width() + 20);
+  const std::string h = std::to_string(created.height() + 20);
+  const ClampCase cases[] = {
+      {"100000", h.c_str(), {screen.width(), created.height() + 20}},
+      {w.c_str(), "100000", {created.width() + 20, screen.height()}},
+      {"10", "10", created},
+      {"-5", h.c_str(), created},
+      {w.c_str(), "0", created},
+      {"wide", "tall", created},
+  };
+  for (const ClampCase& c : cases) {
+    WriteIni(std::string("[66]\r\nCX=") + c.cx + "\r\nCY=" + c.cy + "\r\n");
+    EXPECT_EQ(Open().size(), c.expected) << c.cx << " x " << c.cy;
+    window_.reset();
+  }
+}
+
+// The size goes into lumo.ini beside the settings, which stay as they were;
+// a write-protected lumo.ini is left alone altogether.
+TEST_F(ResizingMainWindow, SavingTheSizeLeavesTheOtherSectionsAndAProtectedFileAlone) {
+  WriteIni("; my settings\r\n[report]\r\ntitle=Mine\r\n");
+  const std::string before = lumo::test::ReadBytes(IniPath());
+  CLumoDlg& window = Open();
+  window.resize(window.size() + QSize(10, 10));
+  Close();
+  const std::string after = lumo::test::ReadBytes(IniPath());
+  EXPECT_EQ(after.substr(0, before.size()), before);
+  EXPECT_GT(Saved("CX"), 0);
+
+  std::filesystem::permissions(IniPath(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  Open().resize(window_->size() + QSize(10, 10));
+  Close();
+  EXPECT_EQ(lumo::test::ReadBytes(IniPath()), after);
+}
+
+}  // namespace

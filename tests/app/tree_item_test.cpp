@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/tree_item.h"
+
+namespace {
+
+std::unique_ptr<TreeItem> Item(const std::string& label, int id) {
+  auto record = std::make_unique<CatalogueItem>(CatalogueItem{ItemKind::Artist, label, {}, static_cast<int16_t>(id)});
+  return std::make_unique<TreeItem>(label, std::move(record), nullptr);
+}
+
+// Record ids of the children in row order; also checks that rows are right.
+std::vector<int> Ids(const TreeItem& parent) {
+  std::vector<int> ids;
+  for (int row = 0; row < parent.ChildCount(); ++row) {
+    EXPECT_EQ(parent.Child(row)->Row(), row);
+    ids.push_back(parent.Child(row)->Record()->trackIndex);
+  }
+  return ids;
+}
+
+std::vector<std::string> RandomLabels(std::mt19937& rng, int count) {
+  // Few letters, so that case variants and exact repeats come up often.
+  const std::string letters = "aAbB\xE9\xC9_";
+  std::uniform_int_distribution<std::size_t> letter(0, letters.size() - 1);
+  std::uniform_int_distribution<int> length(0, 3);
+  std::vector<std::string> labels;
+  for (int i = 0; i < count; ++i) {
+    std::string label;
+    for (int n = length(rng); n > 0; --n) label += letters[letter(rng)];
+    labels.push_back(label);
+  }
+  return labels;
+}
+
+TEST(TreeItemTest, PlacingAppendedChildrenMatchesInsertingEachInSortedOrder) {
+  std::mt19937 rng(11);
+  for (int round = 0; round < 50; ++round) {
+    const std::vector<std::string> before = RandomLabels(rng, round % 7);
+    const std::vector<std::string> after = RandomLabels(rng, 1 + round);
+    TreeItem oneByOne("", nullptr, nullptr);
+    TreeItem together("", nullptr, nullptr);
+    int id = 0;
+    for (const std::string& label : before) {
+      oneByOne.InsertChild(oneByOne.SortedRowFor(label), Item(label, id));
+      together.InsertChild(together.SortedRowFor(label), Item(label, id++));
+    }
+    for (const std::string& label : after) {
+      oneByOne.InsertChild(oneByOne.SortedRowFor(label), Item(label, id));
+      together.AppendForSorting(Item(label, id++));
+    }
+    EXPECT_TRUE(together.HasUnplacedChildren());
+    together.PlaceAppended();
+    EXPECT_FALSE(together.HasUnplacedChildren());
+    EXPECT_EQ(Ids(together), Ids(oneByOne)) << "round " << round;
+  }
+}
+
+// Shifting and renumbering the siblings at each sorted insertion is what
+// made building a big tree quadratic.
+TEST(TreeItemTest, WaitingChildrenLeaveTheirSiblingsAloneUntilPlaced) {
+  TreeItem parent("", nullptr, nullptr);
+  TreeItem* c = parent.AppendForSorting(Item("c", 0));
+  TreeItem* a = parent.AppendForSorting(Item("a", 1));
+  EXPECT_EQ(c->Row(), 0);
+  EXPECT_EQ(a->Row(), 1);
+
+  parent.TakeChild(0).reset();  // a removal keeps the rest waiting
+  TreeItem* b = parent.AppendForSorting(Item("b", 2));
+  EXPECT_TRUE(parent.HasUnplacedChildren());
+  EXPECT_EQ(Ids(parent), (std::vector<int>{1, 2}));
+
+  a->SetLabel("z");  // a relabelled child does not move: the others are placed first
+  EXPECT_FALSE(parent.HasUnplacedChildren());
+  EXPECT_EQ(Ids(parent), (std::vector<int>{1, 2}));
+  EXPECT_EQ(b->Row(), 1);
+
+  parent.AppendForSorting(Item("0", 3));
+  parent.InsertChild(parent.ChildCount(), Item("last", 4));  // placed first, then appended
+  EXPECT_EQ(Ids(parent), (std::vector<int>{3, 1, 2, 4}));
+}
+
+TEST(TreeItemTest, LongLabelsAreShownShortenedWithAnEllipsis) {
+  const std::string limit(kDisplayLabelLimit, 'x');
+  EXPECT_EQ(ShortenedForDisplay({limit, {}}), limit);
+  EXPECT_EQ(ShortenedForDisplay({"", ""}), "");
+  const std::string huge = std::string(kDisplayLabelLimit + 10, 'y');
+  EXPECT_EQ(ShortenedForDisplay({"12. ", huge}), "12. " + huge.substr(0, kDisplayLabelLimit - 4) + "\x85");
+  EXPECT_EQ(ShortenedForDisplay({huge, "tail"}), huge.substr(0, kDisplayLabelLimit) + "\x85");
+  EXPECT_EQ(ShortenedForDisplay({limit, "z"}), limit + "\x85");
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <string>
+
+#include "platform/path_text.h"
+
+namespace {
+
+// The folder names people have, as the file system (UTF-8) and as
+// Windows-1252 (how lumo.ini held them before) spell them. "日本" has no
+// Windows-1252 spelling.
+struct Name {
+  const char* text;  // UTF-8 source text
+  const char* windows1252;
+};
+constexpr Name kNames[] = {
+    {"/home/me/Música", "/home/me/M\xFAsica"},
+    {"/home/José", "/home/Jos\xE9"},
+    {"/srv/naïve test", "/srv/na\xEFve test"},
+    {"/data/日本", nullptr},
+};
+
+TEST(PathText, FolderNamesGoFromTextToTheFileSystemAndBackUnchanged) {
+  for (const Name& name : kNames) {
+    const QString text = QString::fromUtf8(name.text);
+    const std::optional<std::string> path = lumo::TextToPath(text);
+    ASSERT_TRUE(path.has_value()) << name.text;
+    EXPECT_EQ(*path, name.text);  // the file system's own bytes
+    EXPECT_EQ(lumo::PathToText(*path), text);
+    EXPECT_EQ(lumo::PathFromSettings(*path), *path) << "a valid name is kept byte for byte";
+  }
+}
+
+TEST(PathText, NamesStoredAsWindows1252AreReadAsWhatWasTyped) {
+  for (const Name& name : kNames) {
+    if (name.windows1252 == nullptr) continue;
+    EXPECT_EQ(lumo::PathToText(name.windows1252), QString::fromUtf8(name.text));
+    EXPECT_EQ(lumo::PathFromSettings(name.windows1252), name.text);
+  }
+}
+
+TEST(PathText, MessagesShowWhatTheirCodePageCanAndAQuestionMarkForTheRest) {
+  EXPECT_EQ(lumo::PathForMessage("/home/José/日本/x"), "/home/Jos\xE9/?" "?/x");
+  EXPECT_EQ(lumo::PathForMessage("/home/Jos\xE9"), "/home/Jos\xE9");  // an old Windows-1252 name
+  EXPECT_EQ(lumo::PathForMessage("/a/\xF0\x9F\x8E\xB5"), "/a/?");     // one sign beyond the basic plane
+}
+
+}  // namespace

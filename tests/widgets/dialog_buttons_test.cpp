@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/lumo_dlg.h"
+#include "app/lumo_tree_ctrl.h"
+#include "catalogue/catalogue_item.h"
+#include "edit/edit_dlg.h"
+#include "report/report_dlg.h"
+#include "settings/options_dlg.h"
+#include "widgets/button_factory.h"
+#include "widgets/round_button.h"
+#include "widgets/shaped_button.h"
+
+namespace {
+
+struct ButtonCase {
+  int id;
+  const char* caption;
+  bool isDefault;
+};
+
+void ExpectRoundButtons(const lumo::LumoDialog& dialog, const std::vector<ButtonCase>& buttons) {
+  for (const ButtonCase& b : buttons) {
+    auto* button = dialog.ControlAs<RoundButton>(b.id);
+    ASSERT_NE(button, nullptr) << dialog.windowTitle().toStdString() << " " << b.id;
+    EXPECT_EQ(button->text().toStdString(), b.caption);
+    EXPECT_EQ(button->isDefault(), b.isDefault) << b.caption;
+    EXPECT_TRUE(button->Geometry().stretched) << b.caption;
+  }
+}
+
+// The push buttons of the main, edit, options and report dialogs are round,
+// with the captions and default buttons of their templates.
+TEST(DialogButtons, TheListedDialogsHaveRoundButtons) {
+  CLumoDlg main;
+  ExpectRoundButtons(main, {{CLumoDlg::kReport, "Report", false}, {CLumoDlg::kExit, "Exit", false},
+                            {CLumoDlg::kAbout, "About", false}});
+  CatalogueItem artist{ItemKind::Artist, "Abba", {}, 0};
+  EditDlg edit(artist, nullptr);
+  ExpectRoundButtons(edit, {{lumo::kIdOk, "OK", true}, {lumo::kIdCancel, "Cancel", false}});
+  LumoOptionsDlg options;
+  ExpectRoundButtons(options, {{lumo::kIdOk, "Save", true}, {lumo::kIdCancel, "Cancel", false}});
+  LumoReportDlg report(main.Tree(), nullptr);
+  ExpectRoundButtons(report, {{LumoReportDlg::kReport, "Report", true}, {LumoReportDlg::kView, "View", false},
+                              {LumoReportDlg::kExit, "Exit", false}});
+  // Other buttons stay plain.
+  EXPECT_EQ(report.ControlAs<RoundButton>(LumoReportDlg::kBrowse), nullptr);
+  EXPECT_NE(report.ControlAs<QPushButton>(LumoReportDlg::kBrowse), nullptr);
+}
+
+// Ready for the about box: its four buttons as shaped buttons.
+TEST(DialogButtons, TheShapedButtonFactoryKeepsCaptionsAndTheDefaultButton) {
+  lumo::LumoDialog about(2203, nullptr, ShapedButtonFactory({1, 2213, 2214, 2216}));
+  const ButtonCase buttons[] = {
+      {1, "E&xit", true}, {2213, "&Web page", false}, {2214, "&Mail us!", false}, {2216, "&Read the documentation", false}};
+  for (const ButtonCase& b : buttons) {
+    auto* button = about.ControlAs<ShapedButton>(b.id);
+    ASSERT_NE(button, nullptr) << b.caption;
+    EXPECT_EQ(button->text().toStdString(), b.caption);
+    EXPECT_EQ(button->isDefault(), b.isDefault) << b.caption;
+  }
+}
+
+}  // namespace
