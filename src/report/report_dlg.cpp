@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app/lumo_tree_ctrl.h"
+#include "app/tree_model.h"
 #include "platform/ini_syntax.h"
 #include "platform/message_box.h"
 #include "platform/path_text.h"
@@ -18,6 +19,7 @@
 #include "report/file_error.h"
 #include "report/file_exception.h"
 #include "report/html_report.h"
+#include "report/report_feed.h"
 #include "widgets/button_factory.h"
 
 namespace {
@@ -56,19 +58,6 @@ std::string ViewFailedText(const std::string& fileName) {
 bool HasText(const QString& text) {
   return std::any_of(text.begin(), text.end(),
                      [](QChar c) { return !QStringView(u" \t\n\v\f\r").contains(c); });
-}
-
-const std::string& RecordText(const LumoTreeCtrl& tree, TreeItem* item) {
-  static const std::string kNone;
-  const CatalogueItem* record = tree.GetItemRecord(item);
-  return record != nullptr ? record->text : kNone;
-}
-
-// Tracks are shown numbered from 1, so the report numbers them the same way.
-int16_t TrackNumber(const LumoTreeCtrl& tree, TreeItem* item) {
-  const CatalogueItem* record = tree.GetItemRecord(item);
-  const int index = record != nullptr ? record->trackIndex : 0;
-  return static_cast<int16_t>(std::min(index + 1, static_cast<int>(INT16_MAX)));
 }
 
 void Tell(const char* text, lumo::MessageIcon icon) {
@@ -204,7 +193,7 @@ void LumoReportDlg::Generate() {
     csv->SetDisplayName(lumo::PathForMessage(fileName));
     writer = std::move(csv);
   }
-  FeedTree(*writer);
+  FeedReport(*tree_.Model()->Root(), *writer);
   try {
     const bool written = WriteReport(*writer);
     Tell(written ? kGenerated : kGenerateFailed,
@@ -218,27 +207,6 @@ void LumoReportDlg::Generate() {
 
 bool LumoReportDlg::WriteReport(LumoReportBase& writer) {
   return writer.WriteReport(fileName, reportTitle, reportComment);
-}
-
-// By position, whatever is expanded: the level alone makes an item an
-// artist, an album or a track.
-void LumoReportDlg::FeedTree(LumoReportBase& writer) const {
-  for (TreeItem* artist = tree_.GetChildItem(nullptr); artist != nullptr;
-       artist = tree_.GetNextSiblingItem(artist)) {
-    writer.AddArtist(RecordText(tree_, artist));
-    FeedAlbums(writer, artist);
-  }
-}
-
-void LumoReportDlg::FeedAlbums(LumoReportBase& writer, TreeItem* artist) const {
-  for (TreeItem* album = tree_.GetChildItem(artist); album != nullptr;
-       album = tree_.GetNextSiblingItem(album)) {
-    writer.AddAlbum(RecordText(tree_, album));
-    for (TreeItem* track = tree_.GetChildItem(album); track != nullptr;
-         track = tree_.GetNextSiblingItem(track)) {
-      writer.AddTrack(TrackNumber(tree_, track), RecordText(tree_, track));
-    }
-  }
 }
 
 void LumoReportDlg::View() {

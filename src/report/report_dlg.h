@@ -54,8 +54,6 @@ class LumoReportDlg : public lumo::LumoDialog {
   void Generate();
   void View();
   bool WriteReport(LumoReportBase& writer);
-  void FeedTree(LumoReportBase& writer) const;
-  void FeedAlbums(LumoReportBase& writer, TreeItem* artist) const;
 
   LumoTreeCtrl& tree_;
   lumo::SaveFileChooser chooser_;

@@ -40,11 +40,15 @@ LumoOptionsDlg::LumoOptionsDlg(QWidget* owner)
   LoadOptions();
 }
 
+// The default comes from $HOME and is a file-system name already; only a
+// stored value may date from when paths were kept as Windows-1252.
+std::string SavedSearchPath(const lumo::IniDocument& settings) {
+  const std::string stored = settings.GetString(kSection, "path", kNoPath);
+  return stored == kNoPath ? DefaultSearchPath() : lumo::PathFromSettings(stored);
+}
+
 void LumoOptionsDlg::LoadOptions() {
-  // The default comes from $HOME and is a file-system name already; only a
-  // stored value may date from when paths were kept as Windows-1252.
-  const std::string stored = settings_.GetString(kSection, "path", kNoPath);
-  searchPath = stored == kNoPath ? DefaultSearchPath() : lumo::PathFromSettings(stored);
+  searchPath = SavedSearchPath(settings_);
   showCdKeys = settings_.GetInt(kSection, "cdkeys", 0);
   showToolTips = settings_.GetInt(kSection, "tooltips", 1);
   modified = false;

@@ -14,6 +14,9 @@
 // dialog shows them each time it opens. Save (result 1) reads the controls
 // back and, once anything has been changed since the settings were read,
 // writes all three keys; Cancel (result 2) leaves the members alone.
+// The search path as the settings in `settings` (lumo.ini) give it.
+std::string SavedSearchPath(const lumo::IniDocument& settings);
+
 class LumoOptionsDlg : public lumo::LumoDialog {
   Q_OBJECT
 

@@ -1,0 +1,259 @@
+#include "app/command_line.h"
+
+#include <QString>
+
+#include <memory>
+#include <ostream>
+#include <utility>
+
+#include "about/about_info.h"
+#include "about/about_texts.h"
+#include "catalogue/collection_tree.h"
+#include "catalogue/ini_document.h"
+#include "catalogue/search_path.h"
+#include "platform/message_box.h"
+#include "platform/path_text.h"
+#include "platform/profile.h"
+#include "platform/text_codec.h"
+#include "report/csv_report.h"
+#include "report/file_error.h"
+#include "report/file_exception.h"
+#include "report/html_report.h"
+#include "report/report_feed.h"
+#include "settings/options_dlg.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: lumo [--report FILE [--format html|csv] [--title TEXT] [--comment TEXT]] [--list]\n"
+    "            [--ini CDPLAYER_INI] [--help] [--version]\n"
+    "Without options, Lumo opens its window.\n"
+    "  --report FILE     write a report of the collection to FILE, without a window\n"
+    "  --format FORMAT   html or csv; by default csv for FILE ending in .csv, .txt or .asc, else html\n"
+    "  --title TEXT      the HTML report's title (default: Output)\n"
+    "  --comment TEXT    the HTML report's comment\n"
+    "  --list            print the collection as tab-separated lines in UTF-8:\n"
+    "                    artist, album, track number, track name\n"
+    "  --ini FILE        the cdplayer.ini to read (default: the first found along the\n"
+    "                    search path kept in lumo.ini)\n"
+    "  --help            show this help\n"
+    "  --version         show the version\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n";
+
+constexpr char kDefaultTitle[] = "Output";
+
+bool TakesValue(const std::string& option) {
+  return option == "--report" || option == "--format" || option == "--title" || option == "--comment" ||
+         option == "--ini";
+}
+
+// Stores one option's value; false for an option that is not ours.
+bool Store(CommandLine& command, const std::string& option, std::string value) {
+  if (option == "--report") {
+    command.action = CommandLine::Action::Report;
+    command.reportFile = std::move(value);
+  } else if (option == "--format") {
+    command.format = std::move(value);
+  } else if (option == "--title") {
+    command.title = std::move(value);
+  } else if (option == "--comment") {
+    command.comment = std::move(value);
+  } else if (option == "--ini") {
+    command.iniFile = std::move(value);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool SetAction(CommandLine& command, CommandLine::Action action) {
+  if (command.action != CommandLine::Action::Window && command.action != action) return false;
+  command.action = action;
+  return true;
+}
+
+// The checks that need the whole line.
+std::string Inconsistency(const CommandLine& command) {
+  using Action = CommandLine::Action;
+  if (!command.format.empty() && command.format != "html" && command.format != "csv") {
+    return "--format takes html or csv, not \"" + command.format + "\"";
+  }
+  const bool reportOptions = !command.format.empty() || command.title || command.comment;
+  if (reportOptions && command.action != Action::Report) return "--format, --title and --comment go with --report";
+  if (command.action == Action::Report && command.reportFile.empty()) return "--report needs a file name";
+  if (!command.iniFile.empty() && command.action != Action::Report && command.action != Action::List) {
+    return "--ini goes with --report or --list";
+  }
+  return {};
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine command;
+  bool ours = false;
+  std::vector<std::string> strangers;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string option = arguments[i];
+    std::string value;
+    const std::size_t equals = option.find('=');
+    const bool inlineValue = option.rfind("--", 0) == 0 && equals != std::string::npos;
+    if (inlineValue) {
+      value = option.substr(equals + 1);
+      option.resize(equals);
+    }
+    if (option == "--help" || option == "--version" || option == "--list") {
+      ours = true;
+      const auto action = option == "--help"      ? CommandLine::Action::Help
+                          : option == "--version" ? CommandLine::Action::Version
+                                                  : CommandLine::Action::List;
+      if (inlineValue || !SetAction(command, action)) command.usageError = "unexpected " + arguments[i];
+    } else if (TakesValue(option)) {
+      ours = true;
+      if (!inlineValue && i + 1 == arguments.size()) {
+        command.usageError = option + " needs a value";
+        continue;
+      }
+      if (!inlineValue) value = arguments[++i];
+      if (option == "--report" && command.action != CommandLine::Action::Window) {
+        command.usageError = "--report cannot be combined with another command";
+      }
+      Store(command, option, std::move(value));
+    } else {
+      strangers.push_back(arguments[i]);
+    }
+  }
+  if (!ours) return CommandLine{};  // the window, with the words left to Qt
+  if (command.usageError.empty() && !strangers.empty()) command.usageError = "unknown argument " + strangers.front();
+  if (command.usageError.empty()) command.usageError = Inconsistency(command);
+  return command;
+}
+
+namespace {
+
+// Texts of the core are Windows-1252; a terminal wants the local encoding.
+std::string ForTerminal(const std::string& windows1252) { return lumo::FromWindows1252(windows1252).toLocal8Bit().toStdString(); }
+
+// One line on standard error, "lumo: ..." (message texts may span lines).
+class ErrorLines {
+ public:
+  explicit ErrorLines(std::ostream& err) : err_(err) {
+    previous_ = lumo::SetMessageBoxHandler([this](const std::string& text, lumo::MessageButtons, lumo::MessageIcon) {
+      Say(ForTerminal(text));
+      return lumo::kAnswerOk;
+    });
+  }
+  ~ErrorLines() { lumo::SetMessageBoxHandler(std::move(previous_)); }
+  ErrorLines(const ErrorLines&) = delete;
+  ErrorLines& operator=(const ErrorLines&) = delete;
+
+  // `text` in the local encoding.
+  void Say(std::string text) {
+    for (char& c : text) {
+      if (c == '\n' || c == '\r') c = ' ';
+    }
+    err_ << "lumo: " << text << '\n';
+  }
+
+ private:
+  std::ostream& err_;
+  lumo::MessageBoxHandler previous_;
+};
+
+// A bare name means a file in the current folder here, not in the profile
+// folder as it would for the profile functions.
+std::string AsGiven(const std::string& path) {
+  return path.find(kDirectorySeparator) == std::string::npos ? std::string(".") + kDirectorySeparator + path : path;
+}
+
+// The collection: the file named, or the first along the search path that loads.
+bool LoadCollection(const CommandLine& command, lumo::IniDocument& document, ErrorLines& errors) {
+  if (!command.iniFile.empty()) {
+    document.SetFile(AsGiven(command.iniFile));
+    if (document.Load()) return true;
+    errors.Say(command.iniFile + ": cannot be read as cdplayer.ini");
+    return false;
+  }
+  const std::string searchPath = SavedSearchPath(lumo::IniDocument("lumo.ini"));
+  std::string remaining = searchPath;
+  for (std::string candidate = NextSearchCandidate(remaining, "cdplayer.ini"); !candidate.empty();
+       candidate = NextSearchCandidate(remaining, "cdplayer.ini")) {
+    document.SetFile(AsGiven(candidate));
+    if (document.Load()) return true;
+  }
+  errors.Say("cdplayer.ini: not found along the search path \"" + searchPath + "\" (see --ini)");
+  return false;
+}
+
+bool EndsWith(const std::string& text, const char* ending) {
+  const std::string folded = QString::fromLocal8Bit(text).toLower().toStdString();
+  const std::string end(ending);
+  return folded.size() >= end.size() && folded.compare(folded.size() - end.size(), end.size(), end) == 0;
+}
+
+bool WantsCsv(const CommandLine& command) {
+  if (!command.format.empty()) return command.format == "csv";
+  return EndsWith(command.reportFile, ".csv") || EndsWith(command.reportFile, ".txt") ||
+         EndsWith(command.reportFile, ".asc");
+}
+
+// A title or comment as the report stores it, or nothing when Windows-1252
+// cannot hold it.
+std::optional<std::string> ReportText(const std::optional<std::string>& typed, const char* fallback) {
+  if (!typed) return std::string(fallback);
+  return lumo::ToWindows1252(QString::fromLocal8Bit(*typed));
+}
+
+int WriteReport(const CommandLine& command, const TreeItem& root, ErrorLines& errors) {
+  const auto title = ReportText(command.title, kDefaultTitle);
+  const auto comment = ReportText(command.comment, "");
+  if (!title || !comment) {
+    errors.Say("the title and the comment must keep to the Western European (Windows-1252) characters");
+    return kExitUsage;
+  }
+  std::unique_ptr<LumoReportBase> writer;
+  if (WantsCsv(command)) {
+    writer = std::make_unique<LumoCsv>();
+  } else {
+    writer = std::make_unique<LumoHtml>();
+  }
+  FeedReport(root, *writer);
+  try {
+    if (writer->WriteReport(command.reportFile, *title, *comment)) return kExitOk;
+    errors.Say(command.reportFile + ": the report could not be written (check the folder and the name)");
+    return kExitFileError;
+  } catch (const lumo::FileException& error) {
+    errors.Say(ForTerminal(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(command.reportFile))));
+    return kExitFileError;
+  }
+}
+
+}  // namespace
+
+int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& err) {
+  ErrorLines errors(err);
+  if (!command.usageError.empty()) {
+    errors.Say(command.usageError + " (see lumo --help)");
+    return kExitUsage;
+  }
+  switch (command.action) {
+    case CommandLine::Action::Help: out << kUsage; return kExitOk;
+    case CommandLine::Action::Version:
+      out << about_texts::kProgramName << ' ' << about_texts::kVersionLabel << '\n';
+      return kExitOk;
+    case CommandLine::Action::Window: return kExitUsage;
+    default: break;
+  }
+  lumo::IniDocument document;
+  if (!LoadCollection(command, document, errors)) return kExitFileError;
+  lumo::CollectionTree tree;
+  tree.Build(document);
+  if (tree.DuplicatesLeftOut() > 0) {
+    errors.Say(std::to_string(tree.DuplicatesLeftOut()) + " duplicate album(s) left out, the first of each kept");
+  }
+  if (command.action == CommandLine::Action::List) {
+    out << lumo::FromWindows1252(CollectionListing(tree.Root())).toUtf8().toStdString();
+    return out.good() ? kExitOk : kExitFileError;
+  }
+  return WriteReport(command, tree.Root(), errors);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Lumo from a shell: a report or a listing of the collection without a
+// window (and without a display), help and version. With none of these
+// options Lumo opens its window as always, and whatever else is on the
+// command line is left to Qt.
+struct CommandLine {
+  enum class Action { Window, Report, List, Help, Version };
+  Action action = Action::Window;
+  std::string reportFile;              // file-system name, as given
+  std::string format;                  // "html", "csv", or empty: from the file's extension
+  std::optional<std::string> title;    // as typed, in the local encoding
+  std::optional<std::string> comment;  // as typed, in the local encoding
+  std::string iniFile;                 // empty: along the search path in lumo.ini
+  std::string usageError;              // set when the words do not make a command
+};
+
+// Reads the arguments after the program's name.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFileError = 1;
+inline constexpr int kExitUsage = 2;
+
+// Carries out anything but Action::Window and returns the exit status.
+// Output goes to `out`; every error is one line on `err` naming the file.
+// Needs no QApplication and no display.
+int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& err);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+class LumoReportBase;
+class TreeItem;
+
+// Walking the collection in tree order for a report: each artist under
+// `root`, then that artist's albums, each album followed by its tracks.
+// Items are taken by their depth, whatever is expanded; texts are the
+// records' Windows-1252 names.
+
+// Feeds the writer, tracks numbered from 1 as the tree shows them.
+void FeedReport(const TreeItem& root, LumoReportBase& writer);
+
+// One line per track, "artist TAB album TAB number TAB name LF", and one
+// "artist TAB album TAB TAB LF" for an album without tracks.
+std::string CollectionListing(const TreeItem& root);
