@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -114,11 +115,28 @@ std::vector<std::size_t> Offsets(const Lines& lines, std::size_t total) {
 
 }  // namespace
 
+// The bytes both texts share at their start and at their end, cut back to
+// whole lines, so that only the part in between need be split into lines.
+std::pair<std::size_t, std::size_t> SharedEnds(std::string_view before, std::string_view after) {
+  const std::size_t shortest = std::min(before.size(), after.size());
+  std::size_t head = static_cast<std::size_t>(
+      std::mismatch(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(shortest), after.begin()).first -
+      before.begin());
+  while (head > 0 && before[head - 1] != '\n') --head;
+  std::size_t tail = 0;
+  while (tail < shortest - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+  while (tail > 0 && before[before.size() - tail - 1] != '\n') --tail;
+  return {head, tail};
+}
+
 FilePatch FilePatch::Between(std::string_view before, std::string_view after) {
   FilePatch patch;
   patch.before_ = FingerprintOf(before);
   patch.after_ = FingerprintOf(after);
-  const Lines beforeLines = SplitLines(before), afterLines = SplitLines(after);
+  const auto [head, tail] = SharedEnds(before, after);
+  const std::string_view beforeMiddle = before.substr(head, before.size() - head - tail);
+  const std::string_view afterMiddle = after.substr(head, after.size() - head - tail);
+  const Lines beforeLines = SplitLines(beforeMiddle), afterLines = SplitLines(afterMiddle);
   const Span whole = Trimmed({0, beforeLines.size(), 0, afterLines.size()}, beforeLines, afterLines);
   std::vector<Span> gaps;
   Span gap{whole.beforeFirst, 0, whole.afterFirst, 0};
@@ -127,13 +145,13 @@ FilePatch FilePatch::Between(std::string_view before, std::string_view after) {
     gap = {anchor.before + 1, 0, anchor.after + 1, 0};
   }
   gaps.push_back({gap.beforeFirst, whole.beforeLast, gap.afterFirst, whole.afterLast});
-  const auto beforeAt = Offsets(beforeLines, before.size()), afterAt = Offsets(afterLines, after.size());
+  const auto beforeAt = Offsets(beforeLines, beforeMiddle.size()), afterAt = Offsets(afterLines, afterMiddle.size());
   for (const Span& raw : gaps) {
     const Span s = Trimmed(raw, beforeLines, afterLines);
     if (s.beforeFirst == s.beforeLast && s.afterFirst == s.afterLast) continue;
     const std::size_t b = beforeAt[s.beforeFirst], a = afterAt[s.afterFirst];
-    patch.hunks_.push_back({b, a, std::string(before.substr(b, beforeAt[s.beforeLast] - b)),
-                            std::string(after.substr(a, afterAt[s.afterLast] - a))});
+    patch.hunks_.push_back({head + b, head + a, std::string(beforeMiddle.substr(b, beforeAt[s.beforeLast] - b)),
+                            std::string(afterMiddle.substr(a, afterAt[s.afterLast] - a))});
   }
   return patch;
 }
