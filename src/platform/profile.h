@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file.h"
+
 // The private-profile functions: reading and writing single keys of an INI
 // file on disk, and removing sections.
 //
@@ -50,14 +52,14 @@ std::string HomeDirectory();
 std::string ResolvePath(const std::string& fileName);
 
 // The value of the key, or `defaultText` when the file, section or key is
-// missing. Like the platform's call with a 1024-byte buffer, the result holds
+// missing (a file over kMaxSettingsFileBytes counts as missing). Like the platform's call with a 1024-byte buffer, the result holds
 // at most 1023 bytes.
 std::string GetString(const std::string& section, const std::string& key,
                       const std::string& defaultText, const std::string& fileName);
 
 // The value read as an integer: leading blanks, an optional sign, decimal
 // digits; a present value without digits gives 0. `defaultValue` when the
-// file, section or key is missing.
+// file, section or key is missing (as for GetString).
 int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
                const std::string& fileName);
 
@@ -87,12 +89,38 @@ struct Edit {
 // only the written keys would stand in for the whole collection).
 enum class IfMissing { Create, Refuse };
 
+// The largest files held in memory. A settings file beyond its limit is
+// not ours (or is damaged): GetString and GetInt read it as missing, and
+// writes refuse to replace what they could not read. A data file beyond its
+// limit is refused by loads and writes alike.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;  // 1 MB
+inline constexpr std::size_t kMaxDataFileBytes = std::size_t{1} << 30;      // 1 GB
+
+// The file as a writer last saw it: its bytes, and its stamp on disk.
+struct KnownContents {
+  std::string bytes;
+  platform::FileStamp stamp;
+};
+
+// How ApplyEdits treats the file it changes.
+struct WriteRules {
+  IfMissing ifMissing = IfMissing::Create;
+  std::size_t maxBytes = kMaxSettingsFileBytes;
+  // When given, the write goes ahead only while the file still holds exactly
+  // these bytes, and from reading to renaming keeps the stamp it was read
+  // with; anything else is another program's change, and the write is
+  // refused (platform::kChangedByAnotherProgram). After a successful write it
+  // holds the new bytes and stamp.
+  KnownContents* known = nullptr;
+};
+
 // Applies the edits in order, as WriteString and DeleteSection would one by
 // one, but replaces the file once: afterwards it holds the result of all of
 // them, or (false) it is unchanged. An empty batch succeeds without writing.
 // On failure `reason`, when given, receives one sentence saying why (the
-// file is write-protected, the disk is full, ...).
+// file is write-protected, the disk is full, it was changed by another
+// program, ...).
 bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason = nullptr,
-                IfMissing ifMissing = IfMissing::Create);
+                const WriteRules& rules = {});
 
 }  // namespace lumo::profile
