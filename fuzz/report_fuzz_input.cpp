@@ -1,0 +1,73 @@
+#include "report_fuzz_input.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "catalogue/ini_document.h"
+#include "platform/atomic_file.h"
+
+namespace lumo::fuzz {
+namespace {
+
+// Enough tracks to reach every branch, few enough to keep runs fast.
+constexpr int32_t kMaxTracks = 99;
+
+Album AlbumOf(const IniSection& section) {
+  Album album{section.GetString("title", "<UNKNOWN>"), {}};
+  const int32_t count = std::min(section.GetInt("numtracks", 0), kMaxTracks);
+  for (int32_t i = 0; i < count; ++i) album.tracks.push_back(section.GetString(std::to_string(i), "?"));
+  return album;
+}
+
+}  // namespace
+
+std::string ScratchFile(const std::string& name) {
+  static const std::string folder = [] {
+    std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/lumo-fuzz-XXXXXX" : "/tmp/lumo-fuzz-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    return pattern;
+  }();
+  return folder + "/" + name;
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::string bytes;
+  Check(platform::ReadFileBytes(path, bytes) == platform::ReadStatus::Read);
+  return bytes;
+}
+
+Collection LoadCollection(const uint8_t* data, std::size_t size) {
+  const std::string path = ScratchFile("cdplayer.ini");
+  Check(platform::ReplaceFileContents(path, std::string(reinterpret_cast<const char*>(data), size)));
+  IniDocument document(path);
+  Check(document.Load());
+  std::map<std::string, std::vector<Album>> byArtist;
+  IniSection section;
+  for (auto at = document.FirstSection(); at;) {
+    document.NextSection(at, section);
+    const std::string artist = section.GetString("artist", "<UNKNOWN>");
+    if (artist != "<UNKNOWN>") byArtist[artist].push_back(AlbumOf(section));
+  }
+  Collection collection;
+  for (auto& [name, albums] : byArtist) collection.artists.push_back({name, std::move(albums)});
+  collection.title = document.GetString("report", "title", "Output");
+  collection.comment = document.GetString("report", "comment", "");
+  return collection;
+}
+
+void Feed(const Collection& collection, LumoReportBase& writer) {
+  for (const Artist& artist : collection.artists) {
+    writer.AddArtist(artist.name);
+    for (const Album& album : artist.albums) {
+      writer.AddAlbum(album.title);
+      int16_t number = 1;
+      for (const std::string& track : album.tracks) writer.AddTrack(number++, track);
+    }
+  }
+}
+
+}  // namespace lumo::fuzz

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "report/report_base.h"
+
+// The input of the report fuzzers: the bytes are a cdplayer.ini, loaded as
+// the program loads it and grouped into the collection the tree would show
+// (artists in alphabetical order, each with its albums in file order, each
+// with its tracks). Section "report" gives the title and the comment.
+namespace lumo::fuzz {
+
+struct Album {
+  std::string title;
+  std::vector<std::string> tracks;
+};
+
+struct Artist {
+  std::string name;
+  std::vector<Album> albums;
+};
+
+struct Collection {
+  std::vector<Artist> artists;
+  std::string title;
+  std::string comment;
+};
+
+Collection LoadCollection(const uint8_t* data, std::size_t size);
+
+// Feeds the collection to the writer as the report dialog does.
+void Feed(const Collection& collection, LumoReportBase& writer);
+
+// A file path in a private folder (on tmpfs when there is one).
+std::string ScratchFile(const std::string& name);
+
+// Reads a whole file; aborts when it cannot.
+std::string ReadWhole(const std::string& path);
+
+inline void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+}  // namespace lumo::fuzz
