@@ -60,14 +60,7 @@ Collection LoadCollection(const uint8_t* data, std::size_t size) {
 }
 
 void Feed(const Collection& collection, LumoReportBase& writer) {
-  for (const Artist& artist : collection.artists) {
-    writer.AddArtist(artist.name);
-    for (const Album& album : artist.albums) {
-      writer.AddAlbum(album.title);
-      int16_t number = 1;
-      for (const std::string& track : album.tracks) writer.AddTrack(number++, track);
-    }
-  }
+  bench::FeedArtists(collection.artists, writer);
 }
 
 }  // namespace lumo::fuzz

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "report/report_base.h"
+#include "support/report_collection.h"
 
 // The input of the report fuzzers: the bytes are a cdplayer.ini, loaded as
 // the program loads it and grouped into the collection the tree would show
@@ -13,15 +14,8 @@
 // with its tracks). Section "report" gives the title and the comment.
 namespace lumo::fuzz {
 
-struct Album {
-  std::string title;
-  std::vector<std::string> tracks;
-};
-
-struct Artist {
-  std::string name;
-  std::vector<Album> albums;
-};
+using bench::Album;
+using bench::Artist;
 
 struct Collection {
   std::vector<Artist> artists;
