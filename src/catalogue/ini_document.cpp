@@ -78,22 +78,22 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
   // Resolved like the profile functions do, so a load always reads the file
   // that the writes go to.
   const std::string path = profile::ResolvePath(path_);
-  profile::KnownContents read;
+  std::string bytes;
   // A folder or a pipe counts as a file that cannot be opened; a pipe
   // must not hang the load.
-  const platform::ReadStatus status = platform::ReadFileBytes(path, read.bytes, profile::kMaxDataFileBytes, &read.stamp);
+  const platform::ReadStatus status = platform::ReadFileBytes(path, bytes, profile::kMaxDataFileBytes);
   if (status != platform::ReadStatus::Read) {
     loaded_ = false;
-    onDisk_ = {};
+    std::string().swap(onDisk_);
     loadProblem_ = status == platform::ReadStatus::TooLarge ? LoadProblem::TooLarge : LoadProblem::CannotRead;
     return false;
   }
   // Parsed into a fresh table and swapped in, so a hook that throws leaves
   // the old content in place.
   SectionMap fresh;
-  ParseInto(read.bytes, progress, duplicate, fresh);
+  ParseInto(bytes, progress, duplicate, fresh);
   sections_ = std::move(fresh);
-  onDisk_ = std::move(read);
+  onDisk_ = std::move(bytes);
   loaded_ = true;
   loadProblem_ = LoadProblem::None;
   // Left by writers that died mid-write; each may be as large as the file.

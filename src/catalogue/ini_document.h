@@ -127,7 +127,7 @@ class IniDocument {
   std::string path_;
   bool loaded_ = false;
   LoadProblem loadProblem_ = LoadProblem::None;
-  profile::KnownContents onDisk_;  // the file as last loaded or written, in loaded mode
+  std::string onDisk_;  // the file's bytes as last loaded or written, in loaded mode
   SectionMap sections_;
 };
 

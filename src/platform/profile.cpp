@@ -1,7 +1,6 @@
 #include "platform/profile.h"
 
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -26,9 +25,9 @@ bool Fail(std::string& reason, const char* why) {
   return false;
 }
 
-// A file too large to be a settings file reads as missing.
-bool ReadSettings(const std::string& fileName, std::string& bytes) {
-  return platform::ReadFileBytes(ResolvePath(fileName), bytes, kMaxSettingsFileBytes) == platform::ReadStatus::Read;
+// A file too large to be what the caller reads counts as missing.
+bool ReadSettings(const std::string& fileName, std::string& bytes, std::size_t maxBytes) {
+  return platform::ReadFileBytes(ResolvePath(fileName), bytes, maxBytes) == platform::ReadStatus::Read;
 }
 
 std::string CutToBuffer(std::string_view text) {
@@ -55,18 +54,8 @@ bool ReadForWrite(const std::string& target, const WriteRules& rules, std::strin
       break;
     case platform::ReadStatus::Read: break;
   }
-  if (rules.known != nullptr && text != rules.known->bytes) return Fail(why, platform::kChangedByAnotherProgram);
+  if (rules.knownBytes != nullptr && text != *rules.knownBytes) return Fail(why, platform::kChangedByAnotherProgram);
   return true;
-}
-
-// What the file holds after our write; a stamp that cannot be taken only
-// means the next write compares the bytes alone.
-void Remember(const std::string& target, std::string text, KnownContents& known) {
-  known.bytes = std::move(text);
-  struct stat st {};
-  known.stamp = ::stat(target.c_str(), &st) == 0
-                    ? platform::FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}
-                    : platform::FileStamp{};
 }
 
 }  // namespace
@@ -97,28 +86,28 @@ std::string ResolvePath(const std::string& fileName) {
 }
 
 std::string GetString(const std::string& section, const std::string& key, const std::string& defaultText,
-                      const std::string& fileName) {
+                      const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
-  if (!ReadSettings(fileName, bytes)) return CutToBuffer(defaultText);
+  if (!ReadSettings(fileName, bytes, maxBytes)) return CutToBuffer(defaultText);
   const std::optional<std::string_view> value = FindValue(bytes, section, key);
   return CutToBuffer(value ? *value : std::string_view(defaultText));
 }
 
 int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
-               const std::string& fileName) {
+               const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
-  if (!ReadSettings(fileName, bytes)) return defaultValue;
+  if (!ReadSettings(fileName, bytes, maxBytes)) return defaultValue;
   const std::optional<std::string_view> value = FindValue(bytes, section, key);
   return value ? ini::ReadDecimal(value->substr(0, kMaxStringResult)) : defaultValue;
 }
 
 bool WriteString(const std::string& section, const std::string& key, const std::string& value,
-                 const std::string& fileName) {
-  return ApplyEdits({Edit::Set(section, key, value)}, fileName);
+                 const std::string& fileName, std::size_t maxBytes) {
+  return ApplyEdits({Edit::Set(section, key, value)}, fileName, nullptr, {IfMissing::Create, maxBytes});
 }
 
-bool DeleteSection(const std::string& section, const std::string& fileName) {
-  return ApplyEdits({Edit::Remove(section)}, fileName);
+bool DeleteSection(const std::string& section, const std::string& fileName, std::size_t maxBytes) {
+  return ApplyEdits({Edit::Remove(section)}, fileName, nullptr, {IfMissing::Create, maxBytes});
 }
 
 bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason,
@@ -142,9 +131,9 @@ bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std
     std::filesystem::create_directories(ProfileDirectory(), error);
     if (error) return Fail(why, "The profile folder cannot be created.");
   }
-  const platform::FileStamp* unchangedSince = rules.known != nullptr ? &stamp : nullptr;
+  const platform::FileStamp* unchangedSince = rules.knownBytes != nullptr ? &stamp : nullptr;
   if (!platform::ReplaceFileContents(*target, text, &why, unchangedSince)) return false;
-  if (rules.known != nullptr) Remember(*target, std::move(text), *rules.known);
+  if (rules.knownBytes != nullptr) *rules.knownBytes = std::move(text);
   return true;
 }
 
