@@ -1,6 +1,7 @@
 #include "platform/replacement_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
@@ -132,17 +133,53 @@ bool ReplacementFile::FillIn() {
   return ::close(fd) == 0 || Fail(ReplaceProblem::SystemError, errno);
 }
 
-bool ReplacementFile::StillUnchanged(const FileStamp* unchangedSince) {
-  if (unchangedSince == nullptr) return true;
+bool ReplacementFile::StillUnchanged(const FileStamp& expected) {
   struct stat now {};
-  if (::stat(target_.c_str(), &now) == 0 && StampOf(now) == *unchangedSince) return true;
+  if (::stat(target_.c_str(), &now) == 0 && StampOf(now) == expected) return true;
+  return Fail(ReplaceProblem::ChangedMeanwhile, 0);
+}
+
+bool ReplacementFile::DisplacedIs(const FileStamp& expected) const {
+  struct stat displaced {};
+  if (::lstat(tempPath_.c_str(), &displaced) != 0) return false;
+  FileStamp seen = StampOf(displaced);
+  seen.changed = expected.changed;
+  return seen == expected;
+}
+
+bool ReplacementFile::RenameOver() {
+  if (::rename(tempPath_.c_str(), target_.c_str()) != 0) return Fail(ReplaceProblem::SystemError, errno);
+  tempPath_.clear();
+  return true;
+}
+
+// Swaps the new file in and looks at the one it displaced: only when that is
+// the file the caller read does the swap stand, else it is undone. Unlike a
+// check followed by a rename, this leaves no moment in which another
+// program's replacement could slip in unseen. The swap itself changes the
+// displaced file's change time, so that one is not compared.
+bool ReplacementFile::ExchangeIfUnchanged(const FileStamp& expected) {
+  // Checked first as well, so that our file is seldom swapped in only to be
+  // swapped out again: meanwhile others could see it.
+  if (!StillUnchanged(expected)) return false;
+  if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+    // A file system without the exchange: check, then rename.
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return Fail(ReplaceProblem::SystemError, errno);
+    return StillUnchanged(expected) && RenameOver();
+  }
+  if (DisplacedIs(expected)) {
+    ::unlink(tempPath_.c_str());  // the old file, now under the temporary name
+    tempPath_.clear();
+    return true;
+  }
+  // The other program's file goes back; ours leaves with the temporary name.
+  ::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
   return Fail(ReplaceProblem::ChangedMeanwhile, 0);
 }
 
 bool ReplacementFile::Commit(const FileStamp* unchangedSince) {
-  if (fd_ < 0 || !FillIn() || !StillUnchanged(unchangedSince)) return false;
-  if (::rename(tempPath_.c_str(), target_.c_str()) != 0) return Fail(ReplaceProblem::SystemError, errno);
-  tempPath_.clear();
+  if (fd_ < 0 || !FillIn()) return false;
+  if (!(unchangedSince != nullptr ? ExchangeIfUnchanged(*unchangedSince) : RenameOver())) return false;
   // The new file is in place; a failure to flush the folder cannot undo that.
   SyncFolder(folder_);
   return true;

@@ -46,10 +46,12 @@ class ReplacementFile {
   // Writes all of `bytes`; false on any failure (a full disk included).
   bool Write(std::string_view bytes);
   // Flushes the temporary file to disk, gives it the target's permissions,
-  // owner (when possible) and extended attributes, checks that the target's
-  // stamp still equals `unchangedSince` (when given), renames it over the
-  // target and flushes the folder. False (see Problem) leaves the target
-  // as it was.
+  // owner (when possible) and extended attributes, renames it over the
+  // target and flushes the folder. With `unchangedSince`, the file it
+  // replaces must be the one with that stamp (same file, size and
+  // modification time): it is swapped in and the displaced file checked,
+  // and the swap undone when that is another program's. False (see Problem)
+  // leaves the target as it was.
   bool Commit(const FileStamp* unchangedSince = nullptr);
 
   ReplaceProblem Problem() const noexcept { return problem_; }
@@ -61,7 +63,10 @@ class ReplacementFile {
   bool Fail(ReplaceProblem problem, int error);
   bool CheckTarget();
   bool FillIn();
-  bool StillUnchanged(const FileStamp* unchangedSince);
+  bool StillUnchanged(const FileStamp& expected);
+  bool RenameOver();
+  bool ExchangeIfUnchanged(const FileStamp& expected);
+  bool DisplacedIs(const FileStamp& expected) const;
 
   std::string target_;
   std::string folder_;

@@ -116,22 +116,33 @@ TEST(OtherWriter, SameBytesRewrittenAreNoChange) {
 }
 
 // A change that lands after the file was read and checked, while the
-// replacement is still being written, stops the rename.
+// replacement is still being written, stops the rename, whether the other
+// program rewrites the file in place or renames its own over it.
 TEST(OtherWriter, AChangeWhileTheReplacementIsWrittenStopsTheRename) {
-  lumo::test::TempDir dir;
-  const std::string path = dir.File("cdplayer.ini");
-  WriteBytes(path, kCollection);
-  std::string bytes;
-  lumo::platform::FileStamp stamp;
-  ASSERT_EQ(lumo::platform::ReadFileBytes(path, bytes, lumo::platform::kAnySize, &stamp),
-            lumo::platform::ReadStatus::Read);
-  lumo::platform::ReplacementFile file(path);
-  ASSERT_TRUE(file.Begin());
-  ASSERT_TRUE(file.Write("[D1]\r\nartist=Simone\r\n"));
-  InOtherProcess([&] { WriteBytes(path, kCollection + "[D3]\r\nartist=Max\r\n"); });
-  EXPECT_FALSE(file.Commit(&stamp));
-  EXPECT_EQ(file.Problem(), lumo::platform::ReplaceProblem::ChangedMeanwhile);
-  EXPECT_EQ(ReadBytes(path), kCollection + "[D3]\r\nartist=Max\r\n");
+  const std::string theirs = kCollection + "[D3]\r\nartist=Max\r\n";
+  const std::function<void(const std::string&)> changes[] = {
+      [&](const std::string& path) { WriteBytes(path, theirs); },
+      [&](const std::string& path) { ReplaceWith(path, theirs); },
+  };
+  for (const auto& change : changes) {
+    lumo::test::TempDir dir;
+    const std::string path = dir.File("cdplayer.ini");
+    WriteBytes(path, kCollection);
+    std::string bytes;
+    lumo::platform::FileStamp stamp;
+    ASSERT_EQ(lumo::platform::ReadFileBytes(path, bytes, lumo::platform::kAnySize, &stamp),
+              lumo::platform::ReadStatus::Read);
+    {
+      lumo::platform::ReplacementFile file(path);
+      ASSERT_TRUE(file.Begin());
+      ASSERT_TRUE(file.Write("[D1]\r\nartist=Simone\r\n"));
+      InOtherProcess([&] { change(path); });
+      EXPECT_FALSE(file.Commit(&stamp));
+      EXPECT_EQ(file.Problem(), lumo::platform::ReplaceProblem::ChangedMeanwhile);
+      EXPECT_EQ(ReadBytes(path), theirs);
+    }
+    EXPECT_EQ(lumo::test::FolderEntries(dir.Path()), std::vector<std::string>{"cdplayer.ini"});
+  }
 }
 
 }  // namespace
