@@ -156,6 +156,13 @@ void IgnoreWriteSignals() {
   ::signal(SIGXFSZ, SIG_IGN);
 }
 
+void RestoreWriteSignals() {
+  struct sigaction standard {};
+  standard.sa_handler = SIG_DFL;
+  ::sigaction(SIGPIPE, &standard, nullptr);
+  ::sigaction(SIGXFSZ, &standard, nullptr);
+}
+
 int RemoveStaleTempFiles(const std::string& path) {
   const std::string folder = FolderOf(path);
   const std::string prefix = TempNamePrefix(path).substr(folder.size() + 1);

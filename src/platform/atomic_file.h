@@ -80,4 +80,9 @@ int RemoveStaleTempFiles(const std::string& path);
 // process; call once at start-up.
 void IgnoreWriteSignals();
 
+// Puts the two signals back to their defaults. For a child process about
+// to run another program, which would otherwise inherit them ignored; safe
+// between fork and exec.
+void RestoreWriteSignals();
+
 }  // namespace lumo::platform

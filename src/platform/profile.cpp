@@ -26,7 +26,7 @@ bool Fail(std::string& reason, const char* why) {
 }
 
 // A file too large to be what the caller reads counts as missing.
-bool ReadSettings(const std::string& fileName, std::string& bytes, std::size_t maxBytes) {
+bool ReadWithin(const std::string& fileName, std::string& bytes, std::size_t maxBytes) {
   return platform::ReadFileBytes(ResolvePath(fileName), bytes, maxBytes) == platform::ReadStatus::Read;
 }
 
@@ -88,7 +88,7 @@ std::string ResolvePath(const std::string& fileName) {
 std::string GetString(const std::string& section, const std::string& key, const std::string& defaultText,
                       const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
-  if (!ReadSettings(fileName, bytes, maxBytes)) return CutToBuffer(defaultText);
+  if (!ReadWithin(fileName, bytes, maxBytes)) return CutToBuffer(defaultText);
   const std::optional<std::string_view> value = FindValue(bytes, section, key);
   return CutToBuffer(value ? *value : std::string_view(defaultText));
 }
@@ -96,7 +96,7 @@ std::string GetString(const std::string& section, const std::string& key, const 
 int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
                const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
-  if (!ReadSettings(fileName, bytes, maxBytes)) return defaultValue;
+  if (!ReadWithin(fileName, bytes, maxBytes)) return defaultValue;
   const std::optional<std::string_view> value = FindValue(bytes, section, key);
   return value ? ini::ReadDecimal(value->substr(0, kMaxStringResult)) : defaultValue;
 }
