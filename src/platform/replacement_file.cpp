@@ -156,7 +156,7 @@ bool ReplacementFile::RenameOver() {
 // Swaps the new file in and looks at the one it displaced: only when that is
 // the file the caller read does the swap stand, else it is undone. Unlike a
 // check followed by a rename, this leaves no moment in which another
-// program's replacement could slip in unseen. The swap itself changes the
+// program's replacement of the file could be overwritten unseen. The swap itself changes the
 // displaced file's change time, so that one is not compared.
 bool ReplacementFile::ExchangeIfUnchanged(const FileStamp& expected) {
   // Checked first as well, so that our file is seldom swapped in only to be
@@ -173,7 +173,8 @@ bool ReplacementFile::ExchangeIfUnchanged(const FileStamp& expected) {
     return true;
   }
   // The other program's file goes back; ours leaves with the temporary name.
-  ::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
+  // Should that fail, their file must not be removed with the temporary one.
+  if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) tempPath_.clear();
   return Fail(ReplaceProblem::ChangedMeanwhile, 0);
 }
 
