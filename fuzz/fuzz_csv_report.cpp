@@ -63,7 +63,7 @@ std::string Expected(const std::string& name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const lumo::fuzz::Collection collection = lumo::fuzz::LoadCollection(data, size);
-  const std::string path = lumo::fuzz::ScratchFile("report.csv");
+  const std::string path = lumo::fuzz::OutputPath("report.csv");
   LumoCsv csv;
   lumo::fuzz::Feed(collection, csv);
   Check(csv.WriteReport(path, "", ""));

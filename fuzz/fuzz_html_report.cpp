@@ -19,7 +19,7 @@ using lumo::fuzz::Check;
 using lumo::fuzz::Collection;
 
 std::string Page(const Collection& collection) {
-  const std::string path = lumo::fuzz::ScratchFile("report.html");
+  const std::string path = lumo::fuzz::OutputPath("report.html");
   LumoHtml html;
   lumo::fuzz::Feed(collection, html);
   const bool written = html.WriteReport(path, collection.title, collection.comment);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_input.h"
 #include "report/report_base.h"
 #include "support/report_collection.h"
 
@@ -28,14 +29,10 @@ Collection LoadCollection(const uint8_t* data, std::size_t size);
 // Feeds the collection to the writer as the report dialog does.
 void Feed(const Collection& collection, LumoReportBase& writer);
 
-// A file path in a private folder (on tmpfs when there is one).
-std::string ScratchFile(const std::string& name);
+// The path for a report file named `name`, in a folder of this process's own.
+std::string OutputPath(const char* name);
 
 // Reads a whole file; aborts when it cannot.
 std::string ReadWhole(const std::string& path);
-
-inline void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 }  // namespace lumo::fuzz
