@@ -1,13 +1,18 @@
-#include <QApplication>
+#include <cstdio>
+#include <exception>
 
+#include "app/guarded_application.h"
 #include "app/lumo_app.h"
 #include "app/lumo_dlg.h"
+#include "platform/atomic_file.h"
 #include "platform/classic_look.h"
 #include "platform/message_box_qt.h"
 #include "platform/single_instance.h"
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+namespace {
+
+int Run(int argc, char** argv) {
+  GuardedApplication application(argc, argv);
   lumo::ApplyClassicLook(application);
   lumo::InstallQtMessageBoxes();
   // The main window, and with it the settings and the icon, exists in every
@@ -16,4 +21,22 @@ int main(int argc, char** argv) {
   CLumoDlg mainWindow;
   SingleInstance instance;
   return app.InitInstance(mainWindow, instance);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A report written into a pipe whose reader left, or past the file size
+  // limit, must fail with a message rather than end the program.
+  lumo::platform::IgnoreWriteSignals();
+  // Events are guarded by the application object; this catches what
+  // happens outside them (start-up, shut-down).
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", GuardedApplication::FailureText(&error).c_str());
+  } catch (...) {
+    std::fprintf(stderr, "%s\n", GuardedApplication::FailureText(nullptr).c_str());
+  }
+  return 1;
 }
