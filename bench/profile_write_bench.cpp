@@ -16,6 +16,9 @@ namespace {
 
 using lumo::profile::Edit;
 
+// The collection is far larger than a settings file may be.
+constexpr std::size_t kLimit = lumo::profile::kMaxDataFileBytes;
+
 // A collection written to a fresh temporary folder, with its section names.
 class Collection {
  public:
@@ -52,7 +55,7 @@ void BM_WriteString(benchmark::State& state) {
   Collection collection;
   std::size_t n = 0;
   for (auto _ : state) {
-    if (!lumo::profile::WriteString(collection.Section(n * 7919), "title", n % 2 ? "Odd" : "Even", collection.Path())) {
+    if (!lumo::profile::WriteString(collection.Section(n * 7919), "title", n % 2 ? "Odd" : "Even", collection.Path(), kLimit)) {
       state.SkipWithError("write failed");
     }
     ++n;
@@ -63,7 +66,7 @@ void BM_DeleteSection(benchmark::State& state) {
   Collection collection;
   std::size_t n = 0;
   for (auto _ : state) {
-    if (!lumo::profile::DeleteSection(collection.Section(n++ * 7919), collection.Path())) {
+    if (!lumo::profile::DeleteSection(collection.Section(n++ * 7919), collection.Path(), kLimit)) {
       state.SkipWithError("removal failed");
     }
   }
@@ -75,7 +78,9 @@ void BM_Batch100(benchmark::State& state) {
   for (auto _ : state) {
     std::vector<Edit> edits;
     for (std::size_t i = 0; i < 100; ++i) edits.push_back(Edit::Set(collection.Section(n * 131 + i * 197), "title", "New"));
-    if (!lumo::profile::ApplyEdits(edits, collection.Path())) state.SkipWithError("batch failed");
+    if (!lumo::profile::ApplyEdits(edits, collection.Path(), nullptr, {lumo::profile::IfMissing::Create, kLimit})) {
+      state.SkipWithError("batch failed");
+    }
     ++n;
   }
 }
@@ -84,7 +89,7 @@ void BM_GetString(benchmark::State& state) {
   Collection collection;
   std::size_t n = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(lumo::profile::GetString(collection.Section(n++ * 7919), "title", "", collection.Path()));
+    benchmark::DoNotOptimize(lumo::profile::GetString(collection.Section(n++ * 7919), "title", "", collection.Path(), kLimit));
   }
 }
 

@@ -13,18 +13,12 @@
 #include "about/about_info.h"
 #include "report/csv_report.h"
 #include "report/html_report.h"
+#include "support/report_collection.h"
 
 namespace {
 
-struct Album {
-  std::string title;
-  std::vector<std::string> tracks;
-};
-
-struct Artist {
-  std::string name;
-  std::vector<Album> albums;
-};
+using lumo::bench::Album;
+using lumo::bench::Artist;
 
 // Names of typical length with some markup characters, deterministic.
 std::vector<Artist> MakeArtists(int artistCount, int albumsPerArtist) {
@@ -49,16 +43,7 @@ const std::vector<Artist>& Collection() {
   return artists;
 }
 
-void Feed(LumoReportBase& writer) {
-  for (const Artist& artist : Collection()) {
-    writer.AddArtist(artist.name);
-    for (const Album& album : artist.albums) {
-      writer.AddAlbum(album.title);
-      int16_t number = 1;
-      for (const std::string& track : album.tracks) writer.AddTrack(number++, track);
-    }
-  }
-}
+void Feed(LumoReportBase& writer) { lumo::bench::FeedArtists(Collection(), writer); }
 
 template <typename Writer>
 void BM_FeedAndWrite(benchmark::State& state) {

@@ -20,6 +20,7 @@
 #include "report/file_exception.h"
 #include "report/html_report.h"
 #include "report/report_feed.h"
+#include "report/report_target.h"
 #include "settings/options_dlg.h"
 
 namespace {
@@ -204,7 +205,14 @@ std::optional<std::string> ReportText(const std::optional<std::string>& typed, c
   return lumo::ToWindows1252(QString::fromLocal8Bit(*typed));
 }
 
-int WriteReport(const CommandLine& command, const TreeItem& root, ErrorLines& errors) {
+int WriteReport(const CommandLine& command, const lumo::IniDocument& collection, const TreeItem& root,
+                ErrorLines& errors) {
+  const lumo::ProtectedFiles own{lumo::profile::ResolvePath(collection.GetFile()), lumo::profile::ResolvePath("lumo.ini")};
+  const std::string refusal = lumo::ReportTargetRefusal(command.reportFile, lumo::PathForMessage(command.reportFile), own);
+  if (!refusal.empty()) {
+    errors.Say(ForTerminal(refusal));
+    return kExitFileError;
+  }
   const auto title = ReportText(command.title, kDefaultTitle);
   const auto comment = ReportText(command.comment, "");
   if (!title || !comment) {
@@ -255,5 +263,5 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     out << lumo::FromWindows1252(CollectionListing(tree.Root())).toUtf8().toStdString();
     return out.good() ? kExitOk : kExitFileError;
   }
-  return WriteReport(command, tree.Root(), errors);
+  return WriteReport(command, document, tree.Root(), errors);
 }

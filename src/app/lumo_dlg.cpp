@@ -28,6 +28,7 @@
 #include "edit/tree_context_menu.h"
 #include "platform/message_box.h"
 #include "platform/path_text.h"
+#include "platform/profile.h"
 #include "platform/text_codec.h"
 #include "report/report_dlg.h"
 #include "settings/options_dlg.h"
@@ -216,6 +217,7 @@ bool CLumoDlg::OnCommand(int id) {
 
 void CLumoDlg::StartUpLoad() {
   LoadCatalogue();
+  TellIfTooLarge();
   ShowCdKeyBox();
   ApplyDisplayLevel(true);
 }
@@ -227,6 +229,7 @@ void CLumoDlg::Refresh() {
   }
   // The tree is empty now: the counts must not go on showing the old numbers.
   UpdateCounts();
+  if (TellIfTooLarge()) return;
   lumo::ShowMessageBox("Can't find cdplayer.ini.\nPlease check the path and try again", lumo::MessageButtons::Ok,
                        lumo::MessageIcon::Stop);
 }
@@ -237,9 +240,19 @@ void CLumoDlg::Preferences() {
   ApplyDisplayLevel(false);
 }
 
+// A file that size cannot be a CD player's notes, and would not fit in
+// memory: passed over by the load, with a word why.
+bool CLumoDlg::TellIfTooLarge() const {
+  if (tooLargeFile_.empty()) return false;
+  lumo::ShowMessageBox(lumo::PathForMessage(tooLargeFile_) + "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.",
+                       lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+  return true;
+}
+
 // One report dialog serves the whole run, so its file names carry over.
 void CLumoDlg::Report() {
   if (report_ == nullptr) report_ = new LumoReportDlg(*tree_, this);
+  report_->SetCollectionFile(loaded_ ? lumo::profile::ResolvePath(catalogue_.Document().GetFile()) : std::string());
   report_->DoModal();
 }
 
@@ -332,10 +345,12 @@ bool CLumoDlg::LoadCatalogue() {
   std::string remaining = Options().searchPath;
   std::string candidate;
   loaded_ = false;
+  tooLargeFile_.clear();
   while (!loaded_) {
     candidate = NextSearchCandidate(remaining, kDataFileName);
     if (candidate.empty()) break;
     loaded_ = catalogue_.Load(candidate, [&progress](int percent) { progress.SetLoaded(percent); });
+    if (catalogue_.Document().LastLoadProblem() == lumo::IniDocument::LoadProblem::TooLarge) tooLargeFile_ = candidate;
   }
   SetStatusLine(candidate);
   RebuildTree([&progress](int percent) { progress.SetFormatted(percent); });

@@ -1,24 +1,28 @@
-#include <QApplication>
-
+#include <cstdio>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/guarded_application.h"
 #include "app/lumo_app.h"
 #include "app/lumo_dlg.h"
+#include "platform/atomic_file.h"
 #include "platform/classic_look.h"
 #include "platform/message_box_qt.h"
 #include "platform/single_instance.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   // Reports, listings, help and version need neither a window nor the
   // one-copy rule: a running window is left alone.
   const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (command.action != CommandLine::Action::Window || !command.usageError.empty()) {
     return RunCommandLine(command, std::cout, std::cerr);
   }
-  QApplication application(argc, argv);
+  GuardedApplication application(argc, argv);
   lumo::ApplyClassicLook(application);
   lumo::InstallQtMessageBoxes();
   // The main window, and with it the settings and the icon, exists in every
@@ -27,4 +31,22 @@ int main(int argc, char** argv) {
   CLumoDlg mainWindow;
   SingleInstance instance;
   return app.InitInstance(mainWindow, instance);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A report written into a pipe whose reader left, or past the file size
+  // limit, must fail with a message rather than end the program.
+  lumo::platform::IgnoreWriteSignals();
+  // Events are guarded by the application object; this catches what
+  // happens outside them (start-up, shut-down).
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", GuardedApplication::FailureText(&error).c_str());
+  } catch (...) {
+    std::fprintf(stderr, "%s\n", GuardedApplication::FailureText(nullptr).c_str());
+  }
+  return 1;
 }

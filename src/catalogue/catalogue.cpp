@@ -41,10 +41,6 @@ class WindowTree final : public lumo::CatalogueTree {
   std::unique_ptr<DuplicateNotify> duplicates_;  // made at the first duplicate
 };
 
-// Said when Undo or Redo finds a file that is not the one this program wrote.
-constexpr char kChangedElsewhere[] =
-    "The file was changed by another program since Lumo last wrote it. Choose Refresh to read it again.";
-
 }  // namespace
 
 Catalogue::Catalogue(LumoTreeCtrl* tree) : tree_(tree) {}
@@ -91,22 +87,19 @@ bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
   return true;
 }
 
-// The file's bytes before and after each change make its undo step. A file
-// that cannot be read back leaves nothing to undo safely: the list is
-// emptied rather than holding a step that would not fit.
+// The file's bytes before and after each change make its undo step; the
+// document holds both, as it compares them with the disk on every write.
 bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
-  using lumo::platform::ReadStatus;
-  std::string before, after, reason;
-  const std::string path = lumo::profile::ResolvePath(document_.GetFile());
-  const bool haveBefore = lumo::platform::ReadFileBytes(path, before) == ReadStatus::Read;
+  const std::string before = document_.FileBytes();
+  std::string reason;
   if (!document_.ApplyEdits(edits, &reason)) {
     lastWriteError_ = reason;
     return false;
   }
-  if (haveBefore && lumo::platform::ReadFileBytes(path, after) == ReadStatus::Read) {
-    if (before != after) history_.Record(stepName, FilePatch::Between(before, after));
-  } else {
+  if (!document_.IsLoaded()) {
     history_.Clear();
+  } else if (before != document_.FileBytes()) {
+    history_.Record(stepName, FilePatch::Between(before, document_.FileBytes()));
   }
   HistoryChanged();
   return true;
@@ -115,22 +108,28 @@ bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char*
 bool Catalogue::Undo() { return Replay(true); }
 bool Catalogue::Redo() { return Replay(false); }
 
+// Undo and Redo write only over the very file this program last wrote, and
+// the stamp it was read with must hold until the new one is renamed in.
 bool Catalogue::Replay(bool undo) {
+  using lumo::platform::ReadStatus;
   const UndoHistory::Step* step = undo ? history_.NextUndo() : history_.NextRedo();
-  if (step == nullptr) return false;
+  if (step == nullptr || !document_.IsLoaded()) return false;
   const std::string path = lumo::profile::ResolvePath(document_.GetFile());
   std::string current;
-  if (lumo::platform::ReadFileBytes(path, current) != lumo::platform::ReadStatus::Read) {
+  lumo::platform::FileStamp stamp;
+  if (lumo::platform::ReadFileBytes(path, current, lumo::profile::kMaxDataFileBytes, &stamp) != ReadStatus::Read) {
     lastWriteError_ = "The file cannot be read.";
     return false;
   }
-  const auto wanted = undo ? step->patch.Revert(current) : step->patch.Reapply(current);
+  const auto wanted = current != document_.FileBytes() ? std::nullopt
+                      : undo                            ? step->patch.Revert(current)
+                                                        : step->patch.Reapply(current);
   if (!wanted) {
-    lastWriteError_ = kChangedElsewhere;
+    lastWriteError_ = lumo::platform::kChangedByAnotherProgram;
     return false;
   }
   const auto target = lumo::platform::FollowLinks(path);
-  if (!target || !lumo::platform::ReplaceFileContents(*target, *wanted, &lastWriteError_)) return false;
+  if (!target || !lumo::platform::ReplaceFileContents(*target, *wanted, &lastWriteError_, &stamp)) return false;
   if (undo) {
     history_.MarkUndone();
   } else {

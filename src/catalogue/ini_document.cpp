@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "platform/ini_number.h"
@@ -74,13 +75,17 @@ const std::string& IniDocument::GetFile() const { return path_; }
 bool IniDocument::IsLoaded() const { return loaded_; }
 
 bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook& duplicate) {
-  std::string bytes;
   // Resolved like the profile functions do, so a load always reads the file
   // that the writes go to.
+  const std::string path = profile::ResolvePath(path_);
+  std::string bytes;
   // A folder or a pipe counts as a file that cannot be opened; a pipe
   // must not hang the load.
-  if (platform::ReadFileBytes(profile::ResolvePath(path_), bytes) != platform::ReadStatus::Read) {
+  const platform::ReadStatus status = platform::ReadFileBytes(path, bytes, profile::kMaxDataFileBytes);
+  if (status != platform::ReadStatus::Read) {
     loaded_ = false;
+    std::string().swap(onDisk_);
+    loadProblem_ = status == platform::ReadStatus::TooLarge ? LoadProblem::TooLarge : LoadProblem::CannotRead;
     return false;
   }
   // Parsed into a fresh table and swapped in, so a hook that throws leaves
@@ -88,7 +93,11 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
   SectionMap fresh;
   ParseInto(bytes, progress, duplicate, fresh);
   sections_ = std::move(fresh);
+  onDisk_ = std::move(bytes);
   loaded_ = true;
+  loadProblem_ = LoadProblem::None;
+  // Left by writers that died mid-write; each may be as large as the file.
+  if (const std::optional<std::string> target = platform::FollowLinks(path)) platform::RemoveStaleTempFiles(*target);
   return true;
 }
 
@@ -150,7 +159,7 @@ int32_t IniDocument::GetInt(const std::string& section, const std::string& key, 
 bool IniDocument::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   const profile::Edit edit = profile::Edit::Set(section, key, value);
   if (loaded_) ApplyInMemory(edit);
-  return profile::ApplyEdits({edit}, path_, nullptr, WhenFileMissing());
+  return profile::ApplyEdits({edit}, path_, nullptr, Rules());
 }
 
 bool IniDocument::WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix) {
@@ -162,11 +171,11 @@ bool IniDocument::WriteInt(const std::string& section, const std::string& key, i
 bool IniDocument::DeleteSection(const std::string& section) {
   const profile::Edit edit = profile::Edit::Remove(section);
   if (loaded_) ApplyInMemory(edit);
-  return profile::ApplyEdits({edit}, path_, nullptr, WhenFileMissing());
+  return profile::ApplyEdits({edit}, path_, nullptr, Rules());
 }
 
 bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason) {
-  if (!profile::ApplyEdits(edits, path_, reason, WhenFileMissing())) return false;
+  if (!profile::ApplyEdits(edits, path_, reason, Rules())) return false;
   if (loaded_) {
     for (const profile::Edit& edit : edits) ApplyInMemory(edit);
   }
@@ -182,9 +191,11 @@ void IniDocument::ApplyInMemory(const profile::Edit& edit) {
 }
 
 // A loaded file that has gone is not made anew from one key: the
-// collection it held would look lost.
-profile::IfMissing IniDocument::WhenFileMissing() const {
-  return loaded_ ? profile::IfMissing::Refuse : profile::IfMissing::Create;
+// collection it held would look lost. A loaded file changed by another
+// program is not written over: its changes would be lost.
+profile::WriteRules IniDocument::Rules() {
+  if (!loaded_) return {};
+  return {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_};
 }
 
 IniSection& IniDocument::SectionForWrite(const std::string& section) {

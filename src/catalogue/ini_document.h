@@ -25,7 +25,10 @@ namespace lumo {
 // profile functions, whose result they return. When the file write fails,
 // memory keeps the change; ApplyEdits instead changes memory only after the
 // file has taken the change. In loaded mode a write never makes the file
-// anew: a file that has gone since the load is a failure.
+// anew: a file that has gone since the load is a failure. Nor does it write
+// over another program's change: unless the file still holds exactly the
+// bytes of the last load or write, the write is refused and the file is left
+// as the other program made it.
 //
 // Section and key names match in any letter case; values are kept exactly.
 // Sections enumerate in the classic 17-bucket hash order (see BucketMap).
@@ -62,15 +65,25 @@ class IniDocument {
   void SetFile(const std::string& fileName);
   const std::string& GetFile() const;
   bool IsLoaded() const;
+  // The file's bytes as this document last loaded or wrote them; empty in
+  // pass-through mode.
+  const std::string& FileBytes() const { return onDisk_; }
+
+  // Why the last Load failed.
+  enum class LoadProblem { None, CannotRead, TooLarge };
 
   // Reads the whole file (up to the first Ctrl-Z) into memory and switches to
-  // loaded mode; true on success. When the file cannot be opened or read, the
-  // result is false, the document is in pass-through mode and the sections
-  // in memory are exactly those from before. `progress` gets 1, 2, 3, ... at
+  // loaded mode; true on success. When the file cannot be opened or read, or
+  // holds more than profile::kMaxDataFileBytes, the result is false
+  // (LastLoadProblem says which), the document is in pass-through mode and
+  // the sections in memory are exactly those from before. A successful load
+  // also removes the temporary files that crashed writers left beside the
+  // file (platform::RemoveStaleTempFiles). `progress` gets 1, 2, 3, ... at
   // most once per line as each further hundredth of the file's length is
   // read (never above 100), then 100 at the end. `duplicate` gets every header
   // whose section was already seen, with that section.
   bool Load(const ProgressHook& progress = {}, const DuplicateSectionHook& duplicate = {});
+  LoadProblem LastLoadProblem() const noexcept { return loadProblem_; }
 
   // The value, or `defaultText` when the section or key is missing.
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultText) const;
@@ -112,10 +125,12 @@ class IniDocument {
                                          const DuplicateSectionHook& duplicate, SectionMap& sections);
   IniSection& SectionForWrite(const std::string& section);
   void ApplyInMemory(const profile::Edit& edit);
-  profile::IfMissing WhenFileMissing() const;
+  profile::WriteRules Rules();
 
   std::string path_;
   bool loaded_ = false;
+  LoadProblem loadProblem_ = LoadProblem::None;
+  std::string onDisk_;  // the file's bytes as last loaded or written, in loaded mode
   SectionMap sections_;
 };
 

@@ -1,84 +1,59 @@
 #include "platform/atomic_file.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/replacement_file.h"
+
 namespace lumo::platform {
+
+const char* const kChangedByAnotherProgram =
+    "The file was changed by another program since Lumo last read it. Please Refresh to see what it holds "
+    "now, then make the change again.";
+
 namespace {
 
 constexpr int kMaxLinks = 40;
-constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-// Keeps temporary names within NAME_MAX whatever the file is called.
-constexpr std::size_t kMaxNameInTemp = 200;
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string BaseNameOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Retries reads and writes interrupted by a signal.
-template <typename Call>
-auto RetryOnInterrupt(Call call) {
-  decltype(call()) result;
+// Retries reads interrupted by a signal.
+ssize_t ReadSome(int fd, char* into, std::size_t size) {
+  ssize_t got = 0;
   do {
-    result = call();
-  } while (result < 0 && errno == EINTR);
-  return result;
+    got = ::read(fd, into, size);
+  } while (got < 0 && errno == EINTR);
+  return got;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = RetryOnInterrupt([&] { return ::write(fd, bytes.data(), bytes.size()); });
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-bool ReadAll(int fd, std::size_t sizeHint, std::string& bytes) {
-  bytes.resize(sizeHint + 1);  // one spare byte shows whether the file grew
+// A file may grow while it is read: never past `maxBytes`.
+ReadStatus ReadAll(int fd, std::size_t sizeHint, std::size_t maxBytes, std::string& bytes) {
+  const std::size_t cap = maxBytes < kAnySize ? maxBytes + 1 : maxBytes;  // one byte over shows excess
+  bytes.resize(std::min(sizeHint + 1, cap));  // one spare byte shows whether the file grew
   std::size_t filled = 0;
   for (;;) {
-    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
-    const ssize_t got = RetryOnInterrupt([&] { return ::read(fd, bytes.data() + filled, bytes.size() - filled); });
-    if (got < 0) return false;
+    if (filled == bytes.size()) {
+      if (filled > maxBytes) return ReadStatus::TooLarge;
+      bytes.resize(std::min(bytes.size() * 2, cap));
+    }
+    const ssize_t got = ReadSome(fd, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0) return ReadStatus::Failed;
     if (got == 0) break;
     filled += static_cast<std::size_t>(got);
   }
+  if (filled > maxBytes) return ReadStatus::TooLarge;
   bytes.resize(filled);
-  return true;
-}
-
-// The folder must exist, be a folder, and carry a write bit: root could
-// write anywhere, but a folder marked read-only is treated as such.
-const char* FolderProblem(const std::string& folder) {
-  struct stat st {};
-  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return "The folder does not exist.";
-  if ((st.st_mode & kAnyWriteBit) == 0 || ::access(folder.c_str(), W_OK | X_OK) != 0) {
-    return "The folder is write-protected.";
-  }
-  return nullptr;
-}
-
-// The same for the file itself, when it exists.
-const char* FileProblem(const std::string& path, const struct stat& st) {
-  if (!S_ISREG(st.st_mode)) return "It is not an ordinary file.";
-  if ((st.st_mode & kAnyWriteBit) == 0 || ::access(path.c_str(), W_OK) != 0) return "The file is write-protected.";
-  return nullptr;
+  return ReadStatus::Read;
 }
 
 // The user's words for a failed system call.
@@ -89,92 +64,70 @@ std::string ErrorText(int error) {
   return text + ".";
 }
 
-bool Refuse(std::string* reason, std::string why) {
-  if (reason != nullptr) *reason = std::move(why);
+std::string ProblemText(const ReplacementFile& file) {
+  switch (file.Problem()) {
+    case ReplaceProblem::FolderMissing: return "The folder does not exist.";
+    case ReplaceProblem::FolderWriteProtected: return "The folder is write-protected.";
+    case ReplaceProblem::NotRegularFile: return "It is not an ordinary file.";
+    case ReplaceProblem::WriteProtected: return "The file is write-protected.";
+    case ReplaceProblem::HardLinked:
+      return "The file has more than one name (hard links), and the other names would keep the old contents.";
+    case ReplaceProblem::AttributesNotCopied:
+      return "The file's extended attributes (such as its access control list) cannot be carried over.";
+    case ReplaceProblem::ChangedMeanwhile: return kChangedByAnotherProgram;
+    case ReplaceProblem::None:
+    case ReplaceProblem::SystemError: break;
+  }
+  return ErrorText(file.Error());
+}
+
+bool Refuse(std::string* reason, const ReplacementFile& file) {
+  if (reason != nullptr) *reason = ProblemText(file);
   return false;
 }
 
-mode_t NewFileMode() {
-  // The program has a single thread, so reading the umask this way is safe.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// The process id in a temporary name that follows `prefix`, or 0 when the
+// name is not one of ours: "<pid>-" and six characters.
+pid_t WriterOf(std::string_view name, std::string_view prefix) {
+  if (name.substr(0, prefix.size()) != prefix) return 0;
+  name.remove_prefix(prefix.size());
+  const std::size_t dash = name.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() != dash + 7) return 0;
+  pid_t pid = 0;
+  for (const char digit : name.substr(0, dash)) {
+    if (digit < '0' || digit > '9') return 0;
+    pid = pid * 10 + (digit - '0');
+  }
+  return pid;
 }
 
-// A uniquely named file beside the target, removed again unless it has been
-// renamed into place.
-class TempFile {
- public:
-  explicit TempFile(const std::string& target) {
-    std::string pattern = FolderOf(target) + "/." + BaseNameOf(target).substr(0, kMaxNameInTemp) + ".lumo-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    fd_ = ::mkostemp(name.data(), O_CLOEXEC);  // O_CREAT | O_EXCL with a unique name
-    if (fd_ >= 0) path_ = name.data();
-  }
-  ~TempFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!path_.empty()) ::unlink(path_.c_str());
-  }
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-
-  int Fd() const { return fd_; }
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-  bool RenameTo(const std::string& target) {
-    if (::rename(path_.c_str(), target.c_str()) != 0) return false;
-    path_.clear();
-    return true;
-  }
-
- private:
-  int fd_ = -1;
-  std::string path_;
-};
-
-// Best effort: the new file keeps the old one's owner (possible for root)
-// or at least its group (possible for a member), so that a shared file stays
-// usable by the others who share it. Done before the mode, which a change of
-// owner may clear bits of.
-void KeepOwner(int fd, const struct stat& old) {
-  if (::fchown(fd, old.st_uid, old.st_gid) == 0) return;
-  [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-}
-
-// Fills the temporary file completely and durably before it may replace
-// anything.
-bool FillTempFile(TempFile& temp, std::string_view bytes, const struct stat* old) {
-  if (!WriteAll(temp.Fd(), bytes)) return false;
-  if (old != nullptr) KeepOwner(temp.Fd(), *old);
-  const mode_t mode = old != nullptr ? (old->st_mode & 07777) : NewFileMode();
-  if (::fchmod(temp.Fd(), mode) != 0) return false;
-  return ::fsync(temp.Fd()) == 0 && temp.Close();
-}
-
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
+bool ProcessIsGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 }  // namespace
 
-ReadStatus ReadFileBytes(const std::string& path, std::string& bytes) {
+bool FileStamp::operator==(const FileStamp& other) const noexcept {
+  return device == other.device && inode == other.inode && size == other.size &&
+         modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
+         changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
+}
+
+ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes, FileStamp* stamp) {
   bytes.clear();
   // Non-blocking so that a pipe in the file's place cannot hang us.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
   struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-            ReadAll(fd, static_cast<std::size_t>(st.st_size), bytes);
+  ReadStatus status = ReadStatus::Failed;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    const auto size = static_cast<std::size_t>(st.st_size);
+    status = size > maxBytes ? ReadStatus::TooLarge : ReadAll(fd, size, maxBytes, bytes);
+  }
+  if (status == ReadStatus::Read && stamp != nullptr) {
+    *stamp = FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+  }
   ::close(fd);
-  if (!ok) bytes.clear();
-  return ok ? ReadStatus::Read : ReadStatus::Failed;
+  if (status != ReadStatus::Read) std::string().swap(bytes);
+  return status;
 }
 
 std::optional<std::string> FollowLinks(const std::string& path) {
@@ -191,21 +144,39 @@ std::optional<std::string> FollowLinks(const std::string& path) {
   return std::nullopt;
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* reason) {
-  const std::string folder = FolderOf(path);
-  if (const char* problem = FolderProblem(folder)) return Refuse(reason, problem);
-  struct stat old {};
-  const bool exists = ::stat(path.c_str(), &old) == 0;
-  if (!exists && errno != ENOENT) return Refuse(reason, ErrorText(errno));
-  if (const char* problem = exists ? FileProblem(path, old) : nullptr) return Refuse(reason, problem);
-  TempFile temp(path);
-  if (temp.Fd() < 0) return Refuse(reason, ErrorText(errno));
-  // errno is taken before the temporary file's clean-up can change it.
-  if (!FillTempFile(temp, bytes, exists ? &old : nullptr)) return Refuse(reason, ErrorText(errno));
-  if (!temp.RenameTo(path)) return Refuse(reason, ErrorText(errno));
-  // The new file is in place; a failure to flush the folder cannot undo that.
-  SyncFolder(folder);
+bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* reason,
+                         const FileStamp* unchangedSince) {
+  ReplacementFile file(path);
+  if (!file.Begin() || !file.Write(bytes) || !file.Commit(unchangedSince)) return Refuse(reason, file);
   return true;
+}
+
+void IgnoreWriteSignals() {
+  ::signal(SIGPIPE, SIG_IGN);
+  ::signal(SIGXFSZ, SIG_IGN);
+}
+
+void RestoreWriteSignals() {
+  struct sigaction standard {};
+  standard.sa_handler = SIG_DFL;
+  ::sigaction(SIGPIPE, &standard, nullptr);
+  ::sigaction(SIGXFSZ, &standard, nullptr);
+}
+
+int RemoveStaleTempFiles(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const std::string prefix = TempNamePrefix(path).substr(folder.size() + 1);
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (!dir) return 0;
+  int removed = 0;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const pid_t writer = WriterOf(entry->d_name, prefix);
+    if (writer <= 0 || !ProcessIsGone(writer)) continue;
+    const std::string stale = folder + "/" + entry->d_name;
+    struct stat st {};
+    if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(stale.c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace lumo::platform

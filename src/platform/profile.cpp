@@ -25,6 +25,11 @@ bool Fail(std::string& reason, const char* why) {
   return false;
 }
 
+// A file too large to be what the caller reads counts as missing.
+bool ReadWithin(const std::string& fileName, std::string& bytes, std::size_t maxBytes) {
+  return platform::ReadFileBytes(ResolvePath(fileName), bytes, maxBytes) == platform::ReadStatus::Read;
+}
+
 std::string CutToBuffer(std::string_view text) {
   return std::string(text.substr(0, kMaxStringResult));
 }
@@ -36,6 +41,21 @@ const char* UnwritableReason(const Edit& edit) {
     return "The section name (the disc's CD key) is empty or holds a control character, so it cannot be written.";
   }
   return "The text holds a line break, a control character or blanks that the file cannot keep.";
+}
+
+// Reads the file a write will change, and checks that it may.
+bool ReadForWrite(const std::string& target, const WriteRules& rules, std::string& text,
+                  platform::FileStamp& stamp, std::string& why) {
+  switch (platform::ReadFileBytes(target, text, rules.maxBytes, &stamp)) {
+    case platform::ReadStatus::Failed: return Fail(why, "The file cannot be read.");
+    case platform::ReadStatus::TooLarge: return Fail(why, "The file is too large to be read.");
+    case platform::ReadStatus::Missing:
+      if (rules.ifMissing == IfMissing::Refuse) return Fail(why, "The file no longer exists.");
+      break;
+    case platform::ReadStatus::Read: break;
+  }
+  if (rules.knownBytes != nullptr && text != *rules.knownBytes) return Fail(why, platform::kChangedByAnotherProgram);
+  return true;
 }
 
 }  // namespace
@@ -66,34 +86,32 @@ std::string ResolvePath(const std::string& fileName) {
 }
 
 std::string GetString(const std::string& section, const std::string& key, const std::string& defaultText,
-                      const std::string& fileName) {
+                      const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
-  if (platform::ReadFileBytes(ResolvePath(fileName), bytes) != platform::ReadStatus::Read) {
-    return CutToBuffer(defaultText);
-  }
+  if (!ReadWithin(fileName, bytes, maxBytes)) return CutToBuffer(defaultText);
   const std::optional<std::string_view> value = FindValue(bytes, section, key);
   return CutToBuffer(value ? *value : std::string_view(defaultText));
 }
 
 int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
-               const std::string& fileName) {
+               const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
-  if (platform::ReadFileBytes(ResolvePath(fileName), bytes) != platform::ReadStatus::Read) return defaultValue;
+  if (!ReadWithin(fileName, bytes, maxBytes)) return defaultValue;
   const std::optional<std::string_view> value = FindValue(bytes, section, key);
   return value ? ini::ReadDecimal(value->substr(0, kMaxStringResult)) : defaultValue;
 }
 
 bool WriteString(const std::string& section, const std::string& key, const std::string& value,
-                 const std::string& fileName) {
-  return ApplyEdits({Edit::Set(section, key, value)}, fileName);
+                 const std::string& fileName, std::size_t maxBytes) {
+  return ApplyEdits({Edit::Set(section, key, value)}, fileName, nullptr, {IfMissing::Create, maxBytes});
 }
 
-bool DeleteSection(const std::string& section, const std::string& fileName) {
-  return ApplyEdits({Edit::Remove(section)}, fileName);
+bool DeleteSection(const std::string& section, const std::string& fileName, std::size_t maxBytes) {
+  return ApplyEdits({Edit::Remove(section)}, fileName, nullptr, {IfMissing::Create, maxBytes});
 }
 
 bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason,
-                IfMissing ifMissing) {
+                const WriteRules& rules) {
   std::string ignored;
   std::string& why = reason != nullptr ? *reason : ignored;
   for (const Edit& edit : edits) {
@@ -103,11 +121,8 @@ bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std
   const std::optional<std::string> target = platform::FollowLinks(ResolvePath(fileName));
   if (!target) return Fail(why, "The path runs through too many symbolic links.");
   std::string text;
-  const platform::ReadStatus status = platform::ReadFileBytes(*target, text);
-  if (status == platform::ReadStatus::Failed) return Fail(why, "The file cannot be read.");
-  if (status == platform::ReadStatus::Missing && ifMissing == IfMissing::Refuse) {
-    return Fail(why, "The file no longer exists.");
-  }
+  platform::FileStamp stamp;
+  if (!ReadForWrite(*target, rules, text, stamp, why)) return false;
   // Nothing changed, nothing to write: a removal of a missing section leaves
   // even a missing file missing. Every SetKey changes a missing file.
   if (!ApplyEditsToText(edits, text)) return true;
@@ -116,7 +131,10 @@ bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std
     std::filesystem::create_directories(ProfileDirectory(), error);
     if (error) return Fail(why, "The profile folder cannot be created.");
   }
-  return platform::ReplaceFileContents(*target, text, &why);
+  const platform::FileStamp* unchangedSince = rules.knownBytes != nullptr ? &stamp : nullptr;
+  if (!platform::ReplaceFileContents(*target, text, &why, unchangedSince)) return false;
+  if (rules.knownBytes != nullptr) *rules.knownBytes = std::move(text);
+  return true;
 }
 
 }  // namespace lumo::profile

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file.h"
+
 // The private-profile functions: reading and writing single keys of an INI
 // file on disk, and removing sections.
 //
@@ -39,6 +41,14 @@
 // use the line end of the file's first line, CRLF when it has none.
 namespace lumo::profile {
 
+// The largest files held in memory; every call below takes its limit, the
+// settings one unless told otherwise. A file beyond it is not what the
+// caller means to read (a settings file beyond 1 MB is not ours, or is
+// damaged): reads take it as missing, and writes refuse to replace what
+// they could not read.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;  // 1 MB
+inline constexpr std::size_t kMaxDataFileBytes = std::size_t{1} << 30;      // 1 GB
+
 // $XDG_CONFIG_HOME/lumo, else $HOME/.config/lumo (on Windows the roaming
 // application-data folder). Not created here.
 std::string ProfileDirectory();
@@ -50,25 +60,27 @@ std::string HomeDirectory();
 std::string ResolvePath(const std::string& fileName);
 
 // The value of the key, or `defaultText` when the file, section or key is
-// missing. Like the platform's call with a 1024-byte buffer, the result holds
-// at most 1023 bytes.
+// missing (a file over `maxBytes` counts as missing). Like the platform's
+// call with a 1024-byte buffer, the result holds at most 1023 bytes.
 std::string GetString(const std::string& section, const std::string& key,
-                      const std::string& defaultText, const std::string& fileName);
+                      const std::string& defaultText, const std::string& fileName,
+                      std::size_t maxBytes = kMaxSettingsFileBytes);
 
 // The value read as an integer: leading blanks, an optional sign, decimal
 // digits; a present value without digits gives 0. `defaultValue` when the
-// file, section or key is missing.
+// file, section or key is missing (as for GetString).
 int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
-               const std::string& fileName);
+               const std::string& fileName, std::size_t maxBytes = kMaxSettingsFileBytes);
 
 // Sets the key in every occurrence of the section (adding it to the last
 // occurrence when missing, and appending the section when missing).
 bool WriteString(const std::string& section, const std::string& key, const std::string& value,
-                 const std::string& fileName);
+                 const std::string& fileName, std::size_t maxBytes = kMaxSettingsFileBytes);
 
 // Removes every occurrence of the section: headers and all their lines. A
 // missing section (or file) is a success that writes nothing.
-bool DeleteSection(const std::string& section, const std::string& fileName);
+bool DeleteSection(const std::string& section, const std::string& fileName,
+                   std::size_t maxBytes = kMaxSettingsFileBytes);
 
 // One change of a batch.
 struct Edit {
@@ -87,12 +99,26 @@ struct Edit {
 // only the written keys would stand in for the whole collection).
 enum class IfMissing { Create, Refuse };
 
+// How ApplyEdits treats the file it changes.
+struct WriteRules {
+  IfMissing ifMissing = IfMissing::Create;
+  std::size_t maxBytes = kMaxSettingsFileBytes;
+  // The file's bytes as the caller last read or wrote them. When given, the
+  // write goes ahead only while the file still holds exactly these bytes,
+  // and from reading to renaming keeps the stamp it was read with; anything
+  // else is another program's change, and the write is refused
+  // (platform::kChangedByAnotherProgram). A successful write leaves the new
+  // bytes here.
+  std::string* knownBytes = nullptr;
+};
+
 // Applies the edits in order, as WriteString and DeleteSection would one by
 // one, but replaces the file once: afterwards it holds the result of all of
 // them, or (false) it is unchanged. An empty batch succeeds without writing.
 // On failure `reason`, when given, receives one sentence saying why (the
-// file is write-protected, the disk is full, ...).
+// file is write-protected, the disk is full, it was changed by another
+// program, ...).
 bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason = nullptr,
-                IfMissing ifMissing = IfMissing::Create);
+                const WriteRules& rules = {});
 
 }  // namespace lumo::profile

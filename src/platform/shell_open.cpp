@@ -8,6 +8,8 @@
 #include <memory>
 #include <utility>
 
+#include "platform/atomic_file.h"
+
 namespace lumo {
 namespace {
 
@@ -59,6 +61,8 @@ int ShellOpener::Open(const QString& target) const {
   process->setArguments({target.startsWith(u'-') ? QStringLiteral("./") + target : target});
   process->setStandardInputFile(QProcess::nullDevice());
   process->setProcessChannelMode(QProcess::ForwardedChannels);
+  // The opener must not inherit the write signals this program ignores.
+  process->setChildProcessModifier(&platform::RestoreWriteSignals);
   process->start();
   if (!process->waitForStarted(static_cast<int>(wait_.count()))) {
     return process->error() == QProcess::FailedToStart ? kShellNoAssociation : kShellFailed;

@@ -12,10 +12,18 @@ namespace {
 // The platform's message buffer held 255 characters with the terminator.
 constexpr size_t kMaxErrorText = 254;
 
+// Spreadsheets run a field that begins with one of these as a formula, and
+// names may come from a file someone else shared.
+bool LooksLikeFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 // Appends the field in quotes; a quote inside it is doubled so that readers
-// do not take it for the field's end.
+// do not take it for the field's end. A leading apostrophe, which
+// spreadsheets show as nothing, keeps a formula-like name plain text.
 void AppendField(std::string& line, std::string_view text) {
   line += '"';
+  if (LooksLikeFormula(text)) line += '\'';
   for (size_t quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"')) {
     line.append(text.substr(0, quote + 1));
     line += '"';
@@ -81,16 +89,14 @@ bool LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
                           const std::string& /*comment*/) {
   ReportFile file;
   const std::string& shown = displayName_.empty() ? path : displayName_;
-  if (const int error = file.Open(path); error != 0) {
-    Warn("Unable to open " + shown + " for writing.\n" +
-         ErrorText(lumo::FileErrorCauseOfCreate(error), shown) + "\n");
+  if (const lumo::FileErrorCause cause = file.Open(path); cause != lumo::FileErrorCause::None) {
+    Warn("Unable to open " + shown + " for writing.\n" + ErrorText(cause, shown) + "\n");
     return false;
   }
   FinishLine();
   for (const std::string& line : lines) WriteCrLf(file, line);
   if (file.Close()) return true;
   Warn("Error writing to " + shown + "\n" + ErrorText(lumo::FileErrorCauseFromErrno(file.Error()), shown));
-  file.RemoveWritten();
   return false;
 }
 

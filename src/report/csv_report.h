@@ -10,6 +10,9 @@
 // track title, each in double quotes (inner quotes doubled), separated by
 // commas; an artist without albums gives a line of the artist alone. Lines
 // end in CR LF. No header, no track numbers; title and comment are unused.
+// A field that begins with "=", "+", "-", "@", a tab or a CR, which
+// spreadsheets would run as a formula, gets an apostrophe before its first
+// character, inside the quotes ("'=1+2").
 class LumoCsv : public LumoReportBase {
  public:
   LumoCsv() = default;
@@ -22,9 +25,9 @@ class LumoCsv : public LumoReportBase {
   // Writes every line and returns true (an empty collection gives an empty
   // file). When the file cannot be opened, shows "Unable to open ..." with
   // the warning icon and returns false, no file created or changed. When a
-  // write or the close fails, shows "Error writing to ...", deletes the
-  // partly written file (only a regular file it created or truncated itself)
-  // and returns false.
+  // write or the close fails, shows "Error writing to ..." and returns false;
+  // the report is written aside and put in place whole (ReportFile), so an
+  // earlier file at the path stays as it was.
   bool WriteReport(const std::string& path, const std::string& title,
                    const std::string& comment) override;
 

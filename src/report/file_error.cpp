@@ -26,6 +26,9 @@ std::string_view TextTemplate(FileErrorCause cause) noexcept {
     case FileErrorCause::LockViolation: return "A locking violation occurred while accessing %1.";
     case FileErrorCause::DiskFull: return "Disk full while accessing %1.";
     case FileErrorCause::EndOfFile: return "An attempt was made to access %1 past its end.";
+    case FileErrorCause::NotRegularFile: return "%1 is not a regular file.";
+    case FileErrorCause::HardLinked:
+      return "%1 has more than one name (hard links), and the other names would keep the old contents.";
   }
   return "An unknown error occurred while accessing %1.";
 }

@@ -22,6 +22,8 @@ enum class FileErrorCause {
   LockViolation,
   DiskFull,
   EndOfFile,
+  NotRegularFile,  // a pipe or a device where a report file should be
+  HardLinked,      // a file with other names, which a replacement would part from it
 };
 
 // The cause an errno value stands for; 0 gives None, anything unlisted Generic.

@@ -117,7 +117,7 @@ bool LumoHtml::WriteReport(const std::string& path, const std::string& title,
   // existing report.
   if (lines.empty() || body.empty()) return false;
   ReportFile file;
-  if (file.Open(path) != 0) return false;
+  if (file.Open(path) != lumo::FileErrorCause::None) return false;
   CloseOpenTable();
   const std::string escapedTitle = Escaped(title);
   file.Write(PageHeader(escapedTitle, Escaped(comment)));

@@ -22,7 +22,8 @@ class LumoHtml : public LumoReportBase {
   // Returns false, without touching any file, when no artist was added; false
   // when the file cannot be opened (no message). Otherwise writes the page and
   // returns true. A write or close failure after opening throws
-  // lumo::FileException (the file is closed first, its partial bytes stay).
+  // lumo::FileException; the page is written aside and put in place whole
+  // (ReportFile), so an earlier file at the path then stays as it was.
   bool WriteReport(const std::string& path, const std::string& title,
                    const std::string& comment) override;
 

@@ -15,11 +15,14 @@
 #include "platform/ini_syntax.h"
 #include "platform/message_box.h"
 #include "platform/path_text.h"
+#include "platform/profile.h"
+#include "platform/text_codec.h"
 #include "report/csv_report.h"
 #include "report/file_error.h"
 #include "report/file_exception.h"
 #include "report/html_report.h"
 #include "report/report_feed.h"
+#include "report/report_target.h"
 #include "widgets/button_factory.h"
 
 namespace {
@@ -78,6 +81,8 @@ void LumoReportDlg::SetFileChooser(lumo::SaveFileChooser chooser) {
 }
 
 void LumoReportDlg::SetShellOpener(lumo::ShellOpener opener) { opener_ = std::move(opener); }
+
+void LumoReportDlg::SetCollectionFile(std::string path) { collectionFile_ = std::move(path); }
 
 bool LumoReportDlg::OnInitDialog() {
   ReadSettings();
@@ -184,7 +189,7 @@ void LumoReportDlg::Browse() {
 }
 
 void LumoReportDlg::Generate() {
-  if (!UpdateData(true) || !IsFormat(reportType)) return;
+  if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
   std::unique_ptr<LumoReportBase> writer;
   if (reportType == kHtmlFormat) {
     writer = std::make_unique<LumoHtml>();
@@ -203,6 +208,16 @@ void LumoReportDlg::Generate() {
     lumo::ShowMessageBox(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(fileName)), lumo::MessageButtons::Ok,
                          lumo::MessageIcon::Stop);
   }
+}
+
+// Checked before the report is built: the collection and the settings are
+// not for overwriting, and a pipe or a device is no place for a report.
+bool LumoReportDlg::RefusedTarget() const {
+  const lumo::ProtectedFiles files{collectionFile_, lumo::profile::ResolvePath(settings.GetFile())};
+  const std::string refusal = lumo::ReportTargetRefusal(fileName, lumo::PathForMessage(fileName), files);
+  if (refusal.empty()) return false;
+  lumo::ShowMessageBox(refusal, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+  return true;
 }
 
 bool LumoReportDlg::WriteReport(LumoReportBase& writer) {

@@ -35,6 +35,9 @@ class LumoReportDlg : public lumo::LumoDialog {
   void SetFileChooser(lumo::SaveFileChooser chooser);
   // Replaces the program that opens the report (xdg-open by default).
   void SetShellOpener(lumo::ShellOpener opener);
+  // The loaded cdplayer.ini (a file-system name; empty when none is loaded),
+  // which no report may replace, nor lumo.ini.
+  void SetCollectionFile(std::string path);
 
  protected:
   bool OnInitDialog() override;
@@ -54,10 +57,12 @@ class LumoReportDlg : public lumo::LumoDialog {
   void Generate();
   void View();
   bool WriteReport(LumoReportBase& writer);
+  bool RefusedTarget() const;
 
   LumoTreeCtrl& tree_;
   lumo::SaveFileChooser chooser_;
   lumo::ShellOpener opener_;
+  std::string collectionFile_;
   int32_t shownType_ = kHtmlFormat;  // the format in effect, to undo a refused switch
 
   int32_t reportType = kHtmlFormat;

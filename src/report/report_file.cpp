@@ -1,86 +1,80 @@
 #include "report/report_file.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "platform/atomic_file.h"
+#include "platform/replacement_file.h"
 
 namespace {
+
+using lumo::FileErrorCause;
+using lumo::platform::ReplaceProblem;
 
 // Large enough that a report of any size takes few system calls.
 constexpr size_t kBufferSize = size_t{1} << 20;
 
-}  // namespace
-
-ReportFile::~ReportFile() {
-  if (fd_ >= 0) ::close(fd_);
+FileErrorCause CauseOf(const lumo::platform::ReplacementFile& file) {
+  switch (file.Problem()) {
+    case ReplaceProblem::None: return FileErrorCause::None;
+    case ReplaceProblem::FolderMissing: return FileErrorCause::BadPath;
+    case ReplaceProblem::NotRegularFile:
+      return file.Error() == EISDIR ? FileErrorCause::AccessDenied : FileErrorCause::NotRegularFile;
+    case ReplaceProblem::HardLinked: return FileErrorCause::HardLinked;
+    case ReplaceProblem::FolderWriteProtected:
+    case ReplaceProblem::WriteProtected:
+    case ReplaceProblem::AttributesNotCopied: return FileErrorCause::AccessDenied;
+    case ReplaceProblem::ChangedMeanwhile:
+    case ReplaceProblem::SystemError: break;
+  }
+  return lumo::FileErrorCauseOfCreate(file.Error());
 }
 
-int ReportFile::Open(const std::string& path) {
-  if (fd_ >= 0) Close();
-  path_ = path;
+}  // namespace
+
+ReportFile::ReportFile() = default;
+
+ReportFile::~ReportFile() = default;
+
+FileErrorCause ReportFile::Open(const std::string& path) {
+  file_.reset();
   error_ = 0;
-  regular_ = false;
   buffer_.clear();
-  // Non-blocking only for the open itself, so that a FIFO cannot hang us.
-  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
-  if (fd_ < 0) return error_ = errno;
-  const int flags = ::fcntl(fd_, F_GETFL);
-  if (flags >= 0) ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK);
-  struct stat info {};
-  if (::fstat(fd_, &info) == 0) {
-    regular_ = S_ISREG(info.st_mode);
-    device_ = info.st_dev;
-    inode_ = info.st_ino;
-  }
+  const std::optional<std::string> target = lumo::platform::FollowLinks(path);
+  if (!target) return FileErrorCause::BadPath;
+  auto file = std::make_unique<lumo::platform::ReplacementFile>(*target);
+  if (!file->Begin()) return CauseOf(*file);
+  file_ = std::move(file);
   buffer_.reserve(kBufferSize);
-  return 0;
+  return FileErrorCause::None;
 }
 
 bool ReportFile::Write(std::string_view bytes) {
-  if (fd_ < 0 || error_ != 0) return false;
+  if (!file_ || error_ != 0) return false;
   if (buffer_.size() + bytes.size() <= kBufferSize) {
     buffer_ += bytes;
     return true;
   }
-  return Flush() && WriteThrough(bytes);
-}
-
-bool ReportFile::Close() {
-  if (fd_ < 0) return error_ == 0;
-  Flush();
-  // close() may report a deferred write error (e.g. on network file systems).
-  if (::close(fd_) != 0 && error_ == 0) Fail(errno);
-  fd_ = -1;
+  if (!Flush()) return false;
+  if (!file_->Write(bytes)) Fail(file_->Error());
   return error_ == 0;
 }
 
-bool ReportFile::RemoveWritten() {
-  if (!regular_ || path_.empty()) return false;
-  struct stat info {};
-  if (::lstat(path_.c_str(), &info) != 0) return false;
-  if (!S_ISREG(info.st_mode) || info.st_dev != device_ || info.st_ino != inode_) return false;
-  return ::unlink(path_.c_str()) == 0;
-}
-
-bool ReportFile::WriteThrough(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      Fail(written < 0 ? errno : EIO);
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
-  return true;
+bool ReportFile::Close() {
+  if (!file_) return error_ == 0;
+  if (Flush() && !file_->Commit()) Fail(file_->Error() != 0 ? file_->Error() : EIO);
+  // Gone either way: on failure its temporary file goes with it.
+  file_.reset();
+  return error_ == 0;
 }
 
 bool ReportFile::Flush() {
   if (error_ != 0) return false;
-  const bool ok = WriteThrough(buffer_);
+  if (!file_->Write(buffer_)) Fail(file_->Error());
   buffer_.clear();
-  return ok;
+  return error_ == 0;
 }
 
 void ReportFile::Fail(int error) noexcept {

@@ -137,6 +137,9 @@ TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {
   EXPECT_EQ(err, "lumo: --format takes html or csv, not \"pdf\" (see lumo --help)\n");
   EXPECT_EQ(Run({"--list", "--ini", "missing.ini"}), kExitFileError);
   EXPECT_EQ(err, "lumo: missing.ini: cannot be read as cdplayer.ini\n");
+  EXPECT_EQ(Run({"--report", "cdplayer.ini"}), kExitFileError);  // never over the collection
+  EXPECT_NE(err.find("lumo: A report cannot replace the loaded cdplayer.ini: "), std::string::npos) << err;
+  EXPECT_EQ(ReadBytes(dir.File("cdplayer.ini")), kCollection);
   EXPECT_EQ(Run({"--report", dir.File("no/such/folder/r.html").c_str()}), kExitFileError);
   // The note on the duplicate, then the error: one line each.
   const std::string error = err.substr(err.find('\n') + 1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -171,6 +173,32 @@ TEST_F(MainWindow, RefreshThatFindsNothingEmptiesTreeAndCounts) {
   EXPECT_EQ(Text(CLumoDlg::kStatusLine), "");
   EXPECT_EQ(Text(CLumoDlg::kArtistCount), "0 artists");
   EXPECT_EQ(Text(CLumoDlg::kAlbumCount), "0 albums");
+}
+
+// A cdplayer.ini too large to hold is passed over, and the user is told
+// which, at start-up as on Refresh (where it stands for "Can't find").
+TEST_F(MainWindow, AFileTooLargeToLoadIsPassedOverWithAMessage) {
+  TempDir huge;
+  const std::string hugeFile = huge.File("cdplayer.ini");
+  lumo::test::WriteBytes(hugeFile, "");
+  ASSERT_EQ(::truncate(hugeFile.c_str(), (off_t{1} << 30) + 1), 0);  // sparse: no disk used
+  lumo::test::WriteBytes(dir_.File("cdplayer.ini"), kCollection);
+  WriteSettings(huge.Path() + ";" + dir_.Path());
+  const std::string told = hugeFile + "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.";
+  MessageBoxRecorder boxes;
+  CLumoDlg& window = Open();
+  EXPECT_TRUE(window.IsCatalogueLoaded());
+  EXPECT_EQ(Text(CLumoDlg::kStatusLine), dir_.File("cdplayer.ini"));
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, told);
+  EXPECT_EQ(boxes.Messages()[0].icon, lumo::MessageIcon::Stop);
+
+  std::filesystem::remove(dir_.File("cdplayer.ini"));
+  boxes.Clear();
+  Menu(CLumoDlg::kMenuRefresh);
+  EXPECT_FALSE(window.IsCatalogueLoaded());
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, told);
 }
 
 TEST_F(MainWindow, LevelsFollowTheRadioButtonsAndUserExpansionMeansCustom) {

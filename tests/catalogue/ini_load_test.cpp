@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gmock/gmock.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "ini_test_util.h"
+#include "platform/replacement_file.h"
 
 namespace lumo::test {
 namespace {
@@ -184,6 +186,32 @@ TEST(IniLoad, APipeInPlaceOfTheFileFailsAtOnce) {
   file.document.SetFile(pipe);
   EXPECT_FALSE(file.document.Load());
   EXPECT_THAT(SectionNames(file.document), ElementsAre("kept"));
+}
+
+// A file too large to hold is refused before anything is read, and says so.
+TEST(IniLoad, FileOverTheSizeLimitIsRefused) {
+  LoadedFile file("[kept]\nk=1\n");
+  ASSERT_EQ(truncate(file.path.c_str(), static_cast<off_t>(profile::kMaxDataFileBytes) + 1), 0);
+  EXPECT_FALSE(file.document.Load());
+  EXPECT_EQ(file.document.LastLoadProblem(), IniDocument::LoadProblem::TooLarge);
+  EXPECT_FALSE(file.document.IsLoaded());
+  EXPECT_THAT(SectionNames(file.document), ElementsAre("kept"));
+  ASSERT_EQ(truncate(file.path.c_str(), 0), 0);
+  EXPECT_TRUE(file.document.Load());
+  EXPECT_EQ(file.document.LastLoadProblem(), IniDocument::LoadProblem::None);
+}
+
+// What a crashed write left beside the file goes at the next load.
+TEST(IniLoad, LoadRemovesTemporaryFilesOfDeadWriters) {
+  LoadedFile file("[s]\nk=1\n");
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  ASSERT_GT(child, 0);
+  ASSERT_EQ(waitpid(child, nullptr, 0), child);
+  const std::string stale = platform::TempNamePrefix(file.path) + std::to_string(child) + "-Ab12Cd";
+  WriteBytes(stale, "[s]\nk=");
+  EXPECT_TRUE(file.document.Load());
+  EXPECT_FALSE(FileExists(stale));
 }
 
 TEST(IniLoad, UnreadableFileFails) {

@@ -256,6 +256,11 @@ TEST_F(ContextMenuTest, RefusedWritesAreReportedAndChangeNothing) {
   attempt({"folder cannot be written", ::chmod(dir_.Path().c_str(), 0555), "The folder is write-protected."});
   EXPECT_EQ(ReadBytes(path_), bytes);
   ::chmod(dir_.Path().c_str(), 0755);
+  // Another program's change is kept, and the user is asked to Refresh.
+  const std::string theirs = bytes + "[Z9]\r\nartist=Other\r\n";
+  lumo::test::WriteBytes(path_, theirs);
+  attempt({"changed by another program", 0, "changed by another program"});
+  EXPECT_EQ(ReadBytes(path_), theirs);
   attempt({"file gone", ::unlink(path_.c_str()), "The file no longer exists."});
   EXPECT_FALSE(lumo::test::FileExists(path_));
   EXPECT_EQ(countUpdates_, 0);

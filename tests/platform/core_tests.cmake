@@ -7,4 +7,5 @@ lumo_core_test(profile_tests
   ${CMAKE_CURRENT_LIST_DIR}/profile_text_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_random_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/replace_file_test.cpp
 )

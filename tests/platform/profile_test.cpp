@@ -25,17 +25,12 @@ using lumo::profile::GetInt;
 using lumo::profile::GetString;
 using lumo::profile::WriteString;
 using lumo::test::FileExists;
+using lumo::test::FolderEntries;
 using lumo::test::ReadBytes;
 using lumo::test::TempDir;
 using lumo::test::WriteBytes;
 
 const std::string kSample = "; collection\r\n[A1]\r\nartist=Nina\r\ntitle=Live\r\n\r\n[b2]\r\ntitle=\xC9t\xE9\r\n";
-
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  return names;
-}
 
 mode_t ModeOf(const std::string& path) {
   struct stat st {};
@@ -119,7 +114,7 @@ TEST(Profile, WritesReplaceTheFileKeepingOtherBytes) {
   EXPECT_EQ(ReadBytes(file), "; collection\r\n[A1]\r\nartist=Nina\r\ntitle=Studio\r\n\r\n[b2]\r\ntitle=\xC9t\xE9\r\n");
   ASSERT_TRUE(DeleteSection("A1", file));
   EXPECT_EQ(ReadBytes(file), "; collection\r\n[b2]\r\ntitle=\xC9t\xE9\r\n");
-  EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"cd.ini"});  // no temporary file left
+  EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"cd.ini"});  // no temporary file left
 }
 
 TEST(Profile, BatchEqualsTheEditsOneByOne) {
@@ -210,7 +205,7 @@ TEST(Profile, WriteProtectedFileOrFolderRefusesEvenForRoot) {
   EXPECT_FALSE(WriteString("s", "k", "v", dir.File("other.ini")));
   ::chmod(dir.Path().c_str(), 0755);
   EXPECT_EQ(ReadBytes(file), kSample);
-  EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"cd.ini"});
+  EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"cd.ini"});
 }
 
 TEST(Profile, MissingFolderOrNonFileFails) {
@@ -260,8 +255,8 @@ TEST(Profile, SymbolicLinksAreWrittenThrough) {
   EXPECT_TRUE(fs::is_symlink(linkDir.File("chain.ini")));
   EXPECT_EQ(GetString("a1", "title", "", target), "abs");
   EXPECT_EQ(GetString("a1", "artist", "", linkDir.File("rel.ini")), "chain");
-  EXPECT_EQ(Entries(targetDir.Path()), std::vector<std::string>{"real.ini"});
-  EXPECT_EQ(Entries(linkDir.Path()).size(), 3u);
+  EXPECT_EQ(FolderEntries(targetDir.Path()), std::vector<std::string>{"real.ini"});
+  EXPECT_EQ(FolderEntries(linkDir.Path()).size(), 3u);
   // A dangling link creates its target; a loop is a failure.
   fs::create_symlink(targetDir.File("later.ini"), linkDir.File("dangling.ini"));
   ASSERT_TRUE(WriteString("s", "k", "v", linkDir.File("dangling.ini")));
@@ -290,7 +285,7 @@ TEST(Profile, FailedWriteLeavesTheOldFileAndNoTemporary) {
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write claimed success";
   EXPECT_EQ(ReadBytes(file), big);
-  EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"cd.ini"});
+  EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"cd.ini"});
 }
 
 }  // namespace

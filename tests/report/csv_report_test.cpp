@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
+#include <utility>
 
 #include "child_process.h"
 #include "support/message_box_recorder.h"
@@ -128,7 +131,34 @@ TEST_F(CsvReportTest, ErrorTextIsCutTo254Characters) {
   ExpectOneWarning("Unable to open " + path + " for writing.\n" + error + "\n");
 }
 
-TEST_F(CsvReportTest, WriteFailureIsReportedAndThePartialFileDeleted) {
+// Spreadsheets would run these as formulas: an apostrophe inside the
+// quotes keeps them text. Anywhere but at the start they are plain.
+TEST_F(CsvReportTest, FormulaLikeFieldsStartWithAnApostrophe) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"=1+2", "\"'=1+2\""},   {"+33 1", "\"'+33 1\""},   {"-", "\"'-\""},
+      {"@SUM(A1)", "\"'@SUM(A1)\""}, {"\tTab", "\"'\tTab\""},  {"\rCR", "\"'\rCR\""},
+      {"=\"x\"", "\"'=\"\"x\"\"\""}, {"a=b-c", "\"a=b-c\""},   {"'=x", "\"'=x\""},
+      {"", "\"\""},
+  };
+  for (const auto& [name, field] : cases) {
+    csv_.Reset();
+    csv_.AddArtist(name);
+    csv_.AddAlbum(name);
+    csv_.AddTrack(1, name);
+    EXPECT_EQ(Write(), field + "," + field + "," + field + "\r\n") << name;
+  }
+}
+
+TEST_F(CsvReportTest, APipeIsRefusedAsNotARegularFile) {
+  csv_.AddArtist("A");
+  const std::string fifo = dir_.File("pipe.csv");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(csv_.WriteReport(fifo, "", ""));
+  ExpectOneWarning("Unable to open " + fifo + " for writing.\n" + fifo + " is not a regular file.\n");
+}
+
+TEST_F(CsvReportTest, WriteFailureIsReportedAndTheEarlierReportKept) {
+  lumo::test::WriteBytes(path_, "earlier report");
   for (int i = 0; i < 100; ++i) {
     csv_.AddArtist("Artist " + std::to_string(i));
     csv_.AddAlbum("Album");
@@ -138,7 +168,7 @@ TEST_F(CsvReportTest, WriteFailureIsReportedAndThePartialFileDeleted) {
     const bool written = csv_.WriteReport(path_, "", "");
     std::string outcome = written ? "written" : "failed";
     if (lumo::test::OpenDescriptorCount() != before) outcome += ", file left open";
-    if (FileExists(path_)) outcome += ", file kept";
+    if (ReadBytes(path_) != "earlier report") outcome += ", earlier report lost";
     for (const auto& box : messages_.Messages()) {
       if (box.icon == lumo::MessageIcon::Warning) outcome += "\nwarning: " + box.text;
     }

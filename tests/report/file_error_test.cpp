@@ -74,7 +74,7 @@ class ReportFileTest : public testing::Test {
 
 TEST_F(ReportFileTest, WritesLargeAndSmallPiecesInOrder) {
   const std::string big(3 << 20, 'b');  // more than the buffer holds
-  ASSERT_EQ(file_.Open(path_), 0);
+  ASSERT_EQ(file_.Open(path_), FileErrorCause::None);
   EXPECT_TRUE(file_.Write("head"));
   EXPECT_TRUE(file_.Write(big));
   EXPECT_TRUE(file_.Write("tail"));
@@ -82,36 +82,51 @@ TEST_F(ReportFileTest, WritesLargeAndSmallPiecesInOrder) {
   EXPECT_EQ(ReadBytes(path_), "head" + big + "tail");
 }
 
-TEST_F(ReportFileTest, RemovesOnlyTheFileItWrote) {
-  ASSERT_EQ(file_.Open(path_), 0);
-  ASSERT_TRUE(file_.Close());
-  // Someone else's file now stands at the path: it must survive.
-  ASSERT_EQ(std::rename(path_.c_str(), dir_.File("moved").c_str()), 0);
-  lumo::test::WriteBytes(path_, "not ours");
-  EXPECT_FALSE(file_.RemoveWritten());
-  EXPECT_EQ(ReadBytes(path_), "not ours");
-
-  ReportFile own;
-  ASSERT_EQ(own.Open(path_), 0);
-  ASSERT_TRUE(own.Close());
-  EXPECT_TRUE(own.RemoveWritten());
-  EXPECT_FALSE(FileExists(path_));
+// Until Close the earlier report stands whole; a report not closed leaves
+// it so, and nothing beside it.
+TEST_F(ReportFileTest, TheEarlierFileStaysUntilTheNewOneIsComplete) {
+  lumo::test::WriteBytes(path_, "earlier report");
+  {
+    ReportFile unfinished;
+    ASSERT_EQ(unfinished.Open(path_), FileErrorCause::None);
+    EXPECT_TRUE(unfinished.Write(std::string(2 << 20, 'x')));
+    EXPECT_EQ(ReadBytes(path_), "earlier report");
+  }
+  EXPECT_EQ(ReadBytes(path_), "earlier report");
+  ASSERT_EQ(file_.Open(path_), FileErrorCause::None);
+  EXPECT_TRUE(file_.Write("new"));
+  EXPECT_TRUE(file_.Close());
+  EXPECT_EQ(ReadBytes(path_), "new");
+  EXPECT_EQ(lumo::test::FolderEntries(dir_.Path()).size(), 1u);
 }
 
-TEST_F(ReportFileTest, FifoIsNeitherWaitedForNorRemoved) {
+// What may not be replaced is refused before anything is written.
+TEST_F(ReportFileTest, PlacesThatMayNotTakeAReportAreRefused) {
   const std::string fifo = dir_.File("pipe");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(file_.Open(fifo), ENXIO);  // no reader: fails instead of blocking
-
-  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-  ASSERT_GE(reader, 0);
-  ASSERT_EQ(file_.Open(fifo), 0);
-  EXPECT_TRUE(file_.Write("x"));
-  EXPECT_TRUE(file_.Close());
-  EXPECT_FALSE(file_.RemoveWritten());
+  const std::string readOnly = dir_.File("read-only.html");
+  lumo::test::WriteBytes(readOnly, "kept");
+  ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);  // write-protected, for root too
+  const std::string linked = dir_.File("linked.html");
+  lumo::test::WriteBytes(linked, "kept");
+  ASSERT_EQ(link(linked.c_str(), dir_.File("other-name.html").c_str()), 0);
+  const std::pair<std::string, FileErrorCause> cases[] = {
+      {fifo, FileErrorCause::NotRegularFile},
+      {"/dev/null", FileErrorCause::NotRegularFile},
+      {readOnly, FileErrorCause::AccessDenied},
+      {linked, FileErrorCause::HardLinked},
+      {dir_.Path(), FileErrorCause::AccessDenied},
+      {dir_.File("missing/out.html"), FileErrorCause::BadPath},
+  };
+  for (const auto& [path, cause] : cases) {
+    EXPECT_EQ(file_.Open(path), cause) << path;
+    EXPECT_FALSE(file_.Write("x"));
+  }
+  EXPECT_EQ(ReadBytes(readOnly), "kept");
+  EXPECT_EQ(ReadBytes(linked), "kept");
   struct stat info {};
   EXPECT_EQ(lstat(fifo.c_str(), &info), 0);
-  close(reader);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 }  // namespace

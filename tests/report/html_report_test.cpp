@@ -216,7 +216,8 @@ TEST_F(HtmlReportTest, UnopenablePathFailsWithoutAMessage) {
   EXPECT_TRUE(messages_.Messages().empty());
 }
 
-TEST_F(HtmlReportTest, WriteFailureThrowsDiskFullAndReleasesTheFile) {
+TEST_F(HtmlReportTest, WriteFailureThrowsDiskFullAndKeepsTheEarlierPage) {
+  lumo::test::WriteBytes(path_, "earlier page");
   for (int i = 0; i < 50; ++i) html_.AddArtist("Artist " + std::to_string(i));
   const std::string result = lumo::test::RunWithFileSizeLimit(500, [this] {
     const int before = lumo::test::OpenDescriptorCount();
@@ -230,7 +231,8 @@ TEST_F(HtmlReportTest, WriteFailureThrowsDiskFullAndReleasesTheFile) {
     }
   });
   EXPECT_EQ(result, "disk full, released: Disk full while accessing " + path_ + ".");
-  EXPECT_EQ(ReadBytes(path_).size(), 500u);  // the partial page stays
+  EXPECT_EQ(ReadBytes(path_), "earlier page");
+  EXPECT_EQ(lumo::test::FolderEntries(dir_.Path()).size(), 1u);
 }
 
 }  // namespace

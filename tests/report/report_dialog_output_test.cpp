@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <csignal>
@@ -155,6 +156,37 @@ TEST_F(ReportOutputTest, AWriteErrorShowsOnlyTheFileErrorWithTheStopIcon) {
   ExpectMessages({{FileErrorText(FileErrorCauseFromErrno(EFBIG), path), MessageIcon::Stop}});
   EXPECT_NE(messages.Messages()[0].text.find(path), std::string::npos);
   EXPECT_EQ(dialog->result(), 0);  // still open for another try
+}
+
+// The collection and the settings are never overwritten by a report, under
+// any name, and a pipe is no report file: each is refused with the stop
+// icon before anything is written.
+TEST_F(ReportOutputTest, RefusesTheProgramsOwnFilesAndPipes) {
+  const std::string collection = dir.File("cdplayer.ini");
+  WriteBytes(collection, "[a1]\r\nartist=Abba\r\n");
+  WriteBytes(IniPath(), "[report]\r\ntype=0\r\n");
+  std::filesystem::create_symlink(collection, dir.File("link.html"));
+  const std::string fifo = dir.File("pipe.html");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  dialog->SetCollectionFile(collection);
+  FillTree();
+  Open();
+  const std::pair<std::string, std::string> cases[] = {
+      {collection, "A report cannot replace the loaded cdplayer.ini:\n" + collection},
+      {dir.File("link.html"), "A report cannot replace the loaded cdplayer.ini:\n" + dir.File("link.html")},
+      {dir.File("./cdplayer.ini"), "A report cannot replace the loaded cdplayer.ini:\n" + dir.File("./cdplayer.ini")},
+      {IniPath(), "A report cannot replace Lumo's settings file lumo.ini:\n" + IniPath()},
+  };
+  for (const auto& [path, text] : cases) {
+    messages.Clear();
+    Generate(path);
+    ExpectMessages({{text + "\nPlease choose another file name.", MessageIcon::Stop}});
+  }
+  messages.Clear();
+  Generate(fifo);
+  ExpectMessages({{fifo + " is not a regular file.", MessageIcon::Stop}});
+  EXPECT_EQ(ReadBytes(collection), "[a1]\r\nartist=Abba\r\n");
+  EXPECT_EQ(ReadBytes(IniPath()), "[report]\r\ntype=0\r\n");
 }
 
 TEST_F(ReportOutputTest, NamesReachTheDiskAndLumoIniInTheFileSystemsEncoding) {

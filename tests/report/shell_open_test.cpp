@@ -5,10 +5,12 @@
 #include <QGuiApplication>
 #include <QProcess>
 
+#include <csignal>
 #include <chrono>
 #include <string>
 
 #include "fake_program.h"
+#include "platform/atomic_file.h"
 #include "platform/shell_open.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -68,6 +70,21 @@ TEST_F(ShellOpenTest, PassesTheTargetAsOneUntouchedArgument) {
   // A name that looks like an option is still a file.
   ASSERT_GT(opener.Open(QStringLiteral("-rf.html")), 32);
   EXPECT_EQ(ReadBytes(out), "1|./-rf.html");
+}
+
+// Lumo ignores SIGPIPE and SIGXFSZ; the programs it starts must not.
+TEST_F(ShellOpenTest, TheLauncherGetsTheDefaultSignalHandling) {
+  const std::string out = dir.File("ignored");
+  const std::string program = WriteFakeProgram(dir.Path(), "opener", "grep SigIgn /proc/$$/status > '" + out + "'");
+  lumo::platform::IgnoreWriteSignals();
+  const int result = ShellOpener(QString::fromStdString(program), 5s).Open(QStringLiteral("x.html"));
+  lumo::platform::RestoreWriteSignals();
+  ASSERT_GT(result, 32);
+  const std::string line = ReadBytes(out);
+  ASSERT_EQ(line.rfind("SigIgn:", 0), 0u) << line;
+  const unsigned long long ignored = std::stoull(line.substr(7), nullptr, 16);
+  EXPECT_EQ(ignored & (1ULL << (SIGPIPE - 1)), 0u);
+  EXPECT_EQ(ignored & (1ULL << (SIGXFSZ - 1)), 0u);
 }
 
 TEST_F(ShellOpenTest, ALauncherStillRunningCountsAsLaunchedAndIsNotKilled) {

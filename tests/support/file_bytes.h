@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace lumo::test {
 
@@ -11,5 +12,8 @@ std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
 bool FileExists(const std::string& path);
+
+// The names in the folder, sorted (so that tests can see leftovers).
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 }  // namespace lumo::test

@@ -1,0 +1,29 @@
+#include "app/guarded_application.h"
+
+#include <exception>
+#include <new>
+#include <string>
+
+#include "platform/message_box.h"
+
+GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    // The failed operation's memory is free again by now: the stack is unwound.
+    lumo::ShowMessageBox(FailureText(&error), lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+  } catch (...) {
+    lumo::ShowMessageBox(FailureText(nullptr), lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+  }
+  return false;
+}
+
+std::string GuardedApplication::FailureText(const std::exception* error) {
+  if (dynamic_cast<const std::bad_alloc*>(error) != nullptr) {
+    return "There is not enough memory to finish the operation.\n\nIt has been stopped.";
+  }
+  const std::string cause = error != nullptr ? error->what() : "an unknown error";
+  return "The operation could not be finished:\n" + cause + "\n\nIt has been stopped.";
+}

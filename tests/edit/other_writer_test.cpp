@@ -1,0 +1,148 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue_item.h"
+#include "catalogue/ini_document.h"
+#include "edit/write_back.h"
+#include "platform/atomic_file.h"
+#include "platform/replacement_file.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using lumo::test::ReadBytes;
+using lumo::test::WriteBytes;
+
+const std::string kCollection =
+    "[D1]\r\nartist=Nina\r\ntitle=Live\r\nnumtracks=1\r\n0=Intro\r\n"
+    "[D2]\r\nartist=Nina\r\ntitle=Studio\r\n";
+
+// Another program's change to the file, made in a child process as such a
+// program would make it, while this process holds the file loaded.
+void InOtherProcess(const std::function<void()>& change) {
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    change();
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// Overwrites bytes in place and puts the file's times back, so that only
+// the bytes tell that anything happened.
+void PatchInPlaceKeepingTimes(const std::string& path, const std::string& from, const std::string& to) {
+  struct stat before {};
+  ::stat(path.c_str(), &before);
+  std::string bytes = ReadBytes(path);
+  bytes.replace(bytes.find(from), from.size(), to);
+  const int fd = ::open(path.c_str(), O_WRONLY);
+  if (fd < 0 || ::pwrite(fd, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size())) ::_exit(2);
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ::futimens(fd, times);
+  ::close(fd);
+}
+
+void ReplaceWith(const std::string& path, const std::string& bytes) {
+  const std::string fresh = path + ".new";
+  WriteBytes(fresh, bytes);
+  if (::rename(fresh.c_str(), path.c_str()) != 0) ::_exit(2);
+}
+
+// Renaming the artist writes each album's title as Lumo holds it: after
+// another program's change it must not write at all.
+TEST(OtherWriter, AChangedFileIsNeverWrittenOver) {
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& path)> change;
+  };
+  const std::vector<Case> cases = {
+      {"retitles an album", [](const std::string& path) { PatchInPlaceKeepingTimes(path, "Live", "Gold"); }},
+      {"adds an album",
+       [](const std::string& path) { WriteBytes(path, ReadBytes(path) + "[D3]\r\nartist=Max\r\ntitle=New\r\n"); }},
+      {"puts another collection in its place",
+       [](const std::string& path) { ReplaceWith(path, "[X9]\r\nartist=Other\r\ntitle=Set\r\n"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    lumo::test::TempDir dir;
+    const std::string path = dir.File("cdplayer.ini");
+    WriteBytes(path, kCollection);
+    lumo::IniDocument document(path);
+    ASSERT_TRUE(document.Load());
+    const CatalogueItem album{ItemKind::Album, "Live", "D1", 0};
+
+    InOtherProcess([&] { c.change(path); });
+    const std::string theirs = ReadBytes(path);
+    std::string reason;
+    EXPECT_FALSE(document.ApplyEdits(lumo::write_back::ArtistNameEdits("Simone", {&album}), &reason));
+    EXPECT_EQ(reason, lumo::platform::kChangedByAnotherProgram);
+    EXPECT_EQ(ReadBytes(path), theirs);
+    EXPECT_EQ(document.GetString("D1", "artist", "-"), "Nina");
+
+    // After a Refresh the change goes through on top of theirs.
+    ASSERT_TRUE(document.Load());
+    const std::string known = ReadBytes(path);
+    EXPECT_TRUE(document.WriteString("D2", "title", "Studio 2"));
+    EXPECT_NE(ReadBytes(path), known);
+  }
+}
+
+// Only a change of bytes counts: the same bytes written again, or a file
+// merely touched, are still the file Lumo knows.
+TEST(OtherWriter, SameBytesRewrittenAreNoChange) {
+  lumo::test::TempDir dir;
+  const std::string path = dir.File("cdplayer.ini");
+  WriteBytes(path, kCollection);
+  lumo::IniDocument document(path);
+  ASSERT_TRUE(document.Load());
+  InOtherProcess([&] { ReplaceWith(path, kCollection); });
+  EXPECT_TRUE(document.WriteString("D1", "title", "Gold"));
+  InOtherProcess([&] { ::utimensat(AT_FDCWD, path.c_str(), nullptr, 0); });
+  EXPECT_TRUE(document.DeleteSection("D2"));
+  EXPECT_EQ(ReadBytes(path), "[D1]\r\nartist=Nina\r\ntitle=Gold\r\nnumtracks=1\r\n0=Intro\r\n");
+}
+
+// A change that lands after the file was read and checked, while the
+// replacement is still being written, stops the rename, whether the other
+// program rewrites the file in place or renames its own over it.
+TEST(OtherWriter, AChangeWhileTheReplacementIsWrittenStopsTheRename) {
+  const std::string theirs = kCollection + "[D3]\r\nartist=Max\r\n";
+  const std::function<void(const std::string&)> changes[] = {
+      [&](const std::string& path) { WriteBytes(path, theirs); },
+      [&](const std::string& path) { ReplaceWith(path, theirs); },
+  };
+  for (const auto& change : changes) {
+    lumo::test::TempDir dir;
+    const std::string path = dir.File("cdplayer.ini");
+    WriteBytes(path, kCollection);
+    std::string bytes;
+    lumo::platform::FileStamp stamp;
+    ASSERT_EQ(lumo::platform::ReadFileBytes(path, bytes, lumo::platform::kAnySize, &stamp),
+              lumo::platform::ReadStatus::Read);
+    {
+      lumo::platform::ReplacementFile file(path);
+      ASSERT_TRUE(file.Begin());
+      ASSERT_TRUE(file.Write("[D1]\r\nartist=Simone\r\n"));
+      InOtherProcess([&] { change(path); });
+      EXPECT_FALSE(file.Commit(&stamp));
+      EXPECT_EQ(file.Problem(), lumo::platform::ReplaceProblem::ChangedMeanwhile);
+      EXPECT_EQ(ReadBytes(path), theirs);
+    }
+    EXPECT_EQ(lumo::test::FolderEntries(dir.Path()), std::vector<std::string>{"cdplayer.ini"});
+  }
+}
+
+}  // namespace
