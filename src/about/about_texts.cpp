@@ -1,5 +1,7 @@
 #include "about/about_texts.h"
 
+#include "about/about_info.h"
+
 namespace about_texts {
 
 const char kProgramName[] = "Lumo";
@@ -22,3 +24,10 @@ const char kDistribution[] =
     "Copyright \xA9 the Lumo developers. All rights reserved.";
 
 }  // namespace about_texts
+
+void FillProgramAboutInfo(AboutInfo& info) {
+  info.name = about_texts::kProgramName;
+  info.version = about_texts::kVersionLabel;
+  info.overviewText = about_texts::kOverview;
+  info.distributionText = about_texts::kDistribution;
+}

@@ -9,3 +9,8 @@ extern const char kOverview[];
 extern const char kDistribution[];
 
 }  // namespace about_texts
+
+struct AboutInfo;
+
+// Puts the program's name, version label and texts into `info`.
+void FillProgramAboutInfo(AboutInfo& info);

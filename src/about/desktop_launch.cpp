@@ -8,6 +8,7 @@
 
 #include "about/about_info.h"
 #include "about/link_launch.h"
+#include "platform/atomic_file.h"
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
 
@@ -19,6 +20,7 @@ constexpr int kQueryWaitMs = 3000;
 // What `xdg-mime query default text/html` answers: a desktop entry's id.
 QString DefaultHtmlEntry() {
   QProcess query;
+  query.setChildProcessModifier(&platform::RestoreWriteSignals);
   query.setStandardInputFile(QProcess::nullDevice());
   query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
                                            QStringLiteral("text/html")});
@@ -46,7 +48,13 @@ bool StartHtmlCommand(const QString& url) {
   if (words.empty()) return false;
   QStringList arguments;
   for (size_t i = 1; i < words.size(); ++i) arguments << QString::fromStdString(words[i]);
-  return QProcess::startDetached(QString::fromStdString(words.front()), arguments);
+  // The browser must not inherit the write signals this program ignores.
+  QProcess browser;
+  browser.setProgram(QString::fromStdString(words.front()));
+  browser.setArguments(arguments);
+  browser.setChildProcessModifier(&platform::RestoreWriteSignals);
+  browser.setStandardInputFile(QProcess::nullDevice());
+  return browser.startDetached();
 }
 
 }  // namespace

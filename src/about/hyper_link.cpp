@@ -56,6 +56,8 @@ CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent), opener_(lumo::OpenLink
 }
 
 void CHyperLink::Attach() {
+  // After the dialog builder, which leaves statics to the mouse alone.
+  setFocusPolicy(Qt::StrongFocus);
   if (url_.isEmpty()) url_ = text();
   if (text().isEmpty()) setText(url_);
   QFont linkFont = font();
@@ -139,7 +141,8 @@ void CHyperLink::mousePressEvent(QMouseEvent* event) {
 
 void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
-  if (active_ && !(styleFlags_ & kOpenOnPress)) FollowLink();
+  // Let go elsewhere, the press was taken back.
+  if (active_ && !(styleFlags_ & kOpenOnPress) && rect().contains(event->position().toPoint())) FollowLink();
 }
 
 void CHyperLink::focusInEvent(QFocusEvent* event) {
@@ -157,7 +160,7 @@ void CHyperLink::focusOutEvent(QFocusEvent* event) {
 
 void CHyperLink::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space) {
-    FollowLink();
+    if (!event->isAutoRepeat()) FollowLink();  // a held key opens one page, not dozens
     return;
   }
   QLabel::keyPressEvent(event);

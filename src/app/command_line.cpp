@@ -43,6 +43,19 @@ constexpr char kUsage[] =
 
 constexpr char kDefaultTitle[] = "Output";
 
+// Qt's own options, which it also takes with two dashes; any other word
+// with two dashes is a mistyped option of ours.
+bool IsQtOption(const std::string& option) {
+  static const char* const kQtOptions[] = {
+      "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+      "qwindowtitle", "reverse", "session", "display", "geometry", "style", "stylesheet", "widgetcount",
+      "qmljsdebugger", "nograb", "dograb", "sync", "fontengine", "dialogs", "title", "name", "visual"};
+  for (const char* name : kQtOptions) {
+    if (option == std::string("--") + name) return true;
+  }
+  return false;
+}
+
 bool TakesValue(const std::string& option) {
   return option == "--report" || option == "--format" || option == "--title" || option == "--comment" ||
          option == "--ini";
@@ -121,11 +134,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       }
       Store(command, option, std::move(value));
     } else {
+      if (option.rfind("--", 0) == 0 && !IsQtOption(option)) ours = true;
       strangers.push_back(arguments[i]);
     }
   }
   if (!ours) return CommandLine{};  // the window, with the words left to Qt
   if (command.usageError.empty() && !strangers.empty()) command.usageError = "unknown argument " + strangers.front();
+  if (command.usageError.empty() && command.action == CommandLine::Action::Window) {
+    command.usageError = "nothing to do";
+  }
   if (command.usageError.empty()) command.usageError = Inconsistency(command);
   return command;
 }
@@ -252,6 +269,8 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     case CommandLine::Action::Window: return kExitUsage;
     default: break;
   }
+  // The HTML report's footer names the program from the about record.
+  FillProgramAboutInfo(TheAboutInfo());
   lumo::IniDocument document;
   if (!LoadCollection(command, document, errors)) return kExitFileError;
   lumo::CollectionTree tree;
@@ -260,8 +279,10 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     errors.Say(std::to_string(tree.DuplicatesLeftOut()) + " duplicate album(s) left out, the first of each kept");
   }
   if (command.action == CommandLine::Action::List) {
-    out << lumo::FromWindows1252(CollectionListing(tree.Root())).toUtf8().toStdString();
-    return out.good() ? kExitOk : kExitFileError;
+    out << lumo::FromWindows1252(CollectionListing(tree.Root())).toUtf8().toStdString() << std::flush;
+    if (out.good()) return kExitOk;
+    errors.Say("standard output: cannot be written");
+    return kExitFileError;
   }
   return WriteReport(command, document, tree.Root(), errors);
 }

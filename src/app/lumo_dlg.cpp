@@ -82,11 +82,7 @@ std::string CountText(int64_t count, const char* noun) {
 }
 
 void FillAboutInfo(const QIcon& icon, QWidget* owner) {
-  AboutInfo& info = TheAboutInfo();
-  info.name = about_texts::kProgramName;
-  info.version = about_texts::kVersionLabel;
-  info.overviewText = about_texts::kOverview;
-  info.distributionText = about_texts::kDistribution;
+  FillProgramAboutInfo(TheAboutInfo());
   TheAboutWindowInfo().icon = icon;
   TheAboutWindowInfo().ownerWindow = owner;
 }

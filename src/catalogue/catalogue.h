@@ -57,8 +57,9 @@ class Catalogue {
   // Every change above is kept so that it can be taken back and done again,
   // for as long as this file stays loaded. Undo and Redo are one
   // all-or-nothing replacement of the file each, refused (false, with
-  // LastWriteError()) when the file is no longer what this program last
-  // wrote; the document is then read again, and the caller rebuilds the tree.
+  // LastWriteError(), nothing changed) when the file is no longer what this
+  // program last wrote. After a success the document has been read again
+  // and the caller rebuilds the tree.
   bool Undo();
   bool Redo();
   const UndoHistory& History() const { return history_; }

@@ -125,7 +125,7 @@ std::pair<std::size_t, std::size_t> SharedEnds(std::string_view before, std::str
   while (head > 0 && before[head - 1] != '\n') --head;
   std::size_t tail = 0;
   while (tail < shortest - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
-  while (tail > 0 && before[before.size() - tail - 1] != '\n') --tail;
+  while (tail > 0 && tail < before.size() && before[before.size() - tail - 1] != '\n') --tail;
   return {head, tail};
 }
 

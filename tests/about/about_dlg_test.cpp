@@ -56,6 +56,7 @@ TEST_F(AboutDlgTest, ShowsNameVersionAndThreePages) {
   auto* maker = static_cast<AboutMakerPage*>(dialog.Page(0));
   EXPECT_EQ(maker->ControlAs<QLabel>(AboutMakerPage::kMakerName)->text(), QStringLiteral("Brightfern Software"));
   EXPECT_EQ(maker->Link().Url(), QString::fromLatin1(kMakerPageUrl));
+  EXPECT_TRUE(maker->Link().focusPolicy() & Qt::TabFocus);  // keyboards reach it too
   EXPECT_FALSE(maker->ControlAs<QLabel>(AboutMakerPage::kLogo)->pixmap().isNull());
 
   // The four buttons are pills that clip their windows to their shape.

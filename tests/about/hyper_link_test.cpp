@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -85,6 +86,12 @@ TEST_F(HyperLinkTest, OpensOnceOnReleaseAndWithTheSpaceBar) {
   ASSERT_EQ(opened.size(), 1u);
   QTest::keyClick(link, Qt::Key_Space);
   QTest::keyClick(link, Qt::Key_A);
+  EXPECT_EQ(opened.size(), 2u);
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+  QApplication::sendEvent(link, &held);  // a held space bar repeats: no more pages
+  EXPECT_EQ(opened.size(), 2u);
+  QTest::mousePress(link, Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(3, link->height() + 20));  // let go off the link
   EXPECT_EQ(opened.size(), 2u);
   EXPECT_TRUE(link->IsVisited());
   EXPECT_TRUE(boxes.Messages().empty());

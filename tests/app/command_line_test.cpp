@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "about/about_info.h"
+#include "about/about_texts.h"
 #include "app/command_line.h"
 #include "app/lumo_tree_ctrl.h"
 #include "app/tree_model.h"
@@ -39,7 +41,8 @@ TEST(ParseCommandLine, TellsCommandsFromUsageErrorsAndLeavesTheRestToTheWindow) 
   } cases[] = {
       {{}, Action::Window, false},
       {{"-platform", "offscreen"}, Action::Window, false},  // Qt's
-      {{"--bogus"}, Action::Window, false},                 // as today: the window, Qt ignores it
+      {{"--platform", "offscreen"}, Action::Window, false},  // Qt's, with two dashes
+      {{"--lsit"}, Action::Window, true},                    // mistyped: not the window
       {{"--help"}, Action::Help, false},
       {{"--version"}, Action::Version, false},
       {{"--list", "--ini", "x.ini"}, Action::List, false},
@@ -110,7 +113,9 @@ TEST_F(LumoFromAShell, ReportsAreTheBytesTheDialogWrites) {
   EXPECT_EQ(Run({"--report", "r.html", "--title", QStringLiteral("My discs été")}), kExitOk) << err;
   EXPECT_EQ(err, "lumo: 1 duplicate album(s) left out, the first of each kept\n");
   LumoHtml html;
+  FillProgramAboutInfo(TheAboutInfo());  // as the main window does
   EXPECT_EQ(ReadBytes(dir.File("r.html")), DialogReport(html));
+  EXPECT_NE(ReadBytes(dir.File("r.html")).find(">Lumo v2.0 Beta2</a>"), std::string::npos);
 
   EXPECT_EQ(Run({"--report", "r.txt", "--ini", "cdplayer.ini"}), kExitOk) << err;  // CSV by its extension
   LumoCsv csv;

@@ -56,6 +56,18 @@ TEST(FilePatch, TakesEveryRandomChangeBackAndDoesItAgain) {
   }
 }
 
+TEST(FilePatch, EdgesOfTheTexts) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"abc", "abc"}, {"b\n", "a\nb\n"}, {"a\nb\n", "b\n"}, {"x\ry\r", "x\ry\r"}, {"", "x"}, {"x", ""},
+      {"same\n", "same\nmore"}, {"\n\n", "\n"}, {"a\rb\rc", "a\rB\rc"},
+  };
+  for (const auto& [before, after] : cases) {
+    const FilePatch patch = FilePatch::Between(before, after);
+    EXPECT_EQ(patch.Revert(after).value_or("(refused)"), before) << before << " / " << after;
+    EXPECT_EQ(patch.Reapply(before).value_or("(refused)"), after) << before << " / " << after;
+  }
+}
+
 TEST(FilePatch, KeepsOnlyWhatChangedAndRefusesAnotherText) {
   const std::string before = Collection(20000);
   std::string after = before;
