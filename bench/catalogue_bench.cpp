@@ -23,6 +23,7 @@
 #include "app/lumo_tree_ctrl.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/duplicate_notify.h"
+#include "support/answer_duplicates.h"
 #include "support/collection_generator.h"
 #include "support/cpu_time.h"
 
@@ -37,19 +38,6 @@ double PeakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
-// Ticks "apply to all" and answers Ok at the first duplicate, as a user
-// faced with many duplicates would.
-void AnswerDuplicatesOnce() {
-  auto* timer = new QTimer(qApp);  // lives with the application
-  QObject::connect(timer, &QTimer::timeout, [] {
-    auto* dialog = qobject_cast<DuplicateNotify*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible()) return;
-    dialog->ControlAs<QAbstractButton>(1057)->click();
-    dialog->ControlAs<QAbstractButton>(DuplicateNotify::kAnswerOk)->click();
-  });
-  timer->start(1);
 }
 
 struct Timings {
@@ -148,7 +136,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   // Random names collide now and then, so even a clean file may ask.
-  AnswerDuplicatesOnce();
+  lumo::bench::AnswerDuplicatesOnce();
   if (argc > 1 && std::string(argv[1]) == "--distinct") {
     DistinctArtists(argc, argv);
   } else {
