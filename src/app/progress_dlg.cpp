@@ -33,10 +33,18 @@ int LumoProgressDlg::Formatted() const { return formattedBar_->value(); }
 void LumoProgressDlg::Advance(QProgressBar* bar, int percent) {
   percent = std::clamp(percent, 0, 100);
   if (bar->value() == percent) return;
+  // QProgressBar repaints on every visible change by itself; that waits for
+  // the next showing instead.
+  bar->setUpdatesEnabled(false);
   bar->setValue(percent);
+  bar->setUpdatesEnabled(true);
   if (!isVisible()) return;
-  // The load blocks the event loop: paint now, and let the window system
-  // see it, but keep clicks and keys for later.
-  bar->repaint();
+  if (sinceShown_.isValid() && !sinceShown_.hasExpired(kShowIntervalMs)) return;
+  sinceShown_.start();
+  // The load blocks the event loop: paint now, both bars since the other may
+  // have moved unseen, and let the window system see it, but keep clicks and
+  // keys for later.
+  loadedBar_->repaint();
+  formattedBar_->repaint();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include "platform/lumo_dialog.h"
 
 class QProgressBar;
@@ -15,14 +17,20 @@ class LumoProgressDlg : public lumo::LumoDialog {
  public:
   explicit LumoProgressDlg(QWidget* parent = nullptr);
 
-  // Moves a bar to `percent` (clamped to 0..100) and shows it at once, even
-  // while the caller blocks the event loop; user input stays queued. Setting
-  // the value a bar already has does nothing.
+  // Moves a bar to `percent` (clamped to 0..100) and shows it, even while
+  // the caller blocks the event loop; user input stays queued. The first
+  // change shows at once, later ones at most every kShowIntervalMs (a value
+  // set in between shows with the next one shown). Setting the value a bar
+  // already has does nothing.
   void SetLoaded(int percent);
   void SetFormatted(int percent);
 
   int Loaded() const;
   int Formatted() const;
+
+  // Often enough for a bar to move smoothly; each showing costs a repaint
+  // and a turn of the event loop, which a hundred times over slowed loads.
+  static constexpr int kShowIntervalMs = 40;
 
  protected:
   bool OnInitDialog() override;
@@ -34,4 +42,5 @@ class LumoProgressDlg : public lumo::LumoDialog {
 
   QProgressBar* loadedBar_;
   QProgressBar* formattedBar_;
+  QElapsedTimer sinceShown_;  // invalid until a change was first shown
 };

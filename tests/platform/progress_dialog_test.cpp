@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -45,6 +47,33 @@ TEST(ProgressPanel, BarsMoveWithinTheirRangeAndIgnoreTheKeyboard) {
   EXPECT_TRUE(panel.isVisible());  // only its owner closes it
   panel.EndDialog(0);
   EXPECT_FALSE(panel.isVisible());
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST(ProgressPanel, ShowsTheFirstChangeAtOnceAndLaterOnesAtMostEveryInterval) {
+  QWidget owner;
+  LumoProgressDlg panel;
+  panel.CreateModeless(&owner);
+  QCoreApplication::processEvents();
+  PaintCounter counter;
+  panel.Control(1038)->installEventFilter(&counter);
+  QElapsedTimer clock;
+  clock.start();
+  panel.SetLoaded(1);
+  EXPECT_EQ(counter.paints, 1);
+  for (int percent = 2; percent <= 100; ++percent) panel.SetLoaded(percent);
+  // Were every percent shown, a fast load would spend its time repainting.
+  EXPECT_LE(counter.paints, 2 + clock.elapsed() / LumoProgressDlg::kShowIntervalMs);
+  EXPECT_EQ(panel.Loaded(), 100);
 }
 
 }  // namespace
