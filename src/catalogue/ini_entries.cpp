@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <stdexcept>
 
 #include "catalogue/bucket_map.h"
 
@@ -72,7 +73,9 @@ void IniEntries::Append(std::string_view key, std::string_view value, uint32_t h
   // Most sections are a few hundred bytes; start there rather than doubling up from nothing.
   if (bytes_.capacity() == 0) bytes_.reserve(256);
   if (entries_.capacity() == 0) entries_.reserve(16);
-  entries_.push_back(Entry{bytes_.size(), key.size(), value.size(), hash});
+  CheckRoomFor(key.size() + value.size());
+  entries_.push_back(Entry{static_cast<uint32_t>(bytes_.size()), static_cast<uint32_t>(key.size()),
+                           static_cast<uint32_t>(value.size()), hash});
   bytes_.append(key);
   bytes_.append(value);
   if (entries_.size() > kLinearLimit && entries_.size() * 2 > index_.size()) {
@@ -87,17 +90,23 @@ void IniEntries::Replace(Entry& entry, std::string_view value) {
     // Fits where the old value was: overwrite, and count the rest as garbage.
     std::memmove(bytes_.data() + entry.offset + entry.keyLength, value.data(), value.size());
     garbage_ += entry.valueLength - value.size();
-    entry.valueLength = value.size();
+    entry.valueLength = static_cast<uint32_t>(value.size());
     return;
   }
+  CheckRoomFor(entry.keyLength + value.size());
   garbage_ += entry.keyLength + entry.valueLength;
   const std::size_t offset = bytes_.size();
   bytes_.append(bytes_, entry.offset, entry.keyLength);
   bytes_.append(value);
-  entry.offset = offset;
-  entry.valueLength = value.size();
+  entry.offset = static_cast<uint32_t>(offset);
+  entry.valueLength = static_cast<uint32_t>(value.size());
   // Repeated writes must not let dead bytes grow without bound.
   if (garbage_ > 1024 && garbage_ * 2 > bytes_.size()) Compact();
+}
+
+void IniEntries::CheckRoomFor(std::size_t moreBytes) const {
+  // Offsets and lengths are 32 bits wide.
+  if (moreBytes >= UINT32_MAX - bytes_.size()) throw std::length_error("INI section of 4 GB or more");
 }
 
 void IniEntries::Compact() {
@@ -105,8 +114,8 @@ void IniEntries::Compact() {
   packed.reserve(bytes_.size() - garbage_);
   for (Entry& entry : entries_) {
     const std::size_t offset = packed.size();
-    packed.append(bytes_, entry.offset, entry.keyLength + entry.valueLength);
-    entry.offset = offset;
+    packed.append(bytes_, entry.offset, std::size_t{entry.keyLength} + entry.valueLength);
+    entry.offset = static_cast<uint32_t>(offset);
   }
   bytes_ = std::move(packed);
   garbage_ = 0;

@@ -23,7 +23,8 @@ class IniEntries {
   std::optional<std::string_view> Find(std::string_view key) const noexcept;
 
   // Sets `key` to `value`, replacing an earlier value. `value` may point
-  // into this object.
+  // into this object. Throws std::length_error when the section's bytes
+  // would reach 4 GB.
   void Set(std::string_view key, std::string_view value);
 
   // Makes room for about as much as `model` holds (capped), so that a file
@@ -34,10 +35,13 @@ class IniEntries {
   std::pair<std::string_view, std::string_view> At(std::size_t i) const noexcept;
 
  private:
+  // 16 bytes: a large collection holds hundreds of thousands of these. A
+  // section's bytes stay far below 4 GB (a loaded file is at most 1 GB);
+  // Set throws std::length_error rather than let an offset wrap.
   struct Entry {
-    std::size_t offset = 0;  // the key's bytes, then the value's
-    std::size_t keyLength = 0;
-    std::size_t valueLength = 0;
+    uint32_t offset = 0;  // the key's bytes, then the value's
+    uint32_t keyLength = 0;
+    uint32_t valueLength = 0;
     uint32_t hash = 0;
   };
   static constexpr std::size_t kNotFound = SIZE_MAX;
@@ -46,6 +50,7 @@ class IniEntries {
   std::size_t IndexOf(std::string_view key, uint32_t hash) const noexcept;
   bool Matches(const Entry& entry, std::string_view key, uint32_t hash) const noexcept;
   void Append(std::string_view key, std::string_view value, uint32_t hash);
+  void CheckRoomFor(std::size_t moreBytes) const;
   void Replace(Entry& entry, std::string_view value);
   void Compact();
   void Reindex(std::size_t slotCount);

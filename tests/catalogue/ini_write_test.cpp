@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ini_test_util.h"
@@ -125,6 +128,54 @@ TEST(IniWrite, AwkwardValuesRoundTrip) {
     EXPECT_EQ(file.document.GetString("awkward", key, "<missing>"), values[i]) << i;
     EXPECT_EQ(ReloadedValue(file.path, "AWKWARD", "KEY" + std::to_string(i)), values[i]) << i;
   }
+}
+
+// Sections as pairs of name and entries, for comparing two documents whole.
+std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> Contents(
+    const IniDocument& document) {
+  std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> contents;
+  for (const IniSection& section : AllSections(document)) {
+    contents.emplace_back(section.GetName(), std::vector<std::pair<std::string, std::string>>{});
+    for (std::size_t i = 0; i < section.KeyCount(); ++i) {
+      const auto [key, value] = section.EntryAt(i);
+      contents.back().second.emplace_back(key, value);
+    }
+  }
+  return contents;
+}
+
+// Random writes and deletions in any letter case, values growing and
+// shrinking: memory matches a plain model, and the file read back anew
+// matches memory section by section, key by key, in the same order.
+TEST(IniWrite, RandomEditsReadBackAsMemoryHoldsThem) {
+  std::mt19937 random(12);
+  LoadedFile file("[S0]\r\nartist=A\r\n0=one\r\n[s1]\r\ntitle=T\r\n");
+  std::map<std::string, std::map<std::string, std::string>> model{{"s0", {{"artist", "A"}, {"0", "one"}}},
+                                                                  {"s1", {{"title", "T"}}}};
+  const char* sections[] = {"S0", "s1", "Disc2", "DISC3"};
+  const char* keys[] = {"artist", "TITLE", "0", "1", "numtracks", "Other"};
+  for (int step = 0; step < 150; ++step) {
+    std::string section = sections[random() % 4];
+    std::string folded = section;
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (random() % 10 == 0) {
+      ASSERT_TRUE(file.document.DeleteSection(section)) << step;
+      model.erase(folded);
+      continue;
+    }
+    std::string key = keys[random() % 6];
+    const std::string value(random() % 40, static_cast<char>('a' + step % 26));
+    ASSERT_TRUE(file.document.WriteString(section, key, value)) << step;
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+    model[folded][key] = value;
+  }
+  for (const auto& [section, entries] : model) {
+    for (const auto& [key, value] : entries) EXPECT_EQ(file.document.GetString(section, key, "<missing>"), value);
+  }
+  EXPECT_EQ(file.document.SectionCount(), model.size());
+  IniDocument fresh(file.path);
+  ASSERT_TRUE(fresh.Load());
+  EXPECT_EQ(Contents(fresh), Contents(file.document));
 }
 
 // Text mode stops at Ctrl-Z, so a value holding one must never be written
