@@ -77,12 +77,10 @@ TreeItem* LumoTreeCtrl::InsertItemWithData(const CatalogueItem& record, TreeItem
 TreeItem* LumoTreeCtrl::InsertItemWithLabel(CatalogueItem record, TreeItem* parent, InsertAt where,
                                             std::string_view label) {
   if (parent && !model_->Contains(parent)) return nullptr;
-  auto owned = std::make_unique<CatalogueItem>(std::move(record));
-  // The owned record stays where it is while the pointer moves on.
-  const std::string_view shown = label.empty() ? std::string_view(owned->text) : label;
-  if (where == InsertAt::Sort) return model_->InsertSorted(parent, shown, std::move(owned));
+  // An empty label is the record's text, taken where the item keeps it.
+  if (where == InsertAt::Sort) return model_->InsertSorted(parent, label, std::move(record));
   TreeItem* under = parent ? parent : model_->Root();
-  return model_->InsertLeaf(under, under->ChildCount(), shown, std::move(owned));
+  return model_->InsertLeaf(under, under->ChildCount(), label, std::move(record));
 }
 
 CatalogueItem* LumoTreeCtrl::GetItemRecord(TreeItem* item) const {

@@ -71,8 +71,15 @@ std::string ShortenedForDisplay(LabelView label) {
 }
 
 TreeItem::TreeItem(std::string_view label, std::unique_ptr<CatalogueItem> record, TreeItem* parent)
-    : record_(std::move(record)), parent_(parent) {
+    : parent_(parent) {
+  if (record) record_.emplace(std::move(*record));
   AssignLabel(label);
+}
+
+TreeItem::TreeItem(std::optional<CatalogueItem> record, std::string_view label, TreeItem* parent)
+    : record_(std::move(record)), parent_(parent) {
+  // Only now does the text stand where it stays: a short one moved with the record.
+  AssignLabel(label.empty() && record_ ? std::string_view(record_->text) : label);
 }
 
 TreeItem::~TreeItem() = default;

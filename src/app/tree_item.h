@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,10 @@ std::string ShortenedForDisplay(LabelView label);
 class TreeItem {
  public:
   TreeItem(std::string_view label, std::unique_ptr<CatalogueItem> record, TreeItem* parent);
+  // The record is kept inside the item, one allocation for both. An empty
+  // `label` stands for the record's text; a given one must not point into
+  // `record`.
+  TreeItem(std::optional<CatalogueItem> record, std::string_view label, TreeItem* parent);
   TreeItem(const TreeItem&) = delete;
   TreeItem& operator=(const TreeItem&) = delete;
   ~TreeItem();
@@ -63,7 +68,7 @@ class TreeItem {
   void SetLabel(std::string_view label);
 
   // The owned record, or null. Freed together with this item.
-  CatalogueItem* Record() const noexcept { return record_.get(); }
+  CatalogueItem* Record() const noexcept { return record_ ? &*record_ : nullptr; }
 
   // Null only for the invisible root that holds the top-level items.
   TreeItem* Parent() const noexcept { return parent_; }
@@ -113,7 +118,9 @@ class TreeItem {
   void AssignLabel(std::string_view label);
   void RenumberFrom(std::size_t first) noexcept;
 
-  std::unique_ptr<CatalogueItem> record_;
+  // Edited through a const item, as the separate record it once was; kept
+  // inside because a large collection has hundreds of thousands of items.
+  mutable std::optional<CatalogueItem> record_;
   std::unique_ptr<Children> children_;  // made with the first child: most items are leaves
   TreeItem* parent_;
   std::string label_;  // the whole label, or only its part before the record's text

@@ -57,24 +57,28 @@ bool TreeModel::Contains(const TreeItem* item) const noexcept {
 }
 
 TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string_view label,
-                                std::unique_ptr<CatalogueItem> record) {
+                                std::optional<CatalogueItem> record) {
   TreeItem* under = OrRoot(parent);
   row = std::clamp(row, 0, under->ChildCount());
   if (!InBulkUpdate()) beginInsertRows(IndexOf(under), row, row);
   TreeItem* item = under->InsertChild(
-      row, std::make_unique<TreeItem>(label, std::move(record), under));
+      row, std::make_unique<TreeItem>(std::move(record), label, under));
   ++count_;
   if (!InBulkUpdate()) endInsertRows();
   return item;
 }
 
 TreeItem* TreeModel::InsertSorted(TreeItem* parent, std::string_view label,
-                                  std::unique_ptr<CatalogueItem> record) {
+                                  std::optional<CatalogueItem> record) {
   TreeItem* under = OrRoot(parent);
-  if (!InBulkUpdate()) return InsertLeaf(under, under->SortedRowFor(label), label, std::move(record));
+  if (!InBulkUpdate()) {
+    // The row first: the record is moved out when the call's arguments are made.
+    const int row = under->SortedRowFor(label.empty() && record ? std::string_view(record->text) : label);
+    return InsertLeaf(under, row, label, std::move(record));
+  }
   if (!under->HasUnplacedChildren()) awaitingPlaces_.push_back(under);
   ++count_;
-  return under->AppendForSorting(std::make_unique<TreeItem>(label, std::move(record), under));
+  return under->AppendForSorting(std::make_unique<TreeItem>(std::move(record), label, under));
 }
 
 void TreeModel::PlaceSortedInsertions() {

@@ -46,12 +46,12 @@ class TreeModel : public QAbstractItemModel {
 
   // Inserts a new childless item under `parent` (null: the root) at `row`
   // (clamped) and returns it. `parent` must belong to this model.
-  TreeItem* InsertLeaf(TreeItem* parent, int row, std::string_view label,
-                       std::unique_ptr<CatalogueItem> record);
+  // An empty `label` stands for the record's text.
+  TreeItem* InsertLeaf(TreeItem* parent, int row, std::string_view label, std::optional<CatalogueItem> record);
   // Inserts a new childless item under `parent` (null: the root) after every
   // child whose label sorts before or equal to `label`. Inside a bulk update
   // it stands last until the update ends or its siblings change otherwise.
-  TreeItem* InsertSorted(TreeItem* parent, std::string_view label, std::unique_ptr<CatalogueItem> record);
+  TreeItem* InsertSorted(TreeItem* parent, std::string_view label, std::optional<CatalogueItem> record);
   // Removes and frees `item` (not the root) with all its descendants.
   void Remove(TreeItem* item);
   // Removes and frees every child of `parent` (null: the root) with their subtrees.

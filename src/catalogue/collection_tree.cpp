@@ -14,13 +14,12 @@ void CollectionTree::Build(const IniDocument& document) {
 }
 
 TreeItem* CollectionTree::AddArtist(const CatalogueItem& artist) {
-  return root_.AppendForSorting(std::make_unique<TreeItem>(artist.text, std::make_unique<CatalogueItem>(artist), nullptr));
+  return root_.AppendForSorting(std::make_unique<TreeItem>(std::optional<CatalogueItem>(artist), std::string_view(), nullptr));
 }
 
 TreeItem* CollectionTree::AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) {
-  auto owned = std::make_unique<CatalogueItem>(std::move(record));
-  const std::string_view shown = label.empty() ? std::string_view(owned->text) : label;
-  return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(shown, std::move(owned), nullptr));
+  return parent->InsertChild(parent->ChildCount(),
+                             std::make_unique<TreeItem>(std::optional<CatalogueItem>(std::move(record)), label, nullptr));
 }
 
 bool CollectionTree::LeaveOutDuplicate(const std::string&, const std::string&) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -93,6 +94,32 @@ TEST(TreeItemTest, LongLabelsAreShownShortenedWithAnEllipsis) {
   EXPECT_EQ(ShortenedForDisplay({"12. ", huge}), "12. " + huge.substr(0, kDisplayLabelLimit - 4) + "\x85");
   EXPECT_EQ(ShortenedForDisplay({huge, "tail"}), huge.substr(0, kDisplayLabelLimit) + "\x85");
   EXPECT_EQ(ShortenedForDisplay({limit, "z"}), limit + "\x85");
+}
+
+// The record moves into the item: a label that stands for its text must
+// follow the text where the item keeps it, short texts (held inside the
+// string) and long ones alike, and renaming the record with the label too.
+TEST(TreeItemTest, RecordKeptInsideLabelsTheItemWithItsOwnText) {
+  struct Case {
+    std::string text;
+    std::string label;  // empty: the record's text
+    std::string shown;
+  };
+  const std::vector<Case> cases = {{"ab", "", "ab"},
+                                   {std::string(40, 'x'), "", std::string(40, 'x')},
+                                   {"", "", ""},
+                                   {"Song", " 3. Song", " 3. Song"},
+                                   {"Song", "Other", "Other"}};
+  for (const Case& c : cases) {
+    TreeItem item(CatalogueItem{ItemKind::Track, c.text, "cd", 2}, c.label, nullptr);
+    ASSERT_NE(item.Record(), nullptr);
+    EXPECT_EQ(item.Record()->text, c.text);
+    EXPECT_EQ(item.Label(), c.shown) << c.text;
+    item.Record()->text = "renamed";
+    item.SetLabel(c.label.empty() ? "renamed" : " 3. renamed");
+    EXPECT_EQ(item.Label(), c.label.empty() ? "renamed" : " 3. renamed");
+  }
+  EXPECT_EQ(TreeItem(std::nullopt, "root", nullptr).Record(), nullptr);
 }
 
 }  // namespace
