@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "app/lumo_tree_ctrl.h"
@@ -88,18 +89,18 @@ bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
 }
 
 // The file's bytes before and after each change make its undo step; the
-// document holds both, as it compares them with the disk on every write.
+// document hands over the old bytes, which it compared with the disk.
 bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
-  const std::string before = document_.FileBytes();
+  std::optional<std::string> before;
   std::string reason;
-  if (!document_.ApplyEdits(edits, &reason)) {
+  if (!document_.ApplyEdits(edits, &reason, &before)) {
     lastWriteError_ = reason;
     return false;
   }
   if (!document_.IsLoaded()) {
     history_.Clear();
-  } else if (before != document_.FileBytes()) {
-    history_.Record(stepName, FilePatch::Between(before, document_.FileBytes()));
+  } else if (before) {
+    history_.Record(stepName, FilePatch::Between(*before, document_.FileBytes()));
   }
   HistoryChanged();
   return true;

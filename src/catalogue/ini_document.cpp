@@ -174,8 +174,11 @@ bool IniDocument::DeleteSection(const std::string& section) {
   return profile::ApplyEdits({edit}, path_, nullptr, Rules());
 }
 
-bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason) {
-  if (!profile::ApplyEdits(edits, path_, reason, Rules())) return false;
+bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason,
+                             std::optional<std::string>* replaced) {
+  profile::WriteRules rules = Rules();
+  if (loaded_) rules.replacedBytes = replaced;
+  if (!profile::ApplyEdits(edits, path_, reason, rules)) return false;
   if (loaded_) {
     for (const profile::Edit& edit : edits) ApplyInMemory(edit);
   }

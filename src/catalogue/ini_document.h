@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,8 +103,10 @@ class IniDocument {
   // One change of the file made of several edits: the file takes all of them
   // in one replacement first, and only then, in loaded mode, does memory
   // take them too. False (with `reason` saying why, when given) leaves both
-  // the file and memory exactly as they were.
-  bool ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason = nullptr);
+  // the file and memory exactly as they were. In loaded mode `replaced`,
+  // when given, receives the file's bytes from before a write that changed it.
+  bool ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason = nullptr,
+                  std::optional<std::string>* replaced = nullptr);
 
   // Enumeration of the sections in memory (in either mode).
   Position FirstSection() const;

@@ -133,7 +133,10 @@ bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std
   }
   const platform::FileStamp* unchangedSince = rules.knownBytes != nullptr ? &stamp : nullptr;
   if (!platform::ReplaceFileContents(*target, text, &why, unchangedSince)) return false;
-  if (rules.knownBytes != nullptr) *rules.knownBytes = std::move(text);
+  if (rules.knownBytes != nullptr) {
+    if (rules.replacedBytes != nullptr) *rules.replacedBytes = std::move(*rules.knownBytes);
+    *rules.knownBytes = std::move(text);
+  }
   return true;
 }
 

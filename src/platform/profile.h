@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,9 @@ struct WriteRules {
   // (platform::kChangedByAnotherProgram). A successful write leaves the new
   // bytes here.
   std::string* knownBytes = nullptr;
+  // With `knownBytes`: when the file was written, receives the bytes the
+  // write replaced (moved out, not copied); untouched when nothing changed.
+  std::optional<std::string>* replacedBytes = nullptr;
 };
 
 // Applies the edits in order, as WriteString and DeleteSection would one by
