@@ -12,6 +12,7 @@
 #include "widgets/round_button.h"
 #include "widgets/round_button_painter.h"
 #include "widgets/round_rim.h"
+#include "widgets/shaped_button.h"
 
 namespace {
 
@@ -214,9 +215,16 @@ TEST(RoundButton, DenseScreensGetImagesAtTheirOwnResolution) {
 }
 
 // To the keyboard and to screen readers it is the push button it replaces.
-TEST(RoundButton, StaysAPushButtonForKeyboardAndScreenReaders) {
+// Both kinds of button that draw themselves must stay push buttons to the
+// keyboard and to screen readers.
+template <class Button>
+class SelfDrawnButton : public testing::Test {};
+using SelfDrawnButtons = testing::Types<RoundButton, ShapedButton>;
+TYPED_TEST_SUITE(SelfDrawnButton, SelfDrawnButtons);
+
+TYPED_TEST(SelfDrawnButton, StaysAPushButtonForKeyboardAndScreenReaders) {
   QWidget window;
-  auto* button = new RoundButton("E&xit", &window);
+  auto* button = new TypeParam("E&xit", &window);
   button->resize(80, 23);
   button->setToolTip("Leave");
   QSignalSpy clicks(button, &QAbstractButton::clicked);

@@ -188,14 +188,4 @@ TEST_F(ShapedButtonImages, TheFlatStyleHasADarkOuterAndALightInnerRing) {
   EXPECT_EQ(Pixel(ShapedButton::Look::Pressed, 8, 2), qRgb(255, 255, 255));
 }
 
-TEST_F(ShapedButtonImages, StaysAPushButtonForKeyboardAndScreenReaders) {
-  QSignalSpy clicks(&button_, &QAbstractButton::clicked);
-  QTest::keyClick(&button_, Qt::Key_Space);
-  EXPECT_EQ(clicks.count(), 1);
-  QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&button_);
-  ASSERT_NE(access, nullptr);
-  EXPECT_EQ(access->role(), QAccessible::Button);
-  EXPECT_EQ(access->text(QAccessible::Name), "Go");
-}
-
 }  // namespace
