@@ -223,6 +223,12 @@ void IniDocument::NextSection(Position& position, IniSection& target) const {
   position = next == SectionMap::kNone ? Position() : Position(next);
 }
 
+void IniDocument::ForEachSection(const std::function<void(const IniSection&)>& visit) const {
+  for (SectionMap::Cursor at = sections_.First(); at != SectionMap::kNone; at = sections_.Next(at)) {
+    visit(sections_.ValueAt(at));
+  }
+}
+
 const IniSection* IniDocument::FindSection(std::string_view section) const {
   const SectionMap::Cursor cursor = sections_.Find(FoldCase(section));
   return cursor == SectionMap::kNone ? nullptr : &sections_.ValueAt(cursor);

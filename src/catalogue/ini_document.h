@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,6 +70,10 @@ class IniDocument {
   // The file's bytes as this document last loaded or wrote them; empty in
   // pass-through mode.
   const std::string& FileBytes() const { return onDisk_; }
+  // The bytes of the last successful load, never changed afterwards, or
+  // null. Views handed out by sections may point into them; whoever keeps
+  // such a view past the next change of the document keeps these too.
+  std::shared_ptr<const std::string> LoadedBytes() const { return loadedBytes_; }
 
   // Why the last Load failed.
   enum class LoadProblem { None, CannotRead, TooLarge };
@@ -114,6 +119,10 @@ class IniDocument {
   // (or for a stale position) `position` becomes false.
   void NextSection(Position& position, IniSection& target) const;
 
+  // Calls `visit` with each section in memory, in enumeration order,
+  // without copying it. The document must not change meanwhile.
+  void ForEachSection(const std::function<void(const IniSection&)>& visit) const;
+
   // The section in memory whose name matches in any letter case, or nullptr;
   // valid until the document changes.
   const IniSection* FindSection(std::string_view section) const;
@@ -133,6 +142,7 @@ class IniDocument {
   std::string path_;
   bool loaded_ = false;
   LoadProblem loadProblem_ = LoadProblem::None;
+  std::shared_ptr<const std::string> loadedBytes_;
   std::string onDisk_;  // the file's bytes as last loaded or written, in loaded mode
   SectionMap sections_;
 };

@@ -37,6 +37,18 @@ class IniSection {
   std::size_t KeyCount() const noexcept;
   std::pair<std::string_view, std::string_view> EntryAt(std::size_t i) const noexcept;
 
+  // Calls `visit(foldedKey, value)` for the section's keys, each at least
+  // once; a key that comes more than once comes last with its current value,
+  // so applying the calls in order gives the section's content. Cheaper than
+  // a Find per key. The section must not change meanwhile.
+  template <typename Visit>
+  void ForEachAssignment(Visit&& visit) const {
+    for (std::size_t i = 0; i < KeyCount(); ++i) {
+      const auto [key, value] = EntryAt(i);
+      visit(key, value);
+    }
+  }
+
  private:
   friend class IniDocument;
 
