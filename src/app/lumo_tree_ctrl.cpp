@@ -83,6 +83,16 @@ TreeItem* LumoTreeCtrl::InsertItemWithLabel(CatalogueItem record, TreeItem* pare
   return model_->InsertLeaf(under, under->ChildCount(), label, std::move(record));
 }
 
+TreeItem* LumoTreeCtrl::InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where) {
+  if (parent && !model_->Contains(parent)) return nullptr;
+  auto item = std::make_unique<TreeItem>(record, nullptr);
+  if (where == InsertAt::Sort) return model_->InsertSorted(parent, std::move(item));
+  TreeItem* under = parent ? parent : model_->Root();
+  return model_->InsertLeaf(under, under->ChildCount(), std::move(item));
+}
+
+void LumoTreeCtrl::KeepTexts(std::shared_ptr<const void> texts) { model_->KeepTexts(std::move(texts)); }
+
 CatalogueItem* LumoTreeCtrl::GetItemRecord(TreeItem* item) const {
   return item ? item->Record() : nullptr;
 }

@@ -3,6 +3,7 @@
 #include <QTreeView>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,12 @@ class LumoTreeCtrl : public QTreeView {
   // or with the record's text when `label` is empty: the same as inserting
   // and then setting the label, without the second step's work.
   TreeItem* InsertItemWithLabel(CatalogueItem record, TreeItem* parent, InsertAt where, std::string_view label);
+  // A lean item (see TreeItem) for `record` under `parent`, labelled as the
+  // catalogue labels its kind; null when `parent` is not an item of this
+  // tree. Its texts must be kept alive by KeepTexts.
+  TreeItem* InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where);
+  // Keeps texts that lean items refer to until the tree is emptied.
+  void KeepTexts(std::shared_ptr<const void> texts);
   // The item's record, or null (no item, or an item without one).
   CatalogueItem* GetItemRecord(TreeItem* item) const;
   // Removes the item with its descendants and their records. False for null

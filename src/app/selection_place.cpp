@@ -2,13 +2,14 @@
 
 #include "app/lumo_tree_ctrl.h"
 
+// Walks read the items' fields as they are: asking each for its record
+// would make a record for every item passed.
 namespace {
 
 TreeItem* AlbumWithKey(const LumoTreeCtrl& tree, const std::string& cdKey) {
   for (TreeItem* artist = tree.GetRootItem(); artist; artist = tree.GetNextSiblingItem(artist)) {
     for (TreeItem* album = tree.GetChildItem(artist); album; album = tree.GetNextSiblingItem(album)) {
-      const CatalogueItem* record = tree.GetItemRecord(album);
-      if (record && record->cdKey == cdKey) return album;
+      if (album->HasRecord() && album->CdKey() == cdKey) return album;
     }
   }
   return nullptr;
@@ -16,16 +17,14 @@ TreeItem* AlbumWithKey(const LumoTreeCtrl& tree, const std::string& cdKey) {
 
 TreeItem* ArtistNamed(const LumoTreeCtrl& tree, const std::string& name) {
   for (TreeItem* artist = tree.GetRootItem(); artist; artist = tree.GetNextSiblingItem(artist)) {
-    const CatalogueItem* record = tree.GetItemRecord(artist);
-    if (record && record->text == name) return artist;
+    if (artist->HasRecord() && artist->Text() == name) return artist;
   }
   return nullptr;
 }
 
 TreeItem* TrackAt(const LumoTreeCtrl& tree, TreeItem* album, int16_t index) {
   for (TreeItem* track = tree.GetChildItem(album); track; track = tree.GetNextSiblingItem(track)) {
-    const CatalogueItem* record = tree.GetItemRecord(track);
-    if (record && record->trackIndex == index) return track;
+    if (track->HasRecord() && track->TrackIndex() == index) return track;
   }
   return album;
 }

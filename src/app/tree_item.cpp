@@ -1,9 +1,12 @@
 #include "app/tree_item.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdint>
 #include <vector>
 
+#include "catalogue/catalogue_build.h"
 #include "platform/text_fold.h"
 
 namespace {
@@ -52,7 +55,25 @@ std::vector<SortKey> SortedKeys(const std::vector<std::unique_ptr<TreeItem>>& it
   return keys;
 }
 
+constexpr std::size_t kPrefixWidth = 8;  // "32767. " and its end
+
+// " 1. " .. "32767. ": the part of a track's label before its name, made
+// once for all, so that labels need not be kept per item.
+const std::vector<std::array<char, kPrefixWidth>>& TrackPrefixes() {
+  static const auto prefixes = [] {
+    std::vector<std::array<char, kPrefixWidth>> table(lumo::kMaxTracks);
+    for (int i = 0; i < lumo::kMaxTracks; ++i) std::snprintf(table[i].data(), kPrefixWidth, "%2d. ", i + 1);
+    return table;
+  }();
+  return prefixes;
+}
+
 }  // namespace
+
+std::string_view TrackPrefix(int16_t trackIndex) noexcept {
+  if (trackIndex < 0 || trackIndex >= lumo::kMaxTracks) return {};
+  return TrackPrefixes()[static_cast<std::size_t>(trackIndex)].data();
+}
 
 int CompareTreeLabels(LabelView a, LabelView b) noexcept {
   const int folded = CompareBytes(a, b, true);
@@ -71,18 +92,63 @@ std::string ShortenedForDisplay(LabelView label) {
 }
 
 TreeItem::TreeItem(std::string_view label, std::unique_ptr<CatalogueItem> record, TreeItem* parent)
-    : parent_(parent) {
-  if (record) record_.emplace(std::move(*record));
-  AssignLabel(label);
-}
+    : TreeItem(record ? std::optional<CatalogueItem>(std::move(*record)) : std::nullopt, label, parent) {}
 
 TreeItem::TreeItem(std::optional<CatalogueItem> record, std::string_view label, TreeItem* parent)
-    : record_(std::move(record)), parent_(parent) {
-  // Only now does the text stand where it stays: a short one moved with the record.
-  AssignLabel(label.empty() && record_ ? std::string_view(record_->text) : label);
+    : parent_(parent), hasRecord_(record.has_value()) {
+  if (record) Extras().record = std::move(record);
+  AssignLabel(label.empty() ? Text() : label);
+}
+
+TreeItem::TreeItem(const RecordView& record, TreeItem* parent)
+    : parent_(parent),
+      text_(record.text.data()),
+      cdKey_(record.cdKey.data()),
+      textSize_(static_cast<uint32_t>(record.text.size())),
+      cdKeySize_(static_cast<uint32_t>(record.cdKey.size())),
+      trackIndex_(record.trackIndex),
+      kind_(record.kind),
+      hasRecord_(true) {
+  // Texts are far below 4 GB (a loaded file is at most 1 GB), so the sizes fit.
+  if (kind_ != ItemKind::Track) {
+    labelMode_ = LabelMode::Text;
+  } else if (!TrackPrefix(trackIndex_).empty()) {
+    labelMode_ = LabelMode::TrackNumber;
+  } else {
+    labelMode_ = LabelMode::HeadThenText;
+    Extras().label = lumo::TrackLabel(trackIndex_, {});
+  }
 }
 
 TreeItem::~TreeItem() = default;
+
+CatalogueItem* TreeItem::Record() const {
+  if (!hasRecord_) return nullptr;
+  Extra& extra = Extras();
+  if (!extra.record) extra.record = CatalogueItem{kind_, std::string(Text()), std::string(CdKey()), trackIndex_};
+  return &*extra.record;
+}
+
+ItemKind TreeItem::Kind() const noexcept { return extra_ && extra_->record ? extra_->record->kind : kind_; }
+
+std::string_view TreeItem::Text() const noexcept {
+  if (extra_ && extra_->record) return extra_->record->text;
+  return {text_, textSize_};
+}
+
+std::string_view TreeItem::CdKey() const noexcept {
+  if (extra_ && extra_->record) return extra_->record->cdKey;
+  return {cdKey_, cdKeySize_};
+}
+
+int16_t TreeItem::TrackIndex() const noexcept {
+  return extra_ && extra_->record ? extra_->record->trackIndex : trackIndex_;
+}
+
+TreeItem::Extra& TreeItem::Extras() const {
+  if (!extra_) extra_ = std::make_unique<Extra>();
+  return *extra_;
+}
 
 std::string TreeItem::Label() const {
   const LabelView parts = LabelParts();
@@ -92,8 +158,13 @@ std::string TreeItem::Label() const {
 }
 
 LabelView TreeItem::LabelParts() const noexcept {
-  if (!labelEndsWithText_) return {label_, {}};
-  return {label_, record_->text};
+  switch (labelMode_) {
+    case LabelMode::Text: return {Text(), {}};
+    case LabelMode::TrackNumber: return {TrackPrefix(TrackIndex()), Text()};
+    case LabelMode::HeadThenText: return {extra_->label, Text()};
+    case LabelMode::Whole: break;
+  }
+  return {extra_ ? std::string_view(extra_->label) : std::string_view(), {}};
 }
 
 void TreeItem::SetLabel(std::string_view label) {
@@ -102,8 +173,26 @@ void TreeItem::SetLabel(std::string_view label) {
 }
 
 void TreeItem::AssignLabel(std::string_view label) {
-  labelEndsWithText_ = record_ && label.ends_with(record_->text);
-  label_.assign(labelEndsWithText_ ? label.substr(0, label.size() - record_->text.size()) : label);
+  // Copied first: `label` may be our own label's bytes.
+  const std::string wanted(label);
+  const std::string_view text = hasRecord_ ? Text() : std::string_view();
+  const std::string_view prefix = Kind() == ItemKind::Track ? TrackPrefix(TrackIndex()) : std::string_view();
+  if (hasRecord_ && wanted == text) {
+    labelMode_ = LabelMode::Text;
+  } else if (!prefix.empty() && wanted.size() == prefix.size() + text.size() && wanted.starts_with(prefix) &&
+             wanted.ends_with(text)) {
+    labelMode_ = LabelMode::TrackNumber;
+  } else if (hasRecord_ && wanted.ends_with(text)) {
+    labelMode_ = LabelMode::HeadThenText;
+    Extras().label.assign(wanted, 0, wanted.size() - text.size());
+    return;
+  } else {
+    labelMode_ = LabelMode::Whole;
+    if (wanted.empty() && !extra_) return;
+    Extras().label = wanted;
+    return;
+  }
+  if (extra_) std::string().swap(extra_->label);
 }
 
 TreeItem* TreeItem::Child(int row) const noexcept {

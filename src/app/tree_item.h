@@ -37,26 +37,47 @@ inline constexpr std::size_t kDisplayLabelLimit = 4096;
 // its first kDisplayLabelLimit characters and an ellipsis (Windows-1252 0x85).
 std::string ShortenedForDisplay(LabelView label);
 
-// One node of the catalogue tree: a label, the record it owns (may be null)
-// and the children it owns. A TreeItem* stays valid until the item itself is
-// removed, so it serves as the item's handle; moving siblings around never
-// invalidates it.
+// What a lean item stands for: the record's fields, with texts that are
+// not copied. Whoever makes such an item keeps the texts alive for as long
+// as the item lives.
+struct RecordView {
+  ItemKind kind = ItemKind::Artist;
+  std::string_view text;
+  std::string_view cdKey;
+  int16_t trackIndex = 0;
+};
+
+// "%2d. " of the track's number counted from 1, as a track's label begins;
+// empty for an index outside 0 .. lumo::kMaxTracks - 1.
+std::string_view TrackPrefix(int16_t trackIndex) noexcept;
+
+// One node of the catalogue tree: a label, the record it stands for (may be
+// none) and the children it owns. A TreeItem* stays valid until the item
+// itself is removed, so it serves as the item's handle; moving siblings
+// around never invalidates it.
+//
+// A large collection has hundreds of thousands of items, so an item is
+// small: a lean item (made from a RecordView) refers to its texts instead of
+// copying them, and its label is made when asked for: an artist's or album's
+// name, a track's "%2d. %s". The record as a CatalogueItem of its own is
+// made only when somebody asks for it (Record()), and from then on it is the
+// item's record: what is changed there is what the item shows.
 //
 // Children may be added for sorting later (AppendForSorting): many sorted
 // insertions then cost one sort instead of shifting and renumbering the
 // siblings each time.
 //
-// A label that ends with the record's text (an artist's or album's name, a
-// track's "%2d. %s") stores only what comes before it and follows the text:
-// a large collection would otherwise hold every name twice. Whoever changes a
-// record's text therefore sets the label again as well, as every rename does.
+// A label that ends with the record's text follows the text. Whoever
+// changes a record's text therefore sets the label again as well, as every
+// rename does.
 class TreeItem {
  public:
   TreeItem(std::string_view label, std::unique_ptr<CatalogueItem> record, TreeItem* parent);
-  // The record is kept inside the item, one allocation for both. An empty
-  // `label` stands for the record's text; a given one must not point into
-  // `record`.
+  // An item with a record of its own, or none. An empty `label` stands for
+  // the record's text.
   TreeItem(std::optional<CatalogueItem> record, std::string_view label, TreeItem* parent);
+  // A lean item, labelled as the catalogue labels its kind.
+  TreeItem(const RecordView& record, TreeItem* parent);
   TreeItem(const TreeItem&) = delete;
   TreeItem& operator=(const TreeItem&) = delete;
   ~TreeItem();
@@ -67,8 +88,15 @@ class TreeItem {
   // new label does not move this item.
   void SetLabel(std::string_view label);
 
-  // The owned record, or null. Freed together with this item.
-  CatalogueItem* Record() const noexcept { return record_ ? &*record_ : nullptr; }
+  // The item's record, or null; made on the first call for a lean item.
+  // Freed together with this item.
+  CatalogueItem* Record() const;
+  // The record's fields without making it: for walks over many items.
+  bool HasRecord() const noexcept { return hasRecord_; }
+  ItemKind Kind() const noexcept;
+  std::string_view Text() const noexcept;
+  std::string_view CdKey() const noexcept;
+  int16_t TrackIndex() const noexcept;
 
   // Null only for the invisible root that holds the top-level items.
   TreeItem* Parent() const noexcept { return parent_; }
@@ -115,15 +143,28 @@ class TreeItem {
     std::vector<std::unique_ptr<TreeItem>> items;
     std::size_t unplacedFrom = SIZE_MAX;  // first child appended for sorting, if any
   };
+  // What few items have: a record of their own, a label of their own.
+  struct Extra {
+    std::optional<CatalogueItem> record;
+    std::string label;  // the whole label, or its part before the text (LabelMode)
+  };
+  enum class LabelMode : uint8_t { Text, TrackNumber, HeadThenText, Whole };
+
+  Extra& Extras() const;
   void AssignLabel(std::string_view label);
   void RenumberFrom(std::size_t first) noexcept;
 
-  // Edited through a const item, as the separate record it once was; kept
-  // inside because a large collection has hundreds of thousands of items.
-  mutable std::optional<CatalogueItem> record_;
-  std::unique_ptr<Children> children_;  // made with the first child: most items are leaves
   TreeItem* parent_;
-  std::string label_;  // the whole label, or only its part before the record's text
+  std::unique_ptr<Children> children_;  // made with the first child: most items are leaves
+  mutable std::unique_ptr<Extra> extra_;
+  // A lean record's texts, until Record() makes a record of its own.
+  const char* text_ = nullptr;
+  const char* cdKey_ = nullptr;
+  uint32_t textSize_ = 0;
+  uint32_t cdKeySize_ = 0;
   int row_ = 0;
-  bool labelEndsWithText_ = false;
+  int16_t trackIndex_ = 0;
+  ItemKind kind_ = ItemKind::Artist;
+  bool hasRecord_ = false;
+  LabelMode labelMode_ = LabelMode::Whole;
 };

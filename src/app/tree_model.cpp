@@ -58,27 +58,33 @@ bool TreeModel::Contains(const TreeItem* item) const noexcept {
 
 TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string_view label,
                                 std::optional<CatalogueItem> record) {
+  return InsertLeaf(parent, row, std::make_unique<TreeItem>(std::move(record), label, nullptr));
+}
+
+TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::unique_ptr<TreeItem> item) {
   TreeItem* under = OrRoot(parent);
   row = std::clamp(row, 0, under->ChildCount());
   if (!InBulkUpdate()) beginInsertRows(IndexOf(under), row, row);
-  TreeItem* item = under->InsertChild(
-      row, std::make_unique<TreeItem>(std::move(record), label, under));
+  TreeItem* inserted = under->InsertChild(row, std::move(item));
   ++count_;
   if (!InBulkUpdate()) endInsertRows();
-  return item;
+  return inserted;
 }
 
 TreeItem* TreeModel::InsertSorted(TreeItem* parent, std::string_view label,
                                   std::optional<CatalogueItem> record) {
+  return InsertSorted(parent, std::make_unique<TreeItem>(std::move(record), label, nullptr));
+}
+
+TreeItem* TreeModel::InsertSorted(TreeItem* parent, std::unique_ptr<TreeItem> item) {
   TreeItem* under = OrRoot(parent);
   if (!InBulkUpdate()) {
-    // The row first: the record is moved out when the call's arguments are made.
-    const int row = under->SortedRowFor(label.empty() && record ? std::string_view(record->text) : label);
-    return InsertLeaf(under, row, label, std::move(record));
+    const int row = under->SortedRowFor(item->Label());
+    return InsertLeaf(under, row, std::move(item));
   }
   if (!under->HasUnplacedChildren()) awaitingPlaces_.push_back(under);
   ++count_;
-  return under->AppendForSorting(std::make_unique<TreeItem>(std::move(record), label, under));
+  return under->AppendForSorting(std::move(item));
 }
 
 void TreeModel::PlaceSortedInsertions() {
@@ -112,6 +118,7 @@ void TreeModel::RemoveAll() {
   BeginBulkUpdate();
   awaitingPlaces_.clear();
   root_->ClearChildren();
+  texts_.clear();  // only once no item refers to them
   count_ = 0;
   EndBulkUpdate();
 }

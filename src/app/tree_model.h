@@ -48,10 +48,14 @@ class TreeModel : public QAbstractItemModel {
   // (clamped) and returns it. `parent` must belong to this model.
   // An empty `label` stands for the record's text.
   TreeItem* InsertLeaf(TreeItem* parent, int row, std::string_view label, std::optional<CatalogueItem> record);
+  TreeItem* InsertLeaf(TreeItem* parent, int row, std::unique_ptr<TreeItem> item);
   // Inserts a new childless item under `parent` (null: the root) after every
   // child whose label sorts before or equal to `label`. Inside a bulk update
   // it stands last until the update ends or its siblings change otherwise.
   TreeItem* InsertSorted(TreeItem* parent, std::string_view label, std::optional<CatalogueItem> record);
+  TreeItem* InsertSorted(TreeItem* parent, std::unique_ptr<TreeItem> item);
+  // Takes a share in texts that lean items of this model refer to, until RemoveAll.
+  void KeepTexts(std::shared_ptr<const void> texts) { texts_.push_back(std::move(texts)); }
   // Removes and frees `item` (not the root) with all its descendants.
   void Remove(TreeItem* item);
   // Removes and frees every child of `parent` (null: the root) with their subtrees.
@@ -71,6 +75,7 @@ class TreeModel : public QAbstractItemModel {
   TreeItem* OrRoot(TreeItem* item) const noexcept { return item ? item : root_.get(); }
   void PlaceSortedInsertions();
 
+  std::vector<std::shared_ptr<const void>> texts_;  // before root_: outlives the items
   std::unique_ptr<TreeItem> root_;
   std::vector<TreeItem*> awaitingPlaces_;  // items with children inserted sorted in this bulk update
   int count_ = 0;

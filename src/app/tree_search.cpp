@@ -28,8 +28,8 @@ TreeItem* Before(TreeItem* item, const TreeItem* root) {
   return LastDescendant(parent->Child(item->Row() - 1));
 }
 
-bool Wanted(const CatalogueItem& record, const FindOptions& options) {
-  switch (record.kind) {
+bool Wanted(ItemKind kind, const FindOptions& options) {
+  switch (kind) {
     case ItemKind::Artist: return options.artists;
     case ItemKind::Album: return options.albums;
     case ItemKind::Track: return options.tracks;
@@ -55,8 +55,8 @@ FindResult FindInTree(const LumoTreeCtrl& tree, TreeItem* from, const FindOption
       wrapped = true;
       item = first;
     }
-    const CatalogueItem* record = item->Record();
-    if (record && Wanted(*record, options) && matcher.Matches(record->text)) {
+    // Read without making each item's record: a search may pass them all.
+    if (item->HasRecord() && Wanted(item->Kind(), options) && matcher.Matches(item->Text())) {
       return {item, wrapped && from != nullptr};
     }
     if (item == from) return {};

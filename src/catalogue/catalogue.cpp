@@ -19,15 +19,17 @@ class WindowTree final : public lumo::CatalogueTree {
  public:
   WindowTree(LumoTreeCtrl& tree, bool ask) : tree_(tree), ask_(ask) {}
 
-  TreeItem* AddArtist(const CatalogueItem& artist) override {
-    return tree_.InsertItemWithData(artist, nullptr, InsertAt::Sort);
+  void KeepTexts(std::shared_ptr<const void> texts) override { tree_.KeepTexts(std::move(texts)); }
+
+  TreeItem* AddArtist(const RecordView& artist) override {
+    return tree_.InsertLeanItem(artist, nullptr, InsertAt::Sort);
   }
 
-  TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) override {
-    return tree_.InsertItemWithLabel(std::move(record), parent, InsertAt::Last, label);
+  TreeItem* AddLast(TreeItem* parent, const RecordView& record) override {
+    return tree_.InsertLeanItem(record, parent, InsertAt::Last);
   }
 
-  bool LeaveOutDuplicate(const std::string& artist, const std::string& title) override {
+  bool LeaveOutDuplicate(std::string_view artist, std::string_view title) override {
     if (!ask_) return true;
     if (!duplicates_) duplicates_ = std::make_unique<DuplicateNotify>(tree_.window());
     if (duplicates_->applyToAllLatched) return duplicates_->answer == DuplicateNotify::kAnswerOk;

@@ -9,16 +9,19 @@
 
 #include "app/tree_item.h"
 #include "catalogue/ini_document.h"
+#include "catalogue/catalogue_texts.h"
 #include "catalogue/ini_section.h"
+#include "platform/ini_number.h"
 
 namespace lumo {
 namespace {
 
 constexpr char kUnknown[] = "<UNKNOWN>";
+constexpr char kNoName[] = "?";
 
 // Albums are duplicates when artist and title are both equal; the pair is
 // kept apart so that "AB" + "C" never matches "A" + "BC". The texts are
-// those of the records the tree's items own, which outlive the build.
+// those the tree's items refer to, which outlive the build.
 struct AlbumKey {
   std::string_view artist;
   std::string_view title;
@@ -45,69 +48,128 @@ std::optional<int> TrackNumberOfKey(std::string_view key) {
   return number;
 }
 
-// The track numbers the section names, ascending.
-std::vector<int> NamedTracks(const IniSection& section) {
-  std::vector<int> named;
-  for (std::size_t i = 0; i < section.KeyCount(); ++i) {
-    if (auto number = TrackNumberOfKey(section.EntryAt(i).first)) named.push_back(*number);
-  }
-  std::sort(named.begin(), named.end());
-  return named;
-}
+// A track's key number and its name.
+using NamedTrack = std::pair<int, std::string_view>;
 
 // The first track that would be the 100th without a name: up to it, no more
 // than 99 tracks lack one. `named` is ascending and without repeats.
-int FirstTrackPastUnnamedLimit(const std::vector<int>& named) {
+int FirstTrackPastUnnamedLimit(const std::vector<NamedTrack>& named) {
   for (std::size_t j = 0; j < named.size(); ++j) {
-    const int unnamedBefore = named[j] - static_cast<int>(j);
+    const int unnamedBefore = named[j].first - static_cast<int>(j);
     if (unnamedBefore > kMaxUnnamedTracks) return kMaxUnnamedTracks + static_cast<int>(j);
   }
   return kMaxUnnamedTracks + static_cast<int>(named.size());
 }
 
-// The state of one build: the two lookup maps and the counts.
+// What a build reads of one section, gathered in one pass over its keys.
+class AlbumSection {
+ public:
+  void Read(const IniSection& section) {
+    artist_.reset();
+    title_.reset();
+    declaredTracks_ = 0;
+    named_.clear();
+    section.ForEachAssignment([this](std::string_view key, std::string_view value) {
+      if (const std::optional<int> number = TrackNumberOfKey(key)) {
+        named_.emplace_back(*number, value);
+      } else if (key == "artist") {
+        artist_ = value;
+      } else if (key == "title") {
+        title_ = value;
+      } else if (key == "numtracks") {
+        declaredTracks_ = ini::ReadDecimal(value);
+      }
+    });
+    KeepLastOfEachTrack();
+  }
+
+  const std::optional<std::string_view>& Artist() const { return artist_; }
+  const std::optional<std::string_view>& Title() const { return title_; }
+  // The named tracks, ascending, one name each.
+  const std::vector<NamedTrack>& Named() const { return named_; }
+
+  int TracksToShow() const {
+    if (declaredTracks_ <= 0) return 0;
+    const int justified = std::max(kMaxUnnamedTracks, named_.empty() ? 0 : named_.back().first + 1);
+    return std::min({declaredTracks_, justified, FirstTrackPastUnnamedLimit(named_), kMaxTracks});
+  }
+
+ private:
+  // A key may come more than once: its last value is the one that holds.
+  void KeepLastOfEachTrack() {
+    const auto byNumber = [](const NamedTrack& a, const NamedTrack& b) { return a.first < b.first; };
+    if (!std::is_sorted(named_.begin(), named_.end(), byNumber)) {
+      std::stable_sort(named_.begin(), named_.end(), byNumber);
+    }
+    std::size_t kept = 0;
+    for (const NamedTrack& track : named_) {
+      if (kept > 0 && named_[kept - 1].first == track.first) {
+        named_[kept - 1] = track;
+      } else {
+        named_[kept++] = track;
+      }
+    }
+    named_.resize(kept);
+  }
+
+  std::optional<std::string_view> artist_;
+  std::optional<std::string_view> title_;
+  int32_t declaredTracks_ = 0;
+  std::vector<NamedTrack> named_;
+};
+
+// The state of one build: the texts, the two lookup maps and the counts.
 class Builder {
  public:
-  Builder(CatalogueTree& tree, std::size_t sections) : tree_(tree) {
-    artists_.reserve(sections);
-    albums_.reserve(sections);
+  Builder(CatalogueTree& tree, const IniDocument& document)
+      : tree_(tree), texts_(std::make_shared<CatalogueTexts>(document.LoadedBytes())) {
+    tree_.KeepTexts(texts_);
+    artists_.reserve(document.SectionCount());
+    albums_.reserve(document.SectionCount());
   }
 
   void AddSection(const IniSection& section) {
-    const std::string artist = section.GetString("artist", kUnknown);
-    if (artist == kUnknown) return;
-    TreeItem* artistItem = ArtistItem(artist);
-    CatalogueItem album{ItemKind::Album, section.GetString("title", kUnknown), section.GetName(), 0};
-    if (albums_.count({artist, album.text}) != 0 && tree_.LeaveOutDuplicate(artist, album.text)) return;
+    album_.Read(section);
+    if (!album_.Artist() || *album_.Artist() == kUnknown) return;
+    TreeItem* artistItem = ArtistItem(*album_.Artist());
+    const std::string_view title = album_.Title() ? *album_.Title() : kUnknown;
+    if (albums_.count({artistItem->Text(), title}) != 0 && tree_.LeaveOutDuplicate(artistItem->Text(), title)) return;
     ++counts_.albums;
-    TreeItem* albumItem = tree_.AddLast(artistItem, std::move(album), {});
-    albums_.insert_or_assign({artistItem->Record()->text, albumItem->Record()->text}, albumItem);
-    AddTracks(section, albumItem);
+    const std::string_view cdKey = texts_->Keep(section.GetName());
+    TreeItem* albumItem = tree_.AddLast(artistItem, {ItemKind::Album, KeepOrLiteral(title), cdKey, 0});
+    albums_.insert_or_assign({artistItem->Text(), albumItem->Text()}, albumItem);
+    AddTracks(albumItem, cdKey);
   }
 
   CatalogueCounts Counts() const { return counts_; }
 
  private:
-  TreeItem* ArtistItem(const std::string& artist) {
+  TreeItem* ArtistItem(std::string_view artist) {
     auto found = artists_.find(artist);
     if (found != artists_.end()) return found->second;
     ++counts_.artists;
-    TreeItem* item = tree_.AddArtist({ItemKind::Artist, artist, {}, 0});
-    artists_.emplace(item->Record()->text, item);
+    TreeItem* item = tree_.AddArtist({ItemKind::Artist, texts_->Keep(artist), {}, 0});
+    artists_.emplace(item->Text(), item);
     return item;
   }
 
-  void AddTracks(const IniSection& section, TreeItem* albumItem) {
-    const int count = TracksToShow(section);
+  void AddTracks(TreeItem* albumItem, std::string_view cdKey) {
+    const int count = album_.TracksToShow();
+    auto named = album_.Named().begin();
+    const auto end = album_.Named().end();
     for (int i = 0; i < count; ++i) {
-      const auto index = static_cast<int16_t>(i);
-      CatalogueItem track{ItemKind::Track, section.GetString(std::to_string(i), "?"), section.GetName(), index};
-      const std::string label = TrackLabel(index, track.text);
-      tree_.AddLast(albumItem, std::move(track), label);
+      while (named != end && named->first < i) ++named;
+      const std::string_view name = named != end && named->first == i ? texts_->Keep(named->second) : kNoName;
+      tree_.AddLast(albumItem, {ItemKind::Track, name, cdKey, static_cast<int16_t>(i)});
     }
   }
 
+  // The default texts are literals, which live as long as the program.
+  std::string_view KeepOrLiteral(std::string_view text) { return text.data() == kUnknown ? text : texts_->Keep(text); }
+
   CatalogueTree& tree_;
+  std::shared_ptr<CatalogueTexts> texts_;
+  AlbumSection album_;  // reused for every section, so its vector is allocated once
   CatalogueCounts counts_;
   std::unordered_map<std::string_view, TreeItem*> artists_;
   std::unordered_map<AlbumKey, TreeItem*, AlbumKeyHash> albums_;
@@ -117,26 +179,22 @@ class Builder {
 
 CatalogueCounts BuildCatalogue(const IniDocument& document, CatalogueTree& tree,
                                const std::function<void(int percent)>& progress) {
-  Builder builder(tree, document.SectionCount());
+  Builder builder(tree, document);
   const std::size_t total = std::max<std::size_t>(1, document.SectionCount());
   std::size_t done = 0;
   int reported = 0;
-  IniSection section;
-  for (auto position = document.FirstSection(); position;) {
-    document.NextSection(position, section);
+  document.ForEachSection([&](const IniSection& section) {
     builder.AddSection(section);
     const int percent = static_cast<int>(++done * 100 / total);
     if (progress && percent > reported) progress(reported = percent);
-  }
+  });
   return builder.Counts();
 }
 
 int TracksToShow(const IniSection& section) {
-  const int32_t declared = section.GetInt("numtracks", 0);
-  if (declared <= 0) return 0;
-  const std::vector<int> named = NamedTracks(section);
-  const int justified = std::max(kMaxUnnamedTracks, named.empty() ? 0 : named.back() + 1);
-  return std::min({declared, justified, FirstTrackPastUnnamedLimit(named), kMaxTracks});
+  AlbumSection album;
+  album.Read(section);
+  return album.TracksToShow();
 }
 
 std::string TrackLabel(int16_t trackIndex, std::string_view name) {

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "catalogue/catalogue_item.h"
 
 class TreeItem;
+struct RecordView;
 
 namespace lumo {
 
@@ -16,20 +18,21 @@ class IniSection;
 
 // What a catalogue build fills: the main window's tree, or bare TreeItems
 // where no window is needed. The build only adds, and reads nothing back but
-// the records of the items it added, which must live as long as the build.
+// the texts of the items it added. The records' texts are views into what
+// KeepTexts hands over, which the tree keeps as long as the items.
 class CatalogueTree {
  public:
   virtual ~CatalogueTree() = default;
-  // A new top-level item that owns a copy of `artist` and is labelled with
-  // its name, in label order among the others (equal labels in the order
-  // they came).
-  virtual TreeItem* AddArtist(const CatalogueItem& artist) = 0;
-  // A new last child of `parent` (an artist's or album's item) that owns
-  // `record`, labelled `label`, or with the record's text when `label` is empty.
-  virtual TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) = 0;
+  // Takes a share in the texts of the items added from now on.
+  virtual void KeepTexts(std::shared_ptr<const void> texts) = 0;
+  // A new top-level lean item for `artist`, in label order among the others
+  // (equal labels in the order they came).
+  virtual TreeItem* AddArtist(const RecordView& artist) = 0;
+  // A new lean last child of `parent` (an artist's or album's item).
+  virtual TreeItem* AddLast(TreeItem* parent, const RecordView& record) = 0;
   // Asked for an album whose artist and title are already in the tree under
   // another CD key: true leaves this later album out.
-  virtual bool LeaveOutDuplicate(const std::string& artist, const std::string& title) = 0;
+  virtual bool LeaveOutDuplicate(std::string_view artist, std::string_view title) = 0;
 };
 
 // Counts of what one build put into the tree; wide enough never to wrap.
@@ -47,7 +50,7 @@ inline constexpr int kMaxUnnamedTracks = 99;
 // enumeration order: one artist item per distinct "artist" text (sections
 // without one, or with "<UNKNOWN>", are skipped), under it one album item
 // per section that is not a duplicate left out, under each album its tracks
-// (TracksToShow) labelled by TrackLabel. `progress` gets the percentage of
+// (TracksToShow), named by their keys or "?". `progress` gets the percentage of
 // sections done, rising, ending at 100. Nothing is written to any file.
 CatalogueCounts BuildCatalogue(const IniDocument& document, CatalogueTree& tree,
                                const std::function<void(int percent)>& progress = {});

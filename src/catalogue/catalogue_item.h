@@ -4,7 +4,7 @@
 #include <string>
 
 // What a tree item stands for.
-enum class ItemKind : int32_t { Artist = 1, Album = 2, Track = 3 };
+enum class ItemKind : uint8_t { Artist = 1, Album = 2, Track = 3 };
 
 // The record every tree item owns: what the item is and where in
 // cdplayer.ini its name is stored. A plain value; copying copies all fields.

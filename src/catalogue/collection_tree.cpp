@@ -7,22 +7,24 @@ namespace lumo {
 
 void CollectionTree::Build(const IniDocument& document) {
   root_.ClearChildren();
+  texts_.clear();
   duplicatesLeftOut_ = 0;
   counts_ = BuildCatalogue(document, *this);
   root_.PlaceAppended();
   for (int i = 0; i < root_.ChildCount(); ++i) root_.Child(i)->SortChildren();
 }
 
-TreeItem* CollectionTree::AddArtist(const CatalogueItem& artist) {
-  return root_.AppendForSorting(std::make_unique<TreeItem>(std::optional<CatalogueItem>(artist), std::string_view(), nullptr));
+void CollectionTree::KeepTexts(std::shared_ptr<const void> texts) { texts_.push_back(std::move(texts)); }
+
+TreeItem* CollectionTree::AddArtist(const RecordView& artist) {
+  return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr));
 }
 
-TreeItem* CollectionTree::AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) {
-  return parent->InsertChild(parent->ChildCount(),
-                             std::make_unique<TreeItem>(std::optional<CatalogueItem>(std::move(record)), label, nullptr));
+TreeItem* CollectionTree::AddLast(TreeItem* parent, const RecordView& record) {
+  return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(record, nullptr));
 }
 
-bool CollectionTree::LeaveOutDuplicate(const std::string&, const std::string&) {
+bool CollectionTree::LeaveOutDuplicate(std::string_view, std::string_view) {
   ++duplicatesLeftOut_;
   return true;
 }

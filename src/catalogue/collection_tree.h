@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/tree_item.h"
 #include "catalogue/catalogue_build.h"
@@ -24,11 +26,13 @@ class CollectionTree final : public CatalogueTree {
   const CatalogueCounts& Counts() const { return counts_; }
   int64_t DuplicatesLeftOut() const { return duplicatesLeftOut_; }
 
-  TreeItem* AddArtist(const CatalogueItem& artist) override;
-  TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) override;
-  bool LeaveOutDuplicate(const std::string& artist, const std::string& title) override;
+  void KeepTexts(std::shared_ptr<const void> texts) override;
+  TreeItem* AddArtist(const RecordView& artist) override;
+  TreeItem* AddLast(TreeItem* parent, const RecordView& record) override;
+  bool LeaveOutDuplicate(std::string_view artist, std::string_view title) override;
 
  private:
+  std::vector<std::shared_ptr<const void>> texts_;  // before root_: outlives the items
   TreeItem root_{"", nullptr, nullptr};
   CatalogueCounts counts_;
   int64_t duplicatesLeftOut_ = 0;

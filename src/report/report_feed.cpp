@@ -8,13 +8,10 @@
 
 namespace {
 
-const std::string& Text(const TreeItem& item) {
-  static const std::string kNone;
-  return item.Record() ? item.Record()->text : kNone;
-}
+std::string Text(const TreeItem& item) { return std::string(item.HasRecord() ? item.Text() : std::string_view()); }
 
 int16_t TrackNumber(const TreeItem& track) {
-  const int index = track.Record() ? track.Record()->trackIndex : 0;
+  const int index = track.HasRecord() ? track.TrackIndex() : 0;
   return static_cast<int16_t>(std::min(index + 1, static_cast<int>(INT16_MAX)));
 }
 

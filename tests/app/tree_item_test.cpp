@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/tree_item.h"
+#include "catalogue/catalogue_build.h"
 
 namespace {
 
@@ -120,6 +121,44 @@ TEST(TreeItemTest, RecordKeptInsideLabelsTheItemWithItsOwnText) {
     EXPECT_EQ(item.Label(), c.label.empty() ? "renamed" : " 3. renamed");
   }
   EXPECT_EQ(TreeItem(std::nullopt, "root", nullptr).Record(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Lean items refer to their texts, label themselves as their kind is
+// labelled, and make a record only when asked; from then on the record is
+// what they show.
+TEST(TreeItemTest, LeanItemsLabelByKindAndMakeTheirRecordWhenAsked) {
+  const std::string texts = "Band" "Song" "cd01";
+  const std::string_view band(texts.data(), 4), song(texts.data() + 4, 4), cd(texts.data() + 8, 4);
+  struct Case {
+    RecordView record;
+    std::string label;
+  };
+  const Case cases[] = {{{ItemKind::Artist, band, {}, 0}, "Band"},
+                        {{ItemKind::Album, song, cd, 0}, "Song"},
+                        {{ItemKind::Track, song, cd, 0}, " 1. Song"},
+                        {{ItemKind::Track, song, cd, 123}, "124. Song"},
+                        {{ItemKind::Track, song, cd, -3}, "-2. Song"},
+                        {{ItemKind::Track, {}, cd, 9}, "10. "}};
+  for (const Case& c : cases) {
+    TreeItem item(c.record, nullptr);
+    EXPECT_EQ(item.Label(), c.label);
+    EXPECT_EQ(item.Text().data(), c.record.text.data()) << "not copied: " << c.label;
+    const CatalogueItem* record = item.Record();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(*record, (CatalogueItem{c.record.kind, std::string(c.record.text), std::string(c.record.cdKey),
+                                      c.record.trackIndex}));
+    item.Record()->text = "Renamed";
+    EXPECT_EQ(item.Text(), "Renamed");
+    item.SetLabel(c.record.kind == ItemKind::Track ? lumo::TrackLabel(c.record.trackIndex, "Renamed") : "Renamed");
+    EXPECT_EQ(item.Label(), c.label.substr(0, c.label.size() - c.record.text.size()) + "Renamed");
+    item.SetLabel("Other");
+    EXPECT_EQ(item.Label(), "Other");
+    EXPECT_EQ(item.Record(), record) << "one record for the item's life";
+  }
 }
 
 }  // namespace

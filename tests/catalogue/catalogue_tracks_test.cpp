@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue_build.h"
+#include "catalogue/catalogue_texts.h"
 #include "catalogue/ini_section.h"
 #include "ini_test_util.h"
 
@@ -45,6 +48,31 @@ TEST(TracksToShow, NumtracksBoundedByWhatTheSectionJustifies) {
     ASSERT_NE(section, nullptr);
     EXPECT_EQ(lumo::TracksToShow(*section), c.expected) << c.what;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Texts in the loaded bytes are used where they are; others are copied, and
+// every copy stays put while more, short and long, are made.
+TEST(CatalogueTexts, KeepsLoadedTextsInPlaceAndCopiesTheRest) {
+  auto loaded = std::make_shared<const std::string>("artist=Band\r\n");
+  lumo::CatalogueTexts texts(loaded);
+  const std::string_view inLoaded = std::string_view(*loaded).substr(7, 4);
+  EXPECT_EQ(texts.Keep(inLoaded).data(), inLoaded.data());
+  EXPECT_EQ(texts.Keep(std::string_view(*loaded)).data(), loaded->data());
+  EXPECT_TRUE(texts.Keep({}).empty());
+
+  std::vector<std::string> originals;
+  std::vector<std::string_view> kept;
+  for (int i = 0; i < 20000; ++i) {
+    // Mostly short, now and then longer than a quarter of a block.
+    originals.push_back(i % 997 == 0 ? std::string(20000 + i, 'a' + i % 26) : "name " + std::to_string(i));
+    std::string copy = originals.back();  // gone after Keep: the kept view must not point into it
+    kept.push_back(texts.Keep(copy));
+  }
+  for (std::size_t i = 0; i < originals.size(); ++i) ASSERT_EQ(kept[i], originals[i]) << i;
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumo {
+
+// Where a catalogue's items find their texts: in the bytes of the loaded
+// file, shared with the document and never changed, or, for the few texts
+// not found there (section names, sections changed since the load), in
+// copies kept here, packed in large blocks. The tree that holds items made
+// from these texts keeps this alive.
+class CatalogueTexts {
+ public:
+  explicit CatalogueTexts(std::shared_ptr<const std::string> loaded) : loaded_(std::move(loaded)) {}
+
+  // A view of `text` that lives as long as this object: `text` itself when it
+  // lies in the loaded bytes, else a copy.
+  std::string_view Keep(std::string_view text);
+
+ private:
+  static constexpr std::size_t kBlockSize = 64 * 1024;
+
+  std::string_view Copy(std::string_view text);
+
+  std::shared_ptr<const std::string> loaded_;
+  // Blocks never move what they hold. The last one is the block being
+  // filled, unless none is; the long texts' own blocks go in front.
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t roomLeft_ = 0;  // in the last block
+};
+
+}  // namespace lumo
