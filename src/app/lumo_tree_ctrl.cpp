@@ -83,9 +83,10 @@ TreeItem* LumoTreeCtrl::InsertItemWithLabel(CatalogueItem record, TreeItem* pare
   return model_->InsertLeaf(under, under->ChildCount(), label, std::move(record));
 }
 
-TreeItem* LumoTreeCtrl::InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where) {
+TreeItem* LumoTreeCtrl::InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where,
+                                       const PendingChildren& pending) {
   if (parent && !model_->Contains(parent)) return nullptr;
-  auto item = std::make_unique<TreeItem>(record, nullptr);
+  auto item = std::make_unique<TreeItem>(record, nullptr, pending);
   if (where == InsertAt::Sort) return model_->InsertSorted(parent, std::move(item));
   TreeItem* under = parent ? parent : model_->Root();
   return model_->InsertLeaf(under, under->ChildCount(), std::move(item));

@@ -53,9 +53,10 @@ class LumoTreeCtrl : public QTreeView {
   // and then setting the label, without the second step's work.
   TreeItem* InsertItemWithLabel(CatalogueItem record, TreeItem* parent, InsertAt where, std::string_view label);
   // A lean item (see TreeItem) for `record` under `parent`, labelled as the
-  // catalogue labels its kind; null when `parent` is not an item of this
+  // catalogue labels its kind, with `pending` children; null when `parent` is not an item of this
   // tree. Its texts must be kept alive by KeepTexts.
-  TreeItem* InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where);
+  TreeItem* InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where,
+                           const PendingChildren& pending = {});
   // Keeps texts that lean items refer to until the tree is emptied.
   void KeepTexts(std::shared_ptr<const void> texts);
   // The item's record, or null (no item, or an item without one).

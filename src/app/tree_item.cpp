@@ -100,7 +100,7 @@ TreeItem::TreeItem(std::optional<CatalogueItem> record, std::string_view label, 
   AssignLabel(label.empty() ? Text() : label);
 }
 
-TreeItem::TreeItem(const RecordView& record, TreeItem* parent)
+TreeItem::TreeItem(const RecordView& record, TreeItem* parent, const PendingChildren& pending)
     : parent_(parent),
       text_(record.text.data()),
       cdKey_(record.cdKey.data()),
@@ -117,6 +117,10 @@ TreeItem::TreeItem(const RecordView& record, TreeItem* parent)
   } else {
     labelMode_ = LabelMode::HeadThenText;
     Extras().label = lumo::TrackLabel(trackIndex_, {});
+  }
+  if (pending.maker != nullptr && pending.count > 0) {
+    children_ = std::make_unique<Children>();
+    children_->pending = pending;
   }
 }
 
@@ -195,17 +199,33 @@ void TreeItem::AssignLabel(std::string_view label) {
   if (extra_) std::string().swap(extra_->label);
 }
 
-TreeItem* TreeItem::Child(int row) const noexcept {
+TreeItem* TreeItem::Child(int row) const {
   if (row < 0 || row >= ChildCount()) return nullptr;
+  MakePending();
+  if (static_cast<std::size_t>(row) >= children_->items.size()) return nullptr;
   return children_->items[static_cast<std::size_t>(row)].get();
 }
 
-TreeItem* TreeItem::NextSibling() const noexcept {
+void TreeItem::MakePending() const {
+  if (!children_ || children_->pending.count == 0) return;
+  const PendingChildren pending = children_->pending;
+  std::vector<std::unique_ptr<TreeItem>> made = pending.maker->MakeChildren(*this, pending.count, pending.token);
+  children_->pending = {};
+  auto& items = children_->items;
+  items = std::move(made);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    items[i]->parent_ = const_cast<TreeItem*>(this);
+    items[i]->row_ = static_cast<int>(i);
+  }
+}
+
+TreeItem* TreeItem::NextSibling() const {
   return parent_ ? parent_->Child(row_ + 1) : nullptr;
 }
 
 int TreeItem::SortedRowFor(std::string_view label) {
   if (!children_) return 0;
+  MakePending();
   PlaceAppended();
   const auto at = std::upper_bound(children_->items.begin(), children_->items.end(), label,
                                    [](std::string_view l, const std::unique_ptr<TreeItem>& child) {
@@ -216,6 +236,7 @@ int TreeItem::SortedRowFor(std::string_view label) {
 
 TreeItem* TreeItem::InsertChild(int row, std::unique_ptr<TreeItem> child) {
   if (!children_) children_ = std::make_unique<Children>();
+  MakePending();
   PlaceAppended();
   auto& items = children_->items;
   const auto at = static_cast<std::size_t>(std::clamp(row, 0, ChildCount()));
@@ -227,6 +248,7 @@ TreeItem* TreeItem::InsertChild(int row, std::unique_ptr<TreeItem> child) {
 
 TreeItem* TreeItem::AppendForSorting(std::unique_ptr<TreeItem> child) {
   if (!children_) children_ = std::make_unique<Children>();
+  MakePending();
   auto& items = children_->items;
   children_->unplacedFrom = std::min(children_->unplacedFrom, items.size());
   child->parent_ = this;
@@ -261,6 +283,7 @@ void TreeItem::PlaceAppended() {
 }
 
 std::unique_ptr<TreeItem> TreeItem::TakeChild(int row) {
+  MakePending();
   auto& items = children_->items;
   const auto at = static_cast<std::size_t>(row);
   // `row` names a row as it is now, so waiting children keep waiting.
@@ -276,6 +299,7 @@ void TreeItem::ClearChildren() noexcept { children_.reset(); }
 
 void TreeItem::SortChildren() {
   if (!children_) return;
+  MakePending();
   PlaceAppended();
   std::stable_sort(children_->items.begin(), children_->items.end(), LabelLess);
   RenumberFrom(0);
@@ -284,6 +308,7 @@ void TreeItem::SortChildren() {
 int TreeItem::SubtreeSize() const noexcept {
   int size = 1;
   if (children_) {
+    size += children_->pending.count;
     for (const auto& child : children_->items) size += child->SubtreeSize();
   }
   return size;

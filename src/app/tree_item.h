@@ -51,6 +51,28 @@ struct RecordView {
 // empty for an index outside 0 .. lumo::kMaxTracks - 1.
 std::string_view TrackPrefix(int16_t trackIndex) noexcept;
 
+class TreeItem;
+
+// Makes an item's children when they are first needed (see PendingChildren).
+class ChildMaker {
+ public:
+  virtual ~ChildMaker() = default;
+  // Exactly `count` new children for `parent`, in row order, from `token`,
+  // which says where to find what they stand for.
+  virtual std::vector<std::unique_ptr<TreeItem>> MakeChildren(const TreeItem& parent, int count,
+                                                              uint64_t token) const = 0;
+};
+
+// Children an item is given without making them yet: they are counted
+// (ChildCount, SubtreeSize) but take no memory until one of them is asked
+// for or the children are changed. A large collection's tracks are most of
+// its items, and most are never shown.
+struct PendingChildren {
+  const ChildMaker* maker = nullptr;  // must outlive the item
+  int count = 0;
+  uint64_t token = 0;
+};
+
 // One node of the catalogue tree: a label, the record it stands for (may be
 // none) and the children it owns. A TreeItem* stays valid until the item
 // itself is removed, so it serves as the item's handle; moving siblings
@@ -76,8 +98,9 @@ class TreeItem {
   // An item with a record of its own, or none. An empty `label` stands for
   // the record's text.
   TreeItem(std::optional<CatalogueItem> record, std::string_view label, TreeItem* parent);
-  // A lean item, labelled as the catalogue labels its kind.
-  TreeItem(const RecordView& record, TreeItem* parent);
+  // A lean item, labelled as the catalogue labels its kind, with children
+  // still to be made, if any.
+  TreeItem(const RecordView& record, TreeItem* parent, const PendingChildren& pending = {});
   TreeItem(const TreeItem&) = delete;
   TreeItem& operator=(const TreeItem&) = delete;
   ~TreeItem();
@@ -101,14 +124,17 @@ class TreeItem {
   // Null only for the invisible root that holds the top-level items.
   TreeItem* Parent() const noexcept { return parent_; }
 
-  int ChildCount() const noexcept { return children_ ? static_cast<int>(children_->items.size()) : 0; }
+  int ChildCount() const noexcept {
+    return children_ ? static_cast<int>(children_->items.size()) + children_->pending.count : 0;
+  }
   bool HasChildren() const noexcept { return ChildCount() > 0; }
-  // The child at `row`, or null when `row` is out of range.
-  TreeItem* Child(int row) const noexcept;
+  // The child at `row`, or null when `row` is out of range. Makes pending
+  // children first.
+  TreeItem* Child(int row) const;
   // Position among the parent's children (0 for the root); kept up to date
   // by every insertion, removal and sort.
   int Row() const noexcept { return row_; }
-  TreeItem* NextSibling() const noexcept;
+  TreeItem* NextSibling() const;
 
   // The row at which a child labelled `label` goes in sorted order: after
   // every child that compares less or equal, so equal labels keep the order
@@ -142,6 +168,7 @@ class TreeItem {
   struct Children {
     std::vector<std::unique_ptr<TreeItem>> items;
     std::size_t unplacedFrom = SIZE_MAX;  // first child appended for sorting, if any
+    PendingChildren pending;               // only while `items` is empty
   };
   // What few items have: a record of their own, a label of their own.
   struct Extra {
@@ -151,6 +178,7 @@ class TreeItem {
   enum class LabelMode : uint8_t { Text, TrackNumber, HeadThenText, Whole };
 
   Extra& Extras() const;
+  void MakePending() const;
   void AssignLabel(std::string_view label);
   void RenumberFrom(std::size_t first) noexcept;
 

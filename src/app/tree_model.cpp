@@ -64,9 +64,10 @@ TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string_view labe
 TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::unique_ptr<TreeItem> item) {
   TreeItem* under = OrRoot(parent);
   row = std::clamp(row, 0, under->ChildCount());
+  const int size = item->SubtreeSize();  // with children still to be made
   if (!InBulkUpdate()) beginInsertRows(IndexOf(under), row, row);
   TreeItem* inserted = under->InsertChild(row, std::move(item));
-  ++count_;
+  count_ += size;
   if (!InBulkUpdate()) endInsertRows();
   return inserted;
 }
@@ -83,7 +84,7 @@ TreeItem* TreeModel::InsertSorted(TreeItem* parent, std::unique_ptr<TreeItem> it
     return InsertLeaf(under, row, std::move(item));
   }
   if (!under->HasUnplacedChildren()) awaitingPlaces_.push_back(under);
-  ++count_;
+  count_ += item->SubtreeSize();
   return under->AppendForSorting(std::move(item));
 }
 

@@ -25,8 +25,8 @@ class WindowTree final : public lumo::CatalogueTree {
     return tree_.InsertLeanItem(artist, nullptr, InsertAt::Sort);
   }
 
-  TreeItem* AddLast(TreeItem* parent, const RecordView& record) override {
-    return tree_.InsertLeanItem(record, parent, InsertAt::Last);
+  TreeItem* AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) override {
+    return tree_.InsertLeanItem(record, parent, InsertAt::Last, pending);
   }
 
   bool LeaveOutDuplicate(std::string_view artist, std::string_view title) override {

@@ -11,6 +11,7 @@
 #include "catalogue/ini_document.h"
 #include "catalogue/catalogue_texts.h"
 #include "catalogue/ini_section.h"
+#include "catalogue/track_maker.h"
 #include "platform/ini_number.h"
 
 namespace lumo {
@@ -34,22 +35,6 @@ struct AlbumKeyHash {
     return h ^ (std::hash<std::string_view>{}(key.title) + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2));
   }
 };
-
-// The track number a key stands for, when the key is one that a track is
-// read from ("0", "1", ... as std::to_string writes them) and can be shown.
-std::optional<int> TrackNumberOfKey(std::string_view key) {
-  if (key.empty() || key.size() > 5 || (key.size() > 1 && key[0] == '0')) return std::nullopt;
-  int number = 0;
-  for (char c : key) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-  }
-  if (number >= kMaxTracks) return std::nullopt;
-  return number;
-}
-
-// A track's key number and its name.
-using NamedTrack = std::pair<int, std::string_view>;
 
 // The first track that would be the 100th without a name: up to it, no more
 // than 99 tracks lack one. `named` is ascending and without repeats.
@@ -124,6 +109,10 @@ class Builder {
   Builder(CatalogueTree& tree, const IniDocument& document)
       : tree_(tree), texts_(std::make_shared<CatalogueTexts>(document.LoadedBytes())) {
     tree_.KeepTexts(texts_);
+    if (std::shared_ptr<const std::string> loaded = document.LoadedBytes()) {
+      tracks_ = std::make_shared<TrackMaker>(std::move(loaded));
+      tree_.KeepTexts(tracks_);
+    }
     artists_.reserve(document.SectionCount());
     albums_.reserve(document.SectionCount());
   }
@@ -136,9 +125,10 @@ class Builder {
     if (albums_.count({artistItem->Text(), title}) != 0 && tree_.LeaveOutDuplicate(artistItem->Text(), title)) return;
     ++counts_.albums;
     const std::string_view cdKey = texts_->Keep(section.GetName());
-    TreeItem* albumItem = tree_.AddLast(artistItem, {ItemKind::Album, KeepOrLiteral(title), cdKey, 0});
+    const PendingChildren pending = PendingTracks();
+    TreeItem* albumItem = tree_.AddLast(artistItem, {ItemKind::Album, KeepOrLiteral(title), cdKey, 0}, pending);
     albums_.insert_or_assign({artistItem->Text(), albumItem->Text()}, albumItem);
-    AddTracks(albumItem, cdKey);
+    if (pending.maker == nullptr) AddTracks(albumItem, cdKey);
   }
 
   CatalogueCounts Counts() const { return counts_; }
@@ -153,6 +143,15 @@ class Builder {
     return item;
   }
 
+  // The album's tracks, to be made when first shown, when they can be read
+  // again from the loaded file; none when they are added right away.
+  PendingChildren PendingTracks() const {
+    const int count = album_.TracksToShow();
+    if (!tracks_ || count == 0) return {};
+    const std::optional<uint64_t> token = tracks_->TokenFor(album_.Named());
+    return token ? PendingChildren{tracks_.get(), count, *token} : PendingChildren{};
+  }
+
   void AddTracks(TreeItem* albumItem, std::string_view cdKey) {
     const int count = album_.TracksToShow();
     auto named = album_.Named().begin();
@@ -160,7 +159,7 @@ class Builder {
     for (int i = 0; i < count; ++i) {
       while (named != end && named->first < i) ++named;
       const std::string_view name = named != end && named->first == i ? texts_->Keep(named->second) : kNoName;
-      tree_.AddLast(albumItem, {ItemKind::Track, name, cdKey, static_cast<int16_t>(i)});
+      tree_.AddLast(albumItem, {ItemKind::Track, name, cdKey, static_cast<int16_t>(i)}, {});
     }
   }
 
@@ -169,6 +168,7 @@ class Builder {
 
   CatalogueTree& tree_;
   std::shared_ptr<CatalogueTexts> texts_;
+  std::shared_ptr<TrackMaker> tracks_;  // none when the document holds no loaded file
   AlbumSection album_;  // reused for every section, so its vector is allocated once
   CatalogueCounts counts_;
   std::unordered_map<std::string_view, TreeItem*> artists_;

@@ -10,6 +10,7 @@
 
 class TreeItem;
 struct RecordView;
+struct PendingChildren;
 
 namespace lumo {
 
@@ -28,8 +29,9 @@ class CatalogueTree {
   // A new top-level lean item for `artist`, in label order among the others
   // (equal labels in the order they came).
   virtual TreeItem* AddArtist(const RecordView& artist) = 0;
-  // A new lean last child of `parent` (an artist's or album's item).
-  virtual TreeItem* AddLast(TreeItem* parent, const RecordView& record) = 0;
+  // A new lean last child of `parent` (an artist's or album's item), with
+  // children still to be made, if any.
+  virtual TreeItem* AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) = 0;
   // Asked for an album whose artist and title are already in the tree under
   // another CD key: true leaves this later album out.
   virtual bool LeaveOutDuplicate(std::string_view artist, std::string_view title) = 0;

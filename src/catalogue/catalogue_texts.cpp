@@ -5,14 +5,16 @@
 
 namespace lumo {
 
+bool LiesWithin(std::string_view part, std::string_view whole) noexcept {
+  // Compared as std::less does: pointers into different objects are unordered otherwise.
+  const std::less_equal<const char*> notAfter;
+  return part.data() != nullptr && notAfter(whole.data(), part.data()) &&
+         notAfter(part.data() + part.size(), whole.data() + whole.size());
+}
+
 std::string_view CatalogueTexts::Keep(std::string_view text) {
   if (text.empty()) return {};
-  if (loaded_) {
-    // Compared as std::less does: pointers into different objects are unordered otherwise.
-    const std::less_equal<const char*> notAfter;
-    const char* begin = loaded_->data();
-    if (notAfter(begin, text.data()) && notAfter(text.data() + text.size(), begin + loaded_->size())) return text;
-  }
+  if (loaded_ && LiesWithin(text, *loaded_)) return text;
   return Copy(text);
 }
 

@@ -8,6 +8,10 @@
 
 namespace lumo {
 
+// True when `part` lies wholly inside `whole` (an empty `part` too, when it
+// points there).
+bool LiesWithin(std::string_view part, std::string_view whole) noexcept;
+
 // Where a catalogue's items find their texts: in the bytes of the loaded
 // file, shared with the document and never changed, or, for the few texts
 // not found there (section names, sections changed since the load), in

@@ -20,8 +20,8 @@ TreeItem* CollectionTree::AddArtist(const RecordView& artist) {
   return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr));
 }
 
-TreeItem* CollectionTree::AddLast(TreeItem* parent, const RecordView& record) {
-  return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(record, nullptr));
+TreeItem* CollectionTree::AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) {
+  return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(record, nullptr, pending));
 }
 
 bool CollectionTree::LeaveOutDuplicate(std::string_view, std::string_view) {

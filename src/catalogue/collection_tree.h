@@ -28,7 +28,7 @@ class CollectionTree final : public CatalogueTree {
 
   void KeepTexts(std::shared_ptr<const void> texts) override;
   TreeItem* AddArtist(const RecordView& artist) override;
-  TreeItem* AddLast(TreeItem* parent, const RecordView& record) override;
+  TreeItem* AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) override;
   bool LeaveOutDuplicate(std::string_view artist, std::string_view title) override;
 
  private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -159,6 +160,58 @@ TEST(TreeItemTest, LeanItemsLabelByKindAndMakeTheirRecordWhenAsked) {
     EXPECT_EQ(item.Label(), "Other");
     EXPECT_EQ(item.Record(), record) << "one record for the item's life";
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Hands out children named "c0", "c1", ... and counts its calls.
+class CountingMaker final : public ChildMaker {
+ public:
+  std::vector<std::unique_ptr<TreeItem>> MakeChildren(const TreeItem&, int count, uint64_t token) const override {
+    ++calls;
+    lastToken = token;
+    std::vector<std::unique_ptr<TreeItem>> made;
+    for (int i = 0; i < count; ++i) made.push_back(Item("c" + std::to_string(i), i));
+    return made;
+  }
+  mutable int calls = 0;
+  mutable uint64_t lastToken = 0;
+};
+
+// Pending children are counted without being made, made once when first
+// needed (by whatever needs them), and dropped unmade when cleared.
+TEST(TreeItemTest, PendingChildrenAreCountedAndMadeOnceWhenNeeded) {
+  using Need = std::function<void(TreeItem&)>;
+  const std::vector<std::pair<const char*, Need>> needs = {
+      {"a child", [](TreeItem& item) { EXPECT_EQ(item.Child(2)->Label(), "c2"); }},
+      {"an insertion", [](TreeItem& item) { item.InsertChild(0, Item("new", 9)); }},
+      {"a removal", [](TreeItem& item) { EXPECT_EQ(item.TakeChild(1)->Label(), "c1"); }},
+      {"a sort", [](TreeItem& item) { item.SortChildren(); }},
+      {"a sorted place", [](TreeItem& item) { EXPECT_EQ(item.SortedRowFor("c1"), 2); }},
+  };
+  for (const auto& [what, need] : needs) {
+    CountingMaker maker;
+    TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {&maker, 3, 42});
+    EXPECT_EQ(album.ChildCount(), 3) << what;
+    EXPECT_EQ(album.SubtreeSize(), 4) << what;
+    EXPECT_EQ(maker.calls, 0) << what;
+    need(album);
+    EXPECT_EQ(maker.calls, 1) << what;
+    EXPECT_EQ(maker.lastToken, 42u) << what;
+    for (int row = 0; row < album.ChildCount(); ++row) {
+      EXPECT_EQ(album.Child(row)->Parent(), &album) << what;
+      EXPECT_EQ(album.Child(row)->Row(), row) << what;
+    }
+    EXPECT_EQ(maker.calls, 1) << what;
+  }
+  CountingMaker maker;
+  TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {&maker, 3, 0});
+  album.ClearChildren();
+  EXPECT_EQ(album.ChildCount(), 0);
+  EXPECT_EQ(album.Child(0), nullptr);
+  EXPECT_EQ(maker.calls, 0);
 }
 
 }  // namespace
