@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "app/tree_item.h"
 #include "catalogue/ini_document.h"
+#include "catalogue/bucket_map.h"
 #include "catalogue/catalogue_texts.h"
 #include "catalogue/ini_section.h"
+#include "catalogue/item_set.h"
 #include "catalogue/track_maker.h"
 #include "platform/ini_number.h"
 
@@ -29,11 +30,17 @@ struct AlbumKey {
   bool operator==(const AlbumKey&) const = default;
 };
 
-struct AlbumKeyHash {
-  std::size_t operator()(const AlbumKey& key) const noexcept {
-    std::size_t h = std::hash<std::string_view>{}(key.artist);
-    return h ^ (std::hash<std::string_view>{}(key.title) + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2));
-  }
+// An album item's key: its artist is its parent.
+struct AlbumKeys {
+  using Key = AlbumKey;
+  static Key KeyOf(const TreeItem& album) { return {album.Parent()->Text(), album.Text()}; }
+  static uint64_t Hash(const Key& key) { return IndexHash(key.artist) * 0x9E3779B97F4A7C15ULL ^ IndexHash(key.title); }
+};
+
+struct ArtistKeys {
+  using Key = std::string_view;
+  static Key KeyOf(const TreeItem& artist) { return artist.Text(); }
+  static uint64_t Hash(const Key& key) { return IndexHash(key); }
 };
 
 // The first track that would be the 100th without a name: up to it, no more
@@ -107,14 +114,15 @@ class AlbumSection {
 class Builder {
  public:
   Builder(CatalogueTree& tree, const IniDocument& document)
-      : tree_(tree), texts_(std::make_shared<CatalogueTexts>(document.LoadedBytes())) {
+      : tree_(tree),
+        texts_(std::make_shared<CatalogueTexts>(document.LoadedBytes())),
+        artists_(document.SectionCount() / 4),
+        albums_(document.SectionCount()) {
     tree_.KeepTexts(texts_);
     if (std::shared_ptr<const std::string> loaded = document.LoadedBytes()) {
       tracks_ = std::make_shared<TrackMaker>(std::move(loaded));
       tree_.KeepTexts(tracks_);
     }
-    artists_.reserve(document.SectionCount());
-    albums_.reserve(document.SectionCount());
   }
 
   void AddSection(const IniSection& section) {
@@ -122,12 +130,13 @@ class Builder {
     if (!album_.Artist() || *album_.Artist() == kUnknown) return;
     TreeItem* artistItem = ArtistItem(*album_.Artist());
     const std::string_view title = album_.Title() ? *album_.Title() : kUnknown;
-    if (albums_.count({artistItem->Text(), title}) != 0 && tree_.LeaveOutDuplicate(artistItem->Text(), title)) return;
+    const bool duplicate = albums_.Find({artistItem->Text(), title}) != nullptr;
+    if (duplicate && tree_.LeaveOutDuplicate(artistItem->Text(), title)) return;
     ++counts_.albums;
     const std::string_view cdKey = texts_->Keep(section.GetName());
     const PendingChildren pending = PendingTracks();
     TreeItem* albumItem = tree_.AddLast(artistItem, {ItemKind::Album, KeepOrLiteral(title), cdKey, 0}, pending);
-    albums_.insert_or_assign({artistItem->Text(), albumItem->Text()}, albumItem);
+    albums_.Add(albumItem);
     if (pending.maker == nullptr) AddTracks(albumItem, cdKey);
   }
 
@@ -135,11 +144,10 @@ class Builder {
 
  private:
   TreeItem* ArtistItem(std::string_view artist) {
-    auto found = artists_.find(artist);
-    if (found != artists_.end()) return found->second;
+    if (TreeItem* found = artists_.Find(artist)) return found;
     ++counts_.artists;
     TreeItem* item = tree_.AddArtist({ItemKind::Artist, texts_->Keep(artist), {}, 0});
-    artists_.emplace(item->Text(), item);
+    artists_.Add(item);
     return item;
   }
 
@@ -171,8 +179,8 @@ class Builder {
   std::shared_ptr<TrackMaker> tracks_;  // none when the document holds no loaded file
   AlbumSection album_;  // reused for every section, so its vector is allocated once
   CatalogueCounts counts_;
-  std::unordered_map<std::string_view, TreeItem*> artists_;
-  std::unordered_map<AlbumKey, TreeItem*, AlbumKeyHash> albums_;
+  ItemSet<ArtistKeys> artists_;
+  ItemSet<AlbumKeys> albums_;
 };
 
 }  // namespace

@@ -36,10 +36,13 @@ std::optional<int> TrackNumberOfKey(std::string_view key) {
   return number;
 }
 
+TrackMaker::TrackMaker(std::shared_ptr<const std::string> loaded)
+    : loaded_(std::move(loaded)), text_(ini::TextPart(*loaded_)) {}
+
 std::optional<uint64_t> TrackMaker::TokenFor(const std::vector<NamedTrack>& named) const {
   if (named.empty()) return 0;
   // Only what text mode reads: a line cut by Ctrl-Z must not be read on past it.
-  const std::string_view file = ini::TextPart(*loaded_);
+  const std::string_view file = text_;
   std::size_t first = file.size();
   std::size_t last = 0;
   for (const auto& [number, name] : named) {
@@ -59,7 +62,7 @@ std::optional<uint64_t> TrackMaker::TokenFor(const std::vector<NamedTrack>& name
 std::vector<std::unique_ptr<TreeItem>> TrackMaker::MakeChildren(const TreeItem& album, int count,
                                                                 uint64_t token) const {
   std::vector<std::string_view> names(static_cast<std::size_t>(count), kNoName);
-  const std::string_view lines = std::string_view(*loaded_).substr(token >> 32, token & UINT32_MAX);
+  const std::string_view lines = text_.substr(token >> 32, token & UINT32_MAX);
   ini::ForEachLine(lines, [&names, count](const ini::RawLine& raw) {
     const ini::ParsedLine line = ini::ParseLine(raw.text);
     if (line.kind != ini::LineKind::Key) return true;

@@ -24,7 +24,7 @@ std::optional<int> TrackNumberOfKey(std::string_view key);
 // opened never costs an item per track.
 class TrackMaker final : public ChildMaker {
  public:
-  explicit TrackMaker(std::shared_ptr<const std::string> loaded) : loaded_(std::move(loaded)) {}
+  explicit TrackMaker(std::shared_ptr<const std::string> loaded);
 
   // Where the names in `named` (the values a section holds for its track
   // keys) can be read again, when they can: every name lies in the loaded
@@ -41,6 +41,7 @@ class TrackMaker final : public ChildMaker {
 
  private:
   std::shared_ptr<const std::string> loaded_;
+  std::string_view text_;  // what text mode reads of it: up to a Ctrl-Z
 };
 
 }  // namespace lumo
