@@ -23,8 +23,10 @@ namespace lumo {
 // A section as loaded keeps no copy of its keys: it refers to its lines in
 // the loaded file's bytes (shared, never changed; see
 // IniDocument::LoadedBytes) and reads them when asked, the last value of a
-// key winning. Its first change turns it into a table of its own. Copying
-// such a section is cheap, and the copy keeps the bytes alive.
+// key winning. Its first change turns it into a table of its own, and so
+// does a load that finds more than 64 key lines for it, so that lookups stay
+// quick. Copying a section as loaded is cheap, and the copy keeps the bytes
+// alive.
 class IniSection {
  public:
   explicit IniSection(std::string name = {});
