@@ -66,6 +66,14 @@ class BucketMap {
     size_ = 0;
   }
 
+  // Makes room for `count` entries, so that growing to them moves nothing.
+  void Reserve(std::size_t count) {
+    nodes_.reserve(count);
+    std::size_t slotCount = 16;  // not "slots": Qt defines that as a macro
+    while (slotCount < count * 2) slotCount *= 2;
+    if (slotCount > slots_.size()) Rehash(slotCount);
+  }
+
   // The entry under `key`, or kNone.
   Cursor Find(std::string_view key) const noexcept {
     if (slots_.empty()) return kNone;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -62,6 +63,30 @@ class LoadProgress {
   uint64_t bytesRead_ = 0;
 };
 
+// The key lines under one header, as the load comes across them.
+struct KeyStretch {
+  std::size_t begin = 0;  // of the first key line
+  std::size_t end = 0;    // of the last one, with its line end
+  uint32_t keyLines = 0;
+
+  void Take(const ini::RawLine& raw) {
+    if (keyLines++ == 0) begin = raw.begin;
+    end = raw.end;
+  }
+};
+
+// About how many sections a file holds, counted far faster than its lines
+// are read: the lines that begin with "[". Capped, so that a file of little
+// else than repeated headers cannot make the table reserve a fortune.
+std::size_t ExpectedSectionCount(std::string_view text) {
+  constexpr std::size_t kMaxReserved = std::size_t{1} << 20;
+  std::size_t count = 0;
+  for (std::size_t at = text.find('['); at != std::string_view::npos; at = text.find('[', at + 1)) {
+    if (at == 0 || text[at - 1] == '\n') ++count;
+  }
+  return std::min({count, text.size() / 32, kMaxReserved});
+}
+
 }  // namespace
 
 IniDocument::IniDocument(const std::string& fileName) : path_(PathOrDefault(fileName)) {}
@@ -74,6 +99,12 @@ const std::string& IniDocument::GetFile() const { return path_; }
 
 bool IniDocument::IsLoaded() const { return loaded_; }
 
+const std::string& IniDocument::FileBytes() const {
+  static const std::string kNone;
+  if (!loaded_) return kNone;
+  return onDiskIsLoaded_ ? *loadedBytes_ : onDisk_;
+}
+
 bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook& duplicate) {
   // Resolved like the profile functions do, so a load always reads the file
   // that the writes go to.
@@ -85,15 +116,19 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
   if (status != platform::ReadStatus::Read) {
     loaded_ = false;
     std::string().swap(onDisk_);
+    onDiskIsLoaded_ = false;
     loadProblem_ = status == platform::ReadStatus::TooLarge ? LoadProblem::TooLarge : LoadProblem::CannotRead;
     return false;
   }
+  auto loaded = std::make_shared<const std::string>(std::move(bytes));
   // Parsed into a fresh table and swapped in, so a hook that throws leaves
   // the old content in place.
   SectionMap fresh;
-  ParseInto(bytes, progress, duplicate, fresh);
+  ParseInto(loaded, progress, duplicate, fresh);
   sections_ = std::move(fresh);
-  onDisk_ = std::move(bytes);
+  loadedBytes_ = std::move(loaded);
+  std::string().swap(onDisk_);
+  onDiskIsLoaded_ = true;
   loaded_ = true;
   loadProblem_ = LoadProblem::None;
   // Left by writers that died mid-write; each may be as large as the file.
@@ -101,30 +136,36 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
   return true;
 }
 
-void IniDocument::ParseInto(std::string_view file, const ProgressHook& progress,
+// Key lines are not read here: each section keeps where its key lines lie
+// and reads them when asked.
+static_assert(profile::kMaxDataFileBytes < UINT32_MAX, "sections keep 32-bit offsets into the loaded bytes");
+void IniDocument::ParseInto(const std::shared_ptr<const std::string>& file, const ProgressHook& progress,
                             const DuplicateSectionHook& duplicate, SectionMap& sections) {
-  LoadProgress counter(file.size(), progress);
+  LoadProgress counter(file->size(), progress);
   std::string folded;  // reused for every name, so folding allocates rarely
   SectionMap::Cursor current = SectionMap::kNone;
-  ini::ForEachLine(ini::TextPart(file), [&](const ini::RawLine& raw) {
+  KeyStretch stretch;
+  sections.Reserve(ExpectedSectionCount(ini::TextPart(*file)));
+  const auto closeStretch = [&] {
+    if (stretch.keyLines > 0) {
+      sections.ValueAt(current).AddLoadedLines(file, stretch.begin, stretch.end, stretch.keyLines);
+    }
+    stretch = KeyStretch{};
+  };
+  ini::ForEachLine(ini::TextPart(*file), [&](const ini::RawLine& raw) {
     counter.CountLine(raw.text.size());
     const ini::ParsedLine line = ini::ParseLine(raw.text);
     if (line.kind == ini::LineKind::Header) {
-      const SectionMap::Cursor previous = current;
+      // Before the hook runs, so that it sees every key read so far.
+      closeStretch();
       current = EnterSection(line.name, folded, duplicate, sections);
-      // Sections of one file tend to look alike: size the new one like the last.
-      IniSection& section = sections.ValueAt(current);
-      if (previous != SectionMap::kNone && section.KeyCount() == 0) {
-        section.entries_.ReserveLike(sections.ValueAt(previous).entries_);
-      }
     } else if (line.kind == ini::LineKind::Key && current != SectionMap::kNone) {
       // Key lines before the first header have no section and are dropped.
-      folded.assign(line.name);
-      FoldCaseInPlace(folded);
-      sections.ValueAt(current).SetFolded(folded, line.value);
+      stretch.Take(raw);
     }
     return true;
   });
+  closeStretch();
   counter.Finish();
 }
 
@@ -159,7 +200,7 @@ int32_t IniDocument::GetInt(const std::string& section, const std::string& key, 
 bool IniDocument::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   const profile::Edit edit = profile::Edit::Set(section, key, value);
   if (loaded_) ApplyInMemory(edit);
-  return profile::ApplyEdits({edit}, path_, nullptr, Rules());
+  return WriteFile({edit}, nullptr, nullptr);
 }
 
 bool IniDocument::WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix) {
@@ -171,14 +212,12 @@ bool IniDocument::WriteInt(const std::string& section, const std::string& key, i
 bool IniDocument::DeleteSection(const std::string& section) {
   const profile::Edit edit = profile::Edit::Remove(section);
   if (loaded_) ApplyInMemory(edit);
-  return profile::ApplyEdits({edit}, path_, nullptr, Rules());
+  return WriteFile({edit}, nullptr, nullptr);
 }
 
 bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason,
                              std::optional<std::string>* replaced) {
-  profile::WriteRules rules = Rules();
-  if (loaded_) rules.replacedBytes = replaced;
-  if (!profile::ApplyEdits(edits, path_, reason, rules)) return false;
+  if (!WriteFile(edits, reason, replaced)) return false;
   if (loaded_) {
     for (const profile::Edit& edit : edits) ApplyInMemory(edit);
   }
@@ -195,10 +234,23 @@ void IniDocument::ApplyInMemory(const profile::Edit& edit) {
 
 // A loaded file that has gone is not made anew from one key: the
 // collection it held would look lost. A loaded file changed by another
-// program is not written over: its changes would be lost.
-profile::WriteRules IniDocument::Rules() {
-  if (!loaded_) return {};
-  return {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_};
+// program is not written over: its changes would be lost. The check needs
+// the bytes as a string of their own, which the loaded bytes are not: they
+// are copied at the first write, and dropped again if nothing was written.
+bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, std::string* reason,
+                            std::optional<std::string>* replaced) {
+  if (!loaded_) return profile::ApplyEdits(edits, path_, reason, {});
+  if (onDiskIsLoaded_) onDisk_ = *loadedBytes_;
+  std::optional<std::string> before;
+  const bool written = profile::ApplyEdits(edits, path_, reason,
+                                           {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_, &before});
+  if (before) {
+    onDiskIsLoaded_ = false;
+    if (replaced != nullptr) *replaced = std::move(before);
+  } else if (onDiskIsLoaded_) {
+    std::string().swap(onDisk_);
+  }
+  return written;
 }
 
 IniSection& IniDocument::SectionForWrite(const std::string& section) {

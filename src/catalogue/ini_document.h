@@ -68,10 +68,11 @@ class IniDocument {
   const std::string& GetFile() const;
   bool IsLoaded() const;
   // The file's bytes as this document last loaded or wrote them; empty in
-  // pass-through mode.
-  const std::string& FileBytes() const { return onDisk_; }
+  // pass-through mode. Valid until the next load or write.
+  const std::string& FileBytes() const;
   // The bytes of the last successful load, never changed afterwards, or
-  // null. Views handed out by sections may point into them; whoever keeps
+  // null. Sections as loaded refer into them, and the views they hand out
+  // (IniSection::Find, ForEachAssignment) point into them; whoever keeps
   // such a view past the next change of the document keeps these too.
   std::shared_ptr<const std::string> LoadedBytes() const { return loadedBytes_; }
 
@@ -131,19 +132,23 @@ class IniDocument {
  private:
   using SectionMap = BucketMap<IniSection>;
 
-  static void ParseInto(std::string_view file, const ProgressHook& progress, const DuplicateSectionHook& duplicate,
-                        SectionMap& sections);
+  static void ParseInto(const std::shared_ptr<const std::string>& file, const ProgressHook& progress,
+                        const DuplicateSectionHook& duplicate, SectionMap& sections);
   static SectionMap::Cursor EnterSection(std::string_view nameAsWritten, std::string& folded,
                                          const DuplicateSectionHook& duplicate, SectionMap& sections);
   IniSection& SectionForWrite(const std::string& section);
   void ApplyInMemory(const profile::Edit& edit);
-  profile::WriteRules Rules();
+  bool WriteFile(const std::vector<profile::Edit>& edits, std::string* reason,
+                 std::optional<std::string>* replaced);
 
   std::string path_;
   bool loaded_ = false;
   LoadProblem loadProblem_ = LoadProblem::None;
   std::shared_ptr<const std::string> loadedBytes_;
-  std::string onDisk_;  // the file's bytes as last loaded or written, in loaded mode
+  // The file's bytes as last written, in loaded mode; until the first write
+  // they are the loaded bytes, and onDisk_ stays empty rather than copy them.
+  std::string onDisk_;
+  bool onDiskIsLoaded_ = false;
   SectionMap sections_;
 };
 

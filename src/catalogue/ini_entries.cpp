@@ -39,11 +39,6 @@ void IniEntries::Set(std::string_view key, std::string_view value) {
   }
 }
 
-void IniEntries::ReserveLike(const IniEntries& model) {
-  bytes_.reserve(std::min<std::size_t>(model.bytes_.size() - model.garbage_ + 64, 65536));
-  entries_.reserve(std::min<std::size_t>(model.entries_.size() + 4, kLinearLimit));
-}
-
 std::pair<std::string_view, std::string_view> IniEntries::At(std::size_t i) const noexcept {
   const Entry& entry = entries_[i];
   const std::string_view all(bytes_);

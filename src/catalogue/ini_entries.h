@@ -27,10 +27,6 @@ class IniEntries {
   // would reach 4 GB.
   void Set(std::string_view key, std::string_view value);
 
-  // Makes room for about as much as `model` holds (capped), so that a file
-  // of similar sections loads with one allocation per buffer.
-  void ReserveLike(const IniEntries& model);
-
   // The key and value of entry `i` (0 <= i < Size()), in insertion order.
   std::pair<std::string_view, std::string_view> At(std::size_t i) const noexcept;
 

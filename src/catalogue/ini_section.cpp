@@ -3,11 +3,36 @@
 #include <utility>
 
 #include "platform/ini_number.h"
-#include "platform/text_fold.h"
 
 namespace lumo {
 
 IniSection::IniSection(std::string name) : name_(std::move(name)) {}
+
+IniSection::IniSection(const IniSection& other)
+    : name_(other.name_), loaded_(other.loaded_), first_(other.first_), more_(other.more_),
+      keyLines_(other.keyLines_) {
+  // A loaded section's listing is not content: the copy makes its own when asked.
+  if (!other.IsRaw() && other.entries_ != nullptr) entries_ = std::make_unique<IniEntries>(*other.entries_);
+}
+
+IniSection& IniSection::operator=(const IniSection& other) {
+  if (this == &other) return *this;
+  name_ = other.name_;
+  loaded_ = other.loaded_;
+  first_ = other.first_;
+  more_ = other.more_;
+  keyLines_ = other.keyLines_;
+  if (other.IsRaw() || other.entries_ == nullptr) {
+    entries_.reset();
+  } else if (entries_ != nullptr) {
+    *entries_ = *other.entries_;  // reuses this section's buffers, as enumerations assign many in turn
+  } else {
+    entries_ = std::make_unique<IniEntries>(*other.entries_);
+  }
+  return *this;
+}
+
+IniSection::~IniSection() = default;
 
 const std::string& IniSection::GetName() const { return name_; }
 
@@ -23,15 +48,76 @@ int32_t IniSection::GetInt(const std::string& key, int32_t defaultValue) const {
 
 std::optional<std::string_view> IniSection::Find(std::string_view key) const {
   // Most keys fit the short-string buffer, so folding rarely allocates.
-  return entries_.Find(FoldCase(key));
+  const std::string folded = FoldCase(key);
+  if (!IsRaw()) return entries_ != nullptr ? entries_->Find(folded) : std::nullopt;
+  std::optional<std::string_view> found;
+  ForEachKeyLine([&](std::string_view lineKey, std::string_view value) {
+    if (EqualsFolded(lineKey, folded)) found = value;
+  });
+  return found;
 }
 
-std::size_t IniSection::KeyCount() const noexcept { return entries_.Size(); }
-
-std::pair<std::string_view, std::string_view> IniSection::EntryAt(std::size_t i) const noexcept {
-  return entries_.At(i);
+std::string_view IniSection::Folded(std::string_view key, std::string& buffer) {
+  for (const char c : key) {
+    if (FoldChar(c) != c) {
+      buffer.assign(key);
+      FoldCaseInPlace(buffer);
+      return buffer;
+    }
+  }
+  return key;
 }
 
-void IniSection::SetFolded(std::string_view foldedKey, std::string_view value) { entries_.Set(foldedKey, value); }
+std::size_t IniSection::KeyCount() const {
+  if (IsRaw() && entries_ == nullptr) entries_ = ReadEntries();
+  return entries_ != nullptr ? entries_->Size() : 0;
+}
+
+std::pair<std::string_view, std::string_view> IniSection::EntryAt(std::size_t i) const {
+  if (IsRaw() && entries_ == nullptr) entries_ = ReadEntries();
+  return entries_->At(i);
+}
+
+void IniSection::AddLoadedLines(const std::shared_ptr<const std::string>& loaded, std::size_t begin,
+                                std::size_t end, uint32_t keyLines) {
+  const Stretch stretch{static_cast<uint32_t>(begin), static_cast<uint32_t>(end)};
+  if (!IsRaw() && entries_ != nullptr) {
+    // Already a table: the lines go straight into it.
+    IniSection more;
+    more.AddLoadedLines(loaded, begin, end, keyLines);
+    more.ForEachAssignment([this](std::string_view key, std::string_view value) { entries_->Set(key, value); });
+    return;
+  }
+  if (IsRaw()) {
+    more_.push_back(stretch);
+    entries_.reset();  // a listing made meanwhile (by the duplicate hook) lacks these lines
+  } else {
+    loaded_ = loaded;
+    first_ = stretch;
+  }
+  keyLines_ += keyLines;
+  if (keyLines_ > kMaxRawKeyLines) Materialise();
+}
+
+std::unique_ptr<IniEntries> IniSection::ReadEntries() const {
+  auto entries = std::make_unique<IniEntries>();
+  ForEachAssignment([&](std::string_view key, std::string_view value) { entries->Set(key, value); });
+  return entries;
+}
+
+void IniSection::Materialise() {
+  if (!IsRaw()) return;
+  if (entries_ == nullptr) entries_ = ReadEntries();
+  loaded_.reset();
+  first_ = Stretch{};
+  std::vector<Stretch>().swap(more_);
+  keyLines_ = 0;
+}
+
+void IniSection::SetFolded(std::string_view foldedKey, std::string_view value) {
+  Materialise();
+  if (entries_ == nullptr) entries_ = std::make_unique<IniEntries>();
+  entries_->Set(foldedKey, value);
+}
 
 }  // namespace lumo

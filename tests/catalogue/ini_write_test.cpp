@@ -6,12 +6,16 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "ini_test_util.h"
+#include "platform/text_fold.h"
+#include "support/random_ini.h"
 
 namespace lumo::test {
 namespace {
@@ -22,6 +26,21 @@ std::string ReloadedValue(const std::string& path, const std::string& section, c
   IniDocument fresh(path);
   EXPECT_TRUE(fresh.Load());
   return fresh.GetString(section, key, "<missing>");
+}
+
+// The text in capitals where Windows-1252 has them, so that a lookup has
+// to fold it.
+std::string Capitals(std::string_view text) {
+  std::string capitals(text);
+  for (char& c : capitals) {
+    for (int b = 0; b < 256; ++b) {
+      if (FoldChar(static_cast<char>(b)) == c && static_cast<char>(b) != c) {
+        c = static_cast<char>(b);
+        break;
+      }
+    }
+  }
+  return capitals;
 }
 
 TEST(IniWrite, LoadedWritesChangeMemoryThenTheFile) {
@@ -144,38 +163,83 @@ std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::strin
   return contents;
 }
 
-// Random writes and deletions in any letter case, values growing and
-// shrinking: memory matches a plain model, and the file read back anew
-// matches memory section by section, key by key, in the same order.
-TEST(IniWrite, RandomEditsReadBackAsMemoryHoldsThem) {
-  std::mt19937 random(12);
-  LoadedFile file("[S0]\r\nartist=A\r\n0=one\r\n[s1]\r\ntitle=T\r\n");
-  std::map<std::string, std::map<std::string, std::string>> model{{"s0", {{"artist", "A"}, {"0", "one"}}},
-                                                                  {"s1", {{"title", "T"}}}};
+// Every key of every section in memory, read three ways that must agree:
+// ForEachAssignment applied in order, KeyCount and EntryAt, and a lookup
+// per key in capitals, through the section and through the document.
+IniModel Answers(const IniDocument& document) {
+  IniModel answers;
+  document.ForEachSection([&](const IniSection& section) {
+    std::map<std::string, std::string> assigned;
+    section.ForEachAssignment([&](std::string_view key, std::string_view value) { assigned[std::string(key)] = value; });
+    std::map<std::string, std::string> listed;
+    for (std::size_t i = 0; i < section.KeyCount(); ++i) listed.emplace(section.EntryAt(i));
+    EXPECT_EQ(listed, assigned) << section.GetName();
+    for (const auto& [key, value] : assigned) {
+      EXPECT_EQ(section.Find(Capitals(key)), value) << section.GetName() << "/" << key;
+      EXPECT_EQ(document.GetString(Capitals(section.GetName()), Capitals(key), "<missing>"), value);
+    }
+    EXPECT_EQ(section.Find("no such key"), std::nullopt);
+    answers[FoldCase(section.GetName())] = assigned;
+  });
+  EXPECT_EQ(answers.size(), document.SectionCount());
+  return answers;
+}
+
+// Writes in any letter case into the two sections of the fixed start and
+// two new ones, values growing and shrinking.
+profile::Edit GrowingEdit(RandomIni& random, int step) {
   const char* sections[] = {"S0", "s1", "Disc2", "DISC3"};
   const char* keys[] = {"artist", "TITLE", "0", "1", "numtracks", "Other"};
-  for (int step = 0; step < 150; ++step) {
-    std::string section = sections[random() % 4];
-    std::string folded = section;
-    std::transform(folded.begin(), folded.end(), folded.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (random() % 10 == 0) {
-      ASSERT_TRUE(file.document.DeleteSection(section)) << step;
-      model.erase(folded);
-      continue;
+  const std::string section = sections[random.Pick(0, 3)];
+  if (random.Pick(0, 9) == 0) return profile::Edit::Remove(section);
+  const std::string value(static_cast<std::size_t>(random.Pick(0, 39)), static_cast<char>('a' + step % 26));
+  return profile::Edit::Set(section, keys[random.Pick(0, 5)], value);
+}
+
+// One to three edits through one of the document's ways of writing.
+void WriteBatch(IniDocument& document, std::vector<profile::Edit> batch, IniModel& model) {
+  const profile::Edit& edit = batch.front();
+  if (batch.size() > 1) {
+    ASSERT_TRUE(document.ApplyEdits(batch));
+  } else if (edit.kind == profile::Edit::Kind::RemoveSection) {
+    ASSERT_TRUE(document.DeleteSection(edit.section));
+  } else {
+    ASSERT_TRUE(document.WriteString(edit.section, edit.key, edit.value));
+  }
+  for (const profile::Edit& done : batch) ApplyToModel(done, model);
+}
+
+// Random files (repeated headers and keys, any letter case, CRLF and LF,
+// blank, comment and junk lines, sections of many key lines) and random
+// writes and deletions through the document: memory answers as a reader
+// written from the line rules does, before and after the sections change,
+// and the file read back anew holds what memory holds, key by key in the
+// same order.
+TEST(IniWrite, RandomEditsReadBackAsMemoryHoldsThem) {
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    RandomIni random(seed);
+    const bool fixed = seed == 1;
+    const std::string bytes =
+        fixed ? "[S0]\r\nartist=A\r\n0=one\r\n[s1]\r\ntitle=T\r\n" : random.File(seed % 4 == 0 ? 1500 : 40);
+    LoadedFile file(bytes);
+    IniModel model = ReadModel(bytes);
+    ASSERT_EQ(Answers(file.document), model);
+    for (int step = 0; step < (fixed ? 150 : 12); ++step) {
+      std::vector<profile::Edit> batch;
+      for (int i = random.Pick(0, 3) == 0 ? random.Pick(2, 3) : 1; i > 0; --i) {
+        batch.push_back(fixed || random.Pick(0, 2) == 0 ? GrowingEdit(random, step) : random.AnyEdit());
+      }
+      WriteBatch(file.document, batch, model);
     }
-    std::string key = keys[random() % 6];
-    const std::string value(random() % 40, static_cast<char>('a' + step % 26));
-    ASSERT_TRUE(file.document.WriteString(section, key, value)) << step;
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
-    model[folded][key] = value;
+    EXPECT_EQ(Answers(file.document), model);
+    const std::string written = ReadBytes(file.path);
+    EXPECT_EQ(file.document.FileBytes(), written);
+    EXPECT_EQ(ReadModel(written), model);
+    IniDocument fresh(file.path);
+    ASSERT_TRUE(fresh.Load());
+    EXPECT_EQ(Contents(fresh), Contents(file.document));
   }
-  for (const auto& [section, entries] : model) {
-    for (const auto& [key, value] : entries) EXPECT_EQ(file.document.GetString(section, key, "<missing>"), value);
-  }
-  EXPECT_EQ(file.document.SectionCount(), model.size());
-  IniDocument fresh(file.path);
-  ASSERT_TRUE(fresh.Load());
-  EXPECT_EQ(Contents(fresh), Contents(file.document));
 }
 
 // Text mode stops at Ctrl-Z, so a value holding one must never be written
