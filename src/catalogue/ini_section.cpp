@@ -50,9 +50,16 @@ std::optional<std::string_view> IniSection::Find(std::string_view key) const {
   // Most keys fit the short-string buffer, so folding rarely allocates.
   const std::string folded = FoldCase(key);
   if (!IsRaw()) return entries_ != nullptr ? entries_->Find(folded) : std::nullopt;
+  // A key line starts with its key, so only lines whose first character
+  // past the blanks is the key's (or '=' for the empty key) are parsed.
+  const char lead = folded.empty() ? '=' : folded.front();
   std::optional<std::string_view> found;
-  ForEachKeyLine([&](std::string_view lineKey, std::string_view value) {
-    if (EqualsFolded(lineKey, folded)) found = value;
+  ForEachLineText([&](std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && ini::IsBlank(text[first])) ++first;
+    if (first == text.size() || FoldChar(text[first]) != lead) return;
+    const ini::ParsedLine line = ini::ParseLine(text);
+    if (line.kind == ini::LineKind::Key && EqualsFolded(line.name, folded)) found = line.value;
   });
   return found;
 }

@@ -101,11 +101,19 @@ class IniSection {
   // loaded, in file order.
   template <typename Visit>
   void ForEachKeyLine(Visit&& visit) const {
+    ForEachLineText([&](std::string_view text) {
+      const ini::ParsedLine line = ini::ParseLine(text);
+      if (line.kind == ini::LineKind::Key) visit(line.name, line.value);
+    });
+  }
+
+  // Calls `visit(lineText)` for every line of a section as loaded, in file order.
+  template <typename Visit>
+  void ForEachLineText(Visit&& visit) const {
     const std::string_view all(*loaded_);
     auto walk = [&](Stretch stretch) {
       ini::ForEachLine(all.substr(stretch.begin, stretch.end - stretch.begin), [&](const ini::RawLine& raw) {
-        const ini::ParsedLine line = ini::ParseLine(raw.text);
-        if (line.kind == ini::LineKind::Key) visit(line.name, line.value);
+        visit(raw.text);
         return true;
       });
     };
