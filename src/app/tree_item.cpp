@@ -206,6 +206,12 @@ TreeItem* TreeItem::Child(int row) const {
   return children_->items[static_cast<std::size_t>(row)].get();
 }
 
+std::vector<std::string_view> TreeItem::PendingChildTexts() const {
+  if (!HasPendingChildren()) return {};
+  const PendingChildren& pending = children_->pending;
+  return pending.maker->ChildTexts(*this, pending.count, pending.token);
+}
+
 void TreeItem::MakePending() const {
   if (!children_ || children_->pending.count == 0) return;
   const PendingChildren pending = children_->pending;

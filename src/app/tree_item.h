@@ -61,6 +61,8 @@ class ChildMaker {
   // which says where to find what they stand for.
   virtual std::vector<std::unique_ptr<TreeItem>> MakeChildren(const TreeItem& parent, int count,
                                                               uint64_t token) const = 0;
+  // The texts those children would have, without making them.
+  virtual std::vector<std::string_view> ChildTexts(const TreeItem& parent, int count, uint64_t token) const = 0;
 };
 
 // Children an item is given without making them yet: they are counted
@@ -123,6 +125,10 @@ class TreeItem {
 
   // Null only for the invisible root that holds the top-level items.
   TreeItem* Parent() const noexcept { return parent_; }
+
+  // Children counted but not made yet, and their texts, read without making them.
+  bool HasPendingChildren() const noexcept { return children_ && children_->pending.count > 0; }
+  std::vector<std::string_view> PendingChildTexts() const;
 
   int ChildCount() const noexcept {
     return children_ ? static_cast<int>(children_->items.size()) + children_->pending.count : 0;

@@ -61,6 +61,17 @@ std::optional<uint64_t> TrackMaker::TokenFor(const std::vector<NamedTrack>& name
 
 std::vector<std::unique_ptr<TreeItem>> TrackMaker::MakeChildren(const TreeItem& album, int count,
                                                                 uint64_t token) const {
+  const std::vector<std::string_view> names = ChildTexts(album, count, token);
+  std::vector<std::unique_ptr<TreeItem>> tracks;
+  tracks.reserve(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const RecordView track{ItemKind::Track, names[i], album.CdKey(), static_cast<int16_t>(i)};
+    tracks.push_back(std::make_unique<TreeItem>(track, nullptr));
+  }
+  return tracks;
+}
+
+std::vector<std::string_view> TrackMaker::ChildTexts(const TreeItem&, int count, uint64_t token) const {
   std::vector<std::string_view> names(static_cast<std::size_t>(count), kNoName);
   const std::string_view lines = text_.substr(token >> 32, token & UINT32_MAX);
   ini::ForEachLine(lines, [&names, count](const ini::RawLine& raw) {
@@ -72,13 +83,7 @@ std::vector<std::unique_ptr<TreeItem>> TrackMaker::MakeChildren(const TreeItem& 
     }
     return true;
   });
-  std::vector<std::unique_ptr<TreeItem>> tracks;
-  tracks.reserve(names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    const RecordView track{ItemKind::Track, names[i], album.CdKey(), static_cast<int16_t>(i)};
-    tracks.push_back(std::make_unique<TreeItem>(track, nullptr));
-  }
-  return tracks;
+  return names;
 }
 
 }  // namespace lumo

@@ -38,6 +38,7 @@ class TrackMaker final : public ChildMaker {
   // token's lines that assigns its key, or "?".
   std::vector<std::unique_ptr<TreeItem>> MakeChildren(const TreeItem& album, int count,
                                                       uint64_t token) const override;
+  std::vector<std::string_view> ChildTexts(const TreeItem& album, int count, uint64_t token) const override;
 
  private:
   std::shared_ptr<const std::string> loaded_;

@@ -16,6 +16,8 @@
 #include "app/find_dlg.h"
 #include "app/lumo_dlg.h"
 #include "app/lumo_tree_ctrl.h"
+#include "app/tree_search.h"
+#include "catalogue/catalogue.h"
 #include "catalogue/catalogue_item.h"
 #include "platform/profile.h"
 #include "support/file_bytes.h"
@@ -181,6 +183,71 @@ TEST_F(FindAndUndo, RandomChainsUndoToTheOriginalAndRedoToTheEnd) {
     ASSERT_TRUE(catalogue.Redo());
     ASSERT_EQ(File(), versions[v]) << v;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Where a found item stands: its labels from the artist down.
+std::string PathOf(LumoTreeCtrl& tree, TreeItem* item) {
+  if (item == nullptr) return "-";
+  std::string path;
+  for (; item != nullptr; item = tree.GetParentItem(item)) path = tree.GetItemText(item) + "/" + path;
+  return path;
+}
+
+std::vector<std::string> FindSequence(LumoTreeCtrl& tree, const FindOptions& options, FindDirection direction) {
+  std::vector<std::string> found;
+  TreeItem* at = nullptr;
+  for (int i = 0; i < 12; ++i) {
+    at = FindInTree(tree, at, options, direction).item;
+    found.push_back(PathOf(tree, at));
+  }
+  return found;
+}
+
+// Find reads the names of tracks not made yet without making them, and
+// finds exactly what it finds once every track is made, either way round.
+TEST(FindInTree, TracksNotMadeYetAreFoundInOrderAndOnlyTheirAlbumIsMade) {
+  TempDir dir;
+  std::string file;
+  for (int album = 0; album < 8; ++album) {
+    file += "[k" + std::to_string(album) + "]\r\nartist=Band " + std::to_string(album % 3) + "\r\ntitle=Song Book " +
+            std::to_string(album) + "\r\nnumtracks=4\r\n0=Song\r\n2=Other song\r\n3=SONG " + std::to_string(album) +
+            "\r\n";
+  }
+  WriteBytes(dir.File("cdplayer.ini"), file);
+  const std::vector<FindOptions> searches = {
+      {"song", false, true, true, true}, {"SONG", true, true, true, true}, {"song", false, false, false, true},
+      {"book", false, false, true, false}, {"?", false, false, false, true}, {"nowhere", false, true, true, true}};
+  for (const FindOptions& options : searches) {
+    for (FindDirection direction : {FindDirection::Next, FindDirection::Previous}) {
+      LumoTreeCtrl lazy;
+      LumoTreeCtrl made;
+      Catalogue lazyCatalogue(&lazy);
+      Catalogue madeCatalogue(&made);
+      for (Catalogue* catalogue : {&lazyCatalogue, &madeCatalogue}) {
+        catalogue->SetAskAboutDuplicates(false);
+        ASSERT_TRUE(catalogue->Load(dir.File("cdplayer.ini")));
+        catalogue->BuildTree();
+      }
+      made.ApplyDisplayLevel(DisplayLevel::All, true);
+      const std::vector<std::string> found = FindSequence(lazy, options, direction);
+      EXPECT_EQ(found, FindSequence(made, options, direction)) << options.text;
+    }
+  }
+  LumoTreeCtrl tree;
+  Catalogue catalogue(&tree);
+  ASSERT_TRUE(catalogue.Load(dir.File("cdplayer.ini")));
+  catalogue.BuildTree();
+  const FindResult found = FindInTree(tree, nullptr, {"SONG 5", true, true, true, true}, FindDirection::Previous);
+  EXPECT_EQ(tree.GetItemText(found.item), " 4. SONG 5");
+  int albumsMade = 0;
+  for (TreeItem* artist = tree.GetRootItem(); artist; artist = artist->NextSibling()) {
+    for (int row = 0; row < artist->ChildCount(); ++row) albumsMade += !artist->Child(row)->HasPendingChildren();
+  }
+  EXPECT_EQ(albumsMade, 1);
 }
 
 }  // namespace

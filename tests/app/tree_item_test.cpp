@@ -176,6 +176,9 @@ class CountingMaker final : public ChildMaker {
     for (int i = 0; i < count; ++i) made.push_back(Item("c" + std::to_string(i), i));
     return made;
   }
+  std::vector<std::string_view> ChildTexts(const TreeItem&, int count, uint64_t) const override {
+    return std::vector<std::string_view>(static_cast<std::size_t>(count), "c");
+  }
   mutable int calls = 0;
   mutable uint64_t lastToken = 0;
 };
