@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/tree_item.h"
 #include "report/report_base.h"
@@ -10,9 +13,21 @@ namespace {
 
 std::string Text(const TreeItem& item) { return std::string(item.HasRecord() ? item.Text() : std::string_view()); }
 
-int16_t TrackNumber(const TreeItem& track) {
-  const int index = track.HasRecord() ? track.TrackIndex() : 0;
-  return static_cast<int16_t>(std::min(index + 1, static_cast<int>(INT16_MAX)));
+int16_t TrackNumber(int index) { return static_cast<int16_t>(std::min(index + 1, static_cast<int>(INT16_MAX))); }
+
+// Calls `visit(number, name)` for each of the album's tracks, in order. Tracks
+// not made yet are read without making them: a report of the whole
+// collection must not make every track.
+template <typename Visit>
+void ForEachTrack(const TreeItem& album, Visit&& visit) {
+  if (album.HasPendingChildren()) {
+    const std::vector<std::string_view> names = album.PendingChildTexts();
+    for (std::size_t i = 0; i < names.size(); ++i) visit(TrackNumber(static_cast<int>(i)), std::string(names[i]));
+    return;
+  }
+  for (const TreeItem* track = album.Child(0); track; track = track->NextSibling()) {
+    visit(TrackNumber(track->HasRecord() ? track->TrackIndex() : 0), Text(*track));
+  }
 }
 
 }  // namespace
@@ -22,9 +37,7 @@ void FeedReport(const TreeItem& root, LumoReportBase& writer) {
     writer.AddArtist(Text(*artist));
     for (const TreeItem* album = artist->Child(0); album; album = album->NextSibling()) {
       writer.AddAlbum(Text(*album));
-      for (const TreeItem* track = album->Child(0); track; track = track->NextSibling()) {
-        writer.AddTrack(TrackNumber(*track), Text(*track));
-      }
+      ForEachTrack(*album, [&writer](int16_t number, const std::string& name) { writer.AddTrack(number, name); });
     }
   }
 }
@@ -35,9 +48,9 @@ std::string CollectionListing(const TreeItem& root) {
     for (const TreeItem* album = artist->Child(0); album; album = album->NextSibling()) {
       const std::string head = Text(*artist) + '\t' + Text(*album) + '\t';
       if (!album->HasChildren()) out += head + "\t\n";
-      for (const TreeItem* track = album->Child(0); track; track = track->NextSibling()) {
-        out += head + std::to_string(TrackNumber(*track)) + '\t' + Text(*track) + '\n';
-      }
+      ForEachTrack(*album, [&out, &head](int16_t number, const std::string& name) {
+        out += head + std::to_string(number) + '\t' + name + '\n';
+      });
     }
   }
   return out;
