@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   catalogue.SetAskAboutDuplicates(false);
   if (!catalogue.Load(path)) return 1;
   catalogue.BuildTree();
-  std::printf("%d items in the tree\n", tree.GetCount());
+  std::printf("%lld items in the tree\n", static_cast<long long>(tree.GetCount()));
 
   const FindOptions missing{"no such name anywhere", false, true, true, true};
   std::printf("Find through every name: %s\n",

@@ -112,7 +112,11 @@ bool LumoTreeCtrl::DeleteChildrenWithData(TreeItem* item, bool /*recurse*/) {
 }
 
 bool LumoTreeCtrl::DeleteAllWithData() {
-  if (model_->Count() == 0) return false;
+  if (model_->Count() == 0) {
+    // A build that listed nothing still took a share in the loaded file.
+    model_->ReleaseTexts();
+    return false;
+  }
   model_->RemoveAll();
   return true;
 }
@@ -125,7 +129,7 @@ std::string LumoTreeCtrl::GetItemText(TreeItem* item) const {
   return item ? item->Label() : std::string();
 }
 
-int LumoTreeCtrl::GetCount() const { return model_->Count(); }
+int64_t LumoTreeCtrl::GetCount() const { return model_->Count(); }
 
 TreeItem* LumoTreeCtrl::GetRootItem() const { return model_->Root()->Child(0); }
 

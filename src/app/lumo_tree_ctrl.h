@@ -76,7 +76,7 @@ class LumoTreeCtrl : public QTreeView {
   // The label's bytes; empty for null.
   std::string GetItemText(TreeItem* item) const;
   // Number of items in the tree.
-  int GetCount() const;
+  int64_t GetCount() const;
 
   // Navigation. Null wherever there is no such item; GetChildItem(nullptr)
   // is the first top-level item, and GetParentItem of a top-level item is null.

@@ -311,8 +311,8 @@ void TreeItem::SortChildren() {
   RenumberFrom(0);
 }
 
-int TreeItem::SubtreeSize() const noexcept {
-  int size = 1;
+int64_t TreeItem::SubtreeSize() const noexcept {
+  int64_t size = 1;
   if (children_) {
     size += children_->pending.count;
     for (const auto& child : children_->items) size += child->SubtreeSize();

@@ -121,6 +121,9 @@ class TreeItem {
   ItemKind Kind() const noexcept;
   std::string_view Text() const noexcept;
   std::string_view CdKey() const noexcept;
+  // The CD key the item was made with (not its record's, which can change):
+  // what its children made later refer to.
+  std::string_view MadeWithCdKey() const noexcept { return {cdKey_, cdKeySize_}; }
   int16_t TrackIndex() const noexcept;
 
   // Null only for the invisible root that holds the top-level items.
@@ -168,7 +171,8 @@ class TreeItem {
   void SortChildren();
 
   // This item and all of its descendants.
-  int SubtreeSize() const noexcept;
+  // 64-bit: children not made yet cost no memory, so nothing else bounds the count.
+  int64_t SubtreeSize() const noexcept;
 
  private:
   struct Children {

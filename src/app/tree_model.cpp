@@ -64,7 +64,7 @@ TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string_view labe
 TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::unique_ptr<TreeItem> item) {
   TreeItem* under = OrRoot(parent);
   row = std::clamp(row, 0, under->ChildCount());
-  const int size = item->SubtreeSize();  // with children still to be made
+  const int64_t size = item->SubtreeSize();  // with children still to be made
   if (!InBulkUpdate()) beginInsertRows(IndexOf(under), row, row);
   TreeItem* inserted = under->InsertChild(row, std::move(item));
   count_ += size;
@@ -97,7 +97,7 @@ void TreeModel::Remove(TreeItem* item) {
   PlaceSortedInsertions();  // nothing waiting may be freed, and rows must be final
   TreeItem* parent = item->Parent();
   const int row = item->Row();
-  const int size = item->SubtreeSize();
+  const int64_t size = item->SubtreeSize();
   if (!InBulkUpdate()) beginRemoveRows(IndexOf(parent), row, row);
   parent->TakeChild(row);  // the returned owner frees the subtree right here
   count_ -= size;
@@ -108,7 +108,7 @@ void TreeModel::RemoveChildren(TreeItem* parent) {
   TreeItem* under = OrRoot(parent);
   if (!under->HasChildren()) return;
   PlaceSortedInsertions();
-  const int size = under->SubtreeSize() - 1;
+  const int64_t size = under->SubtreeSize() - 1;
   if (!InBulkUpdate()) beginRemoveRows(IndexOf(under), 0, under->ChildCount() - 1);
   under->ClearChildren();
   count_ -= size;

@@ -42,7 +42,7 @@ class TreeModel : public QAbstractItemModel {
   // True when `item` is the root or one of its descendants.
   bool Contains(const TreeItem* item) const noexcept;
   // Number of items, the root not included.
-  int Count() const noexcept { return count_; }
+  int64_t Count() const noexcept { return count_; }
 
   // Inserts a new childless item under `parent` (null: the root) at `row`
   // (clamped) and returns it. `parent` must belong to this model.
@@ -56,6 +56,8 @@ class TreeModel : public QAbstractItemModel {
   TreeItem* InsertSorted(TreeItem* parent, std::unique_ptr<TreeItem> item);
   // Takes a share in texts that lean items of this model refer to, until RemoveAll.
   void KeepTexts(std::shared_ptr<const void> texts) { texts_.push_back(std::move(texts)); }
+  // Lets go of them; only while no item is left.
+  void ReleaseTexts() noexcept { texts_.clear(); }
   // Removes and frees `item` (not the root) with all its descendants.
   void Remove(TreeItem* item);
   // Removes and frees every child of `parent` (null: the root) with their subtrees.
@@ -78,6 +80,6 @@ class TreeModel : public QAbstractItemModel {
   std::vector<std::shared_ptr<const void>> texts_;  // before root_: outlives the items
   std::unique_ptr<TreeItem> root_;
   std::vector<TreeItem*> awaitingPlaces_;  // items with children inserted sorted in this bulk update
-  int count_ = 0;
+  int64_t count_ = 0;
   int bulkDepth_ = 0;
 };

@@ -95,7 +95,7 @@ FindResult FindInTree(const LumoTreeCtrl& tree, TreeItem* from, const FindOption
   PlaceMatcher matcher(options);
   bool wrapped = from == nullptr;
   Place at = from ? step({from, -1}) : first;
-  for (int left = tree.GetCount() + 1; left > 0; --left) {
+  for (int64_t left = tree.GetCount() + 1; left > 0; --left) {
     if (at.item == nullptr) {
       if (wrapped) return {};
       wrapped = true;

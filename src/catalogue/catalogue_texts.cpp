@@ -21,7 +21,7 @@ std::string_view CatalogueTexts::Keep(std::string_view text) {
 std::string_view CatalogueTexts::Copy(std::string_view text) {
   if (text.size() > kBlockSize / 4) {
     // A long text gets a block of its own; the current block stays open.
-    char* own = blocks_.insert(blocks_.begin(), std::make_unique_for_overwrite<char[]>(text.size()))->get();
+    char* own = longTexts_.emplace_back(std::make_unique_for_overwrite<char[]>(text.size())).get();
     std::memcpy(own, text.data(), text.size());
     return {own, text.size()};
   }

@@ -31,9 +31,9 @@ class CatalogueTexts {
   std::string_view Copy(std::string_view text);
 
   std::shared_ptr<const std::string> loaded_;
-  // Blocks never move what they hold. The last one is the block being
-  // filled, unless none is; the long texts' own blocks go in front.
+  // Blocks never move what they hold; the last one is being filled.
   std::vector<std::unique_ptr<char[]>> blocks_;
+  std::vector<std::unique_ptr<char[]>> longTexts_;  // a block of its own each
   std::size_t roomLeft_ = 0;  // in the last block
 };
 

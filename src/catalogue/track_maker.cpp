@@ -65,7 +65,7 @@ std::vector<std::unique_ptr<TreeItem>> TrackMaker::MakeChildren(const TreeItem& 
   std::vector<std::unique_ptr<TreeItem>> tracks;
   tracks.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
-    const RecordView track{ItemKind::Track, names[i], album.CdKey(), static_cast<int16_t>(i)};
+    const RecordView track{ItemKind::Track, names[i], album.MadeWithCdKey(), static_cast<int16_t>(i)};
     tracks.push_back(std::make_unique<TreeItem>(track, nullptr));
   }
   return tracks;

@@ -303,3 +303,21 @@ TEST(TreeModelTest, SelectionIsReportedAndDroppedWhenTheTreeEmpties) {
 }
 
 }  // namespace
+
+namespace {
+
+// Texts kept for lean items go with the tree's last item, and also when a
+// build listed nothing, so that no earlier file stays in memory.
+TEST(TreeModelTest, KeptTextsGoWhenTheTreeIsEmptied) {
+  for (const bool withItem : {true, false}) {
+    LumoTreeCtrl tree;
+    auto texts = std::make_shared<const std::string>("Band");
+    const std::weak_ptr<const std::string> watch = texts;
+    tree.KeepTexts(std::move(texts));
+    if (withItem) tree.InsertLeanItem({ItemKind::Artist, *watch.lock(), {}, 0}, nullptr, InsertAt::Sort);
+    EXPECT_EQ(tree.DeleteAllWithData(), withItem);
+    EXPECT_TRUE(watch.expired()) << withItem;
+  }
+}
+
+}  // namespace
