@@ -70,6 +70,9 @@ const std::vector<std::array<char, kPrefixWidth>>& TrackPrefixes() {
 
 }  // namespace
 
+// Hundreds of thousands of these are made for a large collection.
+static_assert(sizeof(void*) != 8 || sizeof(TreeItem) <= 56, "a tree item grew past 56 bytes");
+
 std::string_view TrackPrefix(int16_t trackIndex) noexcept {
   if (trackIndex < 0 || trackIndex >= lumo::kMaxTracks) return {};
   return TrackPrefixes()[static_cast<std::size_t>(trackIndex)].data();

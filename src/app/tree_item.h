@@ -203,6 +203,7 @@ class TreeItem {
   int row_ = 0;
   int16_t trackIndex_ = 0;
   ItemKind kind_ = ItemKind::Artist;
-  bool hasRecord_ = false;
-  LabelMode labelMode_ = LabelMode::Whole;
+  // Packed into one byte, so that an item takes 56 bytes (a 64-byte block).
+  bool hasRecord_ : 1 = false;
+  LabelMode labelMode_ : 2 = LabelMode::Whole;
 };
