@@ -8,8 +8,13 @@ namespace lumo {
 
 IniSection::IniSection(std::string name) : name_(std::move(name)) {}
 
+std::unique_ptr<std::vector<IniSection::Stretch>> IniSection::CopyOf(
+    const std::unique_ptr<std::vector<Stretch>>& stretches) {
+  return stretches != nullptr ? std::make_unique<std::vector<Stretch>>(*stretches) : nullptr;
+}
+
 IniSection::IniSection(const IniSection& other)
-    : name_(other.name_), loaded_(other.loaded_), first_(other.first_), more_(other.more_),
+    : name_(other.name_), loaded_(other.loaded_), first_(other.first_), more_(CopyOf(other.more_)),
       keyLines_(other.keyLines_) {
   // A loaded section's listing is not content: the copy makes its own when asked.
   if (!other.IsRaw() && other.entries_ != nullptr) entries_ = std::make_unique<IniEntries>(*other.entries_);
@@ -20,7 +25,7 @@ IniSection& IniSection::operator=(const IniSection& other) {
   name_ = other.name_;
   loaded_ = other.loaded_;
   first_ = other.first_;
-  more_ = other.more_;
+  more_ = CopyOf(other.more_);
   keyLines_ = other.keyLines_;
   if (other.IsRaw() || other.entries_ == nullptr) {
     entries_.reset();
@@ -96,7 +101,8 @@ void IniSection::AddLoadedLines(const std::shared_ptr<const std::string>& loaded
     return;
   }
   if (IsRaw()) {
-    more_.push_back(stretch);
+    if (more_ == nullptr) more_ = std::make_unique<std::vector<Stretch>>();
+    more_->push_back(stretch);
     entries_.reset();  // a listing made meanwhile (by the duplicate hook) lacks these lines
   } else {
     loaded_ = loaded;
@@ -117,7 +123,7 @@ void IniSection::Materialise() {
   if (entries_ == nullptr) entries_ = ReadEntries();
   loaded_.reset();
   first_ = Stretch{};
-  std::vector<Stretch>().swap(more_);
+  more_.reset();
   keyLines_ = 0;
 }
 

@@ -93,6 +93,7 @@ class IniSection {
   static constexpr uint32_t kMaxRawKeyLines = 64;
 
   bool IsRaw() const noexcept { return loaded_ != nullptr; }
+  static std::unique_ptr<std::vector<Stretch>> CopyOf(const std::unique_ptr<std::vector<Stretch>>& stretches);
 
   // `key` folded: itself when it is (as most keys are), else its folded copy in `buffer`.
   static std::string_view Folded(std::string_view key, std::string& buffer);
@@ -118,7 +119,9 @@ class IniSection {
       });
     };
     walk(first_);
-    for (const Stretch& stretch : more_) walk(stretch);
+    if (more_ != nullptr) {
+      for (const Stretch& stretch : *more_) walk(stretch);
+    }
   }
 
   // Adds the `keyLines` key lines in [begin, end) of `loaded` (the loader's
@@ -136,7 +139,8 @@ class IniSection {
   // Set while the section is as loaded: the bytes its lines lie in.
   std::shared_ptr<const std::string> loaded_;
   Stretch first_;
-  std::vector<Stretch> more_;  // the stretches under later headers of the same name
+  // The stretches under later headers of the same name; most sections have none.
+  std::unique_ptr<std::vector<Stretch>> more_;
   uint32_t keyLines_ = 0;      // in all stretches
   // The keys once changed (null: none yet); for a section as loaded, the
   // listing KeyCount and EntryAt made, if any.
