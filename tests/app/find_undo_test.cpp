@@ -185,9 +185,6 @@ TEST_F(FindAndUndo, RandomChainsUndoToTheOriginalAndRedoToTheEnd) {
   }
 }
 
-}  // namespace
-
-namespace {
 
 // Where a found item stands: its labels from the artist down.
 std::string PathOf(LumoTreeCtrl& tree, TreeItem* item) {

@@ -98,73 +98,53 @@ TEST(TreeItemTest, LongLabelsAreShownShortenedWithAnEllipsis) {
   EXPECT_EQ(ShortenedForDisplay({limit, "z"}), limit + "\x85");
 }
 
-// The record moves into the item: a label that stands for its text must
-// follow the text where the item keeps it, short texts (held inside the
-// string) and long ones alike, and renaming the record with the label too.
-TEST(TreeItemTest, RecordKeptInsideLabelsTheItemWithItsOwnText) {
+// A label that stands for the record's text follows it through a rename,
+// for a record given to the item (short texts and long ones, wherever the
+// item keeps them) and for one a lean item makes from its views, which are
+// not copied, when first asked; a label set otherwise stays as set.
+TEST(TreeItemTest, LabelsFollowTheRecordsTextThroughARename) {
+  const std::string texts = "Band" "Song" "cd01";
+  const std::string_view band(texts.data(), 4), song(texts.data() + 4, 4), cd(texts.data() + 8, 4);
+  const std::string longText(40, 'x');
   struct Case {
-    std::string text;
-    std::string label;  // empty: the record's text
+    RecordView record;
+    bool lean;          // else the record is given with `label` (empty: its text)
+    std::string label;
     std::string shown;
   };
-  const std::vector<Case> cases = {{"ab", "", "ab"},
-                                   {std::string(40, 'x'), "", std::string(40, 'x')},
-                                   {"", "", ""},
-                                   {"Song", " 3. Song", " 3. Song"},
-                                   {"Song", "Other", "Other"}};
+  const Case cases[] = {{{ItemKind::Artist, band, {}, 0}, true, "", "Band"},
+                        {{ItemKind::Album, song, cd, 0}, true, "", "Song"},
+                        {{ItemKind::Track, song, cd, 0}, true, "", " 1. Song"},
+                        {{ItemKind::Track, song, cd, 123}, true, "", "124. Song"},
+                        {{ItemKind::Track, song, cd, -3}, true, "", "-2. Song"},
+                        {{ItemKind::Track, {}, cd, 9}, true, "", "10. "},
+                        {{ItemKind::Track, "ab", "cd", 2}, false, "", "ab"},
+                        {{ItemKind::Track, longText, "cd", 2}, false, "", longText},
+                        {{ItemKind::Track, {}, "cd", 2}, false, "", ""},
+                        {{ItemKind::Track, song, "cd", 2}, false, " 3. Song", " 3. Song"}};
   for (const Case& c : cases) {
-    TreeItem item(CatalogueItem{ItemKind::Track, c.text, "cd", 2}, c.label, nullptr);
-    ASSERT_NE(item.Record(), nullptr);
-    EXPECT_EQ(item.Record()->text, c.text);
-    EXPECT_EQ(item.Label(), c.shown) << c.text;
-    item.Record()->text = "renamed";
-    item.SetLabel(c.label.empty() ? "renamed" : " 3. renamed");
-    EXPECT_EQ(item.Label(), c.label.empty() ? "renamed" : " 3. renamed");
+    const CatalogueItem expected{c.record.kind, std::string(c.record.text), std::string(c.record.cdKey),
+                                 c.record.trackIndex};
+    auto item = c.lean ? std::make_unique<TreeItem>(c.record, nullptr)
+                       : std::make_unique<TreeItem>(std::optional<CatalogueItem>(expected), c.label, nullptr);
+    EXPECT_EQ(item->Label(), c.shown);
+    if (c.lean) {
+      EXPECT_EQ(item->Text().data(), c.record.text.data()) << "not copied: " << c.shown;
+    }
+    CatalogueItem* record = item->Record();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(*record, expected);
+    record->text = "Renamed";
+    EXPECT_EQ(item->Text(), "Renamed");
+    const std::string head = c.shown.substr(0, c.shown.size() - c.record.text.size());
+    item->SetLabel(head + "Renamed");
+    EXPECT_EQ(item->Label(), head + "Renamed");
+    item->SetLabel("Other");
+    EXPECT_EQ(item->Label(), "Other");
+    EXPECT_EQ(item->Record(), record) << "one record for the item's life";
   }
   EXPECT_EQ(TreeItem(std::nullopt, "root", nullptr).Record(), nullptr);
 }
-
-}  // namespace
-
-namespace {
-
-// Lean items refer to their texts, label themselves as their kind is
-// labelled, and make a record only when asked; from then on the record is
-// what they show.
-TEST(TreeItemTest, LeanItemsLabelByKindAndMakeTheirRecordWhenAsked) {
-  const std::string texts = "Band" "Song" "cd01";
-  const std::string_view band(texts.data(), 4), song(texts.data() + 4, 4), cd(texts.data() + 8, 4);
-  struct Case {
-    RecordView record;
-    std::string label;
-  };
-  const Case cases[] = {{{ItemKind::Artist, band, {}, 0}, "Band"},
-                        {{ItemKind::Album, song, cd, 0}, "Song"},
-                        {{ItemKind::Track, song, cd, 0}, " 1. Song"},
-                        {{ItemKind::Track, song, cd, 123}, "124. Song"},
-                        {{ItemKind::Track, song, cd, -3}, "-2. Song"},
-                        {{ItemKind::Track, {}, cd, 9}, "10. "}};
-  for (const Case& c : cases) {
-    TreeItem item(c.record, nullptr);
-    EXPECT_EQ(item.Label(), c.label);
-    EXPECT_EQ(item.Text().data(), c.record.text.data()) << "not copied: " << c.label;
-    const CatalogueItem* record = item.Record();
-    ASSERT_NE(record, nullptr);
-    EXPECT_EQ(*record, (CatalogueItem{c.record.kind, std::string(c.record.text), std::string(c.record.cdKey),
-                                      c.record.trackIndex}));
-    item.Record()->text = "Renamed";
-    EXPECT_EQ(item.Text(), "Renamed");
-    item.SetLabel(c.record.kind == ItemKind::Track ? lumo::TrackLabel(c.record.trackIndex, "Renamed") : "Renamed");
-    EXPECT_EQ(item.Label(), c.label.substr(0, c.label.size() - c.record.text.size()) + "Renamed");
-    item.SetLabel("Other");
-    EXPECT_EQ(item.Label(), "Other");
-    EXPECT_EQ(item.Record(), record) << "one record for the item's life";
-  }
-}
-
-}  // namespace
-
-namespace {
 
 // Hands out children named "c0", "c1", ... and counts its calls.
 class CountingMaker final : public ChildMaker {

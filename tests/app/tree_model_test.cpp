@@ -302,9 +302,6 @@ TEST(TreeModelTest, SelectionIsReportedAndDroppedWhenTheTreeEmpties) {
   EXPECT_EQ(selected.at(1).at(0).value<TreeItem*>(), nullptr);
 }
 
-}  // namespace
-
-namespace {
 
 // Texts kept for lean items go with the tree's last item, and also when a
 // build listed nothing, so that no earlier file stays in memory.

@@ -50,9 +50,6 @@ TEST(TracksToShow, NumtracksBoundedByWhatTheSectionJustifies) {
   }
 }
 
-}  // namespace
-
-namespace {
 
 // Texts in the loaded bytes are used where they are; others are copied, and
 // every copy stays put while more, short and long, are made.

@@ -280,9 +280,6 @@ TEST_F(ContextMenuTest, RealEditDialogRenamesAnAlbum) {
   EXPECT_EQ(ReadBytes(path_), kSolo + kTrio1 + kTrio2 + "[k4]\r\nartist=Trio\r\ntitle=Tres\r\n" + kTail);
 }
 
-}  // namespace
-
-namespace {
 
 // The keyboard reaches every command of the menu on the selected item, and
 // refuses where the menu would have nothing to offer.
