@@ -15,10 +15,9 @@
 #include "platform/path_text.h"
 #include "platform/profile.h"
 #include "platform/text_codec.h"
-#include "report/csv_report.h"
 #include "report/file_error.h"
 #include "report/file_exception.h"
-#include "report/html_report.h"
+#include "report/report_base.h"
 #include "report/report_feed.h"
 #include "report/report_target.h"
 #include "settings/options_dlg.h"
@@ -41,7 +40,6 @@ constexpr char kUsage[] =
     "  --version         show the version\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n";
 
-constexpr char kDefaultTitle[] = "Output";
 
 // Qt's own options, which it also takes with two dashes; any other word
 // with two dashes is a mistyped option of ours.
@@ -230,18 +228,15 @@ int WriteReport(const CommandLine& command, const lumo::IniDocument& collection,
     errors.Say(ForTerminal(refusal));
     return kExitFileError;
   }
-  const auto title = ReportText(command.title, kDefaultTitle);
+  const auto title = ReportText(command.title, kDefaultReportTitle);
   const auto comment = ReportText(command.comment, "");
   if (!title || !comment) {
     errors.Say("the title and the comment must keep to the Western European (Windows-1252) characters");
     return kExitUsage;
   }
-  std::unique_ptr<LumoReportBase> writer;
-  if (WantsCsv(command)) {
-    writer = std::make_unique<LumoCsv>();
-  } else {
-    writer = std::make_unique<LumoHtml>();
-  }
+  // Named in messages as the dialog names it, not as raw file-system bytes.
+  const std::unique_ptr<LumoReportBase> writer =
+      MakeReportWriter(WantsCsv(command), lumo::PathForMessage(command.reportFile));
   FeedReport(root, *writer);
   try {
     if (writer->WriteReport(command.reportFile, *title, *comment)) return kExitOk;

@@ -260,10 +260,7 @@ void CLumoDlg::UndoOrRedo(bool undo) {
   BusyScope busy(*this);
   const SelectionPlace place = RememberSelection(*tree_);
   if (!(undo ? catalogue_.Undo() : catalogue_.Redo())) {
-    lumo::ShowMessageBox(std::string(undo ? "The change could not be undone in\n" : "The change could not be redone in\n") +
-                             catalogue_.Document().GetFile() + "\n\n" + catalogue_.LastWriteError() +
-                             "\n\nNothing has been changed.",
-                         lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+    ReportWriteFailure(catalogue_, undo ? "The change could not be undone in" : "The change could not be redone in");
     return;
   }
   UpdateData(true);

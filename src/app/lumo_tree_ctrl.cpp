@@ -71,22 +71,17 @@ void LumoTreeCtrl::OnCurrentChanged(const QModelIndex& current) {
 
 TreeItem* LumoTreeCtrl::InsertItemWithData(const CatalogueItem& record, TreeItem* parent,
                                            InsertAt where) {
-  return InsertItemWithLabel(record, parent, where, {});
-}
-
-TreeItem* LumoTreeCtrl::InsertItemWithLabel(CatalogueItem record, TreeItem* parent, InsertAt where,
-                                            std::string_view label) {
-  if (parent && !model_->Contains(parent)) return nullptr;
-  // An empty label is the record's text, taken where the item keeps it.
-  if (where == InsertAt::Sort) return model_->InsertSorted(parent, label, std::move(record));
-  TreeItem* under = parent ? parent : model_->Root();
-  return model_->InsertLeaf(under, under->ChildCount(), label, std::move(record));
+  return Insert(std::make_unique<TreeItem>(std::optional<CatalogueItem>(record), std::string_view(), nullptr), parent,
+                where);
 }
 
 TreeItem* LumoTreeCtrl::InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where,
                                        const PendingChildren& pending) {
+  return Insert(std::make_unique<TreeItem>(record, nullptr, pending), parent, where);
+}
+
+TreeItem* LumoTreeCtrl::Insert(std::unique_ptr<TreeItem> item, TreeItem* parent, InsertAt where) {
   if (parent && !model_->Contains(parent)) return nullptr;
-  auto item = std::make_unique<TreeItem>(record, nullptr, pending);
   if (where == InsertAt::Sort) return model_->InsertSorted(parent, std::move(item));
   TreeItem* under = parent ? parent : model_->Root();
   return model_->InsertLeaf(under, under->ChildCount(), std::move(item));

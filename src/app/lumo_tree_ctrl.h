@@ -48,13 +48,9 @@ class LumoTreeCtrl : public QTreeView {
   // item of this tree. Inside a bulk update a sorted insertion takes its
   // place only when the update ends.
   TreeItem* InsertItemWithData(const CatalogueItem& record, TreeItem* parent, InsertAt where);
-  // InsertItemWithData for a record handed over, the item labelled `label`,
-  // or with the record's text when `label` is empty: the same as inserting
-  // and then setting the label, without the second step's work.
-  TreeItem* InsertItemWithLabel(CatalogueItem record, TreeItem* parent, InsertAt where, std::string_view label);
   // A lean item (see TreeItem) for `record` under `parent`, labelled as the
-  // catalogue labels its kind, with `pending` children; null when `parent` is not an item of this
-  // tree. Its texts must be kept alive by KeepTexts.
+  // catalogue labels its kind, with `pending` children; null when `parent`
+  // is not an item of this tree. Its texts must be kept alive by KeepTexts.
   TreeItem* InsertLeanItem(const RecordView& record, TreeItem* parent, InsertAt where,
                            const PendingChildren& pending = {});
   // Keeps texts that lean items refer to until the tree is emptied.
@@ -140,6 +136,7 @@ class LumoTreeCtrl : public QTreeView {
  private:
   class Guard;
 
+  TreeItem* Insert(std::unique_ptr<TreeItem> item, TreeItem* parent, InsertAt where);
   void ConnectSignals();
   void OnExpansion(const QModelIndex& index, bool expanded);
   void OnCurrentChanged(const QModelIndex& current);

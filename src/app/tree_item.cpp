@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdint>
 #include <vector>
 
@@ -57,16 +56,10 @@ std::vector<SortKey> SortedKeys(const std::vector<std::unique_ptr<TreeItem>>& it
 
 constexpr std::size_t kPrefixWidth = 8;  // "32767. " and its end
 
-// " 1. " .. "32767. ": the part of a track's label before its name, made
-// once for all, so that labels need not be kept per item.
-const std::vector<std::array<char, kPrefixWidth>>& TrackPrefixes() {
-  static const auto prefixes = [] {
-    std::vector<std::array<char, kPrefixWidth>> table(lumo::kMaxTracks);
-    for (int i = 0; i < lumo::kMaxTracks; ++i) std::snprintf(table[i].data(), kPrefixWidth, "%2d. ", i + 1);
-    return table;
-  }();
-  return prefixes;
-}
+// " 1. " .. "32767. ": the parts of tracks' labels before their names,
+// each made when first asked for and kept, so that labels need not be kept
+// per item. Entries never asked for stay zero and take no memory.
+std::array<std::array<char, kPrefixWidth>, lumo::kMaxTracks> trackPrefixes{};
 
 }  // namespace
 
@@ -75,7 +68,10 @@ static_assert(sizeof(void*) != 8 || sizeof(TreeItem) <= 56, "a tree item grew pa
 
 std::string_view TrackPrefix(int16_t trackIndex) noexcept {
   if (trackIndex < 0 || trackIndex >= lumo::kMaxTracks) return {};
-  return TrackPrefixes()[static_cast<std::size_t>(trackIndex)].data();
+  std::array<char, kPrefixWidth>& prefix = trackPrefixes[static_cast<std::size_t>(trackIndex)];
+  // Short enough to be made without allocating.
+  if (prefix[0] == '\0') lumo::TrackLabel(trackIndex, {}).copy(prefix.data(), kPrefixWidth - 1);
+  return prefix.data();
 }
 
 int CompareTreeLabels(LabelView a, LabelView b) noexcept {

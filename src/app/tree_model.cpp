@@ -56,11 +56,6 @@ bool TreeModel::Contains(const TreeItem* item) const noexcept {
   return item == root_.get();
 }
 
-TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::string_view label,
-                                std::optional<CatalogueItem> record) {
-  return InsertLeaf(parent, row, std::make_unique<TreeItem>(std::move(record), label, nullptr));
-}
-
 TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::unique_ptr<TreeItem> item) {
   TreeItem* under = OrRoot(parent);
   row = std::clamp(row, 0, under->ChildCount());
@@ -70,11 +65,6 @@ TreeItem* TreeModel::InsertLeaf(TreeItem* parent, int row, std::unique_ptr<TreeI
   count_ += size;
   if (!InBulkUpdate()) endInsertRows();
   return inserted;
-}
-
-TreeItem* TreeModel::InsertSorted(TreeItem* parent, std::string_view label,
-                                  std::optional<CatalogueItem> record) {
-  return InsertSorted(parent, std::make_unique<TreeItem>(std::move(record), label, nullptr));
 }
 
 TreeItem* TreeModel::InsertSorted(TreeItem* parent, std::unique_ptr<TreeItem> item) {

@@ -44,15 +44,12 @@ class TreeModel : public QAbstractItemModel {
   // Number of items, the root not included.
   int64_t Count() const noexcept { return count_; }
 
-  // Inserts a new childless item under `parent` (null: the root) at `row`
-  // (clamped) and returns it. `parent` must belong to this model.
-  // An empty `label` stands for the record's text.
-  TreeItem* InsertLeaf(TreeItem* parent, int row, std::string_view label, std::optional<CatalogueItem> record);
+  // Inserts `item` (new, without made children) under `parent` (null: the
+  // root) at `row` (clamped) and returns it. `parent` must belong to this model.
   TreeItem* InsertLeaf(TreeItem* parent, int row, std::unique_ptr<TreeItem> item);
-  // Inserts a new childless item under `parent` (null: the root) after every
-  // child whose label sorts before or equal to `label`. Inside a bulk update
-  // it stands last until the update ends or its siblings change otherwise.
-  TreeItem* InsertSorted(TreeItem* parent, std::string_view label, std::optional<CatalogueItem> record);
+  // Inserts `item` under `parent` (null: the root) after every child whose
+  // label sorts before or equal to its label. Inside a bulk update it stands
+  // last until the update ends or its siblings change otherwise.
   TreeItem* InsertSorted(TreeItem* parent, std::unique_ptr<TreeItem> item);
   // Takes a share in texts that lean items of this model refer to, until RemoveAll.
   void KeepTexts(std::shared_ptr<const void> texts) { texts_.push_back(std::move(texts)); }

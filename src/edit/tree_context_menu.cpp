@@ -165,9 +165,11 @@ std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist
   return albums;
 }
 
-void TreeContextMenu::ReportWriteFailure() const {
-  const std::string file = lumo::PathForMessage(catalogue_.Document().GetFile());
-  const std::string text = "The change could not be written to\n" + file + "\n\n" +
-                           catalogue_.LastWriteError() + "\n\nNothing has been changed.";
+void TreeContextMenu::ReportWriteFailure() const { ::ReportWriteFailure(catalogue_, "The change could not be written to"); }
+
+void ReportWriteFailure(const Catalogue& catalogue, const char* lead) {
+  const std::string file = lumo::PathForMessage(catalogue.Document().GetFile());
+  const std::string text =
+      std::string(lead) + "\n" + file + "\n\n" + catalogue.LastWriteError() + "\n\nNothing has been changed.";
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
 }

@@ -82,3 +82,7 @@ class TreeContextMenu {
   MenuRunner runMenu_ = &TreeContextMenu::RunMenu;
   EditRunner runEdit_ = &TreeContextMenu::RunEditDialog;
 };
+
+// Tells the user that a change of cdplayer.ini was refused: `lead` ("The
+// change could not be written to"), the file, why, and that nothing changed.
+void ReportWriteFailure(const Catalogue& catalogue, const char* lead);

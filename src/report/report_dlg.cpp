@@ -17,10 +17,9 @@
 #include "platform/path_text.h"
 #include "platform/profile.h"
 #include "platform/text_codec.h"
-#include "report/csv_report.h"
 #include "report/file_error.h"
 #include "report/file_exception.h"
-#include "report/html_report.h"
+#include "report/report_base.h"
 #include "report/report_feed.h"
 #include "report/report_target.h"
 #include "widgets/button_factory.h"
@@ -29,7 +28,6 @@ namespace {
 
 constexpr char kSection[] = "report";
 constexpr char kDefaultFileName[] = "Report.html";
-constexpr char kDefaultTitle[] = "Output";
 
 constexpr char kHtmlFilter[] =
     "HTML files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*||";
@@ -97,7 +95,7 @@ void LumoReportDlg::ReadSettings() {
   fileName = lumo::PathFromSettings(settings.GetString(kSection, "filename", kDefaultFileName));
   reportType = settings.GetInt(kSection, "type", kHtmlFormat);
   reportComment = settings.GetString(kSection, "comment", "");
-  reportTitle = settings.GetString(kSection, "title", kDefaultTitle);
+  reportTitle = settings.GetString(kSection, "title", kDefaultReportTitle);
 }
 
 void LumoReportDlg::DoDataExchange(lumo::DataExchange& exchange) {
@@ -190,14 +188,8 @@ void LumoReportDlg::Browse() {
 
 void LumoReportDlg::Generate() {
   if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
-  std::unique_ptr<LumoReportBase> writer;
-  if (reportType == kHtmlFormat) {
-    writer = std::make_unique<LumoHtml>();
-  } else {
-    auto csv = std::make_unique<LumoCsv>();
-    csv->SetDisplayName(lumo::PathForMessage(fileName));
-    writer = std::move(csv);
-  }
+  const std::unique_ptr<LumoReportBase> writer =
+      MakeReportWriter(reportType != kHtmlFormat, lumo::PathForMessage(fileName));
   FeedReport(*tree_.Model()->Root(), *writer);
   try {
     const bool written = WriteReport(*writer);

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/tree_item.h"
+#include "report/csv_report.h"
+#include "report/html_report.h"
 #include "report/report_base.h"
 
 namespace {
@@ -31,6 +33,13 @@ void ForEachTrack(const TreeItem& album, Visit&& visit) {
 }
 
 }  // namespace
+
+std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName) {
+  if (!csv) return std::make_unique<LumoHtml>();
+  auto writer = std::make_unique<LumoCsv>();
+  writer->SetDisplayName(shownName);
+  return writer;
+}
 
 void FeedReport(const TreeItem& root, LumoReportBase& writer) {
   for (const TreeItem* artist = root.Child(0); artist; artist = artist->NextSibling()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 class LumoReportBase;
@@ -9,6 +10,13 @@ class TreeItem;
 // `root`, then that artist's albums, each album followed by its tracks.
 // Items are taken by their depth, whatever is expanded; texts are the
 // records' Windows-1252 names.
+
+// A report's title when none is given.
+inline constexpr char kDefaultReportTitle[] = "Output";
+
+// The writer of an HTML or a CSV report; its messages name the file as
+// `shownName` (Windows-1252 text, see lumo::PathForMessage).
+std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName);
 
 // Feeds the writer, tracks numbered from 1 as the tree shows them.
 void FeedReport(const TreeItem& root, LumoReportBase& writer);
