@@ -16,13 +16,6 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-std::string Formatted(const std::string& pattern, const std::string& name) {
-  std::string text = pattern;
-  for (size_t at = text.find("%s"); at != std::string::npos; at = text.find("%s", at + name.size())) {
-    text.replace(at, 2, name);
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -75,10 +68,10 @@ bool AboutDlg::OnCommand(int id) {
 
 void AboutDlg::ReadDocumentation() {
   if (lumo::OpenDocumentation(info_)) return;
-  lumo::ShowMessageBox(Formatted("Unable to locate %s.html.  It is most likely that you have an incomplete\n"
+  lumo::ShowMessageBox(lumo::FillIn("Unable to locate %s.html.  It is most likely that you have an incomplete\n"
                                  "copy of %s.  Please complain to whoever sent it to you,\n"
                                  "and visit our web site to get the complete version of the software.",
-                                 info_.name),
+                                 "%s", info_.name),
                        lumo::MessageButtons::Ok, lumo::MessageIcon::Information);
 }
 

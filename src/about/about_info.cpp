@@ -1,11 +1,10 @@
 #include "about/about_info.h"
 
+#include "platform/message_box.h"
+
 AboutInfo& TheAboutInfo() {
   static AboutInfo info;
   return info;
 }
 
-std::string MakerPageUrl(const std::string& name) {
-  std::string url = kMakerPagePattern;
-  return url.replace(url.find("%s"), 2, name);
-}
+std::string MakerPageUrl(const std::string& name) { return lumo::FillIn(kMakerPagePattern, "%s", name); }

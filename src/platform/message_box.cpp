@@ -33,4 +33,17 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
   return std::exchange(CurrentHandler(), std::move(handler));
 }
 
+std::string FillIn(std::string_view pattern, std::string_view token, std::string_view value) {
+  std::string text;
+  text.reserve(pattern.size() + value.size());
+  std::size_t from = 0;
+  for (std::size_t at = pattern.find(token); at != std::string_view::npos; at = pattern.find(token, from)) {
+    text.append(pattern, from, at - from);
+    text += value;
+    from = at + token.size();
+  }
+  text.append(pattern, from);
+  return text;
+}
+
 }  // namespace lumo

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // Message boxes, reachable from the Qt-free core. The GUI installs a handler
 // that shows a real box (caption: the executable's base name); tests install
@@ -21,6 +22,10 @@ using MessageBoxHandler =
 // Without a handler installed, the text goes to standard error and the answer
 // is the safe one: Ok for an Ok box, Cancel or No otherwise.
 int ShowMessageBox(const std::string& text, MessageButtons buttons, MessageIcon icon);
+
+// `pattern` with every `token` (such as "%s"; not empty) replaced by
+// `value`, taken as it is: a name is data, never a format.
+std::string FillIn(std::string_view pattern, std::string_view token, std::string_view value);
 
 // Installs a handler (an empty one restores the default) and returns the
 // previous handler, so that a test can put it back.

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <string_view>
 
+#include "platform/message_box.h"
+
 namespace lumo {
 namespace {
 
@@ -70,17 +72,7 @@ FileErrorCause FileErrorCauseOfCreate(int error) noexcept {
 }
 
 std::string FileErrorText(FileErrorCause cause, const std::string& fileName) {
-  const std::string_view pattern = TextTemplate(cause);
-  std::string text;
-  text.reserve(pattern.size() + fileName.size());
-  size_t from = 0;
-  for (size_t at = pattern.find("%1"); at != std::string_view::npos; at = pattern.find("%1", from)) {
-    text.append(pattern, from, at - from);
-    text += fileName;
-    from = at + 2;
-  }
-  text.append(pattern, from);
-  return text;
+  return FillIn(TextTemplate(cause), "%1", fileName);
 }
 
 }  // namespace lumo

@@ -49,11 +49,7 @@ bool IsFormat(int32_t type) {
 }
 
 // The name is data, never a format: it goes in as it is.
-std::string ViewFailedText(const std::string& fileName) {
-  const std::string_view text = kViewFailed;
-  const size_t at = text.find("%s");
-  return std::string(text.substr(0, at)) + fileName + std::string(text.substr(at + 2));
-}
+std::string ViewFailedText(const std::string& fileName) { return lumo::FillIn(kViewFailed, "%s", fileName); }
 
 // Blanks only count as no name at all (the classic C-locale white space).
 bool HasText(const QString& text) {
