@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -70,7 +71,7 @@ class ResizingMainWindow : public testing::Test {
   std::unique_ptr<CLumoDlg> window_;
 };
 
-// Growing by 40 by 30: the tree grows both ways, the status line widens and
+// Growing: the tree grows both ways, the status line widens and
 // moves down, the right-hand column moves right, the buttons move with the
 // bottom right corner.
 Geometries Expected(Geometries layout, QSize delta) {
@@ -90,36 +91,33 @@ Geometries Expected(Geometries layout, QSize delta) {
   return layout;
 }
 
-TEST_F(ResizingMainWindow, GrowingMovesAndStretchesTheRegisteredControls) {
-  CLumoDlg& window = Open();
-  const Geometries before = Layout();
-  window.resize(window.size() + QSize(40, 30));
-  EXPECT_EQ(Layout(), Expected(before, {40, 30}));
-  window.resize(window.minimumSize());
-  EXPECT_EQ(Layout(), before);
-}
+struct SizeChange {
+  const char* what;
+  std::function<void(CLumoDlg&)> change;
+  std::function<void(CLumoDlg&)> undo;
+};
 
-// Maximising and restoring are size changes like any other.
-TEST_F(ResizingMainWindow, MaximisingAndRestoringKeepTheLayout) {
-  CLumoDlg& window = Open();
-  const QSize created = window.size();
-  const Geometries before = Layout();
-  window.showMaximized();
-  QApplication::processEvents();
-  ASSERT_NE(window.size(), created);
-  EXPECT_EQ(Layout(), Expected(before, window.size() - created));
-  window.showNormal();
-  QApplication::processEvents();
-  EXPECT_EQ(window.size(), created);
-  EXPECT_EQ(Layout(), before);
-}
-
-TEST_F(ResizingMainWindow, CannotBeMadeSmallerThanItsCreationSize) {
+// Maximising and restoring are size changes like any other; shrinking stops
+// at the size the window was created with.
+TEST_F(ResizingMainWindow, SizeChangesMoveAndStretchTheRegisteredControls) {
+  const SizeChange changes[] = {
+      {"growing", [](CLumoDlg& w) { w.resize(w.size() + QSize(40, 30)); }, [](CLumoDlg& w) { w.resize(100, 100); }},
+      {"maximising", [](CLumoDlg& w) { w.showMaximized(); }, [](CLumoDlg& w) { w.showNormal(); }},
+  };
   CLumoDlg& window = Open();
   const QSize created = window.size();
   EXPECT_EQ(window.minimumSize(), created);
-  window.resize(100, 100);
-  EXPECT_EQ(window.size(), created);
+  const Geometries before = Layout();
+  for (const SizeChange& c : changes) {
+    c.change(window);
+    QApplication::processEvents();
+    ASSERT_NE(window.size(), created) << c.what;
+    EXPECT_EQ(Layout(), Expected(before, window.size() - created)) << c.what;
+    c.undo(window);
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), created) << c.what;
+    EXPECT_EQ(Layout(), before) << c.what;
+  }
 }
 
 TEST_F(ResizingMainWindow, TheMinimisedSizeEventIsIgnored) {
@@ -133,23 +131,12 @@ TEST_F(ResizingMainWindow, TheMinimisedSizeEventIsIgnored) {
   EXPECT_EQ(Layout(), before);
 }
 
-TEST_F(ResizingMainWindow, TheSizeIsSavedOnlyAfterAChange) {
-  Open();
-  Close();
-  EXPECT_EQ(Saved("CX"), -1);
-  CLumoDlg& window = Open();
-  window.resize(window.size() + QSize(40, 30));
-  const QSize grown = window.size();
-  Close();
-  EXPECT_EQ(Saved("CX"), grown.width());
-  EXPECT_EQ(Saved("CY"), grown.height());
-}
-
 TEST_F(ResizingMainWindow, ASavedSizeIsRestoredWithItsLayoutAndSavedAgain) {
   const QSize created = TemplateSize();
   Open();
   const Geometries original = Layout();
   Close();
+  EXPECT_EQ(Saved("CX"), -1) << "saved without a change";
   const QSize saved = created + QSize(100, 50);
   WriteIni("[66]\r\nCX=" + std::to_string(saved.width()) + "\r\nCY=" + std::to_string(saved.height()) + "\r\n");
   CLumoDlg& window = Open();
@@ -190,17 +177,19 @@ TEST_F(ResizingMainWindow, ARestoredSizeIsKeptBetweenTheMinimumAndTheScreen) {
   }
 }
 
-// The size goes into lumo.ini beside the settings, which stay as they were;
+// A changed size goes into lumo.ini beside the settings, which stay as they were;
 // a write-protected lumo.ini is left alone altogether.
 TEST_F(ResizingMainWindow, SavingTheSizeLeavesTheOtherSectionsAndAProtectedFileAlone) {
   WriteIni("; my settings\r\n[report]\r\ntitle=Mine\r\n");
   const std::string before = lumo::test::ReadBytes(IniPath());
   CLumoDlg& window = Open();
   window.resize(window.size() + QSize(10, 10));
+  const QSize grown = window.size();
   Close();
   const std::string after = lumo::test::ReadBytes(IniPath());
   EXPECT_EQ(after.substr(0, before.size()), before);
-  EXPECT_GT(Saved("CX"), 0);
+  EXPECT_EQ(Saved("CX"), grown.width());
+  EXPECT_EQ(Saved("CY"), grown.height());
 
   std::filesystem::permissions(IniPath(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   Open().resize(window_->size() + QSize(10, 10));
