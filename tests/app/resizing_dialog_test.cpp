@@ -131,49 +131,42 @@ TEST_F(ResizingMainWindow, TheMinimisedSizeEventIsIgnored) {
   EXPECT_EQ(Layout(), before);
 }
 
-TEST_F(ResizingMainWindow, ASavedSizeIsRestoredWithItsLayoutAndSavedAgain) {
+struct RestoreCase {
+  std::string cx;
+  std::string cy;
+  QSize expected;
+};
+
+// A saved size is restored with its layout. One from a bigger screen or a
+// hand-edited file can neither make the window bigger than the screen nor
+// hide it; values that are not positive leave the template's size. A
+// restored size that differs from the template's is written again on closing.
+TEST_F(ResizingMainWindow, ASavedSizeIsRestoredBetweenTheMinimumAndTheScreen) {
   const QSize created = TemplateSize();
   Open();
   const Geometries original = Layout();
   Close();
   EXPECT_EQ(Saved("CX"), -1) << "saved without a change";
-  const QSize saved = created + QSize(100, 50);
-  WriteIni("[66]\r\nCX=" + std::to_string(saved.width()) + "\r\nCY=" + std::to_string(saved.height()) + "\r\n");
-  CLumoDlg& window = Open();
-  EXPECT_EQ(window.size(), saved);
-  EXPECT_EQ(Layout(), Expected(original, {100, 50}));
-  // The restored size differs from the template's, so closing writes it again.
-  lumo::profile::WriteString("66", "CX", "1", "lumo.ini");
-  Close();
-  EXPECT_EQ(Saved("CX"), saved.width());
-}
-
-struct ClampCase {
-  const char* cx;
-  const char* cy;
-  QSize expected;  // (0, 0): the template's size
-};
-
-// A size from a bigger screen or a hand-edited file can neither make the
-// window bigger than the screen nor hide it; values that are not positive
-// leave the template's size.
-TEST_F(ResizingMainWindow, ARestoredSizeIsKeptBetweenTheMinimumAndTheScreen) {
-  const QSize created = TemplateSize();
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-  const std::string w = std::to_string(created.width() + 20);
-  const std::string h = std::to_string(created.height() + 20);
-  const ClampCase cases[] = {
-      {"100000", h.c_str(), {screen.width(), created.height() + 20}},
-      {w.c_str(), "100000", {created.width() + 20, screen.height()}},
+  const QSize bigger = created + QSize(20, 20);
+  auto text = [](int n) { return std::to_string(n); };
+  const RestoreCase cases[] = {
+      {text(created.width() + 100), text(created.height() + 50), created + QSize(100, 50)},
+      {"100000", text(bigger.height()), {screen.width(), bigger.height()}},
+      {text(bigger.width()), "100000", {bigger.width(), screen.height()}},
       {"10", "10", created},
-      {"-5", h.c_str(), created},
-      {w.c_str(), "0", created},
+      {"-5", text(bigger.height()), created},
+      {text(bigger.width()), "0", created},
       {"wide", "tall", created},
   };
-  for (const ClampCase& c : cases) {
-    WriteIni(std::string("[66]\r\nCX=") + c.cx + "\r\nCY=" + c.cy + "\r\n");
-    EXPECT_EQ(Open().size(), c.expected) << c.cx << " x " << c.cy;
-    window_.reset();
+  for (const RestoreCase& c : cases) {
+    WriteIni("[66]\r\nCX=" + c.cx + "\r\nCY=" + c.cy + "\r\n");
+    CLumoDlg& window = Open();
+    EXPECT_EQ(window.size(), c.expected) << c.cx << " x " << c.cy;
+    EXPECT_EQ(Layout(), Expected(original, c.expected - created)) << c.cx << " x " << c.cy;
+    lumo::profile::WriteString("66", "CX", "1", "lumo.ini");
+    Close();
+    EXPECT_EQ(Saved("CX"), c.expected == created ? 1 : c.expected.width()) << c.cx << " x " << c.cy;
   }
 }
 

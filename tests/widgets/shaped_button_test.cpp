@@ -159,32 +159,28 @@ TEST_F(ShapedButtonImages, AreDrawnAgainOnlyWhenTheShapeOrTheLookChanges) {
 TEST_F(ShapedButtonImages, EachLookHasItsOwnBevel) {
   button_.SetShape(button_rings::Rectangle);
   using Look = ShapedButton::Look;
-  const QRgb soft = qRgb(160, 160, 160);  // face and shadow mixed half and half
-  const QRgb black = qRgb(0, 0, 0);
-  const QRgb white = qRgb(255, 255, 255);
+  auto grey = [](int v) { return qRgb(v, v, v); };  // 160: face and shadow mixed half and half
   struct Expected {
     bool flat;  // the flat style: a dark outer and a light inner ring
     Look look;
-    int y;
+    QPoint at;  // the top edge at x = 8; the bottom edge runs left, near A
     QRgb colour;
   } expected[] = {
-      {false, Look::Normal, 0, qRgb(217, 217, 217)}, {false, Look::Normal, 1, qRgb(209, 209, 209)},
-      {false, Look::Normal, 4, qRgb(192, 192, 192)}, {false, Look::Focus, 0, black},
-      {false, Look::Focus, 1, qRgb(217, 217, 217)},  {false, Look::Focus, 2, qRgb(209, 209, 209)},
-      {false, Look::Focus, 4, soft},                 {false, Look::Pressed, 0, black},
-      {false, Look::Pressed, 1, qRgb(128, 128, 128)}, {false, Look::Pressed, 4, soft},
-      {true, Look::Normal, 0, black},                 {true, Look::Normal, 1, white},
-      {true, Look::Pressed, 1, black},                {true, Look::Pressed, 2, white},
+      {false, Look::Normal, {8, 0}, grey(217)},  {false, Look::Normal, {8, 1}, grey(209)},
+      {false, Look::Normal, {8, 4}, grey(192)},  {false, Look::Normal, {25, 19}, grey(37)},
+      {false, Look::Focus, {8, 0}, grey(0)},     {false, Look::Focus, {8, 1}, grey(217)},
+      {false, Look::Focus, {8, 2}, grey(209)},   {false, Look::Focus, {8, 4}, grey(160)},
+      {false, Look::Pressed, {8, 0}, grey(0)},   {false, Look::Pressed, {8, 1}, grey(128)},
+      {false, Look::Pressed, {8, 4}, grey(160)}, {true, Look::Normal, {8, 0}, grey(0)},
+      {true, Look::Normal, {8, 1}, grey(255)},   {true, Look::Pressed, {8, 1}, grey(0)},
+      {true, Look::Pressed, {8, 2}, grey(255)},
   };
   for (const Expected& e : expected) {
     button_.setFlat(e.flat);
     Draw();
-    EXPECT_EQ(Pixel(e.look, 8, e.y), e.colour) << e.flat << " " << static_cast<int>(e.look) << " row " << e.y;
+    EXPECT_EQ(Pixel(e.look, e.at.x(), e.at.y()), e.colour)
+        << e.flat << " " << static_cast<int>(e.look) << " at " << e.at.x() << "," << e.at.y();
   }
-  button_.setFlat(false);
-  Draw();
-  // The bottom edge runs left: near A.
-  EXPECT_EQ(Pixel(Look::Normal, 25, 19), qRgb(37, 37, 37));
 }
 
 }  // namespace
