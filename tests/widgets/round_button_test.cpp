@@ -63,20 +63,17 @@ const QRect kCaptionArea(12, 4, 56, 15);
 struct OutlineCase {
   QSize requested;
   QSize size;  // a button taller than wide becomes a square of its width
-  bool stretched;
-  int radius;
-  QPoint centre;
   std::vector<QPoint> inside;   // the rim, rounded ends included
   std::vector<QPoint> outside;  // the corners
 };
 
 // The window is clipped to the drawn outline: a round button to the ellipse
 // of its rectangle, a wide one to its two rounded ends and straight edges.
+// (Where the rim itself lies is checked by its colours below.)
 TEST(RoundButton, TheWindowFollowsTheDrawnOutline) {
   const OutlineCase cases[] = {
-      {{30, 40}, {30, 30}, false, 14, {15, 15}, {{15, 15}}, {{0, 0}, {29, 29}}},
-      {{80, 23}, {80, 23}, true, 10, {40, 11},
-       {{0, 11}, {10, 1}, {10, 21}, {3, 4}, {3, 18}, {76, 4}, {79, 11}, {40, 1}},
+      {{30, 40}, {30, 30}, {{15, 15}}, {{0, 0}, {29, 29}}},
+      {{80, 23}, {80, 23}, {{0, 11}, {10, 1}, {10, 21}, {3, 4}, {3, 18}, {76, 4}, {79, 11}, {40, 1}},
        {{0, 0}, {79, 0}, {0, 22}, {79, 22}}},
   };
   for (const OutlineCase& c : cases) {
@@ -85,15 +82,9 @@ TEST(RoundButton, TheWindowFollowsTheDrawnOutline) {
     window.show();
     button.resize(c.requested);
     ASSERT_EQ(button.size(), c.size);
-    EXPECT_EQ(button.Geometry().stretched, c.stretched);
-    EXPECT_EQ(button.Geometry().radius, c.radius);
-    EXPECT_EQ(button.Geometry().centre, c.centre);
     for (QPoint p : c.inside) EXPECT_TRUE(button.mask().contains(p)) << p.x() << "," << p.y();
     for (QPoint p : c.outside) EXPECT_FALSE(button.mask().contains(p)) << p.x() << "," << p.y();
   }
-  const RoundButtonGeometry wide = RoundButtonGeometry::ForClientSize({80, 23});
-  EXPECT_EQ(wide.leftCentre, QPoint(10, 11));
-  EXPECT_EQ(wide.rightCentre, QPoint(69, 11));
 }
 
 TEST(RoundButtonShade, FacingTheLightIsTheLitColourAndAwayFromItAlmostTheOther) {
