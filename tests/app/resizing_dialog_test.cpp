@@ -56,11 +56,6 @@ class ResizingMainWindow : public testing::Test {
     window_->ControlAs<QAbstractButton>(CLumoDlg::kExit)->click();
     QApplication::processEvents();
   }
-  // The template's size and layout, from a window with nothing saved.
-  QSize TemplateSize() {
-    CLumoDlg fresh;
-    return fresh.minimumSize();
-  }
   Geometries Layout() const {
     Geometries layout;
     for (int id : kResizable) layout[id] = window_->Control(id)->geometry();
@@ -142,8 +137,7 @@ struct RestoreCase {
 // hide it; values that are not positive leave the template's size. A
 // restored size that differs from the template's is written again on closing.
 TEST_F(ResizingMainWindow, ASavedSizeIsRestoredBetweenTheMinimumAndTheScreen) {
-  const QSize created = TemplateSize();
-  Open();
+  const QSize created = Open().size();  // nothing saved yet: the template's size
   const Geometries original = Layout();
   Close();
   EXPECT_EQ(Saved("CX"), -1) << "saved without a change";
