@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -55,11 +56,6 @@ class ResizingMainWindow : public testing::Test {
     window_->ControlAs<QAbstractButton>(CLumoDlg::kExit)->click();
     QApplication::processEvents();
   }
-  // The template's size and layout, from a window with nothing saved.
-  QSize TemplateSize() {
-    CLumoDlg fresh;
-    return fresh.minimumSize();
-  }
   Geometries Layout() const {
     Geometries layout;
     for (int id : kResizable) layout[id] = window_->Control(id)->geometry();
@@ -70,7 +66,7 @@ class ResizingMainWindow : public testing::Test {
   std::unique_ptr<CLumoDlg> window_;
 };
 
-// Growing by 40 by 30: the tree grows both ways, the status line widens and
+// Growing: the tree grows both ways, the status line widens and
 // moves down, the right-hand column moves right, the buttons move with the
 // bottom right corner.
 Geometries Expected(Geometries layout, QSize delta) {
@@ -90,36 +86,33 @@ Geometries Expected(Geometries layout, QSize delta) {
   return layout;
 }
 
-TEST_F(ResizingMainWindow, GrowingMovesAndStretchesTheRegisteredControls) {
-  CLumoDlg& window = Open();
-  const Geometries before = Layout();
-  window.resize(window.size() + QSize(40, 30));
-  EXPECT_EQ(Layout(), Expected(before, {40, 30}));
-  window.resize(window.minimumSize());
-  EXPECT_EQ(Layout(), before);
-}
+struct SizeChange {
+  const char* what;
+  std::function<void(CLumoDlg&)> change;
+  std::function<void(CLumoDlg&)> undo;
+};
 
-// Maximising and restoring are size changes like any other.
-TEST_F(ResizingMainWindow, MaximisingAndRestoringKeepTheLayout) {
-  CLumoDlg& window = Open();
-  const QSize created = window.size();
-  const Geometries before = Layout();
-  window.showMaximized();
-  QApplication::processEvents();
-  ASSERT_NE(window.size(), created);
-  EXPECT_EQ(Layout(), Expected(before, window.size() - created));
-  window.showNormal();
-  QApplication::processEvents();
-  EXPECT_EQ(window.size(), created);
-  EXPECT_EQ(Layout(), before);
-}
-
-TEST_F(ResizingMainWindow, CannotBeMadeSmallerThanItsCreationSize) {
+// Maximising and restoring are size changes like any other; shrinking stops
+// at the size the window was created with.
+TEST_F(ResizingMainWindow, SizeChangesMoveAndStretchTheRegisteredControls) {
+  const SizeChange changes[] = {
+      {"growing", [](CLumoDlg& w) { w.resize(w.size() + QSize(40, 30)); }, [](CLumoDlg& w) { w.resize(100, 100); }},
+      {"maximising", [](CLumoDlg& w) { w.showMaximized(); }, [](CLumoDlg& w) { w.showNormal(); }},
+  };
   CLumoDlg& window = Open();
   const QSize created = window.size();
   EXPECT_EQ(window.minimumSize(), created);
-  window.resize(100, 100);
-  EXPECT_EQ(window.size(), created);
+  const Geometries before = Layout();
+  for (const SizeChange& c : changes) {
+    c.change(window);
+    QApplication::processEvents();
+    ASSERT_NE(window.size(), created) << c.what;
+    EXPECT_EQ(Layout(), Expected(before, window.size() - created)) << c.what;
+    c.undo(window);
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), created) << c.what;
+    EXPECT_EQ(Layout(), before) << c.what;
+  }
 }
 
 TEST_F(ResizingMainWindow, TheMinimisedSizeEventIsIgnored) {
@@ -133,74 +126,57 @@ TEST_F(ResizingMainWindow, TheMinimisedSizeEventIsIgnored) {
   EXPECT_EQ(Layout(), before);
 }
 
-TEST_F(ResizingMainWindow, TheSizeIsSavedOnlyAfterAChange) {
-  Open();
-  Close();
-  EXPECT_EQ(Saved("CX"), -1);
-  CLumoDlg& window = Open();
-  window.resize(window.size() + QSize(40, 30));
-  const QSize grown = window.size();
-  Close();
-  EXPECT_EQ(Saved("CX"), grown.width());
-  EXPECT_EQ(Saved("CY"), grown.height());
-}
-
-TEST_F(ResizingMainWindow, ASavedSizeIsRestoredWithItsLayoutAndSavedAgain) {
-  const QSize created = TemplateSize();
-  Open();
-  const Geometries original = Layout();
-  Close();
-  const QSize saved = created + QSize(100, 50);
-  WriteIni("[66]\r\nCX=" + std::to_string(saved.width()) + "\r\nCY=" + std::to_string(saved.height()) + "\r\n");
-  CLumoDlg& window = Open();
-  EXPECT_EQ(window.size(), saved);
-  EXPECT_EQ(Layout(), Expected(original, {100, 50}));
-  // The restored size differs from the template's, so closing writes it again.
-  lumo::profile::WriteString("66", "CX", "1", "lumo.ini");
-  Close();
-  EXPECT_EQ(Saved("CX"), saved.width());
-}
-
-struct ClampCase {
-  const char* cx;
-  const char* cy;
-  QSize expected;  // (0, 0): the template's size
+struct RestoreCase {
+  std::string cx;
+  std::string cy;
+  QSize expected;
 };
 
-// A size from a bigger screen or a hand-edited file can neither make the
-// window bigger than the screen nor hide it; values that are not positive
-// leave the template's size.
-TEST_F(ResizingMainWindow, ARestoredSizeIsKeptBetweenTheMinimumAndTheScreen) {
-  const QSize created = TemplateSize();
+// A saved size is restored with its layout. One from a bigger screen or a
+// hand-edited file can neither make the window bigger than the screen nor
+// hide it; values that are not positive leave the template's size. A
+// restored size that differs from the template's is written again on closing.
+TEST_F(ResizingMainWindow, ASavedSizeIsRestoredBetweenTheMinimumAndTheScreen) {
+  const QSize created = Open().size();  // nothing saved yet: the template's size
+  const Geometries original = Layout();
+  Close();
+  EXPECT_EQ(Saved("CX"), -1) << "saved without a change";
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-  const std::string w = std::to_string(created.width() + 20);
-  const std::string h = std::to_string(created.height() + 20);
-  const ClampCase cases[] = {
-      {"100000", h.c_str(), {screen.width(), created.height() + 20}},
-      {w.c_str(), "100000", {created.width() + 20, screen.height()}},
+  const QSize bigger = created + QSize(20, 20);
+  auto text = [](int n) { return std::to_string(n); };
+  const RestoreCase cases[] = {
+      {text(created.width() + 100), text(created.height() + 50), created + QSize(100, 50)},
+      {"100000", text(bigger.height()), {screen.width(), bigger.height()}},
+      {text(bigger.width()), "100000", {bigger.width(), screen.height()}},
       {"10", "10", created},
-      {"-5", h.c_str(), created},
-      {w.c_str(), "0", created},
+      {"-5", text(bigger.height()), created},
+      {text(bigger.width()), "0", created},
       {"wide", "tall", created},
   };
-  for (const ClampCase& c : cases) {
-    WriteIni(std::string("[66]\r\nCX=") + c.cx + "\r\nCY=" + c.cy + "\r\n");
-    EXPECT_EQ(Open().size(), c.expected) << c.cx << " x " << c.cy;
-    window_.reset();
+  for (const RestoreCase& c : cases) {
+    WriteIni("[66]\r\nCX=" + c.cx + "\r\nCY=" + c.cy + "\r\n");
+    CLumoDlg& window = Open();
+    EXPECT_EQ(window.size(), c.expected) << c.cx << " x " << c.cy;
+    EXPECT_EQ(Layout(), Expected(original, c.expected - created)) << c.cx << " x " << c.cy;
+    lumo::profile::WriteString("66", "CX", "1", "lumo.ini");
+    Close();
+    EXPECT_EQ(Saved("CX"), c.expected == created ? 1 : c.expected.width()) << c.cx << " x " << c.cy;
   }
 }
 
-// The size goes into lumo.ini beside the settings, which stay as they were;
+// A changed size goes into lumo.ini beside the settings, which stay as they were;
 // a write-protected lumo.ini is left alone altogether.
 TEST_F(ResizingMainWindow, SavingTheSizeLeavesTheOtherSectionsAndAProtectedFileAlone) {
   WriteIni("; my settings\r\n[report]\r\ntitle=Mine\r\n");
   const std::string before = lumo::test::ReadBytes(IniPath());
   CLumoDlg& window = Open();
   window.resize(window.size() + QSize(10, 10));
+  const QSize grown = window.size();
   Close();
   const std::string after = lumo::test::ReadBytes(IniPath());
   EXPECT_EQ(after.substr(0, before.size()), before);
-  EXPECT_GT(Saved("CX"), 0);
+  EXPECT_EQ(Saved("CX"), grown.width());
+  EXPECT_EQ(Saved("CY"), grown.height());
 
   std::filesystem::permissions(IniPath(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   Open().resize(window_->size() + QSize(10, 10));

@@ -2,6 +2,7 @@
 
 #include <QRegion>
 
+#include <functional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -27,67 +28,56 @@ Pixels Inked(const GdiCanvas& canvas) {
   return inked;
 }
 
-struct LineCase {
-  QPoint from;
-  QPoint to;
+// Every line leaves out its end point, whatever its direction.
+std::function<void(GdiCanvas&)> Line(QPoint from, QPoint to) {
+  return [=](GdiCanvas& c) {
+    c.SelectPen(kInk);
+    c.MoveTo(from.x(), from.y());
+    c.LineTo(to.x(), to.y());
+  };
+}
+
+struct OperationCase {
+  const char* what;
+  std::function<void(GdiCanvas&)> draw;  // on an 8 x 8 canvas
   Pixels expected;
 };
 
-// Every line leaves out its end point, whatever its direction.
-TEST(GdiCanvas, LineToDrawsUpToButNotIncludingTheEndPoint) {
-  const LineCase cases[] = {
-      {{1, 1}, {5, 1}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
-      {{5, 1}, {1, 1}, {{5, 1}, {4, 1}, {3, 1}, {2, 1}}},
-      {{2, 0}, {2, 3}, {{2, 0}, {2, 1}, {2, 2}}},
-      {{0, 0}, {3, 3}, {{0, 0}, {1, 1}, {2, 2}}},
-      {{4, 4}, {4, 4}, {}},
+TEST(GdiCanvas, EachOperationInksExactlyItsPixels) {
+  const OperationCase cases[] = {
+      {"a line right", Line({1, 1}, {5, 1}), {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+      {"a line left", Line({5, 1}, {1, 1}), {{5, 1}, {4, 1}, {3, 1}, {2, 1}}},
+      {"a line down", Line({2, 0}, {2, 3}), {{2, 0}, {2, 1}, {2, 2}}},
+      {"a diagonal", Line({0, 0}, {3, 3}), {{0, 0}, {1, 1}, {2, 2}}},
+      {"a line to its own start", Line({4, 4}, {4, 4}), {}},
+      {"a null pen draws nothing, but the line still moves the position",
+       [](GdiCanvas& c) { c.SelectNullPen(); c.MoveTo(0, 0); c.LineTo(3, 0); c.SelectPen(kInk); c.LineTo(3, 2); },
+       {{3, 0}, {3, 1}}},
+      {"pixels outside the image are ignored",
+       [](GdiCanvas& c) { c.SetPixel(-1, 0, kInk); c.SetPixel(8, 3, kInk); c.SetPixel(7, 3, kInk); }, {{7, 3}}},
+      {"the clip limits every operation until restored",
+       [](GdiCanvas& c) {
+         c.SaveDC(); c.SelectClip(QRegion(1, 1, 2, 2)); c.FillRect({0, 0, 8, 8}, kInk); c.SetPixel(5, 5, kInk);
+         c.RestoreDC(); c.SetPixel(6, 6, kInk);
+       },
+       {{1, 1}, {2, 1}, {1, 2}, {2, 2}, {6, 6}}},
+      {"a filled rectangle leaves out its right and bottom edges",
+       [](GdiCanvas& c) { c.FillRect({1, 2, 3, 4}, kInk); }, {{1, 2}, {2, 2}, {1, 3}, {2, 3}}},
+      {"restoring brings back the pen; an unmatched restore changes nothing",
+       [](GdiCanvas& c) {
+         c.SelectPen(kInk); c.SaveDC(); c.SelectNullPen(); c.RestoreDC(); c.RestoreDC();
+         c.MoveTo(0, 0); c.LineTo(2, 0);
+       },
+       {{0, 0}, {1, 0}}},
   };
-  for (const LineCase& c : cases) {
+  for (const OperationCase& c : cases) {
     GdiCanvas canvas({8, 8});
-    canvas.SelectPen(kInk);
-    canvas.MoveTo(c.from.x(), c.from.y());
-    canvas.LineTo(c.to.x(), c.to.y());
-    EXPECT_EQ(Inked(canvas), c.expected) << c.from.x() << "," << c.from.y() << " to " << c.to.x() << "," << c.to.y();
+    c.draw(canvas);
+    EXPECT_EQ(Inked(canvas), c.expected) << c.what;
   }
-}
-
-TEST(GdiCanvas, LineToMovesTheCurrentPositionAndANullPenDrawsNothing) {
-  GdiCanvas canvas({8, 8});
-  canvas.SelectNullPen();
-  canvas.MoveTo(0, 0);
-  canvas.LineTo(3, 0);
-  EXPECT_TRUE(Inked(canvas).empty());
-  canvas.SelectPen(kInk);
-  canvas.LineTo(3, 2);
-  EXPECT_EQ(Inked(canvas), (Pixels{{3, 0}, {3, 1}}));
-}
-
-TEST(GdiCanvas, PixelsOutsideTheImageAreIgnoredAndReadAsNoColour) {
-  GdiCanvas canvas({4, 4});
-  canvas.SetPixel(-1, 0, kInk);
-  canvas.SetPixel(4, 3, kInk);
-  canvas.SetPixel(3, 3, kInk);
-  EXPECT_EQ(Inked(canvas), (Pixels{{3, 3}}));
-  EXPECT_EQ(canvas.GetPixel(4, 0), GdiCanvas::kNoColour);
-  EXPECT_EQ(canvas.GetPixel(0, 0), kBack);
-}
-
-TEST(GdiCanvas, TheClipLimitsEveryOperationUntilRestored) {
-  GdiCanvas canvas({6, 6});
-  canvas.SaveDC();
-  canvas.SelectClip(QRegion(1, 1, 2, 2));
-  canvas.FillRect({0, 0, 6, 6}, kInk);
-  canvas.SetPixel(5, 5, kInk);
-  EXPECT_EQ(Inked(canvas), (Pixels{{1, 1}, {2, 1}, {1, 2}, {2, 2}}));
-  canvas.RestoreDC();
-  canvas.SetPixel(5, 5, kInk);
-  EXPECT_EQ(canvas.GetPixel(5, 5), kInk);
-}
-
-TEST(GdiCanvas, FillRectLeavesOutTheRightAndBottomEdges) {
-  GdiCanvas canvas({6, 6});
-  canvas.FillRect({1, 2, 3, 4}, kInk);
-  EXPECT_EQ(Inked(canvas), (Pixels{{1, 2}, {2, 2}, {1, 3}, {2, 3}}));
+  const GdiCanvas blank({4, 4});
+  EXPECT_EQ(blank.GetPixel(4, 0), GdiCanvas::kNoColour);
+  EXPECT_EQ(blank.GetPixel(0, 0), kBack);
 }
 
 // A left half from the top round to the bottom, counter-clockwise, inside
@@ -122,18 +112,6 @@ TEST(GdiCanvas, PolygonFillsWithTheBrushAndOutlinesWithThePen) {
   }
   EXPECT_EQ(canvas.GetPixel(3, 3), 0xFF00FF00u);
   EXPECT_EQ(canvas.GetPixel(6, 3), kBack);
-}
-
-TEST(GdiCanvas, RestoreDcBringsBackThePen) {
-  GdiCanvas canvas({4, 4});
-  canvas.SelectPen(kInk);
-  canvas.SaveDC();
-  canvas.SelectNullPen();
-  canvas.RestoreDC();
-  canvas.RestoreDC();  // unmatched: nothing changes
-  canvas.MoveTo(0, 0);
-  canvas.LineTo(2, 0);
-  EXPECT_EQ(Inked(canvas), (Pixels{{0, 0}, {1, 0}}));
 }
 
 TEST(GdiCanvas, FontsAreScaledToDevicePixels) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/lumo_dlg.h"
@@ -22,13 +23,16 @@ struct ButtonCase {
   bool isDefault;
 };
 
-void ExpectRoundButtons(const lumo::LumoDialog& dialog, const std::vector<ButtonCase>& buttons) {
+// Each listed button has the class, caption and default state of the case;
+// round ones are drawn as wide buttons with rounded ends.
+template <class Button>
+void ExpectButtons(const lumo::LumoDialog& dialog, const std::vector<ButtonCase>& buttons) {
   for (const ButtonCase& b : buttons) {
-    auto* button = dialog.ControlAs<RoundButton>(b.id);
+    auto* button = dialog.ControlAs<Button>(b.id);
     ASSERT_NE(button, nullptr) << dialog.windowTitle().toStdString() << " " << b.id;
     EXPECT_EQ(button->text().toStdString(), b.caption);
     EXPECT_EQ(button->isDefault(), b.isDefault) << b.caption;
-    EXPECT_TRUE(button->Geometry().stretched) << b.caption;
+    if constexpr (std::is_same_v<Button, RoundButton>) EXPECT_TRUE(button->Geometry().stretched) << b.caption;
   }
 }
 
@@ -36,16 +40,16 @@ void ExpectRoundButtons(const lumo::LumoDialog& dialog, const std::vector<Button
 // with the captions and default buttons of their templates.
 TEST(DialogButtons, TheListedDialogsHaveRoundButtons) {
   CLumoDlg main;
-  ExpectRoundButtons(main, {{CLumoDlg::kReport, "Report", false}, {CLumoDlg::kExit, "Exit", false},
-                            {CLumoDlg::kAbout, "About", false}});
+  ExpectButtons<RoundButton>(main, {{CLumoDlg::kReport, "Report", false}, {CLumoDlg::kExit, "Exit", false},
+                                   {CLumoDlg::kAbout, "About", false}});
   CatalogueItem artist{ItemKind::Artist, "Abba", {}, 0};
   EditDlg edit(artist, nullptr);
-  ExpectRoundButtons(edit, {{lumo::kIdOk, "OK", true}, {lumo::kIdCancel, "Cancel", false}});
+  ExpectButtons<RoundButton>(edit, {{lumo::kIdOk, "OK", true}, {lumo::kIdCancel, "Cancel", false}});
   LumoOptionsDlg options;
-  ExpectRoundButtons(options, {{lumo::kIdOk, "Save", true}, {lumo::kIdCancel, "Cancel", false}});
+  ExpectButtons<RoundButton>(options, {{lumo::kIdOk, "Save", true}, {lumo::kIdCancel, "Cancel", false}});
   LumoReportDlg report(main.Tree(), nullptr);
-  ExpectRoundButtons(report, {{LumoReportDlg::kReport, "Report", true}, {LumoReportDlg::kView, "View", false},
-                              {LumoReportDlg::kExit, "Exit", false}});
+  ExpectButtons<RoundButton>(report, {{LumoReportDlg::kReport, "Report", true}, {LumoReportDlg::kView, "View", false},
+                                     {LumoReportDlg::kExit, "Exit", false}});
   // Other buttons stay plain.
   EXPECT_EQ(report.ControlAs<RoundButton>(LumoReportDlg::kBrowse), nullptr);
   EXPECT_NE(report.ControlAs<QPushButton>(LumoReportDlg::kBrowse), nullptr);
@@ -54,14 +58,8 @@ TEST(DialogButtons, TheListedDialogsHaveRoundButtons) {
 // Ready for the about box: its four buttons as shaped buttons.
 TEST(DialogButtons, TheShapedButtonFactoryKeepsCaptionsAndTheDefaultButton) {
   lumo::LumoDialog about(2203, nullptr, ShapedButtonFactory({1, 2213, 2214, 2216}));
-  const ButtonCase buttons[] = {
-      {1, "E&xit", true}, {2213, "&Web page", false}, {2214, "&Mail us!", false}, {2216, "&Read the documentation", false}};
-  for (const ButtonCase& b : buttons) {
-    auto* button = about.ControlAs<ShapedButton>(b.id);
-    ASSERT_NE(button, nullptr) << b.caption;
-    EXPECT_EQ(button->text().toStdString(), b.caption);
-    EXPECT_EQ(button->isDefault(), b.isDefault) << b.caption;
-  }
+  ExpectButtons<ShapedButton>(about, {{1, "E&xit", true}, {2213, "&Web page", false}, {2214, "&Mail us!", false},
+                                      {2216, "&Read the documentation", false}});
 }
 
 }  // namespace

@@ -158,34 +158,29 @@ TEST_F(ShapedButtonImages, AreDrawnAgainOnlyWhenTheShapeOrTheLookChanges) {
 // 217 and ring 1's is 223 * 0.854 + 128 * 0.146 = 209.
 TEST_F(ShapedButtonImages, EachLookHasItsOwnBevel) {
   button_.SetShape(button_rings::Rectangle);
-  Draw();
   using Look = ShapedButton::Look;
-  const QRgb soft = qRgb(160, 160, 160);  // face and shadow mixed half and half
+  auto grey = [](int v) { return qRgb(v, v, v); };  // 160: face and shadow mixed half and half
   struct Expected {
+    bool flat;  // the flat style: a dark outer and a light inner ring
     Look look;
-    int y;
+    QPoint at;  // the top edge at x = 8; the bottom edge runs left, near A
     QRgb colour;
   } expected[] = {
-      {Look::Normal, 0, qRgb(217, 217, 217)},  {Look::Normal, 1, qRgb(209, 209, 209)},
-      {Look::Normal, 4, qRgb(192, 192, 192)},  {Look::Focus, 0, qRgb(0, 0, 0)},
-      {Look::Focus, 1, qRgb(217, 217, 217)},   {Look::Focus, 2, qRgb(209, 209, 209)},
-      {Look::Focus, 4, soft},                  {Look::Pressed, 0, qRgb(0, 0, 0)},
-      {Look::Pressed, 1, qRgb(128, 128, 128)}, {Look::Pressed, 4, soft},
+      {false, Look::Normal, {8, 0}, grey(217)},  {false, Look::Normal, {8, 1}, grey(209)},
+      {false, Look::Normal, {8, 4}, grey(192)},  {false, Look::Normal, {25, 19}, grey(37)},
+      {false, Look::Focus, {8, 0}, grey(0)},     {false, Look::Focus, {8, 1}, grey(217)},
+      {false, Look::Focus, {8, 2}, grey(209)},   {false, Look::Focus, {8, 4}, grey(160)},
+      {false, Look::Pressed, {8, 0}, grey(0)},   {false, Look::Pressed, {8, 1}, grey(128)},
+      {false, Look::Pressed, {8, 4}, grey(160)}, {true, Look::Normal, {8, 0}, grey(0)},
+      {true, Look::Normal, {8, 1}, grey(255)},   {true, Look::Pressed, {8, 1}, grey(0)},
+      {true, Look::Pressed, {8, 2}, grey(255)},
   };
   for (const Expected& e : expected) {
-    EXPECT_EQ(Pixel(e.look, 8, e.y), e.colour) << static_cast<int>(e.look) << " row " << e.y;
+    button_.setFlat(e.flat);
+    Draw();
+    EXPECT_EQ(Pixel(e.look, e.at.x(), e.at.y()), e.colour)
+        << e.flat << " " << static_cast<int>(e.look) << " at " << e.at.x() << "," << e.at.y();
   }
-  // The bottom edge runs left: near A.
-  EXPECT_EQ(Pixel(Look::Normal, 25, 19), qRgb(37, 37, 37));
-}
-
-TEST_F(ShapedButtonImages, TheFlatStyleHasADarkOuterAndALightInnerRing) {
-  button_.setFlat(true);
-  Draw();
-  EXPECT_EQ(Pixel(ShapedButton::Look::Normal, 8, 0), qRgb(0, 0, 0));
-  EXPECT_EQ(Pixel(ShapedButton::Look::Normal, 8, 1), qRgb(255, 255, 255));
-  EXPECT_EQ(Pixel(ShapedButton::Look::Pressed, 8, 1), qRgb(0, 0, 0));
-  EXPECT_EQ(Pixel(ShapedButton::Look::Pressed, 8, 2), qRgb(255, 255, 255));
 }
 
 }  // namespace
