@@ -124,7 +124,7 @@ bool Catalogue::Replay(bool undo) {
     lastWriteError_ = "The file cannot be read.";
     return false;
   }
-  const auto wanted = current != document_.FileBytes() ? std::nullopt
+  auto wanted = current != document_.FileBytes() ? std::nullopt
                       : undo                            ? step->patch.Revert(current)
                                                         : step->patch.Reapply(current);
   if (!wanted) {
@@ -138,7 +138,7 @@ bool Catalogue::Replay(bool undo) {
   } else {
     history_.MarkRedone();
   }
-  document_.Load();
+  document_.Adopt(std::move(*wanted));
   HistoryChanged();
   return true;
 }

@@ -120,6 +120,15 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
     loadProblem_ = status == platform::ReadStatus::TooLarge ? LoadProblem::TooLarge : LoadProblem::CannotRead;
     return false;
   }
+  Take(std::move(bytes), progress, duplicate);
+  // Left by writers that died mid-write; each may be as large as the file.
+  if (const std::optional<std::string> target = platform::FollowLinks(path)) platform::RemoveStaleTempFiles(*target);
+  return true;
+}
+
+void IniDocument::Adopt(std::string bytes) { Take(std::move(bytes), {}, {}); }
+
+void IniDocument::Take(std::string bytes, const ProgressHook& progress, const DuplicateSectionHook& duplicate) {
   auto loaded = std::make_shared<const std::string>(std::move(bytes));
   // Parsed into a fresh table and swapped in, so a hook that throws leaves
   // the old content in place.
@@ -131,9 +140,6 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
   onDiskIsLoaded_ = true;
   loaded_ = true;
   loadProblem_ = LoadProblem::None;
-  // Left by writers that died mid-write; each may be as large as the file.
-  if (const std::optional<std::string> target = platform::FollowLinks(path)) platform::RemoveStaleTempFiles(*target);
-  return true;
 }
 
 // Key lines are not read here: each section keeps where its key lines lie

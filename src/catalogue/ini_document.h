@@ -91,6 +91,10 @@ class IniDocument {
   // whose section was already seen, with that section.
   bool Load(const ProgressHook& progress = {}, const DuplicateSectionHook& duplicate = {});
   LoadProblem LastLoadProblem() const noexcept { return loadProblem_; }
+  // Takes `bytes`, which the caller has just written to the file itself, as
+  // a successful Load would have read them back (without hooks), sparing
+  // the second read.
+  void Adopt(std::string bytes);
 
   // The value, or `defaultText` when the section or key is missing.
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultText) const;
@@ -132,6 +136,7 @@ class IniDocument {
  private:
   using SectionMap = BucketMap<IniSection>;
 
+  void Take(std::string bytes, const ProgressHook& progress, const DuplicateSectionHook& duplicate);
   static void ParseInto(const std::shared_ptr<const std::string>& file, const ProgressHook& progress,
                         const DuplicateSectionHook& duplicate, SectionMap& sections);
   static SectionMap::Cursor EnterSection(std::string_view nameAsWritten, std::string& folded,

@@ -32,7 +32,9 @@ void ExpectButtons(const lumo::LumoDialog& dialog, const std::vector<ButtonCase>
     ASSERT_NE(button, nullptr) << dialog.windowTitle().toStdString() << " " << b.id;
     EXPECT_EQ(button->text().toStdString(), b.caption);
     EXPECT_EQ(button->isDefault(), b.isDefault) << b.caption;
-    if constexpr (std::is_same_v<Button, RoundButton>) EXPECT_TRUE(button->Geometry().stretched) << b.caption;
+    if constexpr (std::is_same_v<Button, RoundButton>) {
+      EXPECT_TRUE(button->Geometry().stretched) << b.caption;
+    }
   }
 }
 
