@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QTest>
 
 #include <utility>
@@ -27,10 +26,7 @@ using lumo::test::MessageBoxRecorder;
 AboutInfo TestInfo() { return AboutInfo{"Lumo", "v2.0 Beta2", "Overview text.", "Terms."}; }
 
 QString EditText(QWidget* page) {
-  QWidget* edit = static_cast<lumo::LumoDialog*>(page)->Control(AboutTextPage::kText);
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(edit)) return plain->toPlainText();
-  if (auto* rich = qobject_cast<QTextEdit*>(edit)) return rich->toPlainText();
-  return {};
+  return static_cast<AboutTextPage*>(page)->ControlAs<QPlainTextEdit>(AboutTextPage::kText)->toPlainText();
 }
 
 // Opens the box modelessly, as DoModal would, without a nested loop.
