@@ -42,7 +42,11 @@ class AboutDlgTest : public ::testing::Test {
 TEST_F(AboutDlgTest, ShowsNameVersionAndThreePages) {
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Lumo v2.0 Beta2"));
   EXPECT_EQ(dialog.ControlAs<QLabel>(AboutDlg::kNameAndVersion)->text(), QStringLiteral("Lumo v2.0 Beta2"));
-  ASSERT_EQ(dialog.Tabs()->count(), 3);
+  // Each label goes with its page.
+  const QStringList labels{QStringLiteral("Brightfern"), QStringLiteral("Overview"),
+                           QStringLiteral("Distribution and Legal")};
+  ASSERT_EQ(dialog.Tabs()->count(), labels.size());
+  for (int i = 0; i < labels.size(); ++i) EXPECT_EQ(dialog.Tabs()->tabText(i), labels[i]);
   EXPECT_EQ(EditText(dialog.Page(1)), QStringLiteral("Overview text."));
   EXPECT_TRUE(EditText(dialog.Page(2)).startsWith(QStringLiteral("Terms.")));
   EXPECT_EQ(static_cast<AboutTextPage*>(dialog.Page(2))->PageText(), "Terms.\r\n\r\n");

@@ -49,6 +49,9 @@ class HyperLinkTest : public ::testing::Test {
 TEST_F(HyperLinkTest, TakesItsAddressFromItsTextAndShowsItAsTooltip) {
   EXPECT_EQ(link->Url(), QStringLiteral("http://www.lumo.example/Lumo.html"));
   EXPECT_EQ(link->toolTip(), link->Url());
+  // The default style underlines and shows the hand.
+  EXPECT_TRUE(link->font().underline());
+  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
   // Sized to its text, still centred where the label was.
   EXPECT_EQ(link->height(), link->fontMetrics().height());
   EXPECT_NEAR(link->geometry().center().x(), 10 + 125, 1);
