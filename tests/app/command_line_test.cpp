@@ -115,12 +115,10 @@ TEST_F(LumoFromAShell, ReportsAreTheBytesTheDialogWrites) {
   LumoHtml html;
   FillProgramAboutInfo(TheAboutInfo());  // as the main window does
   EXPECT_EQ(ReadBytes(dir.File("r.html")), DialogReport(html));
-  EXPECT_NE(ReadBytes(dir.File("r.html")).find(">Lumo v2.0 Beta2</a>"), std::string::npos);
 
   EXPECT_EQ(Run({"--report", "r.txt", "--ini", "cdplayer.ini"}), kExitOk) << err;  // CSV by its extension
   LumoCsv csv;
   EXPECT_EQ(ReadBytes(dir.File("r.txt")), DialogReport(csv));
-  EXPECT_EQ(ReadBytes(dir.File("r.txt")).rfind("\"Beatles\",\"Abbey Road\"", 0), 0u);
 }
 
 TEST_F(LumoFromAShell, ListsInTreeOrderInUtf8) {

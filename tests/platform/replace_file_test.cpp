@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -91,11 +90,16 @@ TEST(ReadFileBytes, HugeSettingsFileReadsAsMissingAndIsNotReplaced) {
   EXPECT_EQ(SizeOf(path), huge);
 }
 
-TEST(ReplaceFile, AFileWithSeveralNamesIsNotSplit) {
+// A small collection file in a folder of its own.
+class ReplaceFile : public testing::Test {
+ protected:
+  ReplaceFile() { WriteBytes(path, "[s]\r\nk=1\r\n"); }
   TempDir dir;
   const std::string path = dir.File("cdplayer.ini");
+};
+
+TEST_F(ReplaceFile, AFileWithSeveralNamesIsNotSplit) {
   const std::string other = dir.File("shared.ini");
-  WriteBytes(path, "[s]\r\nk=1\r\n");
   ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
   std::string reason;
   EXPECT_FALSE(lumo::platform::ReplaceFileContents(path, "[s]\r\nk=2\r\n", &reason));
@@ -128,10 +132,7 @@ std::string AttributeOf(const std::string& path, const char* name) {
   return value;
 }
 
-TEST(ReplaceFile, ExtendedAttributesAndAccessListsGoWithTheReplacement) {
-  TempDir dir;
-  const std::string path = dir.File("cdplayer.ini");
-  WriteBytes(path, "[s]\r\nk=1\r\n");
+TEST_F(ReplaceFile, ExtendedAttributesAndAccessListsGoWithTheReplacement) {
   ::chmod(path.c_str(), 0640);
   const std::string acl = AccessControlList();
   if (::setxattr(path.c_str(), "user.origin", "shared", 6, 0) != 0 ||
@@ -146,10 +147,7 @@ TEST(ReplaceFile, ExtendedAttributesAndAccessListsGoWithTheReplacement) {
 
 // The temporary file of a writer that died is removed; those of running
 // writers and everything else stay.
-TEST(ReplaceFile, StaleTemporaryFilesOfDeadWritersAreRemoved) {
-  TempDir dir;
-  const std::string path = dir.File("cdplayer.ini");
-  WriteBytes(path, "[s]\r\nk=1\r\n");
+TEST_F(ReplaceFile, StaleTemporaryFilesOfDeadWritersAreRemoved) {
   // A writer that dies between creating and renaming its file.
   EXPECT_EQ(InChild([&] {
               lumo::platform::ReplacementFile file(path);
