@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/ini_syntax.h"
+
 namespace lumo {
 namespace {
 
@@ -28,12 +30,6 @@ std::string ShellErrorText(int code) {
     if (known == code) return text;
   }
   return "Unknown Error (" + std::to_string(code) + ") occurred.";
-}
-
-std::string_view Trimmed(std::string_view line) {
-  while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
-  while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-  return line;
 }
 
 // Splits an Exec value into words: blanks separate them, double quotes group
@@ -89,21 +85,20 @@ bool ExpandFieldCodes(std::string& word) {
 std::string LinkErrorMessage(int code) { return "Can't open link:\n\n" + ShellErrorText(code); }
 
 std::string DesktopEntryExec(const std::string& entryText) {
+  // A desktop entry has the line syntax of an INI file.
   bool inEntry = false;
-  size_t start = 0;
-  while (start <= entryText.size()) {
-    size_t end = entryText.find('\n', start);
-    if (end == std::string::npos) end = entryText.size();
-    std::string_view line = Trimmed(std::string_view(entryText).substr(start, end - start));
-    start = end + 1;
-    if (!line.empty() && line.front() == '[') {
-      inEntry = line == "[Desktop Entry]";
-    } else if (inEntry && line.substr(0, 4) == "Exec") {
-      std::string_view rest = Trimmed(line.substr(4));
-      if (!rest.empty() && rest.front() == '=') return std::string(Trimmed(rest.substr(1)));
+  std::string exec;
+  lumo::ini::ForEachLine(entryText, [&](const lumo::ini::RawLine& raw) {
+    const lumo::ini::ParsedLine line = lumo::ini::ParseLine(raw.text);
+    if (line.kind == lumo::ini::LineKind::Header) {
+      inEntry = line.name == "Desktop Entry";
+    } else if (inEntry && line.kind == lumo::ini::LineKind::Key && lumo::ini::Trim(line.name) == "Exec") {
+      exec = lumo::ini::Trim(line.value);
+      return false;
     }
-  }
-  return {};
+    return true;
+  });
+  return exec;
 }
 
 std::vector<std::string> HtmlCommandArguments(const std::string& exec, const std::string& url) {

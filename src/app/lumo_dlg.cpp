@@ -267,8 +267,15 @@ void CLumoDlg::UndoOrRedo(bool undo) {
   const int level = displayLevel_;
   tree_->DeleteAllWithData();
   catalogue_.SetAskAboutDuplicates(false);
-  catalogue_.BuildTree();
-  catalogue_.SetAskAboutDuplicates(true);
+  {
+    // Duplicates were asked about at the load; asked again afterwards even
+    // when this build fails (out of memory) and the program carries on.
+    const struct AskAgain {
+      Catalogue& catalogue;
+      ~AskAgain() { catalogue.SetAskAboutDuplicates(true); }
+    } askAgain{catalogue_};
+    catalogue_.BuildTree();
+  }
   displayLevel_ = level;
   UpdateData(false);
   if (TreeItem* item = FindPlace(*tree_, place)) {
