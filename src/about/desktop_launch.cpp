@@ -70,16 +70,12 @@ int OpenLinkWithShell(const QString& url) {
   return StartHtmlCommand(url) ? kShellLaunched : result;
 }
 
-bool OpenUrl(const QString& target, bool escapeBlanks) {
-  QString text = target;
-  if (escapeBlanks) text.replace(QLatin1Char(' '), QStringLiteral("%20"));
-  return ShellOpener().Open(text) > 32;
-}
+bool OpenUrl(const QString& target) { return ShellOpener().Open(target) > 32; }
 
 bool SendMailHandoff(const std::string& recipient, const std::string& subject, bool interactive) {
   // xdg-email takes the whole mail as a mailto address; 3 or 4 (or no
   // xdg-email at all) means there is no composer to hand it to.
-  const QString mail = QString::fromStdString(EscapeBlanks("mailto:" + recipient + "?subject=" + subject));
+  const QString mail = QString::fromStdString(EscapeBlanks(MailUrl(recipient, subject)));
   const int result = ShellOpener(QStringLiteral("xdg-email")).Open(mail);
   if (result == kShellNoAssociation && interactive) {
     ShowMessageBox("Can't generate a mail message.  Do you have mail installed?", MessageButtons::Ok,
@@ -89,8 +85,8 @@ bool SendMailHandoff(const std::string& recipient, const std::string& subject, b
 }
 
 bool SendFeedbackMail(const AboutInfo& info) {
-  const std::string url = FeedbackMailUrl(kFeedbackAddress, info.name, info.version);
-  if (OpenUrl(QString::fromStdString(url), true)) return true;
+  const std::string url = EscapeBlanks(FeedbackMailUrl(kFeedbackAddress, info.name, info.version));
+  if (OpenUrl(QString::fromStdString(url))) return true;
   if (SendMailHandoff(kFeedbackAddress, FeedbackSubject(info.name, info.version), true)) return true;
   ShowMessageBox("Failed to send mail - tried indirect (browser) and direct (MAPI)", MessageButtons::Ok,
                  MessageIcon::Warning);
@@ -98,7 +94,7 @@ bool SendFeedbackMail(const AboutInfo& info) {
 }
 
 bool OpenWebPage(const AboutInfo& info) {
-  OpenUrl(QString::fromStdString(MakerPageUrl(info.name)), false);
+  OpenUrl(QString::fromStdString(MakerPageUrl(info.name)));
   return true;
 }
 
@@ -110,7 +106,7 @@ bool OpenDocumentationIn(const AboutInfo& info, const QStringList& folders) {
       const QString path = folder + QLatin1Char('/') + QString::fromStdString(name);
       // A file that is not there could not be opened either; asking the
       // opener about it would only cost a process each.
-      if (QFile::exists(path) && OpenUrl(path, false)) return true;
+      if (QFile::exists(path) && OpenUrl(path)) return true;
     }
   }
   return false;

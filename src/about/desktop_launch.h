@@ -19,10 +19,9 @@ namespace lumo {
 // (above 32 when launched) when neither route launched anything.
 int OpenLinkWithShell(const QString& url);
 
-// Hands `target` to the desktop's opener, with the wait cursor up; when
-// `escapeBlanks`, every blank is written "%20" first. True when it was
-// accepted. Shows nothing.
-bool OpenUrl(const QString& target, bool escapeBlanks);
+// Hands `target` to the desktop's opener, with the wait cursor up. True
+// when it was accepted. Shows nothing.
+bool OpenUrl(const QString& target);
 
 // Opens the desktop's mail composer on a new mail to `recipient` with this
 // subject (xdg-email). When no composer can be started and `interactive`,

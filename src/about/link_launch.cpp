@@ -115,7 +115,11 @@ std::vector<std::string> HtmlCommandArguments(const std::string& exec, const std
 
 std::string FeedbackMailUrl(const std::string& address, const std::string& name,
                             const std::string& version) {
-  return "mailto:" + address + "?subject=" + FeedbackSubject(name, version);
+  return MailUrl(address, FeedbackSubject(name, version));
+}
+
+std::string MailUrl(const std::string& address, const std::string& subject) {
+  return "mailto:" + address + "?subject=" + subject;
 }
 
 std::string FeedbackSubject(const std::string& name, const std::string& version) {

@@ -26,6 +26,9 @@ std::vector<std::string> HtmlCommandArguments(const std::string& exec, const std
 // "Feedback:<name>_<version>".
 std::string FeedbackSubject(const std::string& name, const std::string& version);
 
+// "mailto:<address>?subject=<subject>".
+std::string MailUrl(const std::string& address, const std::string& subject);
+
 // "mailto:<address>?subject=Feedback:<name>_<version>".
 std::string FeedbackMailUrl(const std::string& address, const std::string& name,
                             const std::string& version);

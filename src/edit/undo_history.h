@@ -27,7 +27,6 @@ class UndoHistory {
   void MarkRedone();
 
   std::size_t UndoCount() const { return undo_.size(); }
-  std::size_t RedoCount() const { return redo_.size(); }
   // Bytes held by all steps.
   std::size_t MemoryUsed() const;
 
