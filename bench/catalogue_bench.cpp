@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
-#include "catalogue/catalogue.h"
-#include "catalogue/duplicate_notify.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "core/collection/catalogue.h"
+#include "gui/main/duplicate_notify.h"
 #include "support/answer_duplicates.h"
 #include "support/collection_generator.h"
 #include "support/cpu_time.h"

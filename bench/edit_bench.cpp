@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_item.h"
-#include "catalogue/ini_document.h"
-#include "edit/write_back.h"
+#include "core/catalogue/catalogue_item.h"
+#include "core/ini/ini_document.h"
+#include "core/edit/write_back.h"
 #include "support/collection_generator.h"
 
 namespace {

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
-#include "app/tree_search.h"
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogue_item.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "core/catalogue/tree_search.h"
+#include "core/collection/catalogue.h"
+#include "core/catalogue/catalogue_item.h"
 #include "support/collection_generator.h"
 
 namespace {

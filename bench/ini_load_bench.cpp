@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/ini_document.h"
+#include "core/ini/ini_document.h"
 #include "support/collection_generator.h"
 
 namespace {

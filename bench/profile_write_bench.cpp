@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/profile.h"
+#include "core/platform/profile.h"
 #include "support/collection_generator.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "about/about_info.h"
-#include "report/csv_report.h"
-#include "report/html_report.h"
+#include "core/about/about_info.h"
+#include "core/report/csv_report.h"
+#include "core/report/html_report.h"
 #include "support/report_collection.h"
 
 namespace {

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_dlg.h"
-#include "app/lumo_tree_ctrl.h"
+#include "gui/main/lumo_dlg.h"
+#include "gui/tree/lumo_tree_ctrl.h"
 #include "bench_timing.h"
-#include "catalogue/catalogue_item.h"
+#include "core/catalogue/catalogue_item.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "bench_timing.h"
-#include "platform/classic_look.h"
-#include "platform/gdi_canvas.h"
-#include "platform/system_colours.h"
-#include "widgets/button_rings.h"
-#include "widgets/shaped_button_renderer.h"
+#include "gui/platform/classic_look.h"
+#include "gui/platform/gdi_canvas.h"
+#include "gui/platform/system_colours.h"
+#include "gui/widgets/button_rings.h"
+#include "gui/widgets/shaped_button_renderer.h"
 
 namespace {
 

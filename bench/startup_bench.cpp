@@ -27,10 +27,10 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_dlg.h"
-#include "app/lumo_tree_ctrl.h"
-#include "catalogue/duplicate_notify.h"
-#include "platform/classic_look.h"
+#include "gui/main/lumo_dlg.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/main/duplicate_notify.h"
+#include "gui/platform/classic_look.h"
 #include "support/answer_duplicates.h"
 #include "support/collection_generator.h"
 

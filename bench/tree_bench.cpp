@@ -19,7 +19,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
+#include "gui/tree/lumo_tree_ctrl.h"
 #include "support/cpu_time.h"
 
 namespace {

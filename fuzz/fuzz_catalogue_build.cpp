@@ -11,9 +11,9 @@
 #include <string>
 #include <utility>
 
-#include "app/tree_item.h"
-#include "catalogue/catalogue_build.h"
-#include "catalogue/ini_document.h"
+#include "core/catalogue/tree_item.h"
+#include "core/catalogue/catalogue_build.h"
+#include "core/ini/ini_document.h"
 #include "fuzz_input.h"
 
 namespace {

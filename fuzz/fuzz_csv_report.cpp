@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/csv_report.h"
+#include "core/report/csv_report.h"
 #include "report_fuzz_input.h"
 
 namespace {

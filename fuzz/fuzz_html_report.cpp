@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "about/about_info.h"
-#include "report/html_report.h"
+#include "core/about/about_info.h"
+#include "core/report/html_report.h"
 #include "report_fuzz_input.h"
 
 namespace {

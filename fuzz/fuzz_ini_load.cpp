@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "catalogue/ini_document.h"
+#include "core/ini/ini_document.h"
 #include "fuzz_input.h"
-#include "platform/text_fold.h"
+#include "core/platform/text_fold.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/atomic_file.h"
-#include "platform/profile.h"
+#include "core/platform/atomic_file.h"
+#include "core/platform/profile.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <map>
 
-#include "catalogue/ini_document.h"
-#include "platform/atomic_file.h"
+#include "core/ini/ini_document.h"
+#include "core/platform/atomic_file.h"
 
 namespace lumo::fuzz {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "report/report_base.h"
+#include "core/report/report_base.h"
 #include "support/report_collection.h"
 
 // The input of the report fuzzers: the bytes are a cdplayer.ini, loaded as

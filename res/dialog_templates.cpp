@@ -2,8 +2,8 @@
 // units, styles, and the tab order (the order of each table).
 #include <array>
 
-#include "about/about_info.h"
-#include "platform/dialog_template.h"
+#include "core/about/about_info.h"
+#include "gui/platform/dialog_template.h"
 #include "res/find_by_id.h"
 
 namespace lumo {

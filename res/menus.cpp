@@ -1,7 +1,7 @@
 // The main window's menu.
 #include <array>
 
-#include "platform/dialog_template.h"
+#include "gui/platform/dialog_template.h"
 #include "res/find_by_id.h"
 
 namespace lumo {

@@ -1,7 +1,7 @@
 // The string table: tooltip texts, numbered like the controls they describe.
 #include <array>
 
-#include "platform/dialog_template.h"
+#include "gui/platform/dialog_template.h"
 #include "res/find_by_id.h"
 
 namespace lumo {

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "catalogue/duplicate_notify.h"
+#include "gui/main/duplicate_notify.h"
 
 namespace lumo::bench {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "report/report_base.h"
+#include "core/report/report_base.h"
 
 // A collection as the report writers receive it, for benchmarks and
 // fuzzers that drive the writers without a tree.

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "app/artwork.h"
+#include "gui/main/artwork.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

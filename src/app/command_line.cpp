@@ -6,21 +6,21 @@
 #include <ostream>
 #include <utility>
 
-#include "about/about_info.h"
-#include "about/about_texts.h"
-#include "catalogue/collection_tree.h"
-#include "catalogue/ini_document.h"
-#include "catalogue/search_path.h"
-#include "platform/message_box.h"
-#include "platform/path_text.h"
-#include "platform/profile.h"
-#include "platform/text_codec.h"
-#include "report/file_error.h"
-#include "report/file_exception.h"
-#include "report/report_base.h"
-#include "report/report_feed.h"
-#include "report/report_target.h"
-#include "settings/options_dlg.h"
+#include "core/about/about_info.h"
+#include "core/about/about_texts.h"
+#include "core/catalogue/collection_tree.h"
+#include "core/ini/ini_document.h"
+#include "core/collection/search_path.h"
+#include "core/platform/message_box.h"
+#include "gui/platform/path_text.h"
+#include "core/platform/profile.h"
+#include "gui/platform/text_codec.h"
+#include "core/report/file_error.h"
+#include "core/report/file_exception.h"
+#include "core/report/report_base.h"
+#include "core/report/report_feed.h"
+#include "core/report/report_target.h"
+#include "gui/settings/options_dlg.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
 
 GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

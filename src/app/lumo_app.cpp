@@ -1,7 +1,7 @@
 #include "app/lumo_app.h"
 
-#include "app/lumo_dlg.h"
-#include "platform/single_instance.h"
+#include "gui/main/lumo_dlg.h"
+#include "gui/platform/single_instance.h"
 
 int CLumoApp::InitInstance(CLumoDlg& mainWindow, SingleInstance& instance) {
   if (!instance.TryBecomeFirst()) {

@@ -7,11 +7,11 @@
 #include "app/command_line.h"
 #include "app/guarded_application.h"
 #include "app/lumo_app.h"
-#include "app/lumo_dlg.h"
-#include "platform/atomic_file.h"
-#include "platform/classic_look.h"
-#include "platform/message_box_qt.h"
-#include "platform/single_instance.h"
+#include "gui/main/lumo_dlg.h"
+#include "core/platform/atomic_file.h"
+#include "gui/platform/classic_look.h"
+#include "gui/platform/message_box_qt.h"
+#include "gui/platform/single_instance.h"
 
 namespace {
 

@@ -8,15 +8,15 @@
 
 #include <utility>
 
-#include "about/about_dlg.h"
-#include "about/about_info.h"
-#include "about/about_pages.h"
-#include "about/about_window.h"
-#include "about/desktop_launch.h"
-#include "about/hyper_link.h"
+#include "gui/about/about_dlg.h"
+#include "core/about/about_info.h"
+#include "gui/about/about_pages.h"
+#include "gui/about/about_window.h"
+#include "gui/about/desktop_launch.h"
+#include "gui/about/hyper_link.h"
 #include "fake_desktop.h"
 #include "support/message_box_recorder.h"
-#include "widgets/shaped_button.h"
+#include "gui/widgets/shaped_button.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 
 #include <filesystem>
 
-#include "about/desktop_launch.h"
-#include "about/hyper_link.h"
+#include "gui/about/desktop_launch.h"
+#include "gui/about/hyper_link.h"
 #include "fake_desktop.h"
-#include "platform/shell_open.h"
+#include "gui/platform/shell_open.h"
 #include "support/message_box_recorder.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "about/about_info.h"
-#include "about/link_launch.h"
+#include "core/about/about_info.h"
+#include "core/about/link_launch.h"
 
 namespace {
 

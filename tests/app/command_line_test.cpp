@@ -7,15 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "about/about_info.h"
-#include "about/about_texts.h"
+#include "core/about/about_info.h"
+#include "core/about/about_texts.h"
 #include "app/command_line.h"
-#include "app/lumo_tree_ctrl.h"
-#include "app/tree_model.h"
-#include "catalogue/catalogue.h"
-#include "report/csv_report.h"
-#include "report/html_report.h"
-#include "report/report_feed.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "app/tree_test_util.h"
+#include "gui/tree/tree_model.h"
+#include "core/collection/catalogue.h"
+#include "core/report/csv_report.h"
+#include "core/report/html_report.h"
+#include "core/report/report_feed.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -95,10 +96,9 @@ class LumoFromAShell : public testing::Test {
   // after a load (duplicates answered Ok, albums sorted) fed to the writer.
   std::string DialogReport(LumoReportBase& writer) {
     LumoTreeCtrl tree;
-    Catalogue catalogue(&tree);
-    catalogue.SetAskAboutDuplicates(false);  // as if the question were answered Ok
+    Catalogue catalogue;
     catalogue.Load(dir.File("cdplayer.ini"));
-    catalogue.BuildTree();
+    lumo::test::BuildInto(catalogue, tree, false);  // as if the question were answered Ok
     tree.ApplyDisplayLevel(DisplayLevel::Artist, true);
     FeedReport(*tree.Model()->Root(), writer);
     writer.WriteReport(dir.File("dialog.out"), "My discs \xE9t\xE9", "");

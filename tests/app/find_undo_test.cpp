@@ -13,13 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "app/find_dlg.h"
-#include "app/lumo_dlg.h"
-#include "app/lumo_tree_ctrl.h"
-#include "app/tree_search.h"
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogue_item.h"
-#include "platform/profile.h"
+#include "gui/main/find_dlg.h"
+#include "gui/main/lumo_dlg.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "app/tree_test_util.h"
+#include "gui/tree/tree_model.h"
+#include "core/catalogue/tree_search.h"
+#include "core/collection/catalogue.h"
+#include "core/catalogue/catalogue_item.h"
+#include "core/platform/profile.h"
 #include "support/file_bytes.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_dir.h"
@@ -198,7 +200,7 @@ std::vector<std::string> FindSequence(LumoTreeCtrl& tree, const FindOptions& opt
   std::vector<std::string> found;
   TreeItem* at = nullptr;
   for (int i = 0; i < 12; ++i) {
-    at = FindInTree(tree, at, options, direction).item;
+    at = FindInTree(*tree.Model()->Root(), at, options, direction).item;
     found.push_back(PathOf(tree, at));
   }
   return found;
@@ -222,12 +224,10 @@ TEST(FindInTree, TracksNotMadeYetAreFoundInOrderAndOnlyTheirAlbumIsMade) {
     for (FindDirection direction : {FindDirection::Next, FindDirection::Previous}) {
       LumoTreeCtrl lazy;
       LumoTreeCtrl made;
-      Catalogue lazyCatalogue(&lazy);
-      Catalogue madeCatalogue(&made);
-      for (Catalogue* catalogue : {&lazyCatalogue, &madeCatalogue}) {
-        catalogue->SetAskAboutDuplicates(false);
-        ASSERT_TRUE(catalogue->Load(dir.File("cdplayer.ini")));
-        catalogue->BuildTree();
+      for (LumoTreeCtrl* tree : {&lazy, &made}) {
+        Catalogue catalogue;
+        ASSERT_TRUE(catalogue.Load(dir.File("cdplayer.ini")));
+        lumo::test::BuildInto(catalogue, *tree, false);
       }
       made.ApplyDisplayLevel(DisplayLevel::All, true);
       const std::vector<std::string> found = FindSequence(lazy, options, direction);
@@ -235,10 +235,10 @@ TEST(FindInTree, TracksNotMadeYetAreFoundInOrderAndOnlyTheirAlbumIsMade) {
     }
   }
   LumoTreeCtrl tree;
-  Catalogue catalogue(&tree);
+  Catalogue catalogue;
   ASSERT_TRUE(catalogue.Load(dir.File("cdplayer.ini")));
-  catalogue.BuildTree();
-  const FindResult found = FindInTree(tree, nullptr, {"SONG 5", true, true, true, true}, FindDirection::Previous);
+  lumo::test::BuildInto(catalogue, tree);
+  const FindResult found = FindInTree(*tree.Model()->Root(), nullptr, {"SONG 5", true, true, true, true}, FindDirection::Previous);
   EXPECT_EQ(tree.GetItemText(found.item), " 4. SONG 5");
   int albumsMade = 0;
   for (TreeItem* artist = tree.GetRootItem(); artist; artist = artist->NextSibling()) {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
-#include "app/tree_model.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
 #include "tree_test_util.h"
 
 using lumo::test::FillCatalogue;

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_dlg.h"
-#include "app/lumo_tree_ctrl.h"
-#include "edit/tree_context_menu.h"
-#include "platform/profile.h"
+#include "gui/main/lumo_dlg.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/edit/tree_context_menu.h"
+#include "core/platform/profile.h"
 #include "support/file_bytes.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_dir.h"

@@ -17,17 +17,17 @@
 #include <string>
 #include <vector>
 
-#include "app/animation_ctrl.h"
-#include "app/lumo_dlg.h"
-#include "app/lumo_tree_ctrl.h"
-#include "app/tree_model.h"
-#include "catalogue/catalogue_item.h"
-#include "edit/tree_context_menu.h"
+#include "gui/main/animation_ctrl.h"
+#include "gui/main/lumo_dlg.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
+#include "core/catalogue/catalogue_item.h"
+#include "gui/edit/tree_context_menu.h"
 #include "platform/dialog_test_util.h"
-#include "platform/profile.h"
-#include "platform/text_codec.h"
-#include "report/report_dlg.h"
-#include "settings/options_dlg.h"
+#include "core/platform/profile.h"
+#include "gui/platform/text_codec.h"
+#include "gui/report/report_dlg.h"
+#include "gui/settings/options_dlg.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "app/lumo_dlg.h"
-#include "platform/profile.h"
+#include "gui/main/lumo_dlg.h"
+#include "core/platform/profile.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/single_instance.h"
+#include "gui/platform/single_instance.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/tree_item.h"
-#include "catalogue/catalogue_build.h"
+#include "core/catalogue/tree_item.h"
+#include "core/catalogue/catalogue_build.h"
 
 namespace {
 

@@ -4,9 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
+#include "core/collection/catalogue.h"
+#include "gui/main/duplicate_notify.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/window_tree.h"
 
 namespace lumo::test {
+
+// Builds the catalogue's loaded file into `tree`, asking about duplicate
+// albums as the window does, or keeping the first of each without asking.
+inline void BuildInto(Catalogue& catalogue, LumoTreeCtrl& tree, bool ask = true) {
+  WindowTree target(tree, ask ? AskAboutDuplicates(tree.window()) : WindowTree::DuplicateQuestion{});
+  catalogue.BuildTree(target);
+}
 
 inline CatalogueItem Record(ItemKind kind, std::string text, std::string cdKey = {},
                             int trackIndex = 0) {

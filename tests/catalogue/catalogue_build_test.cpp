@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogue_item.h"
-#include "catalogue/duplicate_notify.h"
-#include "platform/text_codec.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "app/tree_test_util.h"
+#include "core/collection/catalogue.h"
+#include "core/catalogue/catalogue_item.h"
+#include "gui/main/duplicate_notify.h"
+#include "gui/platform/text_codec.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -67,7 +68,7 @@ class CatalogueBuild : public testing::Test {
   void Build(const std::string& contents) {
     lumo::test::WriteBytes(dir_.File("cdplayer.ini"), contents);
     ASSERT_TRUE(catalogue_.Load(dir_.File("cdplayer.ini")));
-    catalogue_.BuildTree();
+    lumo::test::BuildInto(catalogue_, tree_);
   }
 
   std::vector<std::string> Labels(TreeItem* parent) {
@@ -86,7 +87,7 @@ class CatalogueBuild : public testing::Test {
 
   TempDir dir_;
   LumoTreeCtrl tree_;
-  Catalogue catalogue_{&tree_};
+  Catalogue catalogue_;
 };
 
 TEST_F(CatalogueBuild, ArtistsSortedAlbumsAndTracksLabelledAndCounted) {

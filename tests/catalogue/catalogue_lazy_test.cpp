@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/collection_tree.h"
-#include "catalogue/track_maker.h"
+#include "core/catalogue/collection_tree.h"
+#include "core/catalogue/track_maker.h"
 #include "ini_test_util.h"
-#include "platform/profile.h"
-#include "report/report_feed.h"
+#include "core/platform/profile.h"
+#include "core/report/report_feed.h"
 
 namespace {
 

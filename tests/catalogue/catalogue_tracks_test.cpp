@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_build.h"
-#include "catalogue/catalogue_texts.h"
-#include "catalogue/ini_section.h"
+#include "core/catalogue/catalogue_build.h"
+#include "core/catalogue/catalogue_texts.h"
+#include "core/ini/ini_section.h"
 #include "ini_test_util.h"
 
 namespace {

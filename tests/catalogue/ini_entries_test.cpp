@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "catalogue/ini_entries.h"
+#include "core/ini/ini_entries.h"
 
 namespace lumo {
 namespace {

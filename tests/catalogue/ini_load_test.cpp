@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ini_test_util.h"
-#include "platform/replacement_file.h"
+#include "core/platform/replacement_file.h"
 
 namespace lumo::test {
 namespace {

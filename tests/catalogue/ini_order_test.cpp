@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/bucket_map.h"
+#include "core/ini/bucket_map.h"
 #include "ini_test_util.h"
-#include "platform/text_fold.h"
+#include "core/platform/text_fold.h"
 
 namespace lumo::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/ini_document.h"
+#include "core/ini/ini_document.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ini_test_util.h"
-#include "platform/text_fold.h"
+#include "core/platform/text_fold.h"
 #include "support/random_ini.h"
 
 namespace lumo::test {

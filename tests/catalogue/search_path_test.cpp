@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/search_path.h"
+#include "core/collection/search_path.h"
 
 namespace {
 

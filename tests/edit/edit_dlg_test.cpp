@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_item.h"
-#include "edit/edit_dlg.h"
+#include "core/catalogue/catalogue_item.h"
+#include "gui/edit/edit_dlg.h"
 #include "modal_script.h"
-#include "platform/message_box.h"
-#include "platform/text_codec.h"
+#include "core/platform/message_box.h"
+#include "gui/platform/text_codec.h"
 #include "support/message_box_recorder.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "edit/file_patch.h"
-#include "edit/name_matcher.h"
+#include "core/edit/file_patch.h"
+#include "core/catalogue/name_matcher.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <thread>
 #include <vector>
 
-#include "catalogue/catalogue_item.h"
-#include "catalogue/ini_document.h"
-#include "edit/write_back.h"
-#include "platform/profile_text.h"
+#include "core/catalogue/catalogue_item.h"
+#include "core/ini/ini_document.h"
+#include "core/edit/write_back.h"
+#include "core/platform/profile_text.h"
 #include "support/collection_generator.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_item.h"
-#include "catalogue/ini_document.h"
-#include "edit/write_back.h"
-#include "platform/atomic_file.h"
-#include "platform/replacement_file.h"
+#include "core/catalogue/catalogue_item.h"
+#include "core/ini/ini_document.h"
+#include "core/edit/write_back.h"
+#include "core/platform/atomic_file.h"
+#include "core/platform/replacement_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -15,13 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
-#include "app/tree_model.h"
-#include "catalogue/catalogue.h"
-#include "edit/edit_dlg.h"
-#include "edit/tree_context_menu.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "app/tree_test_util.h"
+#include "gui/tree/tree_model.h"
+#include "core/collection/catalogue.h"
+#include "gui/edit/edit_dlg.h"
+#include "gui/edit/tree_context_menu.h"
 #include "modal_script.h"
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "support/message_box_recorder.h"
@@ -43,7 +44,7 @@ class ContextMenuTest : public testing::Test {
   void SetUp() override {
     lumo::test::WriteBytes(path_, kSolo + kTrio1 + kTrio2 + kTrio3 + kTail);
     ASSERT_TRUE(catalogue_.Load(path_));
-    catalogue_.BuildTree();
+    lumo::test::BuildInto(catalogue_, tree_);
     tree_.ApplyDisplayLevel(DisplayLevel::All, true);  // albums sorted: One, Three, <UNKNOWN>
     tree_.resize(400, 600);
     tree_.show();
@@ -108,9 +109,9 @@ class ContextMenuTest : public testing::Test {
   // What a Refresh would show now.
   std::vector<std::string> Reloaded() {
     LumoTreeCtrl tree;
-    Catalogue fresh(&tree);
+    Catalogue fresh;
     EXPECT_TRUE(fresh.Load(path_));
-    fresh.BuildTree();
+    lumo::test::BuildInto(fresh, tree);
     return Contents(tree);
   }
   void ExpectCounts(int artists, int albums) {
@@ -121,7 +122,7 @@ class ContextMenuTest : public testing::Test {
   lumo::test::TempDir dir_;
   std::string path_ = dir_.File("cdplayer.ini");
   LumoTreeCtrl tree_;
-  Catalogue catalogue_{&tree_};
+  Catalogue catalogue_;
   int countUpdates_ = 0;
   TreeContextMenu menu_{tree_, catalogue_, &tree_, [this] { ++countUpdates_; }};
   int choice_ = TreeContextMenu::kNone;

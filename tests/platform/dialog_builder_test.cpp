@@ -20,8 +20,8 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/dialog_builder.h"
-#include "platform/edit_behaviour.h"
+#include "gui/platform/dialog_builder.h"
+#include "gui/platform/edit_behaviour.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QApplication>
 
-#include "platform/lumo_dialog.h"
-#include "platform/message_box_qt.h"
-#include "platform/tool_tips.h"
+#include "gui/platform/lumo_dialog.h"
+#include "gui/platform/message_box_qt.h"
+#include "gui/platform/tool_tips.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/gdi_canvas.h"
+#include "gui/platform/gdi_canvas.h"
 
 namespace {
 

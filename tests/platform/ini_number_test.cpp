@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/ini_number.h"
+#include "core/platform/ini_number.h"
 
 namespace lumo::ini {
 namespace {

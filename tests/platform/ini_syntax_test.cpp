@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ini_syntax.h"
+#include "core/platform/ini_syntax.h"
 
 namespace {
 

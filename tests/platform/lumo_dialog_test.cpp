@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/edit_behaviour.h"
-#include "platform/lumo_dialog.h"
+#include "gui/platform/edit_behaviour.h"
+#include "gui/platform/lumo_dialog.h"
 #include "tests/platform/dialog_test_util.h"
 
 namespace {

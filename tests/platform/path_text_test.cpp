@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/path_text.h"
+#include "gui/platform/path_text.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/ini_document.h"
-#include "platform/profile.h"
-#include "platform/profile_text.h"
-#include "platform/text_fold.h"
+#include "core/ini/ini_document.h"
+#include "core/platform/profile.h"
+#include "core/platform/profile_text.h"
+#include "core/platform/text_fold.h"
 #include "support/file_bytes.h"
 #include "support/random_ini.h"
 #include "support/temp_dir.h"

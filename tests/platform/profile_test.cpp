@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/profile.h"
+#include "core/platform/profile.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/profile_text.h"
+#include "core/platform/profile_text.h"
 
 namespace {
 

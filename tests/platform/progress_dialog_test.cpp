@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QScreen>
 
-#include "app/progress_dlg.h"
+#include "gui/main/progress_dlg.h"
 #include "tests/platform/dialog_test_util.h"
 
 namespace {

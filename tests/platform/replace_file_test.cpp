@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/atomic_file.h"
-#include "platform/profile.h"
-#include "platform/replacement_file.h"
+#include "core/platform/atomic_file.h"
+#include "core/platform/profile.h"
+#include "core/platform/replacement_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/text_codec.h"
+#include "gui/platform/text_codec.h"
 
 namespace {
 

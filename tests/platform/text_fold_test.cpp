@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/text_fold.h"
+#include "core/platform/text_fold.h"
 
 namespace {
 

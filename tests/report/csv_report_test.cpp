@@ -7,8 +7,8 @@
 
 #include "child_process.h"
 #include "support/message_box_recorder.h"
-#include "platform/message_box.h"
-#include "report/csv_report.h"
+#include "core/platform/message_box.h"
+#include "core/report/csv_report.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "report/file_error.h"
-#include "report/file_exception.h"
-#include "report/report_file.h"
+#include "core/report/file_error.h"
+#include "core/report/file_exception.h"
+#include "core/report/report_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "about/about_info.h"
+#include "core/about/about_info.h"
 #include "child_process.h"
 #include "support/message_box_recorder.h"
-#include "report/file_exception.h"
-#include "report/html_report.h"
+#include "core/report/file_exception.h"
+#include "core/report/html_report.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "app/lumo_tree_ctrl.h"
+#include "gui/tree/lumo_tree_ctrl.h"
 #include "support/message_box_recorder.h"
-#include "platform/profile.h"
-#include "report/report_dlg.h"
+#include "core/platform/profile.h"
+#include "gui/report/report_dlg.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

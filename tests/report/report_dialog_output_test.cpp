@@ -5,9 +5,9 @@
 #include <csignal>
 
 #include "fake_program.h"
-#include "report/csv_report.h"
-#include "report/file_error.h"
-#include "report/html_report.h"
+#include "core/report/csv_report.h"
+#include "core/report/file_error.h"
+#include "core/report/html_report.h"
 #include "report_dialog_fixture.h"
 
 namespace lumo::test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "report/save_file_chooser.h"
+#include "gui/report/save_file_chooser.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "fake_program.h"
-#include "platform/atomic_file.h"
-#include "platform/shell_open.h"
+#include "core/platform/atomic_file.h"
+#include "gui/platform/shell_open.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

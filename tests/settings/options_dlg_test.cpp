@@ -10,9 +10,9 @@
 #include <functional>
 #include <string>
 
-#include "catalogue/search_path.h"
-#include "platform/profile.h"
-#include "settings/options_dlg.h"
+#include "core/collection/search_path.h"
+#include "core/platform/profile.h"
+#include "gui/settings/options_dlg.h"
 #include "support/file_bytes.h"
 #include "tests/platform/dialog_test_util.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
 
 namespace lumo::test {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/profile.h"
-#include "platform/text_fold.h"
+#include "core/platform/profile.h"
+#include "core/platform/text_fold.h"
 
 // Random INI files with every oddity the line rules allow, random edits of
 // them, and a reader of such files written from the line rules alone, apart

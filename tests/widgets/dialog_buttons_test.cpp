@@ -5,15 +5,15 @@
 #include <type_traits>
 #include <vector>
 
-#include "app/lumo_dlg.h"
-#include "app/lumo_tree_ctrl.h"
-#include "catalogue/catalogue_item.h"
-#include "edit/edit_dlg.h"
-#include "report/report_dlg.h"
-#include "settings/options_dlg.h"
-#include "widgets/button_factory.h"
-#include "widgets/round_button.h"
-#include "widgets/shaped_button.h"
+#include "gui/main/lumo_dlg.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "core/catalogue/catalogue_item.h"
+#include "gui/edit/edit_dlg.h"
+#include "gui/report/report_dlg.h"
+#include "gui/settings/options_dlg.h"
+#include "gui/widgets/button_factory.h"
+#include "gui/widgets/round_button.h"
+#include "gui/widgets/shaped_button.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/classic_look.h"
-#include "platform/gdi_canvas.h"
-#include "platform/system_colours.h"
-#include "widgets/round_button.h"
-#include "widgets/round_button_painter.h"
-#include "widgets/round_rim.h"
-#include "widgets/shaped_button.h"
+#include "gui/platform/classic_look.h"
+#include "gui/platform/gdi_canvas.h"
+#include "gui/platform/system_colours.h"
+#include "gui/widgets/round_button.h"
+#include "gui/widgets/round_button_painter.h"
+#include "gui/widgets/round_rim.h"
+#include "gui/widgets/shaped_button.h"
 
 namespace {
 

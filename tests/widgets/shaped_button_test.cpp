@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "platform/classic_look.h"
-#include "widgets/button_rings.h"
-#include "widgets/shaped_button.h"
+#include "gui/platform/classic_look.h"
+#include "gui/widgets/button_rings.h"
+#include "gui/widgets/shaped_button.h"
 
 namespace {
 

@@ -1,6 +1,0 @@
-#include "about/about_window.h"
-
-AboutWindowInfo& TheAboutWindowInfo() {
-  static AboutWindowInfo info;
-  return info;
-}

@@ -1,0 +1,32 @@
+#include "core/catalogue/collection_tree.h"
+
+#include <memory>
+#include <utility>
+
+namespace lumo {
+
+void CollectionTree::Build(const IniDocument& document) {
+  root_.ClearChildren();
+  texts_.clear();
+  duplicatesLeftOut_ = 0;
+  counts_ = BuildCatalogue(document, *this);
+  root_.PlaceAppended();
+  for (int i = 0; i < root_.ChildCount(); ++i) root_.Child(i)->SortChildren();
+}
+
+void CollectionTree::KeepTexts(std::shared_ptr<const void> texts) { texts_.push_back(std::move(texts)); }
+
+TreeItem* CollectionTree::AddArtist(const RecordView& artist) {
+  return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr));
+}
+
+TreeItem* CollectionTree::AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) {
+  return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(record, nullptr, pending));
+}
+
+bool CollectionTree::LeaveOutDuplicate(std::string_view, std::string_view) {
+  ++duplicatesLeftOut_;
+  return true;
+}
+
+}  // namespace lumo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/catalogue/catalogue_item.h"
+
+class TreeItem;
+
+// Where the selection was, told by what the file calls it rather than by an
+// item handle, so that it can be found again in a tree built anew: an album
+// or track by its CD key (and track number), an artist by one of its albums
+// (its name may be the very thing that changed) or else by its name.
+struct SelectionPlace {
+  bool any = false;
+  ItemKind kind = ItemKind::Artist;
+  std::string cdKey;
+  std::string artist;
+  int16_t trackIndex = 0;
+};
+
+// Where `selected` (null: nothing) stands.
+SelectionPlace RememberSelection(const TreeItem* selected);
+// The item standing at `place` now among the artists below `root`, or null.
+TreeItem* FindPlace(const TreeItem& root, const SelectionPlace& place);

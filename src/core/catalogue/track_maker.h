@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/catalogue/tree_item.h"
+
+namespace lumo {
+
+// A track's key number and its name.
+using NamedTrack = std::pair<int, std::string_view>;
+
+// The track number a key stands for, when the key is one that a track is
+// read from ("0", "1", ... as std::to_string writes them) and can be shown.
+std::optional<int> TrackNumberOfKey(std::string_view key);
+
+// Makes an album's track items when they are first needed, from the lines of
+// its section in the loaded file, which it keeps: an album that is never
+// opened never costs an item per track.
+class TrackMaker final : public ChildMaker {
+ public:
+  explicit TrackMaker(std::shared_ptr<const std::string> loaded);
+
+  // Where the names in `named` (the values a section holds for its track
+  // keys) can be read again, when they can: every name lies in the loaded
+  // bytes, and the whole lines from the first to the last hold no section
+  // header, so that nothing but this section's lines is read. None otherwise:
+  // the section was changed since the load, or its header comes twice with
+  // tracks under both.
+  std::optional<uint64_t> TokenFor(const std::vector<NamedTrack>& named) const;
+
+  // Tracks 0 .. count - 1 of the album, each named by the last line of the
+  // token's lines that assigns its key, or "?".
+  std::vector<std::unique_ptr<TreeItem>> MakeChildren(const TreeItem& album, int count,
+                                                      uint64_t token) const override;
+  std::vector<std::string_view> ChildTexts(const TreeItem& album, int count, uint64_t token) const override;
+
+ private:
+  std::shared_ptr<const std::string> loaded_;
+  std::string_view text_;  // what text mode reads of it: up to a Ctrl-Z
+};
+
+}  // namespace lumo

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/catalogue/catalogue_build.h"
+#include "core/collection/collection_finder.h"
+#include "core/edit/undo_history.h"
+#include "core/ini/ini_document.h"
+
+struct CatalogueItem;
+
+// The data side of the main window: the loaded cdplayer.ini, its undo
+// history and the counts of what the tree shows. The tree itself is the
+// model of artists, albums and tracks (an album's artist is its parent
+// item); the catalogue fills it through lumo::CatalogueTree and never
+// sees a widget.
+class Catalogue {
+ public:
+  using Progress = std::function<void(int percent)>;
+
+  // Track items per album at most (see lumo::TracksToShow for the rest of the bound).
+  static constexpr int kMaxTracks = lumo::kMaxTracks;
+
+  Catalogue() = default;
+
+  // Points the document at `path` and reads it. True when the file was
+  // opened and read; on failure the document is in pass-through mode and the
+  // counts and the tree are untouched. `progress` follows the reading.
+  bool Load(const std::string& path, const Progress& progress = {});
+  // Loads the first cdplayer.ini along `searchPath` that loads
+  // (lumo::FindCollection); on failure nothing is loaded.
+  lumo::SearchOutcome LoadAlong(const std::string& searchPath, const Progress& progress = {});
+
+  // Fills the (empty) `tree` from the document's sections: artists in
+  // alphabetical order, each with its albums in document order, each album
+  // with its tracks (lumo::BuildCatalogue), and sets the counts. The tree
+  // decides about duplicate albums; `progress` follows the sections done.
+  void BuildTree(lumo::CatalogueTree& tree, const Progress& progress = {});
+  // The counts of an empty tree, for when nothing is loaded.
+  void ClearCounts() { albumCount = artistCount = 0; }
+
+  // Writing back into cdplayer.ini. Each call is one all-or-nothing change
+  // of the file: made in the file first and in the document only when the
+  // file took it. On failure neither changes, the counts stay, and
+  // LastWriteError() says why. The records are only read.
+
+  // The name of an album or track record under its key (KeyName).
+  bool WriteItemName(const CatalogueItem& record);
+  // "artist" = `newName`, then "title" = the album's title, in its section.
+  bool WriteAlbumArtist(const std::string& newName, const CatalogueItem& album);
+  // Removes the album's section; `albumCount` goes down by one on success.
+  bool DeleteAlbum(const CatalogueItem& album);
+  // WriteAlbumArtist for each album in turn, as one change.
+  bool RenameArtist(const std::string& newName, const std::vector<const CatalogueItem*>& albums);
+  // DeleteAlbum for each album in turn, as one change (named for the undo
+  // list as the deletion of an artist).
+  bool DeleteAlbums(const std::vector<const CatalogueItem*>& albums);
+
+  // Every change above is kept so that it can be taken back and done again,
+  // for as long as this file stays loaded. Undo and Redo are one
+  // all-or-nothing replacement of the file each, refused (false, with
+  // LastWriteError(), nothing changed) when the file is no longer what this
+  // program last wrote. After a success the document has been read again
+  // and the caller rebuilds the tree.
+  bool Undo();
+  bool Redo();
+  const UndoHistory& History() const { return history_; }
+  // Called whenever the history changes (a change, an undo, a redo, a load).
+  void SetHistoryListener(std::function<void()> listener) { historyListener_ = std::move(listener); }
+
+  // One sentence on why the last failed write failed; empty before any.
+  const std::string& LastWriteError() const { return lastWriteError_; }
+
+  lumo::IniDocument& Document() { return document_; }
+  const lumo::IniDocument& Document() const { return document_; }
+
+  // "%2d. %s" of a track's number counted from 1 and its name.
+  static std::string TrackLabel(int16_t trackIndex, const std::string& name);
+
+  // Shown by the main window. 64-bit: a big collection must never show a
+  // count that has wrapped round.
+  int64_t albumCount = 0;
+  int64_t artistCount = 0;
+
+ private:
+  bool Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName);
+  bool Replay(bool undo);
+
+  lumo::IniDocument document_;
+  void HistoryChanged() const {
+    if (historyListener_) historyListener_();
+  }
+
+  UndoHistory history_;
+  std::function<void()> historyListener_;
+  std::string lastWriteError_;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/ini/ini_document.h"
+
+namespace lumo {
+
+// The name the CD player gave its file.
+inline constexpr char kCollectionFileName[] = "cdplayer.ini";
+
+enum class SearchVerdict { Loaded, NotFound, TooLarge, CannotRead };
+
+// What a search along the search path came to.
+struct SearchOutcome {
+  SearchVerdict verdict = SearchVerdict::NotFound;
+  // Loaded: the file loaded. TooLarge, CannotRead: the first candidate that
+  // existed and could not be loaded. NotFound: empty.
+  std::string path;
+};
+
+// Loads one candidate and says what stood in the way (None: loaded).
+using CandidateLoader = std::function<IniDocument::LoadProblem(const std::string& path)>;
+
+// Tries cdplayer.ini in each folder of `searchPath` (NextSearchCandidate)
+// with `load`, going on past a candidate that cannot be loaded, until one
+// loads. The one search of the window and the command line alike.
+SearchOutcome FindCollection(const std::string& searchPath, const CandidateLoader& load);
+
+// The verdict of loading the one file at `path`.
+SearchOutcome LoadOne(const std::string& path, const CandidateLoader& load);
+
+}  // namespace lumo

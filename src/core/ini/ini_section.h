@@ -1,0 +1,150 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/ini/ini_entries.h"
+#include "core/platform/ini_syntax.h"
+#include "core/platform/text_fold.h"
+
+namespace lumo {
+
+// One section of an INI file in memory: its name as first written and its
+// keys (folded to lower case) with their values exactly as read or written.
+// A plain value: a copy holds the same content and never changes with the
+// original.
+//
+// A section as loaded keeps no copy of its keys: it refers to its lines in
+// the loaded file's bytes (shared, never changed; see
+// IniDocument::LoadedBytes) and reads them when asked, the last value of a
+// key winning. Its first change turns it into a table of its own, and so
+// does a load that finds more than 64 key lines for it, so that lookups stay
+// quick. Copying a section as loaded is cheap, and the copy keeps the bytes
+// alive.
+class IniSection {
+ public:
+  explicit IniSection(std::string name = {});
+  IniSection(const IniSection& other);
+  IniSection& operator=(const IniSection& other);
+  IniSection(IniSection&& other) noexcept = default;
+  IniSection& operator=(IniSection&& other) noexcept = default;
+  ~IniSection();
+
+  // The name with the letter case of the header (or write) that made it.
+  const std::string& GetName() const;
+
+  // The value of `key`, matched in any letter case, or `defaultText`.
+  std::string GetString(const std::string& key, const std::string& defaultText) const;
+
+  // The value of `key` read as a decimal integer (see ini::ReadDecimal; a
+  // value without digits gives 0), or `defaultValue` when the key is missing.
+  int32_t GetInt(const std::string& key, int32_t defaultValue) const;
+
+  // The value of `key` in any letter case, or nothing. For a section as
+  // loaded the view points into the loaded bytes and stays valid as long as
+  // they live; otherwise it is valid until the section changes.
+  std::optional<std::string_view> Find(std::string_view key) const;
+
+  // How many keys the section holds, and key (folded) and value of the i-th
+  // (0 <= i < KeyCount()), in the order the keys first appeared; the views
+  // are valid until the section changes. For a section as loaded the first
+  // call lists the keys in a table the section keeps: walking the keys with
+  // ForEachAssignment costs nothing of the kind.
+  std::size_t KeyCount() const;
+  std::pair<std::string_view, std::string_view> EntryAt(std::size_t i) const;
+
+  // Calls `visit(foldedKey, value)` for the section's keys, each at least
+  // once: for a section as loaded every key line in file order, repeats
+  // included; otherwise each key once. A key that comes more than once comes
+  // last with its current value, so applying the calls in order gives the
+  // section's content. The key's view lasts for the call only; the value's
+  // as for Find. The section must not change meanwhile.
+  template <typename Visit>
+  void ForEachAssignment(Visit&& visit) const {
+    if (IsRaw()) {
+      std::string buffer;  // reused: keys are short, so this rarely allocates
+      ForEachKeyLine([&](std::string_view key, std::string_view value) { visit(Folded(key, buffer), value); });
+      return;
+    }
+    for (std::size_t i = 0; entries_ != nullptr && i < entries_->Size(); ++i) {
+      const auto [key, value] = entries_->At(i);
+      visit(key, value);
+    }
+  }
+
+ private:
+  friend class IniDocument;
+
+  // Byte offsets in the loaded bytes: from the first key line under one
+  // header to the end of the last (a loaded file is at most 1 GB).
+  struct Stretch {
+    uint32_t begin = 0;
+    uint32_t end = 0;
+  };
+
+  // Loaded sections with more key lines than this are turned into a table at
+  // once, so that lookups in them stay fast.
+  static constexpr uint32_t kMaxRawKeyLines = 64;
+
+  bool IsRaw() const noexcept { return loaded_ != nullptr; }
+  static std::unique_ptr<std::vector<Stretch>> CopyOf(const std::unique_ptr<std::vector<Stretch>>& stretches);
+
+  // `key` folded: itself when it is (as most keys are), else its folded copy in `buffer`.
+  static std::string_view Folded(std::string_view key, std::string& buffer);
+
+  // Calls `visit(keyAsWritten, value)` for every key line of a section as
+  // loaded, in file order.
+  template <typename Visit>
+  void ForEachKeyLine(Visit&& visit) const {
+    ForEachLineText([&](std::string_view text) {
+      const ini::ParsedLine line = ini::ParseLine(text);
+      if (line.kind == ini::LineKind::Key) visit(line.name, line.value);
+    });
+  }
+
+  // Calls `visit(lineText)` for every line of a section as loaded, in file order.
+  template <typename Visit>
+  void ForEachLineText(Visit&& visit) const {
+    const std::string_view all(*loaded_);
+    auto walk = [&](Stretch stretch) {
+      ini::ForEachLine(all.substr(stretch.begin, stretch.end - stretch.begin), [&](const ini::RawLine& raw) {
+        visit(raw.text);
+        return true;
+      });
+    };
+    walk(first_);
+    if (more_ != nullptr) {
+      for (const Stretch& stretch : *more_) walk(stretch);
+    }
+  }
+
+  // Adds the `keyLines` key lines in [begin, end) of `loaded` (the loader's
+  // call, once per header with key lines under it, in file order).
+  void AddLoadedLines(const std::shared_ptr<const std::string>& loaded, std::size_t begin, std::size_t end,
+                      uint32_t keyLines);
+  // The keys of a section as loaded, in a table of their own.
+  std::unique_ptr<IniEntries> ReadEntries() const;
+  // Turns a section as loaded into a table of its own; no change otherwise.
+  void Materialise();
+  // Sets an already folded key, replacing an earlier value.
+  void SetFolded(std::string_view foldedKey, std::string_view value);
+
+  std::string name_;
+  // Set while the section is as loaded: the bytes its lines lie in.
+  std::shared_ptr<const std::string> loaded_;
+  Stretch first_;
+  // The stretches under later headers of the same name; most sections have none.
+  std::unique_ptr<std::vector<Stretch>> more_;
+  uint32_t keyLines_ = 0;      // in all stretches
+  // The keys once changed (null: none yet); for a section as loaded, the
+  // listing KeyCount and EntryAt made, if any.
+  mutable std::unique_ptr<IniEntries> entries_;
+};
+
+}  // namespace lumo

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/platform/atomic_file.h"
+
+// The private-profile functions: reading and writing single keys of an INI
+// file on disk, and removing sections.
+//
+// Paths: a bare file name (no directory part) lives in the profile directory
+// (ProfileDirectory()), which is created on the first write; any other name
+// is a path as given.
+//
+// Reading follows exactly the line rules of platform/ini_syntax.h, the same
+// rules IniDocument::Load uses, so a write is always seen by the next load.
+// Section and key names match without regard to letter case (Windows-1252
+// folding); a section may occur under several headers, and the last value of
+// a key wins, as in Load.
+//
+// Writing never loses data: every byte the write does not change stays as it
+// was (other lines, comments, line ends, bytes after Ctrl-Z), and the file is
+// replaced in one step (temporary file in the same folder, flushed, renamed
+// over the original, permissions kept; a symbolic link is written through to
+// its target, which is created when missing). After a crash the old or the
+// new file is there whole; a hidden ".<name>.lumo-XXXXXX" left beside it is
+// never read. A write returns false and changes nothing when the file or its
+// folder cannot be written, the folder is missing (other than the profile
+// directory), the disk is full, or the arguments could not be read back as
+// written: CR, LF, NUL or Ctrl-Z in a section, key or value, "=" in a key, a
+// key that begins with a blank, ";" or "[", a value that ends with a blank,
+// an empty section name. A file without any write permission bit is
+// write-protected even for root, and so is a folder without one. A write
+// that would change no byte succeeds without touching the file.
+//
+// Layout of what is written: a replaced line keeps its indentation, key
+// spelling and line end; a new key goes after the last line of the
+// section's last occurrence that is neither blank nor a comment; a new
+// section is appended at the end of the text (before any Ctrl-Z). New lines
+// use the line end of the file's first line, CRLF when it has none.
+namespace lumo::profile {
+
+// The largest files held in memory; every call below takes its limit, the
+// settings one unless told otherwise. A file beyond it is not what the
+// caller means to read (a settings file beyond 1 MB is not ours, or is
+// damaged): reads take it as missing, and writes refuse to replace what
+// they could not read.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;  // 1 MB
+inline constexpr std::size_t kMaxDataFileBytes = std::size_t{1} << 30;      // 1 GB
+
+// $XDG_CONFIG_HOME/lumo, else $HOME/.config/lumo (on Windows the roaming
+// application-data folder). Not created here.
+std::string ProfileDirectory();
+
+// $HOME, else the home folder of the user's password entry.
+std::string HomeDirectory();
+
+// The path a file name refers to: bare names inside ProfileDirectory().
+std::string ResolvePath(const std::string& fileName);
+
+// The value of the key, or `defaultText` when the file, section or key is
+// missing (a file over `maxBytes` counts as missing). Like the platform's
+// call with a 1024-byte buffer, the result holds at most 1023 bytes.
+std::string GetString(const std::string& section, const std::string& key,
+                      const std::string& defaultText, const std::string& fileName,
+                      std::size_t maxBytes = kMaxSettingsFileBytes);
+
+// The value read as an integer: leading blanks, an optional sign, decimal
+// digits; a present value without digits gives 0. `defaultValue` when the
+// file, section or key is missing (as for GetString).
+int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
+               const std::string& fileName, std::size_t maxBytes = kMaxSettingsFileBytes);
+
+// Sets the key in every occurrence of the section (adding it to the last
+// occurrence when missing, and appending the section when missing).
+bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                 const std::string& fileName, std::size_t maxBytes = kMaxSettingsFileBytes);
+
+// Removes every occurrence of the section: headers and all their lines. A
+// missing section (or file) is a success that writes nothing.
+bool DeleteSection(const std::string& section, const std::string& fileName,
+                   std::size_t maxBytes = kMaxSettingsFileBytes);
+
+// One change of a batch.
+struct Edit {
+  enum class Kind { SetKey, RemoveSection };
+  Kind kind = Kind::SetKey;
+  std::string section;
+  std::string key;    // SetKey only
+  std::string value;  // SetKey only
+
+  static Edit Set(std::string section, std::string key, std::string value);
+  static Edit Remove(std::string section);
+};
+
+// What a write does when the file is not there: make it (settings files), or
+// refuse (a data file that was loaded: it has gone, and a new file holding
+// only the written keys would stand in for the whole collection).
+enum class IfMissing { Create, Refuse };
+
+// How ApplyEdits treats the file it changes.
+struct WriteRules {
+  IfMissing ifMissing = IfMissing::Create;
+  std::size_t maxBytes = kMaxSettingsFileBytes;
+  // The file's bytes as the caller last read or wrote them. When given, the
+  // write goes ahead only while the file still holds exactly these bytes,
+  // and from reading to renaming keeps the stamp it was read with; anything
+  // else is another program's change, and the write is refused
+  // (platform::kChangedByAnotherProgram). A successful write leaves the new
+  // bytes here.
+  std::string* knownBytes = nullptr;
+  // With `knownBytes`: when the file was written, receives the bytes the
+  // write replaced (moved out, not copied); untouched when nothing changed.
+  std::optional<std::string>* replacedBytes = nullptr;
+};
+
+// Applies the edits in order, as WriteString and DeleteSection would one by
+// one, but replaces the file once: afterwards it holds the result of all of
+// them, or (false) it is unchanged. An empty batch succeeds without writing.
+// On failure `reason`, when given, receives one sentence saying why (the
+// file is write-protected, the disk is full, it was changed by another
+// program, ...).
+bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason = nullptr,
+                const WriteRules& rules = {});
+
+}  // namespace lumo::profile

@@ -1,0 +1,108 @@
+#include "core/report/csv_report.h"
+
+#include <string_view>
+#include <utility>
+
+#include "core/platform/message_box.h"
+#include "core/report/file_error.h"
+#include "core/report/report_file.h"
+
+namespace {
+
+// The platform's message buffer held 255 characters with the terminator.
+constexpr size_t kMaxErrorText = 254;
+
+// Spreadsheets run a field that begins with one of these as a formula, and
+// names may come from a file someone else shared.
+bool LooksLikeFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
+// Appends the field in quotes; a quote inside it is doubled so that readers
+// do not take it for the field's end. A leading apostrophe, which
+// spreadsheets show as nothing, keeps a formula-like name plain text.
+void AppendField(std::string& line, std::string_view text) {
+  line += '"';
+  if (LooksLikeFormula(text)) line += '\'';
+  for (size_t quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"')) {
+    line.append(text.substr(0, quote + 1));
+    line += '"';
+    text.remove_prefix(quote + 1);
+  }
+  line.append(text);
+  line += '"';
+}
+
+// Every line feed goes out as CR LF, as a text-mode stream writes it.
+void WriteCrLf(ReportFile& file, std::string_view text) {
+  for (size_t feed = text.find('\n'); feed != std::string_view::npos; feed = text.find('\n')) {
+    file.Write(text.substr(0, feed));
+    file.Write("\r\n");
+    text.remove_prefix(feed + 1);
+  }
+  file.Write(text);
+}
+
+// The file-error text, cut to what the platform's message buffer held.
+std::string ErrorText(lumo::FileErrorCause cause, const std::string& path) {
+  return lumo::FileErrorText(cause, path).substr(0, kMaxErrorText);
+}
+
+void Warn(const std::string& text) {
+  lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+}
+
+}  // namespace
+
+void LumoCsv::Reset() {
+  lines.clear();
+  newArtist = false;
+  anyArtist = false;
+  currentArtist.clear();
+  currentLine.clear();
+}
+
+void LumoCsv::AddArtist(const std::string& name) {
+  newArtist = !anyArtist || name != currentArtist;
+  if (newArtist) currentArtist = name;
+  anyArtist = true;
+  FinishLine();
+  AppendField(currentLine, name);
+}
+
+void LumoCsv::AddAlbum(const std::string& title) {
+  if (newArtist) {
+    newArtist = false;
+  } else {
+    AddArtist(currentArtist);  // the artist's next album goes on a line of its own
+  }
+  currentLine += ',';
+  AppendField(currentLine, title);
+}
+
+void LumoCsv::AddTrack(int16_t /*number*/, const std::string& title) {
+  currentLine += ',';
+  AppendField(currentLine, title);
+}
+
+bool LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
+                          const std::string& /*comment*/) {
+  ReportFile file;
+  const std::string& shown = displayName_.empty() ? path : displayName_;
+  if (const lumo::FileErrorCause cause = file.Open(path); cause != lumo::FileErrorCause::None) {
+    Warn("Unable to open " + shown + " for writing.\n" + ErrorText(cause, shown) + "\n");
+    return false;
+  }
+  FinishLine();
+  for (const std::string& line : lines) WriteCrLf(file, line);
+  if (file.Close()) return true;
+  Warn("Error writing to " + shown + "\n" + ErrorText(lumo::FileErrorCauseFromErrno(file.Error()), shown));
+  return false;
+}
+
+void LumoCsv::FinishLine() {
+  if (currentLine.empty()) return;
+  currentLine += '\n';
+  lines.push_back(std::move(currentLine));
+  currentLine.clear();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "core/report/report_base.h"
+
+// The CSV report: one line per album, the artist, the album title and every
+// track title, each in double quotes (inner quotes doubled), separated by
+// commas; an artist without albums gives a line of the artist alone. Lines
+// end in CR LF. No header, no track numbers; title and comment are unused.
+// A field that begins with "=", "+", "-", "@", a tab or a CR, which
+// spreadsheets would run as a formula, gets an apostrophe before its first
+// character, inside the quotes ("'=1+2").
+class LumoCsv : public LumoReportBase {
+ public:
+  LumoCsv() = default;
+
+  void Reset() override;
+  void AddArtist(const std::string& name) override;
+  void AddAlbum(const std::string& title) override;
+  void AddTrack(int16_t number, const std::string& title) override;
+
+  // Writes every line and returns true (an empty collection gives an empty
+  // file). When the file cannot be opened, shows "Unable to open ..." with
+  // the warning icon and returns false, no file created or changed. When a
+  // write or the close fails, shows "Error writing to ..." and returns false;
+  // the report is written aside and put in place whole (ReportFile), so an
+  // earlier file at the path stays as it was.
+  bool WriteReport(const std::string& path, const std::string& title,
+                   const std::string& comment) override;
+
+  // The file's name as the user knows it (Windows-1252), for the messages,
+  // when the path handed to WriteReport is in the disk's own encoding.
+  void SetDisplayName(std::string name) { displayName_ = std::move(name); }
+
+ private:
+  void FinishLine();
+
+  bool newArtist = false;
+  bool anyArtist = false;  // so that a first artist named "" is new as well
+  std::string currentArtist;
+  std::string currentLine;
+  std::string displayName_;
+};

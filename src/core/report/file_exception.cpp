@@ -1,0 +1,13 @@
+#include "core/report/file_exception.h"
+
+#include <utility>
+
+namespace lumo {
+
+FileException::FileException(FileErrorCause cause, std::string fileName, int osError)
+    : std::runtime_error(FileErrorText(cause, fileName)),
+      cause_(cause),
+      fileName_(std::move(fileName)),
+      osError_(osError) {}
+
+}  // namespace lumo

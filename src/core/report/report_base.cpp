@@ -1,0 +1,3 @@
+#include "core/report/report_base.h"
+
+LumoReportBase::~LumoReportBase() = default;

@@ -1,0 +1,6 @@
+#include "gui/about/about_window.h"
+
+AboutWindowInfo& TheAboutWindowInfo() {
+  static AboutWindowInfo info;
+  return info;
+}

@@ -1,0 +1,118 @@
+#include "gui/edit/edit_dlg.h"
+
+#include <QLineEdit>
+
+#include "gui/platform/data_exchange.h"
+#include "core/platform/ini_syntax.h"
+#include "core/platform/profile_text.h"
+#include "gui/platform/text_codec.h"
+#include "gui/widgets/button_factory.h"
+
+namespace {
+
+constexpr const char* kUnstorable =
+    "The name contains a line break or a control character (NUL, Ctrl-Z) that cdplayer.ini cannot hold.\n"
+    "Please remove it.";
+
+// The file's reader drops blanks at the end of a line, so they could never
+// come back: the name is stored without them.
+void DropTrailingBlanks(std::string& text) { text.resize(lumo::ini::TrimEnd(text).size()); }
+
+// Sections whose artist reads as this are skipped by the build: an artist
+// renamed so would vanish with all its albums at the next load.
+constexpr const char* kHiddenArtistName = "<UNKNOWN>";
+constexpr const char* kHiddenArtist =
+    "\"<UNKNOWN>\" stands for a disc without an artist, and such discs are not shown.\n"
+    "Please choose another name.";
+
+// Each label's mnemonic moves the focus to its field; no two in one dialog
+// share a letter.
+constexpr const char* kArtistLabel = "&Artist";
+constexpr const char* kAlbumLabel = "A&lbum";
+constexpr const char* kTrackLabel = "&Track";
+
+// The fields must hold any name the file does, however long.
+constexpr int kNoLengthLimit = 1 << 30;
+
+}  // namespace
+
+EditDlg::EditDlg(CatalogueItem& item, const CatalogueItem* parent, QWidget* owner)
+    : LumoDialog(kTemplate, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
+      item_(item),
+      parent_(parent) {}
+
+std::string EditDlg::ParentName() const { return parent_ != nullptr ? parent_->text : std::string(); }
+
+bool EditDlg::OnInitDialog() {
+  switch (item_.kind) {
+    case ItemKind::Artist:
+      Show("Edit Artist", kArtistLabel, item_.text, "", "");
+      Control(kLowerLabel)->hide();
+      Control(kLowerField)->hide();
+      break;
+    case ItemKind::Album:
+      Show("Edit Album", kArtistLabel, ParentName(), kAlbumLabel, item_.text);
+      break;
+    case ItemKind::Track:
+      Show("Edit Track", kAlbumLabel, ParentName(), kTrackLabel, item_.text);
+      SetPlaceholder(kLowerField);
+      ControlAs<QLineEdit>(kUpperField)->setReadOnly(true);
+      break;
+    default:
+      EndDialog(lumo::kIdCancel);
+      return false;
+  }
+  SetPlaceholder(kUpperField);
+  for (int field : {kUpperField, kLowerField}) ControlAs<QLineEdit>(field)->setMaxLength(kNoLengthLimit);
+  UpdateData(false);
+  return true;
+}
+
+void EditDlg::Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
+                   const std::string& lower) {
+  setWindowTitle(caption);
+  upperLabel_ = upperLabel;
+  upperText_ = upper;
+  lowerLabel_ = lowerLabel;
+  lowerText_ = lower;
+}
+
+void EditDlg::SetPlaceholder(int fieldId) {
+  if (auto* field = ControlAs<QLineEdit>(fieldId)) field->setPlaceholderText(kEmptyPlaceholder);
+}
+
+void EditDlg::PutBackArtist() {
+  upperText_ = ParentName();
+  ControlAs<QLineEdit>(kUpperField)->setText(lumo::FromWindows1252(upperText_));
+}
+
+int EditDlg::StoredField() const { return item_.kind == ItemKind::Artist ? kUpperField : kLowerField; }
+
+void EditDlg::DoDataExchange(lumo::DataExchange& exchange) {
+  exchange.Text(kUpperField, upperText_);
+  exchange.Text(kUpperLabel, upperLabel_);
+  exchange.Text(kLowerLabel, lowerLabel_);
+  exchange.Text(kLowerField, lowerText_);
+  if (!exchange.Saving() || exchange.Failed()) return;
+  DropTrailingBlanks(upperText_);
+  DropTrailingBlanks(lowerText_);
+  const std::string& stored = StoredField() == kUpperField ? upperText_ : lowerText_;
+  if (lumo::profile::HasLineBreakingByte(stored)) {
+    exchange.Fail(StoredField(), kUnstorable);
+  } else if (item_.kind == ItemKind::Artist && stored == kHiddenArtistName) {
+    exchange.Fail(StoredField(), kHiddenArtist);
+  }
+}
+
+void EditDlg::OnOK() {
+  // An album's artist is not changed here, whatever was typed, characters
+  // that could not be stored included: it is put back and the dialog stays
+  // open. Only the artist field is refilled, so a typed title stays.
+  if (item_.kind == ItemKind::Album && !lumo::ToWindows1252(ControlAs<QLineEdit>(kUpperField)->text())) {
+    return PutBackArtist();
+  }
+  if (!UpdateData(true)) return;
+  if (item_.kind == ItemKind::Album && upperText_ != ParentName()) return PutBackArtist();
+  item_.text = item_.kind == ItemKind::Artist ? upperText_ : lowerText_;
+  EndDialog(lumo::kIdOk);
+}

@@ -1,0 +1,424 @@
+#include "gui/main/lumo_dlg.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "gui/about/about_dlg.h"
+#include "core/about/about_info.h"
+#include "core/about/about_texts.h"
+#include "gui/about/about_window.h"
+#include "gui/about/desktop_launch.h"
+#include "gui/main/animation_ctrl.h"
+#include "gui/main/artwork.h"
+#include "gui/main/find_dlg.h"
+#include "core/catalogue/selection_place.h"
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/main/progress_dlg.h"
+#include "gui/main/duplicate_notify.h"
+#include "gui/tree/tree_model.h"
+#include "core/catalogue/catalogue_item.h"
+#include "gui/edit/tree_context_menu.h"
+#include "core/platform/message_box.h"
+#include "gui/platform/path_text.h"
+#include "core/platform/profile.h"
+#include "gui/platform/text_codec.h"
+#include "gui/report/report_dlg.h"
+#include "gui/settings/options_dlg.h"
+#include "gui/widgets/button_factory.h"
+
+namespace {
+
+// The private message, posted while the window opens, that runs the first
+// load once the window is on the screen.
+const auto kStartUpMessage = static_cast<QEvent::Type>(QEvent::User + 500);
+
+constexpr int kStatusNoteMs = 4000;
+
+QAction* MenuAction(const QMenuBar* bar, int id) {
+  if (bar == nullptr) return nullptr;
+  for (QAction* top : bar->actions()) {
+    if (!top->menu()) continue;
+    for (QAction* item : top->menu()->actions()) {
+      if (item->data().toInt() == id) return item;
+    }
+  }
+  return nullptr;
+}
+
+// The tree and the animation are our own controls; the rest are the
+// builder's.
+QWidget* MakeMainControl(const lumo::ControlTemplate& control, QWidget* parent) {
+  if (control.id == CLumoDlg::kTree) return new LumoTreeCtrl(parent);
+  if (control.id == CLumoDlg::kAnimation) return new AnimationCtrl(parent);
+  return nullptr;
+}
+
+// The counts must be read whole, even where the desktop's font is wider
+// than the one the layout was drawn for: a count that does not fit on its
+// line grows sideways, centred, within the "Info" box.
+void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
+  label->setWordWrap(false);
+  label->setText(lumo::FromWindows1252(text));
+  const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 4;
+  if (needed <= label->width() || infoBox == nullptr) return;
+  QRect inside = infoBox->geometry().adjusted(2, 0, -2, 0);
+  int width = std::min(needed, inside.width());
+  int left = std::max(inside.left(), label->geometry().center().x() - width / 2);
+  label->setGeometry(std::min(left, inside.right() - width + 1), label->y(), width, label->height());
+}
+
+std::string CountText(int64_t count, const char* noun) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%lld %s", static_cast<long long>(count), noun);
+  return text;
+}
+
+void FillAboutInfo(const QIcon& icon, QWidget* owner) {
+  FillProgramAboutInfo(TheAboutInfo());
+  TheAboutWindowInfo().icon = icon;
+  TheAboutWindowInfo().ownerWindow = owner;
+}
+
+}  // namespace
+
+class CLumoDlg::BusyScope {
+ public:
+  explicit BusyScope(CLumoDlg& window) : window_(window) { ++window_.busy_; }
+  ~BusyScope() { window_.EndBusy(); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  CLumoDlg& window_;
+};
+
+void CLumoDlg::EndBusy() {
+  if (--busy_ > 0 || pendingClose_ == 0) return;
+  QMetaObject::invokeMethod(
+      this, [this, result = std::exchange(pendingClose_, 0)] { CloseWindow(result); }, Qt::QueuedConnection);
+}
+
+CLumoDlg::CLumoDlg(QWidget* parent)
+    : CResizingDialog(102, parent, RoundButtonFactory({kReport, kExit, kAbout}, MakeMainControl)),
+      tree_(ControlAs<LumoTreeCtrl>(kTree)),
+      animation_(ControlAs<AnimationCtrl>(kAnimation)),
+      icon_(artwork::ProgramIcon()),
+      options_(new LumoOptionsDlg(this)) {
+  FillAboutInfo(icon_, this);
+  RegisterResizableControls();
+  if (QAction* redo = MenuAction(MenuBar(), kMenuRedo)) {
+    redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  }
+  UpdateEditMenu();
+  ConnectTree();
+}
+
+CLumoDlg::~CLumoDlg() = default;
+
+void CLumoDlg::ConnectTree() {
+  contextMenu_ = std::make_unique<TreeContextMenu>(*tree_, catalogue_, this, [this] { UpdateCounts(); });
+  catalogue_.SetHistoryListener([this] { UpdateEditMenu(); });
+  connect(tree_, &LumoTreeCtrl::rightClicked, this, [this](QPoint at) {
+    BusyScope busy(*this);
+    contextMenu_->OnRightClick(at);
+  });
+  connect(tree_, &LumoTreeCtrl::selectionChangedTo, this, &CLumoDlg::OnSelectionChanged);
+  connect(tree_, &LumoTreeCtrl::itemExpandedByUser, this, &CLumoDlg::OnItemExpandedByUser);
+  ConnectTreeKeys();
+}
+
+// The tree's commands from the keyboard, while the tree has the focus.
+void CLumoDlg::ConnectTreeKeys() {
+  const auto bind = [this](const QKeySequence& keys, void (TreeContextMenu::*command)()) {
+    auto* shortcut = new QShortcut(keys, tree_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, command] {
+      BusyScope busy(*this);
+      (contextMenu_.get()->*command)();
+    });
+  };
+  bind(QKeySequence(Qt::Key_Menu), &TreeContextMenu::OnMenuKey);
+  bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), &TreeContextMenu::OnMenuKey);
+  bind(QKeySequence(Qt::Key_F2), &TreeContextMenu::EditSelected);
+  bind(QKeySequence(Qt::Key_Delete), &TreeContextMenu::DeleteSelected);
+}
+
+void CLumoDlg::RegisterResizableControls() {
+  AddControl(kTree, kStretchWidth | kStretchHeight);
+  for (int id : {kExit, kAbout, kReport}) AddControl(id, kMoveRight | kMoveDown);
+  for (int id : {kCdKeyBox, kDisplayBox, kLevelArtist, kLevelAlbum, kLevelAll, kLevelCustom, kAnimation, kInfoBox,
+                 kArtistCount, kAlbumCount}) {
+    AddControl(id, kMoveRight);
+  }
+  AddControl(kStatusLine, kStretchWidth | kMoveDown);
+}
+
+bool CLumoDlg::OnInitDialog() {
+  CResizingDialog::OnInitDialog();
+  setWindowIcon(icon_);
+  animation_->Open(artwork::AnimationFrames(), artwork::kAnimationFramesPerSecond);
+  SetUpToolTips();
+  QCoreApplication::postEvent(this, new QEvent(kStartUpMessage));
+  return true;
+}
+
+void CLumoDlg::SetUpToolTips() {
+  toolTips_ = std::make_unique<lumo::ToolTips>(*this);
+  for (int id : {kCdKeyBox, kLevelArtist, kLevelAlbum, kLevelAll, kLevelCustom, kArtistCount, kAlbumCount,
+                 kStatusLine}) {
+    toolTips_->AddTool(id);
+  }
+  toolTips_->Activate(Options().showToolTips != 0);
+}
+
+void CLumoDlg::DoDataExchange(lumo::DataExchange& exchange) {
+  exchange.Text(kCdKeyBox, cdKeyText_);
+  exchange.Radio(kLevelArtist, displayLevel_);
+}
+
+bool CLumoDlg::event(QEvent* event) {
+  if (event->type() == kStartUpMessage) {
+    StartUpLoad();
+    return true;
+  }
+  return CResizingDialog::event(event);
+}
+
+bool CLumoDlg::OnCommand(int id) {
+  switch (id) {
+    case kMenuRefresh: Refresh(); return true;
+    case kMenuPreferences: Preferences(); return true;
+    case kReport: case kMenuReport: Report(); return true;
+    case kAbout: case kMenuAbout: ShowAbout(TheAboutInfo()); return true;
+    case kMenuMail: lumo::SendFeedbackMail(TheAboutInfo()); return true;
+    case kMenuWeb: lumo::OpenWebPage(TheAboutInfo()); return true;
+    case kMenuDocs: lumo::OpenDocumentation(TheAboutInfo()); return true;
+    case kMenuUndo: UndoOrRedo(true); return true;
+    case kMenuRedo: UndoOrRedo(false); return true;
+    case kMenuFind: ShowFind(); return true;
+    case kMenuFindNext: Find(FindDirection::Next); return true;
+    case kMenuFindPrevious: Find(FindDirection::Previous); return true;
+    case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
+    default: return CResizingDialog::OnCommand(id);
+  }
+}
+
+void CLumoDlg::StartUpLoad() {
+  LoadCatalogue();
+  TellIfTooLarge();
+  ShowCdKeyBox();
+  ApplyDisplayLevel(true);
+}
+
+void CLumoDlg::Refresh() {
+  if (LoadCatalogue()) {
+    ApplyDisplayLevel(true);
+    return;
+  }
+  // The tree is empty now: the counts must not go on showing the old numbers.
+  UpdateCounts();
+  if (TellIfTooLarge()) return;
+  lumo::ShowMessageBox("Can't find cdplayer.ini.\nPlease check the path and try again", lumo::MessageButtons::Ok,
+                       lumo::MessageIcon::Stop);
+}
+
+void CLumoDlg::Preferences() {
+  if (options_->DoModal() != lumo::kIdOk) return;
+  ShowCdKeyBox();
+  ApplyDisplayLevel(false);
+}
+
+// A file that size cannot be a CD player's notes, and would not fit in
+// memory: passed over by the load, with a word why.
+bool CLumoDlg::TellIfTooLarge() const {
+  if (tooLargeFile_.empty()) return false;
+  lumo::ShowMessageBox(lumo::PathForMessage(tooLargeFile_) + "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.",
+                       lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+  return true;
+}
+
+// One report dialog serves the whole run, so its file names carry over.
+void CLumoDlg::Report() {
+  if (report_ == nullptr) report_ = new LumoReportDlg(*tree_, this);
+  report_->SetCollectionFile(loaded_ ? lumo::profile::ResolvePath(catalogue_.Document().GetFile()) : std::string());
+  report_->DoModal();
+}
+
+// Takes back (or makes again) the last change to the file, then shows the
+// file as it now is: same display level, same item selected where it still
+// exists. The collection's duplicates were reported when it was loaded.
+void CLumoDlg::UndoOrRedo(bool undo) {
+  if (!loaded_ || !(undo ? catalogue_.History().NextUndo() : catalogue_.History().NextRedo())) return;
+  BusyScope busy(*this);
+  const SelectionPlace place = RememberSelection(tree_->GetSelectedItem());
+  if (!(undo ? catalogue_.Undo() : catalogue_.Redo())) {
+    ReportWriteFailure(catalogue_, undo ? "The change could not be undone in" : "The change could not be redone in");
+    return;
+  }
+  UpdateData(true);
+  const int level = displayLevel_;
+  // Duplicates were asked about at the load: the first of each stays.
+  RebuildTree({});
+  displayLevel_ = level;
+  UpdateData(false);
+  if (TreeItem* item = FindPlace(*tree_->Model()->Root(), place)) {
+    tree_->EnsureVisible(item);
+    tree_->SelectItem(item);
+  }
+  ApplyDisplayLevel(true);
+}
+
+// "Undo Rename Album", greyed when there is nothing to take back.
+void CLumoDlg::UpdateEditMenu() {
+  const UndoHistory& history = catalogue_.History();
+  const UndoHistory::Step* undo = loaded_ ? history.NextUndo() : nullptr;
+  const UndoHistory::Step* redo = loaded_ ? history.NextRedo() : nullptr;
+  if (QAction* action = MenuAction(MenuBar(), kMenuUndo)) {
+    action->setText(lumo::FromWindows1252(undo ? "&Undo " + undo->name : std::string("&Undo")));
+    action->setEnabled(undo != nullptr);
+  }
+  if (QAction* action = MenuAction(MenuBar(), kMenuRedo)) {
+    action->setText(lumo::FromWindows1252(redo ? "&Redo " + redo->name : std::string("&Redo")));
+    action->setEnabled(redo != nullptr);
+  }
+}
+
+void CLumoDlg::ShowFind() {
+  if (find_ == nullptr) find_ = new FindDlg([this](FindDirection direction) { Find(direction); }, this);
+  if (!find_->isVisible()) find_->CreateModeless(this);
+  find_->show();
+  find_->raise();
+  find_->activateWindow();
+}
+
+// Finds from the selected item onwards (or backwards), wrapping round once.
+// The items above a match are opened by the program, so the display level
+// stays what it was.
+void CLumoDlg::Find(FindDirection direction) {
+  if (find_ == nullptr || !find_->ReadOptions()) return ShowFind();
+  const FindResult found = FindInTree(*tree_->Model()->Root(), tree_->GetSelectedItem(), find_->Options(), direction);
+  if (found.item == nullptr) {
+    lumo::ShowMessageBox("Cannot find \"" + find_->Options().text + "\".", lumo::MessageButtons::Ok,
+                         lumo::MessageIcon::Information);
+    return;
+  }
+  tree_->EnsureVisible(found.item);
+  tree_->SelectItem(found.item);
+  if (found.wrapped) {
+    ShowStatusNote(direction == FindDirection::Next ? QStringLiteral("Passed the end; searched on from the top.")
+                                                    : QStringLiteral("Passed the top; searched on from the end."));
+  }
+}
+
+// A note in the status line for a few seconds; then the file's path again.
+void CLumoDlg::ShowStatusNote(const QString& note) {
+  auto* status = ControlAs<QLabel>(kStatusLine);
+  if (!status) return;
+  status->setText(note);
+  QTimer::singleShot(kStatusNoteMs, status, [this, status, note] {
+    if (status->text() == note) status->setText(statusPath_);
+  });
+}
+
+bool CLumoDlg::LoadCatalogue() {
+  BusyScope busy(*this);
+  UpdateData(true);
+  LumoProgressDlg progress;
+  progress.CreateModeless(this);
+  const lumo::SearchOutcome found =
+      catalogue_.LoadAlong(Options().searchPath, [&progress](int percent) { progress.SetLoaded(percent); });
+  loaded_ = found.verdict == lumo::SearchVerdict::Loaded;
+  tooLargeFile_ = found.verdict == lumo::SearchVerdict::TooLarge ? found.path : std::string();
+  SetStatusLine(loaded_ ? found.path : std::string());
+  RebuildTree(AskAboutDuplicates(this), [&progress](int percent) { progress.SetFormatted(percent); });
+  UpdateData(false);
+  return loaded_;
+}
+
+void CLumoDlg::RebuildTree(lumo::WindowTree::DuplicateQuestion question, const Catalogue::Progress& formatted) {
+  tree_->DeleteAllWithData();
+  if (loaded_) {
+    lumo::WindowTree target(*tree_, std::move(question));
+    catalogue_.BuildTree(target, formatted);
+  } else {
+    catalogue_.ClearCounts();
+  }
+  cdKeyText_.clear();
+  displayLevel_ = static_cast<int>(DisplayLevel::Artist);
+}
+
+void CLumoDlg::SetStatusLine(const std::string& path) {
+  statusPath_ = lumo::PathToText(path);
+  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(statusPath_);
+}
+
+void CLumoDlg::ApplyDisplayLevel(bool sort) {
+  if (!loaded_) return;
+  applyingLevel_ = true;
+  UpdateData(true);
+  tree_->ApplyDisplayLevel(GetDisplayLevel(), sort);
+  UpdateCounts();
+  UpdateData(false);
+  applyingLevel_ = false;
+}
+
+void CLumoDlg::UpdateCounts() {
+  if (auto* artists = ControlAs<QLabel>(kArtistCount)) {
+    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.artistCount, "artists"));
+  }
+  if (auto* albums = ControlAs<QLabel>(kAlbumCount)) {
+    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.albumCount, "albums"));
+  }
+}
+
+void CLumoDlg::ShowCdKeyBox() {
+  QWidget* box = Control(kCdKeyBox);
+  if (!box) return;
+  box->setAttribute(Qt::WA_ShowWithoutActivating);
+  box->setVisible(Options().showCdKeys != 0);
+}
+
+void CLumoDlg::BringToFront() {
+  raise();
+  activateWindow();
+}
+
+void CLumoDlg::OnSelectionChanged(TreeItem* item) {
+  UpdateData(true);
+  const CatalogueItem* record = tree_->GetItemRecord(item);
+  cdKeyText_ = record && record->kind == ItemKind::Album ? record->cdKey : std::string();
+  UpdateData(false);
+}
+
+void CLumoDlg::OnItemExpandedByUser() {
+  if (applyingLevel_ || GetDisplayLevel() == DisplayLevel::Custom) return;
+  UpdateData(true);
+  displayLevel_ = static_cast<int>(DisplayLevel::Custom);
+  UpdateData(false);
+}
+
+// Enter with no button to press ends the program, as Exit does; the records
+// are freed the same way.
+void CLumoDlg::OnOK() {
+  UpdateData(true);
+  CloseWindow(lumo::kIdOk);
+}
+
+void CLumoDlg::OnCancel() { CloseWindow(lumo::kIdCancel); }
+
+void CLumoDlg::CloseWindow(int result) {
+  if (busy_ > 0) {
+    pendingClose_ = result;
+    return;
+  }
+  tree_->DeleteAllWithData();
+  EndDialog(result);
+}

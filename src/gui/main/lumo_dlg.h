@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QIcon>
+
+#include <memory>
+#include <string>
+
+#include "core/catalogue/display_level.h"
+#include "core/catalogue/tree_search.h"
+#include "core/collection/catalogue.h"
+#include "gui/tree/window_tree.h"
+#include "gui/main/resizing_dialog.h"
+#include "gui/platform/tool_tips.h"
+
+class AnimationCtrl;
+class FindDlg;
+class LumoOptionsDlg;
+class LumoReportDlg;
+class LumoTreeCtrl;
+class TreeContextMenu;
+class TreeItem;
+
+// The main window "LUMO": the Artist > Album > Track tree on the left, the
+// counts, CD key box, display level and commands on the right, the loaded
+// file's path in the status line. It owns the catalogue, the tree and the
+// options for the whole run. The window can be resized: the tree and the
+// status line grow with it, the column on the right keeps to the right
+// edge, the buttons to the bottom right corner.
+class CLumoDlg : public CResizingDialog {
+  Q_OBJECT
+
+ public:
+  // Control and command ids of the main window.
+  enum Id {
+    kTree = 1000, kExit = 2, kAbout = 1050, kReport = 1047, kCdKeyBox = 1012, kAnimation = 1046,
+    kLevelArtist = 1008, kLevelAlbum = 1009, kLevelAll = 1010, kLevelCustom = 1011,
+    kDisplayBox = 1054, kInfoBox = 1053, kArtistCount = 1014, kAlbumCount = 1015, kStatusLine = 1055,
+    kMenuMail = 32772, kMenuWeb = 32773, kMenuDocs = 32774, kMenuPreferences = 32780, kMenuReport = 32781,
+    kMenuRefresh = 32782, kMenuAbout = 32784,
+    kMenuFind = 32790, kMenuFindNext = 32791, kMenuFindPrevious = 32792, kMenuUndo = 32793, kMenuRedo = 32794,
+  };
+  static constexpr char kCaption[] = "LUMO";
+  static constexpr char kDataFileName[] = "cdplayer.ini";
+
+  // Fills the about record, loads the icon and reads the settings.
+  explicit CLumoDlg(QWidget* parent = nullptr);
+  ~CLumoDlg() override;
+
+  LumoTreeCtrl& Tree() const { return *tree_; }
+  Catalogue& GetCatalogue() { return catalogue_; }
+  LumoOptionsDlg& Options() const { return *options_; }
+  TreeContextMenu& ContextMenu() const { return *contextMenu_; }
+  DisplayLevel GetDisplayLevel() const { return static_cast<DisplayLevel>(displayLevel_); }
+  bool IsCatalogueLoaded() const { return loaded_; }
+
+  // Looks for cdplayer.ini along the search path, loads the first that opens
+  // and rebuilds the tree, with the progress panel up. True when a file was
+  // loaded.
+  bool LoadCatalogue();
+  // Applies the checked display level to the tree (sorting each artist's
+  // albums first when `sort`), then shows the counts. Nothing when no file
+  // is loaded.
+  void ApplyDisplayLevel(bool sort);
+  // "%d artists" and "%d albums" from the catalogue's counts.
+  void UpdateCounts();
+  // Shows or hides the CD key box as the options say.
+  void ShowCdKeyBox();
+  // Brings the window to the front for a second copy of the program; a
+  // minimised window is activated but stays minimised.
+  void BringToFront();
+
+ protected:
+  bool OnInitDialog() override;
+  void DoDataExchange(lumo::DataExchange& exchange) override;
+  bool OnCommand(int id) override;
+  void OnOK() override;
+  void OnCancel() override;
+  bool event(QEvent* event) override;
+
+ private:
+  void RebuildTree(lumo::WindowTree::DuplicateQuestion question, const Catalogue::Progress& formatted = {});
+  void SetStatusLine(const std::string& path);
+  void SetUpToolTips();
+  void StartUpLoad();
+  void Refresh();
+  bool TellIfTooLarge() const;
+  void Preferences();
+  void Report();
+  void ShowFind();
+  void Find(FindDirection direction);
+  void ShowStatusNote(const QString& note);
+  void UndoOrRedo(bool undo);
+  void UpdateEditMenu();
+  void CloseWindow(int result);
+  void OnSelectionChanged(TreeItem* item);
+  void OnItemExpandedByUser();
+  void ConnectTree();
+  void RegisterResizableControls();
+  void ConnectTreeKeys();
+
+  LumoTreeCtrl* tree_;          // owned by the dialog (Qt parent)
+  AnimationCtrl* animation_;    // owned by the dialog (Qt parent)
+  std::string cdKeyText_;
+  int displayLevel_ = static_cast<int>(DisplayLevel::Artist);
+  std::unique_ptr<lumo::ToolTips> toolTips_;
+  QIcon icon_;
+  Catalogue catalogue_;
+  LumoOptionsDlg* options_;     // owned by the dialog (Qt parent)
+  LumoReportDlg* report_ = nullptr;  // made on first use, owned by the dialog (Qt parent)
+  FindDlg* find_ = nullptr;          // made on first use, owned by the dialog (Qt parent)
+  QString statusPath_;               // what the status line shows between notes
+  std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
+  bool loaded_ = false;
+  std::string tooLargeFile_;  // a cdplayer.ini the last load passed over for its size
+  bool applyingLevel_ = false;
+  // While a load or a tree command runs, items are held by raw pointers
+  // across nested event loops (progress panel, menus, message boxes); a
+  // close that arrives meanwhile is carried out once the work is over.
+  class BusyScope;
+  void EndBusy();
+  int busy_ = 0;
+  int pendingClose_ = 0;
+};

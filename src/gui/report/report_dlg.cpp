@@ -1,0 +1,221 @@
+#include "gui/report/report_dlg.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QWidget>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
+#include "core/platform/ini_syntax.h"
+#include "core/platform/message_box.h"
+#include "gui/platform/path_text.h"
+#include "core/platform/profile.h"
+#include "gui/platform/text_codec.h"
+#include "core/report/file_error.h"
+#include "core/report/file_exception.h"
+#include "core/report/report_base.h"
+#include "core/report/report_feed.h"
+#include "core/report/report_target.h"
+#include "gui/widgets/button_factory.h"
+
+namespace {
+
+constexpr char kSection[] = "report";
+constexpr char kDefaultFileName[] = "Report.html";
+
+constexpr char kHtmlFilter[] =
+    "HTML files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*||";
+constexpr char kCsvFilter[] =
+    "CSV files (*.csv)|*.csv|Text files (*.txt;*.asc)|*.txt;*.asc|All Files (*.*)|*.*||";
+
+constexpr char kGenerated[] = "Report generated Ok";
+constexpr char kGenerateFailed[] =
+    "Failed to generate report.\nPossible causes are an incorrect filename, or the file "
+    "specified may be in use by another application";
+constexpr char kViewFailed[] =
+    "Failed to execute the \"open\" verb on %s\nCheck that you have a default assocation for "
+    "this file type";
+constexpr char kChosenNameRefused[] =
+    "The chosen file name contains characters that this system cannot use in file names.";
+
+bool IsFormat(int32_t type) {
+  return type == LumoReportDlg::kHtmlFormat || type == LumoReportDlg::kCsvFormat;
+}
+
+// The name is data, never a format: it goes in as it is.
+std::string ViewFailedText(const std::string& fileName) { return lumo::FillIn(kViewFailed, "%s", fileName); }
+
+// Blanks only count as no name at all (the classic C-locale white space).
+bool HasText(const QString& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](QChar c) { return !QStringView(u" \t\n\v\f\r").contains(c); });
+}
+
+void Tell(const char* text, lumo::MessageIcon icon) {
+  lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, icon);
+}
+
+}  // namespace
+
+LumoReportDlg::LumoReportDlg(LumoTreeCtrl& tree, QWidget* parent)
+    : LumoDialog(143, parent, RoundButtonFactory({kReport, kView, kExit})),
+      tree_(tree),
+      chooser_(lumo::ChooseSaveFile) {}
+
+LumoReportDlg::~LumoReportDlg() = default;
+
+void LumoReportDlg::SetFileChooser(lumo::SaveFileChooser chooser) {
+  chooser_ = chooser ? std::move(chooser) : lumo::SaveFileChooser(lumo::ChooseSaveFile);
+}
+
+void LumoReportDlg::SetShellOpener(lumo::ShellOpener opener) { opener_ = std::move(opener); }
+
+void LumoReportDlg::SetCollectionFile(std::string path) { collectionFile_ = std::move(path); }
+
+bool LumoReportDlg::OnInitDialog() {
+  ReadSettings();
+  shownType_ = reportType;
+  EnableHtmlFields(reportType == kHtmlFormat);
+  UpdateData(false);
+  UpdateButtons();
+  return true;
+}
+
+void LumoReportDlg::ReadSettings() {
+  fileName = lumo::PathFromSettings(settings.GetString(kSection, "filename", kDefaultFileName));
+  reportType = settings.GetInt(kSection, "type", kHtmlFormat);
+  reportComment = settings.GetString(kSection, "comment", "");
+  reportTitle = settings.GetString(kSection, "title", kDefaultReportTitle);
+}
+
+void LumoReportDlg::DoDataExchange(lumo::DataExchange& exchange) {
+  exchange.Radio(kHtml, reportType);
+  exchange.Text(kComment, reportComment);
+  exchange.Text(kTitle, reportTitle);
+  exchange.Path(kFileName, fileName);
+}
+
+bool LumoReportDlg::OnCommand(int id) {
+  switch (id) {
+    case kBrowse: Browse(); return true;
+    case kReport: Generate(); return true;
+    case kHtml: SwitchFormat(kHtmlFormat); return true;
+    case kCsv: SwitchFormat(kCsvFormat); return true;
+    case kView: View(); return true;
+    default: return LumoDialog::OnCommand(id);
+  }
+}
+
+void LumoReportDlg::OnEditChange(int id) {
+  if (id == kFileName) UpdateButtons();
+}
+
+void LumoReportDlg::OnOK() {
+  if (!UpdateData(true)) return;
+  SaveSettings();
+  EndDialog(lumo::kIdOk);
+}
+
+void LumoReportDlg::SaveSettings() {
+  // Failed writes are not reported: losing the remembered settings is harmless.
+  // Blanks at a value's end would not read back, and would make the write fail.
+  auto stored = [](const std::string& text) { return std::string(lumo::ini::TrimEnd(text)); };
+  settings.WriteString(kSection, "filename", stored(fileName));
+  settings.WriteInt(kSection, "type", reportType, 10);
+  settings.WriteString(kSection, "comment", stored(reportComment));
+  settings.WriteString(kSection, "title", stored(reportTitle));
+}
+
+// Looks at the name field alone: a validating read here would complain at
+// every keystroke about a text the user is still typing.
+void LumoReportDlg::UpdateButtons() {
+  auto* field = ControlAs<QComboBox>(kFileName);
+  const bool named = field != nullptr && HasText(field->currentText());
+  Control(kReport)->setEnabled(named);
+  Control(kView)->setEnabled(named);
+}
+
+void LumoReportDlg::EnableHtmlFields(bool enable) {
+  Control(kTitle)->setEnabled(enable);
+  Control(kComment)->setEnabled(enable);
+}
+
+void LumoReportDlg::SwitchFormat(Format format) {
+  if (!UpdateData(true)) {
+    // A refused text leaves everything as it was, the format included.
+    // Putting the radio back is no new choice of format.
+    reportType = shownType_;
+    const QSignalBlocker quietHtml(Control(kHtml));
+    const QSignalBlocker quietCsv(Control(kCsv));
+    lumo::DataExchange restore(*this, false);
+    restore.Radio(kHtml, reportType);
+    return;
+  }
+  std::string& leaving = format == kHtmlFormat ? csvFileName : htmlFileName;
+  const std::string& coming = format == kHtmlFormat ? htmlFileName : csvFileName;
+  leaving = std::exchange(fileName, coming);
+  shownType_ = format;
+  EnableHtmlFields(format == kHtmlFormat);
+  UpdateData(false);
+}
+
+void LumoReportDlg::Browse() {
+  if (!UpdateData(true) || !IsFormat(reportType)) return;
+  const bool html = reportType == kHtmlFormat;
+  const lumo::SaveFileRequest request{lumo::QtFileFilter(html ? kHtmlFilter : kCsvFilter),
+                                      html ? QStringLiteral("htm") : QStringLiteral("csv"),
+                                      lumo::PathToText(fileName)};
+  const std::optional<QString> chosen = chooser_(this, request);
+  if (!chosen) return;
+  std::optional<std::string> name = lumo::TextToPath(*chosen);
+  if (!name) {
+    Tell(kChosenNameRefused, lumo::MessageIcon::Warning);
+    return;
+  }
+  fileName = std::move(*name);
+  UpdateData(false);
+}
+
+void LumoReportDlg::Generate() {
+  if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
+  const std::unique_ptr<LumoReportBase> writer =
+      MakeReportWriter(reportType != kHtmlFormat, lumo::PathForMessage(fileName));
+  FeedReport(*tree_.Model()->Root(), *writer);
+  try {
+    const bool written = WriteReport(*writer);
+    Tell(written ? kGenerated : kGenerateFailed,
+         written ? lumo::MessageIcon::Information : lumo::MessageIcon::Warning);
+  } catch (const lumo::FileException& error) {
+    // A write error after opening: its own text alone, as for a refused operation.
+    lumo::ShowMessageBox(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(fileName)), lumo::MessageButtons::Ok,
+                         lumo::MessageIcon::Stop);
+  }
+}
+
+// Checked before the report is built: the collection and the settings are
+// not for overwriting, and a pipe or a device is no place for a report.
+bool LumoReportDlg::RefusedTarget() const {
+  const lumo::ProtectedFiles files{collectionFile_, lumo::profile::ResolvePath(settings.GetFile())};
+  const std::string refusal = lumo::ReportTargetRefusal(fileName, lumo::PathForMessage(fileName), files);
+  if (refusal.empty()) return false;
+  lumo::ShowMessageBox(refusal, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+  return true;
+}
+
+bool LumoReportDlg::WriteReport(LumoReportBase& writer) {
+  return writer.WriteReport(fileName, reportTitle, reportComment);
+}
+
+void LumoReportDlg::View() {
+  if (!UpdateData(true)) return;
+  if (opener_.Open(lumo::PathToText(fileName)) <= 32) {
+    lumo::ShowMessageBox(ViewFailedText(lumo::PathForMessage(fileName)), lumo::MessageButtons::Ok,
+                         lumo::MessageIcon::Warning);
+  }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/ini/ini_document.h"
+#include "gui/platform/lumo_dialog.h"
+#include "gui/platform/shell_open.h"
+#include "gui/report/save_file_chooser.h"
+
+class LumoReportBase;
+class LumoTreeCtrl;
+class TreeItem;
+
+// "Generate report": picks HTML or CSV, the output file and, for HTML, a
+// title and a comment; writes the collection shown in the owner's tree as a
+// report and opens the result with its default application. The settings
+// live in section "report" of lumo.ini and are read afresh at each opening;
+// the file name last used for each format lasts as long as the object.
+// The tree must outlive the dialog.
+class LumoReportDlg : public lumo::LumoDialog {
+  Q_OBJECT
+
+ public:
+  enum Id {
+    kExit = 1, kReport = 1047, kTitle = 1051, kComment = 1042, kBrowse = 1048,
+    kFileName = 1052, kHtml = 1008, kCsv = 1009, kView = 1050,
+  };
+  enum Format : int32_t { kNoFormat = -1, kHtmlFormat = 0, kCsvFormat = 1 };
+
+  LumoReportDlg(LumoTreeCtrl& tree, QWidget* parent);
+  ~LumoReportDlg() override;
+
+  // Replaces the Save As question (Qt's file dialog by default).
+  void SetFileChooser(lumo::SaveFileChooser chooser);
+  // Replaces the program that opens the report (xdg-open by default).
+  void SetShellOpener(lumo::ShellOpener opener);
+  // The loaded cdplayer.ini (a file-system name; empty when none is loaded),
+  // which no report may replace, nor lumo.ini.
+  void SetCollectionFile(std::string path);
+
+ protected:
+  bool OnInitDialog() override;
+  void DoDataExchange(lumo::DataExchange& exchange) override;
+  bool OnCommand(int id) override;
+  void OnEditChange(int id) override;
+  // Exit: saves the four settings, then closes.
+  void OnOK() override;
+
+ private:
+  void ReadSettings();
+  void SaveSettings();
+  void UpdateButtons();
+  void EnableHtmlFields(bool enable);
+  void SwitchFormat(Format format);
+  void Browse();
+  void Generate();
+  void View();
+  bool WriteReport(LumoReportBase& writer);
+  bool RefusedTarget() const;
+
+  LumoTreeCtrl& tree_;
+  lumo::SaveFileChooser chooser_;
+  lumo::ShellOpener opener_;
+  std::string collectionFile_;
+  int32_t shownType_ = kHtmlFormat;  // the format in effect, to undo a refused switch
+
+  int32_t reportType = kHtmlFormat;
+  std::string reportComment;
+  std::string reportTitle;
+  std::string fileName;  // a file-system name (platform/path_text.h), as are the two below
+  lumo::IniDocument settings{"lumo.ini"};
+  std::string htmlFileName = "Report.html";
+  std::string csvFileName = "lumo.csv";
+};

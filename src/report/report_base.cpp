@@ -1,3 +1,0 @@
-#include "report/report_base.h"
-
-LumoReportBase::~LumoReportBase() = default;
