@@ -49,6 +49,9 @@ std::string Escaped(std::string_view text) {
   return out;
 }
 
+// An empty name would give a link of no width, which cannot be clicked.
+std::string_view LinkText(std::string_view text) { return text.empty() ? "(no name)" : text; }
+
 std::string PageHeader(const std::string& title, const std::string& comment) {
   return Join({"<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
                "charset=windows-1252\"><META NAME=\"Generator\" CONTENT=\"Lumo\"><TITLE>",
@@ -73,7 +76,8 @@ void WriteAll(ReportFile& file, const std::vector<std::string>& pieces) {
 LumoHtml::LumoHtml() { Reset(); }
 
 void LumoHtml::Reset() {
-  currentArtist.clear();
+  artistCount = 0;
+  albumCount = 0;
   body.clear();
   lines.clear();
   lastIndexEntry = kNone;
@@ -81,23 +85,23 @@ void LumoHtml::Reset() {
 }
 
 void LumoHtml::AddArtist(const std::string& name) {
-  currentArtist = Escaped(name);
   CloseOpenTable();
-  body.push_back(Join({"<B><I><FONT FACE=\"Arial\" SIZE=4><P><A NAME=\"", currentArtist, "\"></A>",
-                       currentArtist, "</P></FONT></B></I>"}));
+  const std::string anchor = "a" + std::to_string(++artistCount);
+  const std::string text = Escaped(name);
+  body.push_back(Join({"<B><I><FONT FACE=\"Arial\" SIZE=4><P><A NAME=\"", anchor, "\"></A>", text,
+                       "</P></FONT></B></I>"}));
   if (lastIndexEntry == kAlbum) lines.emplace_back(kArtistParagraphEnd);
-  lines.push_back(
-      Join({"<P><A HREF=\"#", currentArtist, "\"><FONT SIZE=4>", currentArtist, "</FONT></A> - "}));
+  lines.push_back(Join({"<P><A HREF=\"#", anchor, "\"><FONT SIZE=4>", LinkText(text), "</FONT></A> - "}));
   lastIndexEntry = kArtist;
 }
 
 void LumoHtml::AddAlbum(const std::string& title) {
   CloseOpenTable();
+  const std::string anchor = "b" + std::to_string(++albumCount);
   const std::string text = Escaped(title);
-  const std::string anchor = currentArtist + text;
   body.push_back(Join({"<FONT SIZE=4><P><A NAME=\"", anchor, "\"></A>", text, "</P></FONT>"}));
   if (lastIndexEntry == kAlbum) lines.emplace_back(kAlbumSeparator);
-  lines.push_back(Join({"<A HREF=\"#", anchor, "\"><FONT SIZE=3>", text, "</FONT></A>"}));
+  lines.push_back(Join({"<A HREF=\"#", anchor, "\"><FONT SIZE=3>", LinkText(text), "</FONT></A>"}));
   lastIndexEntry = kAlbum;
 }
 

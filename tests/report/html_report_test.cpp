@@ -68,6 +68,13 @@ TEST_F(HtmlReportTest, PagesMatchTheirGoldenFiles) {
       {"literal_bytes.html", "%s", "50%",
        [](LumoHtml& w) { w.AddArtist("100% %s%d%n"); w.AddAlbum("#1 \xe9t\xe9"); w.AddTrack(1, "%%"); }},
       {"empty_title.html", "", "", [](LumoHtml& w) { w.AddArtist("A"); }},
+      // Names whose anchors once collided (AB+C and A+BC, Zed and ""+Zed,
+      // case only) each get their own; an empty name's link stays visible.
+      {"anchors.html", "R", "",
+       [](LumoHtml& w) {
+         w.AddArtist("AB"); w.AddAlbum("C"); w.AddArtist("A"); w.AddAlbum("BC"); w.AddArtist("Zed");
+         w.AddArtist(""); w.AddAlbum("Zed"); w.AddAlbum(""); w.AddArtist("BriMi"); w.AddArtist("Brimi");
+       }},
       {"after_reset.html", "R", "",
        [](LumoHtml& w) {
          w.AddArtist("Old"); w.AddAlbum("Gone"); w.AddTrack(1, "t");
