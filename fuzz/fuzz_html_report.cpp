@@ -20,7 +20,7 @@ using lumo::fuzz::Collection;
 
 std::string Page(const Collection& collection) {
   const std::string path = lumo::fuzz::OutputPath("report.html");
-  LumoHtml html;
+  LumoHtml html({"Lumo", "v2.0 Beta2", kMakerPageUrl});
   lumo::fuzz::Feed(collection, html);
   const bool written = html.WriteReport(path, collection.title, collection.comment);
   Check(written == !collection.artists.empty());
@@ -64,8 +64,6 @@ std::multiset<std::string> Values(std::string_view page, std::string_view attrib
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  TheAboutInfo().name = "Lumo";
-  TheAboutInfo().version = "v2.0 Beta2";
   const Collection collection = lumo::fuzz::LoadCollection(data, size);
   const std::string page = Page(collection);
   if (page.empty()) return 0;

@@ -6,6 +6,18 @@
 
 #include "report/report_base.h"
 
+namespace lumo {
+
+// What the page's footer names: the program and its version, joined by one
+// blank ("Lumo v2.0 Beta2"), linked to `link`, the maker's page for it.
+struct ReportFooter {
+  std::string name;
+  std::string version;
+  std::string link;
+};
+
+}  // namespace lumo
+
 // The HTML report: one page, on one line, with a title block, an index of
 // artists and albums linking into a track listing with one table per album.
 // Every name, the title and the comment are HTML-escaped (& < > ").
@@ -15,7 +27,7 @@
 // as "(no name)" in the index, so that its link can be clicked.
 class LumoHtml : public LumoReportBase {
  public:
-  LumoHtml();
+  explicit LumoHtml(lumo::ReportFooter footer);
 
   void Reset() override;
   void AddArtist(const std::string& name) override;
@@ -38,6 +50,7 @@ class LumoHtml : public LumoReportBase {
   int32_t lastIndexEntry = kNone;
   bool tableOpen = false;
   std::vector<std::string> body;
+  lumo::ReportFooter footer_;
   int artistCount = 0;  // artists and albums so far, which number the anchors
   int albumCount = 0;
 };

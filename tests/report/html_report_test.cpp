@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "about/about_info.h"
 #include "child_process.h"
 #include "support/message_box_recorder.h"
 #include "report/file_exception.h"
@@ -13,6 +12,8 @@
 namespace {
 
 using lumo::test::ReadBytes;
+
+const lumo::ReportFooter kFooter{"Lumo", "v9.9 Test", "http://www.lumo.example/Test.html"};
 
 // A collection fed to the writer, the title and comment of its page, and
 // the file in golden/ that holds the page's bytes.
@@ -25,14 +26,9 @@ struct GoldenPage {
 
 class HtmlReportTest : public testing::Test {
  protected:
-  void SetUp() override {
-    TheAboutInfo().name = "Lumo";
-    TheAboutInfo().version = "v2.0 Beta2";
-  }
-
   lumo::test::TempDir dir_;
   std::string path_ = dir_.File("report.html");
-  LumoHtml html_;
+  LumoHtml html_{kFooter};
   lumo::test::MessageBoxRecorder messages_;
 };
 
@@ -82,7 +78,7 @@ TEST_F(HtmlReportTest, PagesMatchTheirGoldenFiles) {
        }},
   };
   for (const GoldenPage& page : pages) {
-    LumoHtml html;
+    LumoHtml html(kFooter);
     page.feed(html);
     lumo::test::WriteBytes(path_, std::string(100000, '~'));
     EXPECT_TRUE(html.WriteReport(path_, page.title, page.comment)) << page.file;

@@ -4,8 +4,6 @@
 #include <cerrno>
 #include <csignal>
 
-#include "about/about_info.h"
-#include "about/about_texts.h"
 #include "fake_program.h"
 #include "report/file_error.h"
 #include "report_dialog_fixture.h"
@@ -80,7 +78,6 @@ class ReportOutputTest : public ReportDialogTest {
 
 // Record texts, never tree labels, and tracks numbered from 1.
 TEST_F(ReportOutputTest, GeneratesTheTreeAsHtmlWithTracksNumberedFromOne) {
-  FillProgramAboutInfo(TheAboutInfo());  // as the main window does
   FillTree();
   Open();
   Edit(Dlg::kTitle)->setText("My <Title>");
@@ -175,7 +172,7 @@ TEST_F(ReportOutputTest, NamesReachTheDiskAndLumoIniInTheFileSystemsEncoding) {
   for (const char* folder : {"M\u00fasica", "Jos\u00e9", "\u65e5\u672c", "na\u00efve test"}) {
     const std::string path = dir.File(folder) + "/r\u00e9port.csv";  // UTF-8, as the disk spells it
     std::filesystem::create_directories(dir.File(folder));
-    dialog = std::make_unique<LumoReportDlg>(tree, nullptr);
+    dialog = NewDialog();
     Open();
     Click(Dlg::kCsv);
     Generate(path);
@@ -183,7 +180,7 @@ TEST_F(ReportOutputTest, NamesReachTheDiskAndLumoIniInTheFileSystemsEncoding) {
     EXPECT_TRUE(FileExists(path));
     Click(Dlg::kExit);
     EXPECT_EQ(Stored("filename"), path);
-    dialog = std::make_unique<LumoReportDlg>(tree, nullptr);
+    dialog = NewDialog();
     Open();
     EXPECT_EQ(NameField()->text(), QString::fromStdString(path));
   }
