@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <unistd.h>
 #include <vector>
 
@@ -46,13 +47,20 @@ const std::vector<Artist>& Collection() {
 void Feed(LumoReportBase& writer) { lumo::bench::FeedArtists(Collection(), writer); }
 
 template <typename Writer>
+std::unique_ptr<Writer> NewWriter() {
+  if constexpr (std::is_same_v<Writer, LumoHtml>) {
+    return std::make_unique<LumoHtml>(lumo::ReportFooter{"Lumo", "v2.0 Beta2", kMakerPageUrl});
+  } else {
+    return std::make_unique<Writer>();
+  }
+}
+
+template <typename Writer>
 void BM_FeedAndWrite(benchmark::State& state) {
-  TheAboutInfo().name = "Lumo";
-  TheAboutInfo().version = "v2.0 Beta2";
   const std::string path = "/tmp/lumo-report-bench-" + std::to_string(::getpid());
   Collection();  // built outside the timing
   for (auto _ : state) {
-    auto writer = std::make_unique<Writer>();
+    auto writer = NewWriter<Writer>();
     Feed(*writer);
     if (!writer->WriteReport(path, "Bench", "comment")) state.SkipWithError("not written");
   }

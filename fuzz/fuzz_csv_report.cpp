@@ -53,9 +53,14 @@ std::vector<Record> Parse(std::string_view text) {
   return records;
 }
 
-// The field as a spreadsheet must receive it.
+// The field as a spreadsheet must receive it: a leading sign other than
+// "=" starts a formula only with an operator, a bracket or a colon after it.
 std::string Expected(const std::string& name) {
-  const bool formula = !name.empty() && std::string_view("=+-@\t\r").find(name.front()) != std::string_view::npos;
+  const auto starts = [&name](std::string_view signs) {
+    return !name.empty() && signs.find(name.front()) != std::string_view::npos;
+  };
+  const bool formula =
+      starts("=\t\r") || (starts("+-@") && name.find_first_of("+-*/^%&=<>()!|:", 1) != std::string::npos);
   return formula ? "'" + name : name;
 }
 

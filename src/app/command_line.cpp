@@ -17,6 +17,7 @@
 #include "gui/platform/text_codec.h"
 #include "core/report/file_error.h"
 #include "core/report/file_exception.h"
+#include "core/report/html_report.h"
 #include "core/report/report_base.h"
 #include "core/report/report_feed.h"
 #include "core/report/report_target.h"
@@ -236,7 +237,8 @@ int WriteReport(const CommandLine& command, const lumo::IniDocument& collection,
   }
   // Named in messages as the dialog names it, not as raw file-system bytes.
   const std::unique_ptr<LumoReportBase> writer =
-      MakeReportWriter(WantsCsv(command), lumo::PathForMessage(command.reportFile));
+      MakeReportWriter(WantsCsv(command), lumo::PathForMessage(command.reportFile),
+                       {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl});
   FeedReport(root, *writer);
   try {
     if (writer->WriteReport(command.reportFile, *title, *comment)) return kExitOk;

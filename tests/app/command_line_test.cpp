@@ -112,8 +112,8 @@ class LumoFromAShell : public testing::Test {
 TEST_F(LumoFromAShell, ReportsAreTheBytesTheDialogWrites) {
   EXPECT_EQ(Run({"--report", "r.html", "--title", QStringLiteral("My discs été")}), kExitOk) << err;
   EXPECT_EQ(err, "lumo: 1 duplicate album(s) left out, the first of each kept\n");
-  LumoHtml html;
   FillProgramAboutInfo(TheAboutInfo());  // as the main window does
+  LumoHtml html({TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl});
   EXPECT_EQ(ReadBytes(dir.File("r.html")), DialogReport(html));
 
   EXPECT_EQ(Run({"--report", "r.txt", "--ini", "cdplayer.ini"}), kExitOk) << err;  // CSV by its extension

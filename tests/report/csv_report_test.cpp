@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "child_process.h"
 #include "support/message_box_recorder.h"
@@ -131,15 +132,18 @@ TEST_F(CsvReportTest, ErrorTextIsCutTo254Characters) {
   ExpectOneWarning("Unable to open " + path + " for writing.\n" + error + "\n");
 }
 
-// Spreadsheets would run these as formulas: an apostrophe inside the
-// quotes keeps them text. Anywhere but at the start they are plain.
-TEST_F(CsvReportTest, FormulaLikeFieldsStartWithAnApostrophe) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"=1+2", "\"'=1+2\""},   {"+33 1", "\"'+33 1\""},   {"-", "\"'-\""},
-      {"@SUM(A1)", "\"'@SUM(A1)\""}, {"\tTab", "\"'\tTab\""},  {"\rCR", "\"'\rCR\""},
-      {"=\"x\"", "\"'=\"\"x\"\"\""}, {"a=b-c", "\"a=b-c\""},   {"'=x", "\"'=x\""},
-      {"", "\"\""},
+// Spreadsheets would run the guarded fields as formulas: an apostrophe
+// inside the quotes keeps them text. Plain titles keep their first sign.
+TEST_F(CsvReportTest, OnlyFormulaLikeFieldsStartWithAnApostrophe) {
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {"=1+2", "\"'=1+2\""}, {"=", "\"'=\""}, {"\tTab", "\"'\tTab\""}, {"\rCR", "\"'\rCR\""},
+      {"@SUM(A1)", "\"'@SUM(A1)\""}, {"+1-800", "\"'+1-800\""}, {"=\"x\"", "\"'=\"\"x\"\"\""},
+      {"-intro", "\"-intro\""}, {"+44", "\"+44\""}, {"@home", "\"@home\""}, {"-1", "\"-1\""},
+      {"-", "\"-\""}, {"+33 1", "\"+33 1\""}, {"a=b-c", "\"a=b-c\""}, {"'=x", "\"'=x\""}, {"", "\"\""},
   };
+  for (char op : std::string("+-*/^%&=<>()!|:")) {
+    cases.push_back({std::string("-x") + op, std::string("\"'-x") + op + '"'});
+  }
   for (const auto& [name, field] : cases) {
     csv_.Reset();
     csv_.AddArtist(name);

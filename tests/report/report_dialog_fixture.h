@@ -34,13 +34,17 @@ class ReportDialogTest : public ::testing::Test {
   ReportDialogTest() {
     std::filesystem::create_directories(profile::ProfileDirectory());
     std::filesystem::remove(IniPath());
-    dialog = std::make_unique<LumoReportDlg>(tree, nullptr);
+    dialog = NewDialog();
     dialog->SetFileChooser([this](QWidget*, const SaveFileRequest& request) {
       requests.push_back(request);
       return chooserAnswer;
     });
   }
 
+  std::unique_ptr<LumoReportDlg> NewDialog() {
+    const ReportFooter footer{"Lumo", "v9.9 Test", "http://www.lumo.example/Test.html"};
+    return std::make_unique<LumoReportDlg>(tree, footer, nullptr);
+  }
   static std::string IniPath() { return profile::ResolvePath("lumo.ini"); }
   static std::string Stored(const std::string& key) {
     return profile::GetString("report", key, "<missing>", "lumo.ini");

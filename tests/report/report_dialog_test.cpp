@@ -44,7 +44,7 @@ TEST_F(ReportDialogTest, SettingsRoundTripThroughLumoIni) {
   EXPECT_EQ(Stored("title"), "\x80 price list");
 
   // A new dialog object shows exactly what the first one stored.
-  dialog = std::make_unique<LumoReportDlg>(tree, nullptr);
+  dialog = NewDialog();
   Open();
   EXPECT_TRUE(Radio(Dlg::kHtml)->isChecked());
   EXPECT_EQ(Edit(Dlg::kTitle)->text(), QString::fromUtf8("\u20ac price list"));

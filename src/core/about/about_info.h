@@ -3,17 +3,14 @@
 #include <string>
 
 // The program-wide record of the program's name, version and texts. Filled
-// once by the main window's constructor, read by the HTML report's footer,
-// the about box and the mail and web commands. The icon and the owner window
+// once by the main window's constructor, read for the HTML report's footer,
+// by the about box and by the mail and web commands. The icon and the owner window
 // live with the GUI (about/about_window.h); this part needs no Qt.
 struct AboutInfo {
   std::string name;
   std::string version;
   std::string overviewText;
   std::string distributionText;
-
-  // "Lumo v2.0 Beta2": the name and the version label joined by one blank.
-  std::string GeneratorText() const { return name + " " + version; }
 };
 
 // The one record of the program; empty until the main window fills it.

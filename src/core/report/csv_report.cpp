@@ -12,15 +12,27 @@ namespace {
 // The platform's message buffer held 255 characters with the terminator.
 constexpr size_t kMaxErrorText = 254;
 
-// Spreadsheets run a field that begins with one of these as a formula, and
-// names may come from a file someone else shared.
+// Whether a spreadsheet would run the field rather than show it; names may
+// come from a file someone else shared. A leading "=", tab or CR always
+// counts. A leading "+", "-" or "@" counts only when an operator, a bracket
+// or a colon follows, so that titles like "-intro", "+44" or "@home" stay as
+// typed: some spreadsheets show the guarding apostrophe.
 bool LooksLikeFormula(std::string_view text) {
-  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+  if (text.empty()) return false;
+  switch (text.front()) {
+    case '=':
+    case '\t':
+    case '\r': return true;
+    case '+':
+    case '-':
+    case '@': return text.find_first_of("+-*/^%&=<>()!|:", 1) != std::string_view::npos;
+    default: return false;
+  }
 }
 
 // Appends the field in quotes; a quote inside it is doubled so that readers
-// do not take it for the field's end. A leading apostrophe, which
-// spreadsheets show as nothing, keeps a formula-like name plain text.
+// do not take it for the field's end. A leading apostrophe keeps a
+// formula-like name plain text.
 void AppendField(std::string& line, std::string_view text) {
   line += '"';
   if (LooksLikeFormula(text)) line += '\'';

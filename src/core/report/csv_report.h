@@ -10,9 +10,11 @@
 // track title, each in double quotes (inner quotes doubled), separated by
 // commas; an artist without albums gives a line of the artist alone. Lines
 // end in CR LF. No header, no track numbers; title and comment are unused.
-// A field that begins with "=", "+", "-", "@", a tab or a CR, which
-// spreadsheets would run as a formula, gets an apostrophe before its first
-// character, inside the quotes ("'=1+2").
+// A field that a spreadsheet would run as a formula gets an apostrophe
+// before its first character, inside the quotes ("'=1+2"): one that begins
+// with "=", a tab or a CR, and one that begins with "+", "-" or "@" and
+// holds one of + - * / ^ % & = < > ( ) ! | : further on ("-2+3", "@SUM(A1)").
+// Other fields stay as they are ("-intro", "+44", "@home", "-1").
 class LumoCsv : public LumoReportBase {
  public:
   LumoCsv() = default;

@@ -6,13 +6,28 @@
 
 #include "core/report/report_base.h"
 
+namespace lumo {
+
+// What the page's footer names: the program and its version, joined by one
+// blank ("Lumo v2.0 Beta2"), linked to `link`, the maker's page for it.
+struct ReportFooter {
+  std::string name;
+  std::string version;
+  std::string link;
+};
+
+}  // namespace lumo
+
 // The HTML report: one page, on one line, with a title block, an index of
 // artists and albums linking into a track listing with one table per album.
-// Every name, the title and the comment are HTML-escaped (& < > ") wherever
-// they appear, anchors included, so links still meet their targets.
+// Every name, the title and the comment are HTML-escaped (& < > ").
+// Anchors are numbered in order of appearance, "a1", "a2"... for artists and
+// "b1", "b2"... for albums, so that each link meets its own target whatever
+// the names (alike, differing in case only, or empty). An empty name shows
+// as "(no name)" in the index, so that its link can be clicked.
 class LumoHtml : public LumoReportBase {
  public:
-  LumoHtml();
+  explicit LumoHtml(lumo::ReportFooter footer);
 
   void Reset() override;
   void AddArtist(const std::string& name) override;
@@ -35,5 +50,7 @@ class LumoHtml : public LumoReportBase {
   int32_t lastIndexEntry = kNone;
   bool tableOpen = false;
   std::vector<std::string> body;
-  std::string currentArtist;  // HTML-escaped, as it goes into anchors
+  lumo::ReportFooter footer_;
+  int artistCount = 0;  // artists and albums so far, which number the anchors
+  int albumCount = 0;
 };

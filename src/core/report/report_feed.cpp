@@ -34,8 +34,9 @@ void ForEachTrack(const TreeItem& album, Visit&& visit) {
 
 }  // namespace
 
-std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName) {
-  if (!csv) return std::make_unique<LumoHtml>();
+std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName,
+                                                 const lumo::ReportFooter& footer) {
+  if (!csv) return std::make_unique<LumoHtml>(footer);
   auto writer = std::make_unique<LumoCsv>();
   writer->SetDisplayName(shownName);
   return writer;

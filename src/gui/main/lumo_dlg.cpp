@@ -247,7 +247,9 @@ bool CLumoDlg::TellIfTooLarge() const {
 
 // One report dialog serves the whole run, so its file names carry over.
 void CLumoDlg::Report() {
-  if (report_ == nullptr) report_ = new LumoReportDlg(*tree_, this);
+  if (report_ == nullptr) {
+    report_ = new LumoReportDlg(*tree_, {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl}, this);
+  }
   report_->SetCollectionFile(loaded_ ? lumo::profile::ResolvePath(catalogue_.Document().GetFile()) : std::string());
   report_->DoModal();
 }

@@ -63,9 +63,10 @@ void Tell(const char* text, lumo::MessageIcon icon) {
 
 }  // namespace
 
-LumoReportDlg::LumoReportDlg(LumoTreeCtrl& tree, QWidget* parent)
+LumoReportDlg::LumoReportDlg(LumoTreeCtrl& tree, lumo::ReportFooter footer, QWidget* parent)
     : LumoDialog(143, parent, RoundButtonFactory({kReport, kView, kExit})),
       tree_(tree),
+      footer_(std::move(footer)),
       chooser_(lumo::ChooseSaveFile) {}
 
 LumoReportDlg::~LumoReportDlg() = default;
@@ -185,7 +186,7 @@ void LumoReportDlg::Browse() {
 void LumoReportDlg::Generate() {
   if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
   const std::unique_ptr<LumoReportBase> writer =
-      MakeReportWriter(reportType != kHtmlFormat, lumo::PathForMessage(fileName));
+      MakeReportWriter(reportType != kHtmlFormat, lumo::PathForMessage(fileName), footer_);
   FeedReport(*tree_.Model()->Root(), *writer);
   try {
     const bool written = WriteReport(*writer);

@@ -6,6 +6,7 @@
 #include "core/ini/ini_document.h"
 #include "gui/platform/lumo_dialog.h"
 #include "gui/platform/shell_open.h"
+#include "core/report/html_report.h"
 #include "gui/report/save_file_chooser.h"
 
 class LumoReportBase;
@@ -17,7 +18,7 @@ class TreeItem;
 // report and opens the result with its default application. The settings
 // live in section "report" of lumo.ini and are read afresh at each opening;
 // the file name last used for each format lasts as long as the object.
-// The tree must outlive the dialog.
+// The tree must outlive the dialog; an HTML report ends with `footer`.
 class LumoReportDlg : public lumo::LumoDialog {
   Q_OBJECT
 
@@ -28,7 +29,7 @@ class LumoReportDlg : public lumo::LumoDialog {
   };
   enum Format : int32_t { kNoFormat = -1, kHtmlFormat = 0, kCsvFormat = 1 };
 
-  LumoReportDlg(LumoTreeCtrl& tree, QWidget* parent);
+  LumoReportDlg(LumoTreeCtrl& tree, lumo::ReportFooter footer, QWidget* parent);
   ~LumoReportDlg() override;
 
   // Replaces the Save As question (Qt's file dialog by default).
@@ -60,6 +61,7 @@ class LumoReportDlg : public lumo::LumoDialog {
   bool RefusedTarget() const;
 
   LumoTreeCtrl& tree_;
+  lumo::ReportFooter footer_;
   lumo::SaveFileChooser chooser_;
   lumo::ShellOpener opener_;
   std::string collectionFile_;
