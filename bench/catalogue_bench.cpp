@@ -23,6 +23,7 @@
 #include "gui/tree/lumo_tree_ctrl.h"
 #include "core/collection/catalogue.h"
 #include "gui/main/duplicate_notify.h"
+#include "gui/tree/window_tree.h"
 #include "support/answer_duplicates.h"
 #include "support/collection_generator.h"
 #include "support/cpu_time.h"
@@ -48,14 +49,17 @@ void RunOnce(const std::string& path, Timings& timings) {
   LumoTreeCtrl tree;
   tree.resize(400, 600);
   tree.show();
-  Catalogue catalogue(&tree);
+  Catalogue catalogue;
   QElapsedTimer clock;
   clock.start();
   if (!catalogue.Load(path)) std::abort();
   timings.load.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
   clock.restart();
   const double cpu = lumo::bench::CpuMilliseconds();
-  catalogue.BuildTree();
+  {
+    lumo::WindowTree target(tree, AskAboutDuplicates(&tree));
+    catalogue.BuildTree(target);
+  }
   timings.build.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
   timings.buildCpu.push_back(lumo::bench::CpuMilliseconds() - cpu);
   clock.restart();

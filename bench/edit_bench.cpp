@@ -16,6 +16,7 @@
 #include "core/ini/ini_document.h"
 #include "core/edit/write_back.h"
 #include "support/collection_generator.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ namespace {
 class LoadedCollection {
  public:
   LoadedCollection() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumo-edit-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    folder_ = pattern;
-    document_.SetFile(folder_ + "/cdplayer.ini");
+    document_.SetFile(folder_.File("cdplayer.ini"));
     lumo::bench::WriteCollection({20000, 12, 0, 0.0, 1}, document_.GetFile());
     if (!document_.Load()) throw std::runtime_error("load failed");
     lumo::IniSection section;
@@ -35,10 +33,6 @@ class LoadedCollection {
       albums_.push_back({ItemKind::Album, section.GetString("title", "<UNKNOWN>"), section.GetName(), 0});
     }
   }
-  ~LoadedCollection() {
-    std::error_code error;
-    std::filesystem::remove_all(folder_, error);
-  }
   LoadedCollection(const LoadedCollection&) = delete;
   LoadedCollection& operator=(const LoadedCollection&) = delete;
 
@@ -46,7 +40,7 @@ class LoadedCollection {
   CatalogueItem& Album(std::size_t i) { return albums_[i % albums_.size()]; }
 
  private:
-  std::string folder_;
+  lumo::test::TempDir folder_;
   lumo::IniDocument document_;
   std::vector<CatalogueItem> albums_;
 };

@@ -16,10 +16,13 @@
 #include <vector>
 
 #include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
+#include "gui/tree/window_tree.h"
 #include "core/catalogue/tree_search.h"
 #include "core/collection/catalogue.h"
 #include "core/catalogue/catalogue_item.h"
 #include "support/collection_generator.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -56,21 +59,22 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int albums = argc > 1 ? std::atoi(argv[1]) : 20000;
   const int runs = argc > 2 ? std::atoi(argv[2]) : 9;
-  const auto folder = std::filesystem::temp_directory_path() / ("lumo-find-undo-bench-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
-  const std::string path = (folder / "cdplayer.ini").string();
+  const lumo::test::TempDir folder;
+  const std::string path = folder.File("cdplayer.ini");
   lumo::bench::WriteCollection({albums, 12, albums / 100, 0.0, 1}, path);  // 100 albums an artist
 
   LumoTreeCtrl tree;
-  Catalogue catalogue(&tree);
-  catalogue.SetAskAboutDuplicates(false);
+  Catalogue catalogue;
   if (!catalogue.Load(path)) return 1;
-  catalogue.BuildTree();
+  {
+    lumo::WindowTree target(tree, {});  // the first of each duplicate kept
+    catalogue.BuildTree(target);
+  }
   std::printf("%lld items in the tree\n", static_cast<long long>(tree.GetCount()));
 
   const FindOptions missing{"no such name anywhere", false, true, true, true};
   std::printf("Find through every name: %s\n",
-              Timed(runs, [&] { FindInTree(tree, nullptr, missing, FindDirection::Next); }).c_str());
+              Timed(runs, [&] { FindInTree(*tree.Model()->Root(), nullptr, missing, FindDirection::Next); }).c_str());
 
   std::vector<CatalogueItem> records = Albums(catalogue.Document());
   int n = 0;
@@ -103,6 +107,5 @@ int main(int argc, char** argv) {
   while (catalogue.Undo()) {
   }
   std::printf("Undoing all 100: %.0f ms\n", static_cast<double>(timer.elapsed()));
-  std::filesystem::remove_all(folder);
   return 0;
 }

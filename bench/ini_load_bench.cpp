@@ -23,6 +23,7 @@
 
 #include "core/ini/ini_document.h"
 #include "support/collection_generator.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -38,16 +39,11 @@ std::string& GivenPath() {
 const std::string& CollectionPath() {
   static const std::string path = [] {
     if (!GivenPath().empty()) return GivenPath();
-    static char folder[] = "/tmp/lumo-ini-bench-XXXXXX";
-    if (mkdtemp(folder) == nullptr) std::abort();
-    const std::string file = std::string(folder) + "/cdplayer.ini";
+    static const lumo::test::TempDir folder;
+    const std::string file = folder.File("cdplayer.ini");
     lumo::bench::CollectionShape shape;
     shape.albums = kAlbums;
     lumo::bench::WriteCollection(shape, file);
-    std::atexit([] {
-      std::remove((std::string(folder) + "/cdplayer.ini").c_str());
-      rmdir(folder);
-    });
     return file;
   }();
   return path;

@@ -11,6 +11,7 @@
 
 #include "core/platform/profile.h"
 #include "support/collection_generator.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ constexpr std::size_t kLimit = lumo::profile::kMaxDataFileBytes;
 class Collection {
  public:
   Collection() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumo-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    folder_ = pattern;
-    path_ = folder_ + "/cdplayer.ini";
+    path_ = folder_.File("cdplayer.ini");
     const lumo::bench::CollectionShape shape{20000, 12, 0, 0.0, 1};
     const std::string bytes = lumo::bench::MakeCollection(shape);
     lumo::bench::WriteCollection(shape, path_);
@@ -35,10 +33,6 @@ class Collection {
       sections_.push_back(bytes.substr(at + 1, bytes.find(']', at) - at - 1));
     }
   }
-  ~Collection() {
-    std::error_code error;
-    std::filesystem::remove_all(folder_, error);
-  }
   Collection(const Collection&) = delete;
   Collection& operator=(const Collection&) = delete;
 
@@ -46,7 +40,7 @@ class Collection {
   const std::string& Section(std::size_t i) const { return sections_[i % sections_.size()]; }
 
  private:
-  std::string folder_;
+  lumo::test::TempDir folder_;
   std::string path_;
   std::vector<std::string> sections_;
 };

@@ -33,6 +33,7 @@
 #include "gui/platform/classic_look.h"
 #include "support/answer_duplicates.h"
 #include "support/collection_generator.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -187,7 +188,8 @@ int RunParent(int argc, char** argv) {
   std::vector<int> sizes;
   for (int i = 2; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
   if (sizes.empty()) sizes = {20000, 200000};
-  const fs::path scratch = fs::temp_directory_path() / ("lumo-startup-bench-" + std::to_string(getpid()));
+  const lumo::test::TempDir scratchFolder;
+  const fs::path scratch = scratchFolder.Path();
   const std::string self = fs::read_symlink("/proc/self/exe").string();
   std::printf("%d processes per row; times from main(), peak = VmHWM\n", runs);
   Measure(self.c_str(), "minimal Qt dialog", "minimal", scratch / "config-minimal", runs);
@@ -202,7 +204,6 @@ int RunParent(int argc, char** argv) {
     std::printf("%s: %.1f MB file\n", name.c_str(), fs::file_size(dir / "cdplayer.ini") / 1048576.0);
     Measure(self.c_str(), name.c_str(), "lumo", dir / "config", runs);
   }
-  fs::remove_all(scratch);
   return 0;
 }
 

@@ -276,7 +276,7 @@ def check_tree_keys(lumo, tree):
     lumo.gone(alert, "the message")
 
     lumo.keys("Delete")
-    alert = lumo.alert("Are you sure you want to delete this album?\n(NB: this cannot be undone)")
+    alert = lumo.alert("Are you sure you want to delete this album?\n(Edit > Undo takes it back.)")
     press(find(alert, BUTTONS, "No"))
     lumo.gone(alert, "the question")
 

@@ -169,7 +169,7 @@ TEST_F(FindAndUndo, RandomChainsUndoToTheOriginalAndRedoToTheEnd) {
       }
       default:
         if (keys.size() > 1) {
-          written = catalogue.DeleteAlbum({ItemKind::Album, "", key, 0});
+          written = catalogue.DeleteAlbum({ItemKind::Album, "", key, 0}, false);
           std::erase(keys, key);
         }
     }

@@ -59,7 +59,7 @@ TEST(TreeModelTest, StaysConsistentWhileFilledEditedAndCleared) {
   TreeItem* artist = NthChild(tree, nullptr, 2);
   tree.SetItemText(artist, "renamed");
   tree.SortChildren(artist);
-  tree.DeleteChildrenWithData(tree.GetChildItem(artist), false);
+  tree.DeleteChildrenWithData(tree.GetChildItem(artist));
   tree.DeleteItemWithData(tree.GetChildItem(artist));
   tree.DeleteItemWithData(artist);
   {
@@ -184,7 +184,7 @@ TEST(TreeModelTest, DeletionsRemoveWholeSubtreesAndKeepNavigationRight) {
   TreeItem* album = NthChild(tree, artist, 1);
 
   // The way an album is deleted from the context menu.
-  EXPECT_TRUE(tree.DeleteChildrenWithData(album, false));
+  EXPECT_TRUE(tree.DeleteChildrenWithData(album));
   EXPECT_EQ(tree.GetChildItem(album), nullptr);
   EXPECT_TRUE(tree.DeleteItemWithData(album));
   EXPECT_EQ(ChildLabels(tree, artist), (Labels{"Album 0", "Album 2"}));
@@ -195,9 +195,9 @@ TEST(TreeModelTest, DeletionsRemoveWholeSubtreesAndKeepNavigationRight) {
   EXPECT_TRUE(tree.DeleteItemWithData(artist));
   EXPECT_EQ(ChildLabels(tree, nullptr), (Labels{"Artist 00", "Artist 02"}));
   EXPECT_EQ(tree.GetCount(), 32);
-  EXPECT_TRUE(tree.DeleteChildrenWithData(tree.GetRootItem(), true));
+  EXPECT_TRUE(tree.DeleteChildrenWithData(tree.GetRootItem()));
   EXPECT_EQ(tree.GetCount(), 17);
-  EXPECT_TRUE(tree.DeleteChildrenWithData(tree.GetRootItem(), false));  // nothing left to delete
+  EXPECT_TRUE(tree.DeleteChildrenWithData(tree.GetRootItem()));  // nothing left to delete
 }
 
 TEST(TreeModelTest, DeletionRefusesItemsItDoesNotHold) {
@@ -207,7 +207,7 @@ TEST(TreeModelTest, DeletionRefusesItemsItDoesNotHold) {
   FillCatalogue(other, 1, 1, 1);
   EXPECT_FALSE(tree.DeleteItemWithData(nullptr));
   EXPECT_FALSE(tree.DeleteItemWithData(other.GetRootItem()));
-  EXPECT_FALSE(tree.DeleteChildrenWithData(other.GetRootItem(), true));
+  EXPECT_FALSE(tree.DeleteChildrenWithData(other.GetRootItem()));
   EXPECT_EQ(tree.GetCount(), 3);
   EXPECT_EQ(other.GetCount(), 3);
 

@@ -96,8 +96,8 @@ TEST_F(CatalogueBuild, ArtistsSortedAlbumsAndTracksLabelledAndCounted) {
       "[k2]\r\nartist=Alpha\r\ntitle=First\r\nnumtracks=12\r\n11=Twelfth\r\n"
       "[k3]\r\nartist=Alpha\r\ntitle=Other\r\n");
   EXPECT_EQ(Labels(nullptr), (std::vector<std::string>{"Alpha", "beta"}));
-  EXPECT_EQ(catalogue_.artistCount, 2);
-  EXPECT_EQ(catalogue_.albumCount, 3);
+  EXPECT_EQ(catalogue_.ArtistCount(), 2);
+  EXPECT_EQ(catalogue_.AlbumCount(), 3);
   EXPECT_EQ(Labels(Nth(nullptr, 1)), (std::vector<std::string>{"Second"}));
   EXPECT_EQ(Labels(Nth(Nth(nullptr, 1), 0)), (std::vector<std::string>{" 1. x", " 2. y"}));
 
@@ -118,8 +118,8 @@ TEST_F(CatalogueBuild, SectionsWithoutArtistAreIgnoredAndOddValuesHandled) {
       "[Blank]\r\nartist=\r\nnumtracks=x\r\n"
       "[neg]\r\nartist=Neg\r\ntitle=T\r\nnumtracks=-4\r\n");
   EXPECT_EQ(Labels(nullptr), (std::vector<std::string>{"", "Neg"}));
-  EXPECT_EQ(catalogue_.artistCount, 2);
-  EXPECT_EQ(catalogue_.albumCount, 2);
+  EXPECT_EQ(catalogue_.ArtistCount(), 2);
+  EXPECT_EQ(catalogue_.AlbumCount(), 2);
   TreeItem* blankAlbum = Nth(Nth(nullptr, 0), 0);
   EXPECT_EQ(*tree_.GetItemRecord(blankAlbum), (CatalogueItem{ItemKind::Album, "<UNKNOWN>", "Blank", 0}));
   EXPECT_EQ(tree_.GetChildItem(blankAlbum), nullptr);
@@ -128,7 +128,7 @@ TEST_F(CatalogueBuild, SectionsWithoutArtistAreIgnoredAndOddValuesHandled) {
 
 TEST_F(CatalogueBuild, RepeatedHeadersAreOneAlbumWithMergedKeys) {
   Build("[CdKey]\r\nartist=A\r\ntitle=Old\r\nnumtracks=1\r\n[cdkey]\r\ntitle=New\r\n0=Song\r\n");
-  EXPECT_EQ(catalogue_.albumCount, 1);
+  EXPECT_EQ(catalogue_.AlbumCount(), 1);
   TreeItem* album = Nth(Nth(nullptr, 0), 0);
   EXPECT_EQ(*tree_.GetItemRecord(album), (CatalogueItem{ItemKind::Album, "New", "CdKey", 0}));
   EXPECT_EQ(Labels(album), (std::vector<std::string>{" 1. Song"}));
@@ -168,7 +168,7 @@ TEST_F(CatalogueBuild, ArtistAndTitleAreComparedAsAPairForDuplicates) {
   DuplicateAnswerer answerer(DuplicateNotify::kAnswerOk);
   Build("[k1]\r\nartist=AB\r\ntitle=C\r\n[k2]\r\nartist=A\r\ntitle=BC\r\n[k3]\r\nartist=a\r\ntitle=BC\r\n");
   EXPECT_TRUE(answerer.Questions().empty());
-  EXPECT_EQ(catalogue_.albumCount, 3);
+  EXPECT_EQ(catalogue_.AlbumCount(), 3);
 }
 
 TEST_F(CatalogueBuild, DuplicateAnsweredOkIsLeftOutButStaysInTheFile) {
@@ -179,7 +179,7 @@ TEST_F(CatalogueBuild, DuplicateAnsweredOkIsLeftOutButStaysInTheFile) {
   ASSERT_EQ(answerer.Questions().size(), 1u);
   EXPECT_EQ(answerer.Questions()[0].artist, "Abba");
   EXPECT_EQ(answerer.Questions()[0].title, "Gold");
-  EXPECT_EQ(catalogue_.albumCount, 1);
+  EXPECT_EQ(catalogue_.AlbumCount(), 1);
   EXPECT_EQ(tree_.GetCount(), 3);  // artist, one album, its track
   EXPECT_EQ(tree_.GetItemRecord(Nth(Nth(nullptr, 0), 0))->cdKey, "k1");  // the first in enumeration order stays
   EXPECT_EQ(lumo::test::ReadBytes(dir_.File("cdplayer.ini")), file);
@@ -200,7 +200,7 @@ TEST_F(CatalogueBuild, AnswerNoKeepsTheDuplicateAndEachOneIsAsked) {
   DuplicateAnswerer answerer(DuplicateNotify::kAnswerNo);
   Build("[k1]\r\nartist=X\r\ntitle=T\r\n[k2]\r\nartist=X\r\ntitle=T\r\n[k3]\r\nartist=X\r\ntitle=T\r\n");
   EXPECT_EQ(answerer.Questions().size(), 2u);
-  EXPECT_EQ(catalogue_.albumCount, 3);
+  EXPECT_EQ(catalogue_.AlbumCount(), 3);
 }
 
 TEST_F(CatalogueBuild, ApplyToAllLatchesForTheRestOfTheBuildOnly) {
@@ -211,7 +211,7 @@ TEST_F(CatalogueBuild, ApplyToAllLatchesForTheRestOfTheBuildOnly) {
     DuplicateAnswerer answerer(DuplicateNotify::kAnswerOk, true);
     Build(file);
     EXPECT_EQ(answerer.Questions().size(), 1u);
-    EXPECT_EQ(catalogue_.albumCount, 2);
+    EXPECT_EQ(catalogue_.AlbumCount(), 2);
   }
   tree_.DeleteAllWithData();
   DuplicateAnswerer again(DuplicateNotify::kAnswerOk);
@@ -258,13 +258,13 @@ TEST_F(CatalogueBuild, BuildReportsProgressUpToAHundred) {
   EXPECT_EQ(loaded.back(), 100);
   EXPECT_EQ(formatted.back(), 100);
   EXPECT_TRUE(std::is_sorted(formatted.begin(), formatted.end()));
-  EXPECT_EQ(catalogue_.artistCount, 250);
+  EXPECT_EQ(catalogue_.ArtistCount(), 250);
 }
 
 TEST_F(CatalogueBuild, AFailedLoadLeavesTreeAndCountsAlone) {
   Build("[k]\r\nartist=A\r\ntitle=T\r\n");
   EXPECT_FALSE(catalogue_.Load(dir_.File("missing/cdplayer.ini")));
-  EXPECT_EQ(catalogue_.albumCount, 1);
+  EXPECT_EQ(catalogue_.AlbumCount(), 1);
   EXPECT_EQ(tree_.GetCount(), 2);
 }
 

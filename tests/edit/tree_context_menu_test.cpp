@@ -115,8 +115,8 @@ class ContextMenuTest : public testing::Test {
     return Contents(tree);
   }
   void ExpectCounts(int artists, int albums) {
-    EXPECT_EQ(catalogue_.artistCount, artists);
-    EXPECT_EQ(catalogue_.albumCount, albums);
+    EXPECT_EQ(catalogue_.ArtistCount(), artists);
+    EXPECT_EQ(catalogue_.AlbumCount(), albums);
   }
 
   lumo::test::TempDir dir_;
@@ -165,7 +165,7 @@ TEST_F(ContextMenuTest, DeletingTheOnlyAlbumRemovesItsArtistToo) {
   messages_.SetAnswer(lumo::kAnswerYes);
   Choose("Solo/Only", TreeContextMenu::kDelete);
   ASSERT_EQ(messages_.Messages().size(), 2u);
-  EXPECT_EQ(messages_.Messages()[1].text, "Are you sure you want to delete this album?\n(NB: this cannot be undone)");
+  EXPECT_EQ(messages_.Messages()[1].text, "Are you sure you want to delete this album?\n(Edit > Undo takes it back.)");
   EXPECT_EQ(messages_.Messages()[1].buttons, lumo::MessageButtons::YesNo);
   EXPECT_EQ(messages_.Messages()[1].icon, lumo::MessageIcon::Question);
   EXPECT_EQ(Item("Solo"), nullptr);
@@ -179,7 +179,7 @@ TEST_F(ContextMenuTest, DeletingAnArtistRemovesEveryAlbumSectionAtOnce) {
   Choose("Trio", TreeContextMenu::kDelete);
   ASSERT_EQ(messages_.Messages().size(), 1u);
   EXPECT_EQ(messages_.Messages()[0].text,
-            "Are you sure you want to delete this artist\nand ALL albums attached to it?\n(NB: this cannot be undone)");
+            "Are you sure you want to delete this artist\nand ALL albums attached to it?\n(Edit > Undo takes it back.)");
   EXPECT_EQ(Item("Trio"), nullptr);
   ExpectCounts(1, 1);
   EXPECT_EQ(ReadBytes(path_), kSolo + kTail);

@@ -212,4 +212,8 @@ std::string TrackLabel(int16_t trackIndex, std::string_view name) {
   return label.append(name);
 }
 
+std::string ItemLabel(const CatalogueItem& record) {
+  return record.kind == ItemKind::Track ? TrackLabel(record.trackIndex, record.text) : record.text;
+}
+
 }  // namespace lumo

@@ -64,7 +64,10 @@ CatalogueCounts BuildCatalogue(const IniDocument& document, CatalogueTree& tree,
 // larger; and never so many that more than 99 of them have no key.
 int TracksToShow(const IniSection& section);
 
-// "%2d. %s" of a track's number counted from 1 and its name.
+// "%2d. %s" of a track's number counted from 1 and its name: the one maker
+// of track labels.
 std::string TrackLabel(int16_t trackIndex, std::string_view name);
+// The label of an item with this record: a track's TrackLabel, else the name.
+std::string ItemLabel(const CatalogueItem& record);
 
 }  // namespace lumo

@@ -11,7 +11,7 @@ void CollectionTree::Build(const IniDocument& document) {
   duplicatesLeftOut_ = 0;
   counts_ = BuildCatalogue(document, *this);
   root_.PlaceAppended();
-  for (int i = 0; i < root_.ChildCount(); ++i) root_.Child(i)->SortChildren();
+  SortAlbums(root_);
 }
 
 void CollectionTree::KeepTexts(std::shared_ptr<const void> texts) { texts_.push_back(std::move(texts)); }

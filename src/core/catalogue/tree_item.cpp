@@ -310,6 +310,10 @@ void TreeItem::SortChildren() {
   RenumberFrom(0);
 }
 
+void SortAlbums(TreeItem& root) {
+  for (int row = 0; row < root.ChildCount(); ++row) root.Child(row)->SortChildren();
+}
+
 int64_t TreeItem::SubtreeSize() const noexcept {
   int64_t size = 1;
   if (children_) {

@@ -37,6 +37,11 @@ inline constexpr std::size_t kDisplayLabelLimit = 4096;
 // its first kDisplayLabelLimit characters and an ellipsis (Windows-1252 0x85).
 std::string ShortenedForDisplay(LabelView label);
 
+class TreeItem;
+// Puts the albums of each artist below `root` in label order: the order the
+// window and the reports show. Artists and tracks stay where they are.
+void SortAlbums(TreeItem& root);
+
 // What a lean item stands for: the record's fields, with texts that are
 // not copied. Whoever makes such an item keeps the texts alive for as long
 // as the item lives.

@@ -26,8 +26,8 @@ lumo::SearchOutcome Catalogue::LoadAlong(const std::string& searchPath, const Pr
 void Catalogue::BuildTree(lumo::CatalogueTree& tree, const Progress& progress) {
   ClearCounts();
   const lumo::CatalogueCounts counts = lumo::BuildCatalogue(document_, tree, progress);
-  artistCount = counts.artists;
-  albumCount = counts.albums;
+  artistCount_ = counts.artists;
+  albumCount_ = counts.albums;
 }
 
 bool Catalogue::WriteItemName(const CatalogueItem& record) {
@@ -39,9 +39,10 @@ bool Catalogue::WriteAlbumArtist(const std::string& newName, const CatalogueItem
   return RenameArtist(newName, {&album});
 }
 
-bool Catalogue::DeleteAlbum(const CatalogueItem& album) {
+bool Catalogue::DeleteAlbum(const CatalogueItem& album, bool lastOfArtist) {
   if (!Apply(lumo::write_back::AlbumRemovalEdits({&album}), "Delete Album")) return false;
-  --albumCount;
+  --albumCount_;
+  if (lastOfArtist) --artistCount_;
   return true;
 }
 
@@ -51,7 +52,8 @@ bool Catalogue::RenameArtist(const std::string& newName, const std::vector<const
 
 bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
   if (!Apply(lumo::write_back::AlbumRemovalEdits(albums), "Delete Artist")) return false;
-  albumCount -= static_cast<int64_t>(albums.size());
+  albumCount_ -= static_cast<int64_t>(albums.size());
+  --artistCount_;
   return true;
 }
 
@@ -106,8 +108,4 @@ bool Catalogue::Replay(bool undo) {
   document_.Adopt(std::move(*wanted));
   HistoryChanged();
   return true;
-}
-
-std::string Catalogue::TrackLabel(int16_t trackIndex, const std::string& name) {
-  return lumo::TrackLabel(trackIndex, name);
 }

@@ -40,7 +40,7 @@ class Catalogue {
   // decides about duplicate albums; `progress` follows the sections done.
   void BuildTree(lumo::CatalogueTree& tree, const Progress& progress = {});
   // The counts of an empty tree, for when nothing is loaded.
-  void ClearCounts() { albumCount = artistCount = 0; }
+  void ClearCounts() { albumCount_ = artistCount_ = 0; }
 
   // Writing back into cdplayer.ini. Each call is one all-or-nothing change
   // of the file: made in the file first and in the document only when the
@@ -51,12 +51,13 @@ class Catalogue {
   bool WriteItemName(const CatalogueItem& record);
   // "artist" = `newName`, then "title" = the album's title, in its section.
   bool WriteAlbumArtist(const std::string& newName, const CatalogueItem& album);
-  // Removes the album's section; `albumCount` goes down by one on success.
-  bool DeleteAlbum(const CatalogueItem& album);
+  // Removes the album's section; on success the album count goes down by
+  // one, and the artist count too when it was the artist's last album.
+  bool DeleteAlbum(const CatalogueItem& album, bool lastOfArtist);
   // WriteAlbumArtist for each album in turn, as one change.
   bool RenameArtist(const std::string& newName, const std::vector<const CatalogueItem*>& albums);
-  // DeleteAlbum for each album in turn, as one change (named for the undo
-  // list as the deletion of an artist).
+  // DeleteAlbum for each album of one artist, as one change (named for the
+  // undo list as the deletion of the artist, who leaves the counts).
   bool DeleteAlbums(const std::vector<const CatalogueItem*>& albums);
 
   // Every change above is kept so that it can be taken back and done again,
@@ -77,13 +78,11 @@ class Catalogue {
   lumo::IniDocument& Document() { return document_; }
   const lumo::IniDocument& Document() const { return document_; }
 
-  // "%2d. %s" of a track's number counted from 1 and its name.
-  static std::string TrackLabel(int16_t trackIndex, const std::string& name);
-
-  // Shown by the main window. 64-bit: a big collection must never show a
-  // count that has wrapped round.
-  int64_t albumCount = 0;
-  int64_t artistCount = 0;
+  // What the tree shows, kept here alone: set by a build, lowered by the
+  // deletions above. 64-bit: a big collection must never show a count that
+  // has wrapped round.
+  int64_t AlbumCount() const { return albumCount_; }
+  int64_t ArtistCount() const { return artistCount_; }
 
  private:
   bool Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName);
@@ -97,4 +96,6 @@ class Catalogue {
   UndoHistory history_;
   std::function<void()> historyListener_;
   std::string lastWriteError_;
+  int64_t albumCount_ = 0;
+  int64_t artistCount_ = 0;
 };

@@ -26,10 +26,6 @@ bool Confirmed(const char* question) {
          lumo::kAnswerYes;
 }
 
-std::string LabelOf(const CatalogueItem& record) {
-  return record.kind == ItemKind::Track ? Catalogue::TrackLabel(record.trackIndex, record.text) : record.text;
-}
-
 }  // namespace
 
 TreeContextMenu::TreeContextMenu(LumoTreeCtrl& tree, Catalogue& catalogue, QWidget* owner,
@@ -126,7 +122,7 @@ void TreeContextMenu::Edit(TreeItem* item, CatalogueItem& record, const Catalogu
                                                        : catalogue_.WriteItemName(record);
   if (!written) record.text = before;
   // Set in every case: a label follows its record's text.
-  tree_.SetItemText(item, LabelOf(record));
+  tree_.SetItemText(item, lumo::ItemLabel(record));
   if (!written) ReportWriteFailure();
 }
 
@@ -134,27 +130,23 @@ void TreeContextMenu::DeleteArtist(TreeItem* artist) {
   if (!Confirmed(kDeleteArtistQuestion)) return;
   if (!catalogue_.DeleteAlbums(AlbumRecords(artist))) return ReportWriteFailure();
   while (TreeItem* album = tree_.GetChildItem(artist)) RemoveAlbumItem(album);
-  RemoveArtistItem(artist);
+  tree_.DeleteItemWithData(artist);
   countsChanged_();
 }
 
 void TreeContextMenu::DeleteAlbum(TreeItem* album, const CatalogueItem& record) {
   if (!Confirmed(kDeleteAlbumQuestion)) return;
-  if (!catalogue_.DeleteAlbum(record)) return ReportWriteFailure();
   TreeItem* artist = tree_.GetParentItem(album);
+  const bool lastOfArtist = artist != nullptr && artist->ChildCount() == 1;
+  if (!catalogue_.DeleteAlbum(record, lastOfArtist)) return ReportWriteFailure();
   RemoveAlbumItem(album);
-  if (artist != nullptr && tree_.GetChildItem(artist) == nullptr) RemoveArtistItem(artist);
+  if (lastOfArtist) tree_.DeleteItemWithData(artist);
   countsChanged_();
 }
 
 void TreeContextMenu::RemoveAlbumItem(TreeItem* album) {
-  tree_.DeleteChildrenWithData(album, false);
+  tree_.DeleteChildrenWithData(album);
   tree_.DeleteItemWithData(album);
-}
-
-void TreeContextMenu::RemoveArtistItem(TreeItem* artist) {
-  tree_.DeleteItemWithData(artist);
-  --catalogue_.artistCount;
 }
 
 std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist) const {

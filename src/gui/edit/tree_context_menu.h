@@ -57,9 +57,9 @@ class TreeContextMenu {
   static int RunEditDialog(CatalogueItem& record, const CatalogueItem* parent, QWidget* owner);
 
   static constexpr char kDeleteArtistQuestion[] =
-      "Are you sure you want to delete this artist\nand ALL albums attached to it?\n(NB: this cannot be undone)";
+      "Are you sure you want to delete this artist\nand ALL albums attached to it?\n(Edit > Undo takes it back.)";
   static constexpr char kDeleteAlbumQuestion[] =
-      "Are you sure you want to delete this album?\n(NB: this cannot be undone)";
+      "Are you sure you want to delete this album?\n(Edit > Undo takes it back.)";
   static constexpr char kMoveMessage[] = "Moving not implemented yet";
 
  private:
@@ -71,7 +71,6 @@ class TreeContextMenu {
   void DeleteArtist(TreeItem* artist);
   void DeleteAlbum(TreeItem* album, const CatalogueItem& record);
   void RemoveAlbumItem(TreeItem* album);
-  void RemoveArtistItem(TreeItem* artist);
   std::vector<const CatalogueItem*> AlbumRecords(TreeItem* artist) const;
   void ReportWriteFailure() const;
 

@@ -374,10 +374,10 @@ void CLumoDlg::ApplyDisplayLevel(bool sort) {
 
 void CLumoDlg::UpdateCounts() {
   if (auto* artists = ControlAs<QLabel>(kArtistCount)) {
-    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.artistCount, "artists"));
+    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.ArtistCount(), "artists"));
   }
   if (auto* albums = ControlAs<QLabel>(kAlbumCount)) {
-    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.albumCount, "albums"));
+    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.AlbumCount(), "albums"));
   }
 }
 

@@ -99,7 +99,7 @@ bool LumoTreeCtrl::DeleteItemWithData(TreeItem* item) {
   return true;
 }
 
-bool LumoTreeCtrl::DeleteChildrenWithData(TreeItem* item, bool /*recurse*/) {
+bool LumoTreeCtrl::DeleteChildrenWithData(TreeItem* item) {
   // Ownership frees whole subtrees, so there is nothing left for a recursion to do.
   if (item && !model_->Contains(item)) return false;
   model_->RemoveChildren(item);
@@ -176,7 +176,7 @@ bool LumoTreeCtrl::IsExpanded(TreeItem* item) const {
 }
 
 void LumoTreeCtrl::SortChildren(TreeItem* item) {
-  if (!item || model_->Contains(item)) model_->SortChildren({item});
+  if (!item || model_->Contains(item)) model_->SortChildren(item);
 }
 
 void LumoTreeCtrl::ScrollToTop(TreeItem* item) {
@@ -189,14 +189,7 @@ void LumoTreeCtrl::ScrollToTop(TreeItem* item) {
 void LumoTreeCtrl::ApplyDisplayLevel(DisplayLevel level, bool sort) {
   const Guard ours(programmatic_);
   TreeItem* remembered = RememberedItem(level);
-  if (sort) {
-    std::vector<TreeItem*> artists;
-    artists.reserve(static_cast<std::size_t>(model_->Root()->ChildCount()));
-    for (TreeItem* artist = GetRootItem(); artist; artist = artist->NextSibling()) {
-      artists.push_back(artist);
-    }
-    model_->SortChildren(artists);
-  }
+  if (sort) model_->SortAlbums();
   if (level != DisplayLevel::Custom) SetLevelExpansion(level);
   if (remembered) ScrollToTop(remembered);
 }

@@ -29,8 +29,10 @@ struct TreeHitTest {
   TreeHit where = TreeHit::Nowhere;
 };
 
-// The catalogue tree: artists, their albums, the albums' tracks. Each item
-// owns a copy of its CatalogueItem record; removing an item frees its record
+// The catalogue tree: artists, their albums, the albums' tracks, shown
+// through TreeModel over the core's TreeItems. Items are lean: their texts
+// are views into the loaded file, and an item makes its own CatalogueItem
+// record only when first asked for it; removing an item frees that record
 // and its whole subtree, so no record ever outlives its item. Item handles
 // (TreeItem*) stay valid until their item is removed.
 //
@@ -61,10 +63,8 @@ class LumoTreeCtrl : public QTreeView {
   // or an item not in this tree.
   bool DeleteItemWithData(TreeItem* item);
   // Removes every child of `item` (null: every top-level item) with their
-  // subtrees and records. The whole subtree goes either way; `recurse` is
-  // kept for callers that name the depth they mean. False when `item` is not
-  // in this tree.
-  bool DeleteChildrenWithData(TreeItem* item, bool recurse);
+  // subtrees and records. False when `item` is not in this tree.
+  bool DeleteChildrenWithData(TreeItem* item);
   // Empties the tree. False when it was already empty.
   bool DeleteAllWithData();
 

@@ -121,14 +121,22 @@ void TreeModel::SetLabel(TreeItem* item, std::string_view label) {
   emit dataChanged(at, at, {Qt::DisplayRole});
 }
 
-void TreeModel::SortChildren(const std::vector<TreeItem*>& parents) {
+void TreeModel::SortChildren(TreeItem* parent) {
+  Reorder([this, parent] { OrRoot(parent)->SortChildren(); });
+}
+
+void TreeModel::SortAlbums() {
+  Reorder([this] { lumo::SortAlbums(*root_); });
+}
+
+void TreeModel::Reorder(const std::function<void()>& reorder) {
   if (InBulkUpdate()) {
-    for (TreeItem* parent : parents) OrRoot(parent)->SortChildren();
+    reorder();
     return;
   }
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList before = persistentIndexList();
-  for (TreeItem* parent : parents) OrRoot(parent)->SortChildren();
+  reorder();
   // Items keep their identity, only rows change: re-derive each index.
   QModelIndexList after;
   after.reserve(before.size());

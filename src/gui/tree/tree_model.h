@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,8 +63,10 @@ class TreeModel : public QAbstractItemModel {
   // Removes everything with one reset.
   void RemoveAll();
   void SetLabel(TreeItem* item, std::string_view label);
-  // Sorts the children of each given item by label; one layout change for all.
-  void SortChildren(const std::vector<TreeItem*>& parents);
+  // Sorts the children of `parent` (null: the root) by label, as one layout change.
+  void SortChildren(TreeItem* parent);
+  // Each artist's albums in label order (lumo::SortAlbums).
+  void SortAlbums();
 
   // Nested calls are counted; only the outermost pair resets the model.
   void BeginBulkUpdate();
@@ -71,6 +74,8 @@ class TreeModel : public QAbstractItemModel {
   bool InBulkUpdate() const noexcept { return bulkDepth_ > 0; }
 
  private:
+  // Runs `reorder`, which moves rows among their siblings, as one layout change.
+  void Reorder(const std::function<void()>& reorder);
   TreeItem* OrRoot(TreeItem* item) const noexcept { return item ? item : root_.get(); }
   void PlaceSortedInsertions();
 
