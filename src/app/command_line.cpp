@@ -10,6 +10,7 @@
 #include "core/about/about_texts.h"
 #include "core/catalogue/collection_tree.h"
 #include "core/ini/ini_document.h"
+#include "core/collection/collection_finder.h"
 #include "core/collection/search_path.h"
 #include "core/platform/message_box.h"
 #include "gui/platform/path_text.h"
@@ -183,22 +184,29 @@ std::string AsGiven(const std::string& path) {
   return path.find(kDirectorySeparator) == std::string::npos ? std::string(".") + kDirectorySeparator + path : path;
 }
 
-// The collection: the file named, or the first along the search path that loads.
+// The collection: the file named, or the first along the search path that
+// loads, found as the window finds it; one line on why nothing loaded.
 bool LoadCollection(const CommandLine& command, lumo::IniDocument& document, ErrorLines& errors) {
-  if (!command.iniFile.empty()) {
-    document.SetFile(AsGiven(command.iniFile));
-    if (document.Load()) return true;
-    errors.Say(command.iniFile + ": cannot be read as cdplayer.ini");
-    return false;
+  const lumo::CandidateLoader load = [&document](const std::string& path) {
+    document.SetFile(AsGiven(path));
+    document.Load();
+    return document.LastLoadProblem();
+  };
+  const std::string searchPath = command.iniFile.empty() ? SavedSearchPath(lumo::IniDocument("lumo.ini")) : std::string();
+  const lumo::SearchOutcome found =
+      command.iniFile.empty() ? lumo::FindCollection(searchPath, load) : lumo::LoadOne(command.iniFile, load);
+  switch (found.verdict) {
+    case lumo::SearchVerdict::Loaded: return true;
+    case lumo::SearchVerdict::TooLarge:
+      errors.Say(found.path + ": is too large to be loaded: a cdplayer.ini of more than 1 GB is not read");
+      break;
+    case lumo::SearchVerdict::CannotRead: errors.Say(found.path + ": cannot be read as cdplayer.ini"); break;
+    case lumo::SearchVerdict::NotFound:
+      errors.Say(command.iniFile.empty()
+                     ? "cdplayer.ini: not found along the search path \"" + searchPath + "\" (see --ini)"
+                     : command.iniFile + ": not found");
+      break;
   }
-  const std::string searchPath = SavedSearchPath(lumo::IniDocument("lumo.ini"));
-  std::string remaining = searchPath;
-  for (std::string candidate = NextSearchCandidate(remaining, "cdplayer.ini"); !candidate.empty();
-       candidate = NextSearchCandidate(remaining, "cdplayer.ini")) {
-    document.SetFile(AsGiven(candidate));
-    if (document.Load()) return true;
-  }
-  errors.Say("cdplayer.ini: not found along the search path \"" + searchPath + "\" (see --ini)");
   return false;
 }
 

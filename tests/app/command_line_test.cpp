@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -139,7 +141,8 @@ TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {
   EXPECT_EQ(Run({"--report", "r.html", "--format", "pdf"}), kExitUsage);
   EXPECT_EQ(err, "lumo: --format takes html or csv, not \"pdf\" (see lumo --help)\n");
   EXPECT_EQ(Run({"--list", "--ini", "missing.ini"}), kExitFileError);
-  EXPECT_EQ(err, "lumo: missing.ini: cannot be read as cdplayer.ini\n");
+  EXPECT_EQ(err, "lumo: missing.ini: not found\n");
+
   EXPECT_EQ(Run({"--report", "cdplayer.ini"}), kExitFileError);  // never over the collection
   EXPECT_NE(err.find("lumo: A report cannot replace the loaded cdplayer.ini: "), std::string::npos) << err;
   EXPECT_EQ(ReadBytes(dir.File("cdplayer.ini")), kCollection);
@@ -153,6 +156,18 @@ TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {
   const std::string accented = dir.File("no/such/B\xC3\xBC" "cher.csv");
   EXPECT_EQ(Run({"--report", accented.c_str()}), kExitFileError);
   EXPECT_NE(err.find("Unable to open " + accented + " for writing."), std::string::npos) << err;
+}
+
+// A collection too large to load is called so along the search path too, as
+// the window calls it, not "not found".
+TEST_F(LumoFromAShell, ATooLargeCollectionAlongThePathIsCalledTooLarge) {
+  std::filesystem::create_directories(dir.File("nothing"));
+  const std::string huge = dir.File("nothing/cdplayer.ini");
+  WriteBytes(huge, "");
+  ASSERT_EQ(::truncate(huge.c_str(), (off_t{1} << 30) + 1), 0);  // sparse: no disk used
+  WriteBytes(dir.File("config/lumo/lumo.ini"), "[options]\r\npath=" + dir.File("nothing") + "\r\n");
+  EXPECT_EQ(Run({"--list"}), kExitFileError);
+  EXPECT_EQ(err, "lumo: " + huge + ": is too large to be loaded: a cdplayer.ini of more than 1 GB is not read\n");
 }
 
 }  // namespace

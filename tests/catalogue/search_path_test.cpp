@@ -4,7 +4,16 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/collection/collection_finder.h"
 #include "core/collection/search_path.h"
+#include "core/ini/ini_document.h"
+#include "core/platform/profile.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -38,5 +47,39 @@ TEST(SearchPath, DefaultPointsIntoTheWinePrefixUnderHome) {
   EXPECT_EQ(DefaultSearchPath(), prefix + "windows;" + prefix + "winnt");
 }
 #endif
+
+// The window and the command line share this search: it goes on past a
+// candidate that cannot be loaded, and when nothing loads it names the first
+// that existed ("too large" or "cannot be read"), else "not found".
+TEST(FindCollection, GoesOnPastBadCandidatesAndNamesTheFirstThatExisted) {
+  lumo::test::TempDir dir;
+  for (const char* folder : {"big", "unreadable/cdplayer.ini", "good"}) std::filesystem::create_directories(dir.File(folder));
+  lumo::test::WriteBytes(dir.File("good/cdplayer.ini"), "[k]\r\nartist=A\r\ntitle=T\r\n");
+  lumo::test::WriteBytes(dir.File("big/cdplayer.ini"), "");
+  ASSERT_EQ(truncate(dir.File("big/cdplayer.ini").c_str(), static_cast<off_t>(lumo::profile::kMaxDataFileBytes) + 1), 0);
+  const struct {
+    std::vector<std::string> folders;
+    lumo::SearchVerdict verdict;
+    std::string folder;  // of the path in the outcome; empty: none
+  } cases[] = {
+      {{"none", "none"}, lumo::SearchVerdict::NotFound, ""},
+      {{"none", "big", "good"}, lumo::SearchVerdict::Loaded, "good"},
+      {{"big", "unreadable"}, lumo::SearchVerdict::TooLarge, "big"},
+      {{"none", "unreadable", "big"}, lumo::SearchVerdict::CannotRead, "unreadable"},
+  };
+  for (const auto& c : cases) {
+    std::string searchPath;
+    for (const std::string& folder : c.folders) searchPath += dir.File(folder) + ";";
+    lumo::IniDocument document;
+    const lumo::SearchOutcome found = lumo::FindCollection(searchPath, [&document](const std::string& path) {
+      document.SetFile(path);
+      document.Load();
+      return document.LastLoadProblem();
+    });
+    EXPECT_EQ(found.verdict, c.verdict) << searchPath;
+    EXPECT_EQ(found.path, c.folder.empty() ? "" : dir.File(c.folder + "/cdplayer.ini")) << searchPath;
+    EXPECT_EQ(found.passedOverAsTooLarge, c.folders[1] == "big" ? dir.File("big/cdplayer.ini") : "") << searchPath;
+  }
+}
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST(DialogButtons, TheListedDialogsHaveRoundButtons) {
   ExpectButtons<RoundButton>(edit, {{lumo::kIdOk, "OK", true}, {lumo::kIdCancel, "Cancel", false}});
   LumoOptionsDlg options;
   ExpectButtons<RoundButton>(options, {{lumo::kIdOk, "Save", true}, {lumo::kIdCancel, "Cancel", false}});
-  LumoReportDlg report(main.Tree(), nullptr);
+  LumoReportDlg report(main.Tree(), {}, nullptr);
   ExpectButtons<RoundButton>(report, {{LumoReportDlg::kReport, "Report", true}, {LumoReportDlg::kView, "View", false},
                                      {LumoReportDlg::kExit, "Exit", false}});
   // Other buttons stay plain.

@@ -21,7 +21,7 @@ const char kDistribution[] =
     "or included in anything that is sold.\r\n"
     "Lumo is provided as is, without warranty of any kind. Its makers accept no liability for any loss "
     "or damage that comes from using it, including the loss of data: keep a copy of your cdplayer.ini.\r\n"
-    "Copyright \xA9 the Lumo developers. All rights reserved.";
+    "Copyright \xA9 Brightfern Software. All rights reserved.";
 
 }  // namespace about_texts
 

@@ -36,7 +36,10 @@ SearchOutcome FindCollection(const std::string& searchPath, const CandidateLoade
   for (std::string candidate = NextSearchCandidate(remaining, kCollectionFileName); !candidate.empty();
        candidate = NextSearchCandidate(remaining, kCollectionFileName)) {
     SearchOutcome outcome = LoadOne(candidate, load);
-    if (outcome.verdict == SearchVerdict::Loaded) return outcome;
+    if (outcome.verdict == SearchVerdict::Loaded) {
+      if (first.verdict == SearchVerdict::TooLarge) outcome.passedOverAsTooLarge = first.path;
+      return outcome;
+    }
     if (first.verdict == SearchVerdict::NotFound) first = std::move(outcome);
   }
   return first;

@@ -18,6 +18,9 @@ struct SearchOutcome {
   // Loaded: the file loaded. TooLarge, CannotRead: the first candidate that
   // existed and could not be loaded. NotFound: empty.
   std::string path;
+  // Loaded: a candidate before it that was there but too large, which the
+  // user is told of all the same; empty when there was none.
+  std::string passedOverAsTooLarge;
 };
 
 // Loads one candidate and says what stood in the way (None: loaded).

@@ -213,7 +213,7 @@ bool CLumoDlg::OnCommand(int id) {
 
 void CLumoDlg::StartUpLoad() {
   LoadCatalogue();
-  TellIfTooLarge();
+  TellWhyNotLoaded();
   ShowCdKeyBox();
   ApplyDisplayLevel(true);
 }
@@ -225,7 +225,7 @@ void CLumoDlg::Refresh() {
   }
   // The tree is empty now: the counts must not go on showing the old numbers.
   UpdateCounts();
-  if (TellIfTooLarge()) return;
+  if (TellWhyNotLoaded()) return;
   lumo::ShowMessageBox("Can't find cdplayer.ini.\nPlease check the path and try again", lumo::MessageButtons::Ok,
                        lumo::MessageIcon::Stop);
 }
@@ -236,12 +236,27 @@ void CLumoDlg::Preferences() {
   ApplyDisplayLevel(false);
 }
 
-// A file that size cannot be a CD player's notes, and would not fit in
-// memory: passed over by the load, with a word why.
-bool CLumoDlg::TellIfTooLarge() const {
-  if (tooLargeFile_.empty()) return false;
-  lumo::ShowMessageBox(lumo::PathForMessage(tooLargeFile_) + "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.",
-                       lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+// A candidate that was there but could not be loaded, passed over by the
+// search, with a word why: a file that size cannot be a CD player's notes,
+// and would not fit in memory.
+bool CLumoDlg::TellWhyNotLoaded() const {
+  if (!lastSearch_.passedOverAsTooLarge.empty()) {
+    return Tell(lastSearch_.passedOverAsTooLarge, lumo::SearchVerdict::TooLarge);
+  }
+  return Tell(lastSearch_.path, lastSearch_.verdict);
+}
+
+bool CLumoDlg::Tell(const std::string& path, lumo::SearchVerdict verdict) {
+  const char* why = nullptr;
+  switch (verdict) {
+    case lumo::SearchVerdict::TooLarge:
+      why = "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.";
+      break;
+    case lumo::SearchVerdict::CannotRead: why = "\ncannot be read: please check that it is a file you may read."; break;
+    case lumo::SearchVerdict::Loaded:
+    case lumo::SearchVerdict::NotFound: return false;
+  }
+  lumo::ShowMessageBox(lumo::PathForMessage(path) + why, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
   return true;
 }
 
@@ -335,11 +350,9 @@ bool CLumoDlg::LoadCatalogue() {
   UpdateData(true);
   LumoProgressDlg progress;
   progress.CreateModeless(this);
-  const lumo::SearchOutcome found =
-      catalogue_.LoadAlong(Options().searchPath, [&progress](int percent) { progress.SetLoaded(percent); });
-  loaded_ = found.verdict == lumo::SearchVerdict::Loaded;
-  tooLargeFile_ = found.verdict == lumo::SearchVerdict::TooLarge ? found.path : std::string();
-  SetStatusLine(loaded_ ? found.path : std::string());
+  lastSearch_ = catalogue_.LoadAlong(Options().searchPath, [&progress](int percent) { progress.SetLoaded(percent); });
+  loaded_ = lastSearch_.verdict == lumo::SearchVerdict::Loaded;
+  SetStatusLine(loaded_ ? lastSearch_.path : std::string());
   RebuildTree(AskAboutDuplicates(this), [&progress](int percent) { progress.SetFormatted(percent); });
   UpdateData(false);
   return loaded_;

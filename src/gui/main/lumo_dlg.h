@@ -83,7 +83,8 @@ class CLumoDlg : public CResizingDialog {
   void SetUpToolTips();
   void StartUpLoad();
   void Refresh();
-  bool TellIfTooLarge() const;
+  bool TellWhyNotLoaded() const;
+  static bool Tell(const std::string& path, lumo::SearchVerdict verdict);
   void Preferences();
   void Report();
   void ShowFind();
@@ -111,7 +112,7 @@ class CLumoDlg : public CResizingDialog {
   QString statusPath_;               // what the status line shows between notes
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
-  std::string tooLargeFile_;  // a cdplayer.ini the last load passed over for its size
+  lumo::SearchOutcome lastSearch_;  // what the last load found along the search path
   bool applyingLevel_ = false;
   // While a load or a tree command runs, items are held by raw pointers
   // across nested event loops (progress panel, menus, message boxes); a
