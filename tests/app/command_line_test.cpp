@@ -13,7 +13,7 @@
 #include "core/about/about_texts.h"
 #include "app/command_line.h"
 #include "gui/tree/lumo_tree_ctrl.h"
-#include "app/tree_test_util.h"
+#include "gui/tree/tree_test_util.h"
 #include "gui/tree/tree_model.h"
 #include "core/collection/catalogue.h"
 #include "core/report/csv_report.h"
