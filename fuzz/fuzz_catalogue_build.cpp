@@ -2,18 +2,24 @@
 // items and checks what the main window relies on: artists distinct and in
 // label order; one album per section with an artist, less the duplicates
 // left out, under the right artist; tracks as TracksToShow says, each named
-// by its key or "?" and labelled "%2d. %s"; counts that match the tree; and
-// never more items than the file's own keys justify.
+// by its key or "?" and labelled "%2d. %s", the same whether they were made
+// by the build or later from the file's lines; counts that match the tree;
+// and never more items than the file's own keys justify. The document the
+// tree was built from is gone before the tree is read, so an item that still
+// points into it is caught by AddressSanitizer.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/catalogue/tree_item.h"
 #include "core/catalogue/catalogue_build.h"
 #include "core/ini/ini_document.h"
+#include "core/ini/ini_section.h"
 #include "fuzz_input.h"
 
 namespace {
@@ -26,54 +32,74 @@ class PlainTree final : public lumo::CatalogueTree {
  public:
   explicit PlainTree(uint32_t answers) : answers_(answers) {}
 
-  TreeItem* AddArtist(const CatalogueItem& artist) override {
-    return root.AppendForSorting(
-        std::make_unique<TreeItem>(artist.text, std::make_unique<CatalogueItem>(artist), nullptr));
+  TreeItem& Root() { return root_; }
+  int64_t LeftOut() const { return leftOut_; }
+
+  void KeepTexts(std::shared_ptr<const void> texts) override { texts_.push_back(std::move(texts)); }
+  TreeItem* AddArtist(const RecordView& artist) override {
+    return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr));
   }
-  TreeItem* AddLast(TreeItem* parent, CatalogueItem record, std::string_view label) override {
-    if (record.kind == ItemKind::Album) albums_.insert({parent->Record()->text, record.text});
-    auto owned = std::make_unique<CatalogueItem>(std::move(record));
-    const std::string_view shown = label.empty() ? std::string_view(owned->text) : label;
-    return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(shown, std::move(owned), nullptr));
+  TreeItem* AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) override {
+    if (record.kind == ItemKind::Album) albums_.emplace(parent->Text(), record.text);
+    return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(record, nullptr, pending));
   }
-  bool LeaveOutDuplicate(const std::string& artist, const std::string& title) override {
-    Check(albums_.count({artist, title}) == 1);  // asked only about a pair already shown
+  bool LeaveOutDuplicate(std::string_view artist, std::string_view title) override {
+    Check(albums_.count({std::string(artist), std::string(title)}) == 1);  // asked only about a pair shown
     const bool leaveOut = (answers_ >> (questions_++ % 32) & 1) != 0;
-    leftOut += leaveOut ? 1 : 0;
+    leftOut_ += leaveOut ? 1 : 0;
     return leaveOut;
   }
 
-  TreeItem root{"", nullptr, nullptr};
-  int64_t leftOut = 0;
-
  private:
+  std::vector<std::shared_ptr<const void>> texts_;  // before root_: outlives the items
+  TreeItem root_{"", nullptr, nullptr};
+  int64_t leftOut_ = 0;
   uint32_t answers_;
   int questions_ = 0;
   std::set<std::pair<std::string, std::string>> albums_;
 };
 
+// Builds from a document of its own, dropped before the tree is read.
+lumo::CatalogueCounts Build(const std::string& path, PlainTree& tree) {
+  lumo::IniDocument document(path);
+  Check(document.Load());
+  int lastPercent = 0;
+  const lumo::CatalogueCounts counts = lumo::BuildCatalogue(document, tree, [&](int percent) {
+    Check(percent > lastPercent && percent <= 100);
+    lastPercent = percent;
+  });
+  Check(lastPercent == (document.SectionCount() > 0 ? 100 : 0));
+  tree.Root().PlaceAppended();
+  return counts;
+}
+
 int64_t CheckTracks(const TreeItem& album, const lumo::IniSection& section) {
-  Check(album.ChildCount() == lumo::TracksToShow(section));
+  const int count = lumo::TracksToShow(section);
+  Check(album.ChildCount() == count && count <= lumo::kMaxTracks);
+  // Texts of tracks still to be made, read before anything makes them.
+  const std::vector<std::string_view> pending = album.PendingChildTexts();
+  Check(pending.empty() || pending.size() == static_cast<std::size_t>(count));
   int unnamed = 0;
-  for (int i = 0; i < album.ChildCount(); ++i) {
-    const CatalogueItem* track = album.Child(i)->Record();
+  for (int i = 0; i < count; ++i) {
+    const TreeItem& track = *album.Child(i);
     const std::string name = section.GetString(std::to_string(i), "?");
     unnamed += section.Find(std::to_string(i)) ? 0 : 1;
-    Check(*track == (CatalogueItem{ItemKind::Track, name, section.GetName(), static_cast<int16_t>(i)}));
-    Check(album.Child(i)->Label() == lumo::TrackLabel(static_cast<int16_t>(i), name));
+    Check(pending.empty() || pending[static_cast<std::size_t>(i)] == name);
+    Check(track.Kind() == ItemKind::Track && track.Text() == name && track.CdKey() == section.GetName());
+    Check(track.Label() == (i < 9 ? " " : "") + std::to_string(i + 1) + ". " + name);
+    Check(*track.Record() == (CatalogueItem{ItemKind::Track, name, section.GetName(), static_cast<int16_t>(i)}));
   }
-  Check(album.ChildCount() <= lumo::kMaxTracks && unnamed <= lumo::kMaxUnnamedTracks);
-  return album.ChildCount();
+  Check(unnamed <= lumo::kMaxUnnamedTracks);
+  return count;
 }
 
 // Checks one album item against its section; returns its track count.
 int64_t CheckAlbum(const lumo::IniDocument& document, const TreeItem& artist, const TreeItem& album) {
-  const CatalogueItem* record = album.Record();
-  Check(record->kind == ItemKind::Album && album.Label() == record->text);
-  const lumo::IniSection* section = document.FindSection(record->cdKey);
-  Check(section != nullptr && section->GetName() == record->cdKey);
-  Check(section->GetString("artist", "<UNKNOWN>") == artist.Record()->text);
-  Check(section->GetString("title", "<UNKNOWN>") == record->text);
+  Check(album.Kind() == ItemKind::Album && album.Label() == album.Text());
+  const lumo::IniSection* section = document.FindSection(std::string(album.CdKey()));
+  Check(section != nullptr && section->GetName() == album.CdKey());
+  Check(section->GetString("artist", "<UNKNOWN>") == artist.Text());
+  Check(section->GetString("title", "<UNKNOWN>") == album.Text());
   return CheckTracks(album, *section);
 }
 
@@ -94,30 +120,26 @@ int64_t TrackBudget(const lumo::IniDocument& document, int64_t& sectionsWithArti
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string path = lumo::fuzz::WriteInput("cdplayer.ini", data, size);
   if (path.empty()) return 0;
+  PlainTree tree(size > 0 ? data[size / 2] * 0x01010101u : 0);
+  const lumo::CatalogueCounts counts = Build(path, tree);
   lumo::IniDocument document(path);
   Check(document.Load());
 
-  PlainTree tree(size > 0 ? data[size / 2] * 0x01010101u : 0);
-  int lastPercent = 0;
-  const lumo::CatalogueCounts counts = lumo::BuildCatalogue(document, tree, [&](int percent) {
-    Check(percent > lastPercent && percent <= 100);
-    lastPercent = percent;
-  });
-  Check(lastPercent == (document.SectionCount() > 0 ? 100 : 0));
-  tree.root.PlaceAppended();
-
-  Check(counts.artists == tree.root.ChildCount());
+  const int64_t items = tree.Root().SubtreeSize();
+  Check(counts.artists == tree.Root().ChildCount());
   int64_t albums = 0;
   int64_t tracks = 0;
-  for (int a = 0; a < tree.root.ChildCount(); ++a) {
-    const TreeItem& artist = *tree.root.Child(a);
-    Check(artist.Record()->kind == ItemKind::Artist && artist.Record()->cdKey.empty());
-    Check(a == 0 || CompareTreeLabels(tree.root.Child(a - 1)->LabelParts(), artist.LabelParts()) < 0);
+  for (int a = 0; a < tree.Root().ChildCount(); ++a) {
+    const TreeItem& artist = *tree.Root().Child(a);
+    Check(artist.Kind() == ItemKind::Artist && artist.CdKey().empty() && artist.Label() == artist.Text());
+    Check(a == 0 || CompareTreeLabels(tree.Root().Child(a - 1)->LabelParts(), artist.LabelParts()) < 0);
     for (int b = 0; b < artist.ChildCount(); ++b) tracks += CheckAlbum(document, artist, *artist.Child(b));
     albums += artist.ChildCount();
   }
   int64_t sectionsWithArtist = 0;
   Check(tracks <= TrackBudget(document, sectionsWithArtist));
-  Check(counts.albums == albums && albums + tree.leftOut == sectionsWithArtist);
+  Check(counts.albums == albums && albums + tree.LeftOut() == sectionsWithArtist);
+  // Tracks made on demand are the ones counted before.
+  Check(items == 1 + counts.artists + albums + tracks && tree.Root().SubtreeSize() == items);
   return 0;
 }

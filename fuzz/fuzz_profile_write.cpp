@@ -2,15 +2,16 @@
 // as written, each removal leaves no value behind, each refused edit leaves
 // the file byte for byte as it was, and the same edits as one batch give the
 // same bytes as one by one.
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <stdlib.h>
-#include <unistd.h>
-
+//
+// The input, as fields (FieldReader): the file's body, then up to four edits,
+// each a byte whose lowest bit chooses (odd, such as 'W': write a key; even,
+// such as 'D': remove a section) and the edit's fields: section, key and
+// value for a write, the section for a removal.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "fuzz_input.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/profile.h"
 
@@ -18,37 +19,29 @@ namespace {
 
 using lumo::profile::Edit;
 
-const char kAbsent[] = "\x01" "absent\x02";
+using lumo::fuzz::Check;
 
-// tmpfs when there is one: flushing to it costs nothing.
-const std::string& Folder() {
-  static const std::string folder = [] {
-    std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/lumo-fuzz-XXXXXX" : "/tmp/lumo-fuzz-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) ::abort();
-    return pattern;
-  }();
-  return folder;
-}
+const char kAbsent[] = "\x01" "absent\x02";
 
 std::string ReadBytes(const std::string& path) {
   std::string bytes;
-  if (lumo::platform::ReadFileBytes(path, bytes) != lumo::platform::ReadStatus::Read) ::abort();
+  Check(lumo::platform::ReadFileBytes(path, bytes) == lumo::platform::ReadStatus::Read);
   return bytes;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  if (!lumo::platform::ReplaceFileContents(path, bytes)) ::abort();
+  Check(lumo::platform::ReplaceFileContents(path, bytes));
 }
 
-std::vector<Edit> ConsumeEdits(FuzzedDataProvider& input) {
+std::vector<Edit> TakeEdits(lumo::fuzz::FieldReader& input) {
   std::vector<Edit> edits;
-  while (edits.size() < 4 && input.remaining_bytes() > 0) {
-    if (input.ConsumeBool()) {
-      edits.push_back(Edit::Remove(input.ConsumeRandomLengthString(16)));
+  while (edits.size() < 4 && !input.Empty()) {
+    if (!input.TakeBit()) {
+      edits.push_back(Edit::Remove(input.TakeField(16)));
     } else {
-      std::string section = input.ConsumeRandomLengthString(16);
-      std::string key = input.ConsumeRandomLengthString(16);
-      edits.push_back(Edit::Set(std::move(section), std::move(key), input.ConsumeRandomLengthString(1100)));
+      std::string section = input.TakeField(16);
+      std::string key = input.TakeField(16);
+      edits.push_back(Edit::Set(std::move(section), std::move(key), input.TakeField(1100)));
     }
   }
   return edits;
@@ -60,12 +53,12 @@ bool ApplyAndCheck(const Edit& edit, const std::vector<Edit>& all, const std::st
   const bool set = edit.kind == Edit::Kind::SetKey;
   if (!(set ? lumo::profile::WriteString(edit.section, edit.key, edit.value, file)
             : lumo::profile::DeleteSection(edit.section, file))) {
-    if (ReadBytes(file) != before) ::abort();
+    Check(ReadBytes(file) == before);
     return false;
   }
-  if (set && lumo::profile::GetString(edit.section, edit.key, kAbsent, file) != edit.value.substr(0, 1023)) ::abort();
+  Check(!set || lumo::profile::GetString(edit.section, edit.key, kAbsent, file) == edit.value.substr(0, 1023));
   for (const Edit& other : all) {
-    if (!set && lumo::profile::GetString(edit.section, other.key, kAbsent, file) != kAbsent) ::abort();
+    Check(set || lumo::profile::GetString(edit.section, other.key, kAbsent, file) == kAbsent);
   }
   return true;
 }
@@ -73,17 +66,17 @@ bool ApplyAndCheck(const Edit& edit, const std::vector<Edit>& all, const std::st
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FuzzedDataProvider input(data, size);
-  const std::string body = input.ConsumeRandomLengthString(4096);
-  const std::vector<Edit> edits = ConsumeEdits(input);
-  const std::string single = Folder() + "/single.ini";
-  const std::string batch = Folder() + "/batch.ini";
+  lumo::fuzz::FieldReader input(data, size);
+  const std::string body = input.TakeField(4096);
+  const std::vector<Edit> edits = TakeEdits(input);
+  const std::string single = lumo::fuzz::ScratchFolder() + "/single.ini";
+  const std::string batch = lumo::fuzz::ScratchFolder() + "/batch.ini";
   WriteBytes(single, body);
   std::vector<Edit> accepted;
   for (const Edit& edit : edits) {
     if (ApplyAndCheck(edit, edits, single)) accepted.push_back(edit);
   }
   WriteBytes(batch, body);
-  if (!lumo::profile::ApplyEdits(accepted, batch) || ReadBytes(batch) != ReadBytes(single)) ::abort();
+  Check(lumo::profile::ApplyEdits(accepted, batch) && ReadBytes(batch) == ReadBytes(single));
   return 0;
 }

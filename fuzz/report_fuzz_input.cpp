@@ -1,10 +1,6 @@
 #include "report_fuzz_input.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 
 #include "core/ini/ini_document.h"
@@ -25,16 +21,7 @@ Album AlbumOf(const IniSection& section) {
 
 }  // namespace
 
-// On tmpfs when there is one: each report is flushed to disk as it is put
-// in place, which costs nothing there.
-std::string OutputPath(const char* name) {
-  static const std::string folder = [] {
-    std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/lumo-fuzz-XXXXXX" : "/tmp/lumo-fuzz-XXXXXX";
-    Check(::mkdtemp(pattern.data()) != nullptr);
-    return pattern;
-  }();
-  return folder + "/" + name;
-}
+std::string OutputPath(const char* name) { return ScratchFolder() + "/" + name; }
 
 std::string ReadWhole(const std::string& path) {
   std::string bytes;
