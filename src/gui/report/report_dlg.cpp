@@ -14,6 +14,7 @@
 #include "gui/tree/tree_model.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/message_box.h"
+#include "core/platform/local_path.h"
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"

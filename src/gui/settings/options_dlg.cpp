@@ -8,6 +8,7 @@
 #include "gui/platform/edit_behaviour.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/message_box.h"
+#include "core/platform/local_path.h"
 #include "gui/platform/path_text.h"
 #include "gui/widgets/button_factory.h"
 
