@@ -21,7 +21,7 @@
 #include "core/report/report_base.h"
 #include "core/report/report_feed.h"
 #include "core/report/report_target.h"
-#include "gui/settings/options_dlg.h"
+#include "core/settings/settings.h"
 
 namespace {
 
@@ -184,14 +184,14 @@ std::string AsGiven(const std::string& path) {
 }
 
 // The collection: the file named, or the first along the search path that loads.
-bool LoadCollection(const CommandLine& command, lumo::IniDocument& document, ErrorLines& errors) {
+bool LoadCollection(const CommandLine& command, const std::string& searchPath, lumo::IniDocument& document,
+                    ErrorLines& errors) {
   if (!command.iniFile.empty()) {
     document.SetFile(AsGiven(command.iniFile));
     if (document.Load()) return true;
     errors.Say(command.iniFile + ": cannot be read as cdplayer.ini");
     return false;
   }
-  const std::string searchPath = SavedSearchPath(lumo::IniDocument("lumo.ini"));
   std::string remaining = searchPath;
   for (std::string candidate = NextSearchCandidate(remaining, "cdplayer.ini"); !candidate.empty();
        candidate = NextSearchCandidate(remaining, "cdplayer.ini")) {
@@ -221,9 +221,8 @@ std::optional<std::string> ReportText(const std::optional<std::string>& typed, c
   return lumo::ToWindows1252(QString::fromLocal8Bit(*typed));
 }
 
-int WriteReport(const CommandLine& command, const lumo::IniDocument& collection, const TreeItem& root,
+int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, const TreeItem& root,
                 ErrorLines& errors) {
-  const lumo::ProtectedFiles own{lumo::profile::ResolvePath(collection.GetFile()), lumo::profile::ResolvePath("lumo.ini")};
   const std::string refusal = lumo::ReportTargetRefusal(command.reportFile, lumo::PathForMessage(command.reportFile), own);
   if (!refusal.empty()) {
     errors.Say(ForTerminal(refusal));
@@ -268,8 +267,9 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   }
   // The HTML report's footer names the program from the about record.
   FillProgramAboutInfo(TheAboutInfo());
+  const lumo::Settings settings;
   lumo::IniDocument document;
-  if (!LoadCollection(command, document, errors)) return kExitFileError;
+  if (!LoadCollection(command, settings.GetOptions().searchPath, document, errors)) return kExitFileError;
   lumo::CollectionTree tree;
   tree.Build(document);
   if (tree.DuplicatesLeftOut() > 0) {
@@ -281,5 +281,6 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     errors.Say("standard output: cannot be written");
     return kExitFileError;
   }
-  return WriteReport(command, document, tree.Root(), errors);
+  const lumo::ProtectedFiles own{lumo::profile::ResolvePath(document.GetFile()), settings.Path()};
+  return WriteReport(command, own, tree.Root(), errors);
 }

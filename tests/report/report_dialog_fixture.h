@@ -18,13 +18,15 @@
 #include "gui/tree/lumo_tree_ctrl.h"
 #include "support/message_box_recorder.h"
 #include "core/platform/profile.h"
+#include "core/settings/settings.h"
 #include "gui/report/report_dlg.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace lumo::test {
 
-// A report dialog over its own tree, with lumo.ini removed before each test,
+// A report dialog over its own tree and settings, with lumo.ini removed
+// before each test and read again at each Open() as at a new start,
 // message boxes answered and recorded, and the Save As question answered by
 // `chooserAnswer` (requests recorded).
 class ReportDialogTest : public ::testing::Test {
@@ -43,7 +45,7 @@ class ReportDialogTest : public ::testing::Test {
 
   std::unique_ptr<LumoReportDlg> NewDialog() {
     const ReportFooter footer{"Lumo", "v9.9 Test", "http://www.lumo.example/Test.html"};
-    return std::make_unique<LumoReportDlg>(tree, footer, nullptr);
+    return std::make_unique<LumoReportDlg>(tree, settings, footer, nullptr);
   }
   static std::string IniPath() { return profile::ResolvePath("lumo.ini"); }
   static std::string Stored(const std::string& key) {
@@ -51,7 +53,10 @@ class ReportDialogTest : public ::testing::Test {
   }
 
   // Runs the opening without a modal loop (the template is not visible).
-  void Open() { ASSERT_TRUE(dialog->CreateModeless(nullptr)); }
+  void Open() {
+    settings = Settings();
+    ASSERT_TRUE(dialog->CreateModeless(nullptr));
+  }
 
   QPushButton* Button(int id) const { return dialog->ControlAs<QPushButton>(id); }
   QRadioButton* Radio(int id) const { return dialog->ControlAs<QRadioButton>(id); }
@@ -73,6 +78,7 @@ class ReportDialogTest : public ::testing::Test {
   }
 
   LumoTreeCtrl tree;
+  Settings settings;
   TempDir dir;
   MessageBoxRecorder messages;
   std::vector<SaveFileRequest> requests;
