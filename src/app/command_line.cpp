@@ -15,12 +15,10 @@
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
-#include "core/report/file_error.h"
 #include "core/report/file_exception.h"
-#include "core/report/html_report.h"
-#include "core/report/report_base.h"
 #include "core/report/report_feed.h"
 #include "core/report/report_target.h"
+#include "core/report/report_writing.h"
 #include "core/settings/settings.h"
 
 namespace {
@@ -164,8 +162,9 @@ class ErrorLines {
   ErrorLines(const ErrorLines&) = delete;
   ErrorLines& operator=(const ErrorLines&) = delete;
 
-  // `text` in the local encoding.
+  // `text` in the local encoding; a line break at its end is dropped.
   void Say(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     for (char& c : text) {
       if (c == '\n' || c == '\r') c = ' ';
     }
@@ -223,7 +222,8 @@ std::optional<std::string> ReportText(const std::optional<std::string>& typed, c
 
 int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, const TreeItem& root,
                 ErrorLines& errors) {
-  const std::string refusal = lumo::ReportTargetRefusal(command.reportFile, lumo::PathForMessage(command.reportFile), own);
+  const std::string shownName = lumo::PathForMessage(command.reportFile);
+  const std::string refusal = lumo::ReportTargetRefusal(command.reportFile, shownName, own);
   if (!refusal.empty()) {
     errors.Say(ForTerminal(refusal));
     return kExitFileError;
@@ -234,17 +234,17 @@ int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, con
     errors.Say("the title and the comment must keep to the Western European (Windows-1252) characters");
     return kExitUsage;
   }
-  // Named in messages as the dialog names it, not as raw file-system bytes.
-  const std::unique_ptr<LumoReportBase> writer =
-      MakeReportWriter(WantsCsv(command), lumo::PathForMessage(command.reportFile),
-                       {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl});
-  FeedReport(root, *writer);
+  const bool csv = WantsCsv(command);
   try {
-    if (writer->WriteReport(command.reportFile, *title, *comment)) return kExitOk;
-    errors.Say(command.reportFile + ": the report could not be written (check the folder and the name)");
-    return kExitFileError;
+    lumo::WriteTreeReport(root, {csv, command.reportFile, *title, *comment,
+                                 {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl}});
+    return kExitOk;
   } catch (const lumo::FileException& error) {
-    errors.Say(ForTerminal(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(command.reportFile))));
+    // The writer's own words when it has them (naming the file as the
+    // dialog does), else a line of ours: one line either way.
+    const std::string text = lumo::ReportErrorText(error, csv, shownName);
+    errors.Say(text.empty() ? command.reportFile + ": the report could not be written (check the folder and the name)"
+                            : ForTerminal(text));
     return kExitFileError;
   }
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
 #include "support/message_box_recorder.h"
 #include "core/platform/profile.h"
 #include "core/settings/settings.h"
@@ -45,7 +46,7 @@ class ReportDialogTest : public ::testing::Test {
 
   std::unique_ptr<LumoReportDlg> NewDialog() {
     const ReportFooter footer{"Lumo", "v9.9 Test", "http://www.lumo.example/Test.html"};
-    return std::make_unique<LumoReportDlg>(tree, settings, footer, nullptr);
+    return std::make_unique<LumoReportDlg>(*tree.Model()->Root(), settings, footer, nullptr);
   }
   static std::string IniPath() { return profile::ResolvePath("lumo.ini"); }
   static std::string Stored(const std::string& key) {

@@ -7,6 +7,7 @@
 
 #include "gui/main/lumo_dlg.h"
 #include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
 #include "core/settings/settings.h"
 #include "core/catalogue/catalogue_item.h"
 #include "gui/edit/edit_dlg.h"
@@ -51,7 +52,7 @@ TEST(DialogButtons, TheListedDialogsHaveRoundButtons) {
   LumoOptionsDlg options({});
   ExpectButtons<RoundButton>(options, {{lumo::kIdOk, "Save", true}, {lumo::kIdCancel, "Cancel", false}});
   lumo::Settings settings;
-  LumoReportDlg report(main.Tree(), settings, {}, nullptr);
+  LumoReportDlg report(*main.Tree().Model()->Root(), settings, {}, nullptr);
   ExpectButtons<RoundButton>(report, {{LumoReportDlg::kReport, "Report", true}, {LumoReportDlg::kView, "View", false},
                                      {LumoReportDlg::kExit, "Exit", false}});
   // Other buttons stay plain.

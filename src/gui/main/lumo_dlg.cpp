@@ -259,7 +259,8 @@ bool CLumoDlg::TellIfTooLarge() const {
 // One report dialog serves the whole run, so its file names carry over.
 void CLumoDlg::Report() {
   if (report_ == nullptr) {
-    report_ = new LumoReportDlg(*tree_, *settings_, {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl}, this);
+    report_ = new LumoReportDlg(*tree_->Model()->Root(), *settings_,
+                                {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl}, this);
   }
   report_->SetCollectionFile(loaded_ ? lumo::profile::ResolvePath(catalogue_.Document().GetFile()) : std::string());
   report_->DoModal();

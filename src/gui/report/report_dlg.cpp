@@ -5,22 +5,17 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
 
-#include "gui/tree/lumo_tree_ctrl.h"
-#include "gui/tree/tree_model.h"
 #include "core/platform/message_box.h"
+#include "core/report/file_exception.h"
+#include "core/report/report_target.h"
+#include "core/report/report_writing.h"
+#include "core/settings/settings.h"
 #include "gui/platform/path_text.h"
 #include "gui/platform/text_codec.h"
-#include "core/report/file_error.h"
-#include "core/report/file_exception.h"
-#include "core/report/report_base.h"
-#include "core/report/report_feed.h"
-#include "core/report/report_target.h"
-#include "core/settings/settings.h"
 #include "gui/widgets/button_factory.h"
 
 namespace {
@@ -59,10 +54,10 @@ void Tell(const char* text, lumo::MessageIcon icon) {
 
 }  // namespace
 
-LumoReportDlg::LumoReportDlg(LumoTreeCtrl& tree, lumo::Settings& settings, lumo::ReportFooter footer,
+LumoReportDlg::LumoReportDlg(const TreeItem& root, lumo::Settings& settings, lumo::ReportFooter footer,
                              QWidget* parent)
     : LumoDialog(143, parent, RoundButtonFactory({kReport, kView, kExit})),
-      tree_(tree),
+      root_(root),
       settings_(settings),
       footer_(std::move(footer)),
       chooser_(lumo::ChooseSaveFile) {}
@@ -170,18 +165,26 @@ void LumoReportDlg::Browse() {
 
 void LumoReportDlg::Generate() {
   if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
-  const std::unique_ptr<LumoReportBase> writer =
-      MakeReportWriter(reportType != kHtmlFormat, lumo::PathForMessage(fileName), footer_);
-  FeedReport(*tree_.Model()->Root(), *writer);
   try {
-    const bool written = WriteReport(*writer);
-    Tell(written ? kGenerated : kGenerateFailed,
-         written ? lumo::MessageIcon::Information : lumo::MessageIcon::Warning);
+    lumo::WriteTreeReport(root_, {reportType == kCsvFormat, fileName, reportTitle, reportComment, footer_});
+    Tell(kGenerated, lumo::MessageIcon::Information);
   } catch (const lumo::FileException& error) {
-    // A write error after opening: its own text alone, as for a refused operation.
-    lumo::ShowMessageBox(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(fileName)), lumo::MessageButtons::Ok,
-                         lumo::MessageIcon::Stop);
+    TellFailure(error);
   }
+}
+
+// A CSV writer's own words come before the general failure; an HTML page
+// that failed while being written has its cause's text alone, with the stop
+// icon, as for a refused operation.
+void LumoReportDlg::TellFailure(const lumo::FileException& error) const {
+  const bool csv = reportType == kCsvFormat;
+  const std::string text = lumo::ReportErrorText(error, csv, lumo::PathForMessage(fileName));
+  if (!csv && error.Step() == lumo::FileStep::Write) {
+    lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+    return;
+  }
+  if (!text.empty()) lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+  Tell(kGenerateFailed, lumo::MessageIcon::Warning);
 }
 
 // Checked before the report is built: the collection and the settings are
@@ -192,10 +195,6 @@ bool LumoReportDlg::RefusedTarget() const {
   if (refusal.empty()) return false;
   lumo::ShowMessageBox(refusal, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
   return true;
-}
-
-bool LumoReportDlg::WriteReport(LumoReportBase& writer) {
-  return writer.WriteReport(fileName, reportTitle, reportComment);
 }
 
 void LumoReportDlg::View() {

@@ -8,20 +8,19 @@
 #include "core/report/html_report.h"
 #include "gui/report/save_file_chooser.h"
 
-class LumoReportBase;
-class LumoTreeCtrl;
 class TreeItem;
 
 namespace lumo {
+class FileException;
 class Settings;
-}
+}  // namespace lumo
 
 // "Generate report": picks HTML or CSV, the output file and, for HTML, a
-// title and a comment; writes the collection shown in the owner's tree as a
-// report and opens the result with its default application. Each opening
-// shows the report values of `settings`, and Exit saves them there; the file
-// name last used for each format lasts as long as the object. The tree and
-// the settings must outlive the dialog; an HTML report ends with `footer`.
+// title and a comment; writes the collection under `root` as a report and
+// opens the result with its default application. Each opening shows the
+// report values of `settings`, and Exit saves them there; the file name
+// last used for each format lasts as long as the object. The root and the
+// settings must outlive the dialog; an HTML report ends with `footer`.
 class LumoReportDlg : public lumo::LumoDialog {
   Q_OBJECT
 
@@ -32,7 +31,7 @@ class LumoReportDlg : public lumo::LumoDialog {
   };
   enum Format : int32_t { kNoFormat = -1, kHtmlFormat = 0, kCsvFormat = 1 };
 
-  LumoReportDlg(LumoTreeCtrl& tree, lumo::Settings& settings, lumo::ReportFooter footer, QWidget* parent);
+  LumoReportDlg(const TreeItem& root, lumo::Settings& settings, lumo::ReportFooter footer, QWidget* parent);
   ~LumoReportDlg() override;
 
   // Replaces the Save As question (Qt's file dialog by default).
@@ -58,10 +57,10 @@ class LumoReportDlg : public lumo::LumoDialog {
   void Browse();
   void Generate();
   void View();
-  bool WriteReport(LumoReportBase& writer);
+  void TellFailure(const lumo::FileException& error) const;
   bool RefusedTarget() const;
 
-  LumoTreeCtrl& tree_;
+  const TreeItem& root_;
   lumo::Settings& settings_;
   lumo::ReportFooter footer_;
   lumo::SaveFileChooser chooser_;
