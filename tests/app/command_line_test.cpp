@@ -148,8 +148,8 @@ TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {
   const std::string error = err.substr(err.find('\n') + 1);
   EXPECT_EQ(error.rfind("lumo: " + dir.File("no/such/folder/r.html") + ": ", 0), 0u) << err;
   EXPECT_EQ(error.find('\n'), error.size() - 1) << err;
-  // A CSV report's error names the file as it is spelled (its accents once
-  // came out garbled), in one line (it once took two).
+  // A CSV report's error names the file as it is spelled: its accents once
+  // came out garbled. In one line: it once took two.
   const std::string accented = dir.File("no/such/B\xC3\xBC" "cher.csv");
   EXPECT_EQ(Run({"--report", accented.c_str()}), kExitFileError);
   EXPECT_EQ(err.substr(err.find('\n') + 1),

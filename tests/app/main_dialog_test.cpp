@@ -242,13 +242,15 @@ TEST_F(MainWindow, CdKeyBoxShowsTheSelectedAlbumsKey) {
   EXPECT_EQ(Text(CLumoDlg::kCdKeyBox), "");
 }
 
-// The new options are in effect at once, even when lumo.ini cannot take
-// them: the main window then says so.
+// The options take effect at once, even when lumo.ini cannot take them:
+// the main window then says so.
 TEST_F(MainWindow, CdKeyBoxHiddenByDefaultAndShownAfterPreferences) {
+  using std::filesystem::perms;
   const std::string ini = lumo::profile::ResolvePath("lumo.ini");
+  MessageBoxRecorder boxes;
   for (const bool writable : {true, false}) {
     WriteSettings(dir_.Path(), 0);
-    if (!writable) std::filesystem::permissions(ini, std::filesystem::perms::owner_read);
+    std::filesystem::permissions(ini, writable ? perms::owner_all : perms::owner_read);
     CLumoDlg& window = Open();
     EXPECT_FALSE(window.Control(CLumoDlg::kCdKeyBox)->isVisibleTo(&window));
     QTimer::singleShot(0, [] {
@@ -257,16 +259,13 @@ TEST_F(MainWindow, CdKeyBoxHiddenByDefaultAndShownAfterPreferences) {
       options->ControlAs<QAbstractButton>(1025)->click();  // Show CD keys
       options->ControlAs<QAbstractButton>(1)->click();     // Save
     });
-    MessageBoxRecorder boxes;
     Menu(CLumoDlg::kMenuPreferences);
     EXPECT_TRUE(window.Control(CLumoDlg::kCdKeyBox)->isVisibleTo(&window));
-    EXPECT_EQ(lumo::profile::GetInt("options", "cdkeys", -1, "lumo.ini"), writable ? 1 : 0);
-    ASSERT_EQ(boxes.Messages().size(), writable ? 0u : 1u);
-    if (!writable) {
-      EXPECT_EQ(boxes.Messages()[0].text, kOptionsNotSaved);
-    }
-    std::filesystem::permissions(ini, std::filesystem::perms::owner_all);
+    EXPECT_EQ(lumo::profile::GetInt("options", "cdkeys", -1, ini), writable ? 1 : 0);
   }
+  std::filesystem::permissions(ini, perms::owner_all);
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, kOptionsNotSaved);
 }
 
 TEST_F(MainWindow, ToolTipsFollowTheSettingReadAtStart) {

@@ -27,17 +27,14 @@ class CsvReportTest : public testing::Test {
     EXPECT_NO_THROW(csv_.WriteReport(path_, "title", "comment"));
     return ReadBytes(path_);
   }
-  // Writes to `path`, which must fail at `step` without a message box, and
-  // returns what the CSV writer says of it, naming the file as `shown`.
-  std::string Failure(const std::string& path, lumo::FileStep step, std::string shown = {}) {
-    try {
-      csv_.WriteReport(path, "", "");
-    } catch (const lumo::FileException& error) {
-      EXPECT_EQ(error.Step(), step);
-      EXPECT_TRUE(messages_.Messages().empty());
-      return lumo::ReportErrorText(error, true, shown.empty() ? path : shown);
-    }
+  // What the writer says of writing to `path`, which must fail at `step` without a message box.
+  std::string Failure(const std::string& path, lumo::FileStep step, std::string shown = {}) try {
+    csv_.WriteReport(path, "", "");
     return "written";
+  } catch (const lumo::FileException& error) {
+    EXPECT_EQ(error.Step(), step);
+    EXPECT_TRUE(messages_.Messages().empty());
+    return lumo::ReportErrorText(error, true, shown.empty() ? path : shown);
   }
 
   lumo::test::TempDir dir_;

@@ -26,14 +26,12 @@ struct GoldenPage {
 
 class HtmlReportTest : public testing::Test {
  protected:
-  // Whether writing to `path` failed at the Open step, before touching anything.
-  bool FailsToOpen(const std::string& path) {
-    try {
-      html_.WriteReport(path, "R", "");
-    } catch (const lumo::FileException& error) {
-      return error.Step() == lumo::FileStep::Open;
-    }
+  // Whether writing to `path` fails at the Open step, before touching anything.
+  bool FailsToOpen(const std::string& path) try {
+    html_.WriteReport(path, "R", "");
     return false;
+  } catch (const lumo::FileException& error) {
+    return error.Step() == lumo::FileStep::Open;
   }
 
   lumo::test::TempDir dir_;

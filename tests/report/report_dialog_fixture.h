@@ -26,8 +26,7 @@
 
 namespace lumo::test {
 
-// A report dialog over its own tree and settings, with lumo.ini removed
-// before each test and read again at each Open() as at a new start,
+// A report dialog over its own tree, with lumo.ini removed before each test,
 // message boxes answered and recorded, and the Save As question answered by
 // `chooserAnswer` (requests recorded).
 class ReportDialogTest : public ::testing::Test {
@@ -53,7 +52,7 @@ class ReportDialogTest : public ::testing::Test {
     return profile::GetString("report", key, "<missing>", "lumo.ini");
   }
 
-  // Runs the opening without a modal loop (the template is not visible).
+  // Runs the opening without a modal loop (the template is not visible), on lumo.ini read anew.
   void Open() {
     settings = Settings();
     ASSERT_TRUE(dialog->CreateModeless(nullptr));

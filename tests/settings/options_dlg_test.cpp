@@ -13,7 +13,6 @@
 
 #include "core/collection/search_path.h"
 #include "core/platform/profile.h"
-#include "core/settings/settings.h"
 #include "gui/settings/options_dlg.h"
 #include "support/file_bytes.h"
 #include "tests/platform/dialog_test_util.h"
@@ -34,15 +33,6 @@ class OptionsDialog : public testing::Test {
   void TearDown() override { RemoveFile(); }
 
   static std::string File() { return lumo::profile::ResolvePath("lumo.ini"); }
-  // The dialog on the options of lumo.ini, and the settings that keep them.
-  lumo::Settings settings_;
-  LumoOptionsDlg& Dialog() {
-    settings_ = lumo::Settings();
-    dialog_ = std::make_unique<LumoOptionsDlg>(settings_.GetOptions());
-    return *dialog_;
-  }
-  bool Save() { return settings_.SaveOptions(dialog_->Values()); }
-  std::unique_ptr<LumoOptionsDlg> dialog_;
   static void RemoveFile() {
     std::error_code error;
     std::filesystem::permissions(File(), std::filesystem::perms::owner_all, error);
@@ -60,6 +50,15 @@ class OptionsDialog : public testing::Test {
   static QPlainTextEdit* Path(LumoOptionsDlg& dialog) {
     return dialog.ControlAs<QPlainTextEdit>(1026);
   }
+  // The dialog on the options of lumo.ini, and the settings that keep them.
+  LumoOptionsDlg& Dialog() {
+    settings_ = lumo::Settings();
+    dialog_ = std::make_unique<LumoOptionsDlg>(settings_.GetOptions());
+    return *dialog_;
+  }
+  bool Save() { return settings_.SaveOptions(dialog_->Values()); }
+  lumo::Settings settings_;
+  std::unique_ptr<LumoOptionsDlg> dialog_;
 };
 
 TEST_F(OptionsDialog, FirstRunUsesTheDefaultsAndAnUnchangedSaveWritesNothing) {
