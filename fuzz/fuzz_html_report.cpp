@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/about/about_info.h"
+#include "core/report/file_exception.h"
 #include "core/report/html_report.h"
 #include "report_fuzz_input.h"
 
@@ -22,7 +23,13 @@ std::string Page(const Collection& collection) {
   const std::string path = lumo::fuzz::OutputPath("report.html");
   LumoHtml html({"Lumo", "v2.0 Beta2", kMakerPageUrl});
   lumo::fuzz::Feed(collection, html);
-  const bool written = html.WriteReport(path, collection.title, collection.comment);
+  bool written = true;
+  try {
+    html.WriteReport(path, collection.title, collection.comment);
+  } catch (const lumo::FileException& error) {
+    written = false;
+    Check(error.Step() == lumo::FileStep::Open);
+  }
   Check(written == !collection.artists.empty());
   return written ? lumo::fuzz::ReadWhole(path) : std::string();
 }

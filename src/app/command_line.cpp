@@ -16,13 +16,11 @@
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
-#include "core/report/file_error.h"
 #include "core/report/file_exception.h"
-#include "core/report/html_report.h"
-#include "core/report/report_base.h"
 #include "core/report/report_feed.h"
 #include "core/report/report_target.h"
-#include "gui/settings/options_dlg.h"
+#include "core/report/report_writing.h"
+#include "core/settings/settings.h"
 
 namespace {
 
@@ -165,8 +163,9 @@ class ErrorLines {
   ErrorLines(const ErrorLines&) = delete;
   ErrorLines& operator=(const ErrorLines&) = delete;
 
-  // `text` in the local encoding.
+  // `text` in the local encoding; a line break at its end is dropped.
   void Say(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     for (char& c : text) {
       if (c == '\n' || c == '\r') c = ' ';
     }
@@ -186,13 +185,13 @@ std::string AsGiven(const std::string& path) {
 
 // The collection: the file named, or the first along the search path that
 // loads, found as the window finds it; one line on why nothing loaded.
-bool LoadCollection(const CommandLine& command, lumo::IniDocument& document, ErrorLines& errors) {
+bool LoadCollection(const CommandLine& command, const std::string& searchPath, lumo::IniDocument& document,
+                    ErrorLines& errors) {
   const lumo::CandidateLoader load = [&document](const std::string& path) {
     document.SetFile(AsGiven(path));
     document.Load();
     return document.LastLoadProblem();
   };
-  const std::string searchPath = command.iniFile.empty() ? SavedSearchPath(lumo::IniDocument("lumo.ini")) : std::string();
   const lumo::SearchOutcome found =
       command.iniFile.empty() ? lumo::FindCollection(searchPath, load) : lumo::LoadOne(command.iniFile, load);
   switch (found.verdict) {
@@ -229,10 +228,10 @@ std::optional<std::string> ReportText(const std::optional<std::string>& typed, c
   return lumo::ToWindows1252(QString::fromLocal8Bit(*typed));
 }
 
-int WriteReport(const CommandLine& command, const lumo::IniDocument& collection, const TreeItem& root,
+int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, const TreeItem& root,
                 ErrorLines& errors) {
-  const lumo::ProtectedFiles own{lumo::profile::ResolvePath(collection.GetFile()), lumo::profile::ResolvePath("lumo.ini")};
-  const std::string refusal = lumo::ReportTargetRefusal(command.reportFile, lumo::PathForMessage(command.reportFile), own);
+  const std::string shownName = lumo::PathForMessage(command.reportFile);
+  const std::string refusal = lumo::ReportTargetRefusal(command.reportFile, shownName, own);
   if (!refusal.empty()) {
     errors.Say(ForTerminal(refusal));
     return kExitFileError;
@@ -243,17 +242,17 @@ int WriteReport(const CommandLine& command, const lumo::IniDocument& collection,
     errors.Say("the title and the comment must keep to the Western European (Windows-1252) characters");
     return kExitUsage;
   }
-  // Named in messages as the dialog names it, not as raw file-system bytes.
-  const std::unique_ptr<LumoReportBase> writer =
-      MakeReportWriter(WantsCsv(command), lumo::PathForMessage(command.reportFile),
-                       {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl});
-  FeedReport(root, *writer);
+  const bool csv = WantsCsv(command);
   try {
-    if (writer->WriteReport(command.reportFile, *title, *comment)) return kExitOk;
-    errors.Say(command.reportFile + ": the report could not be written (check the folder and the name)");
-    return kExitFileError;
+    lumo::WriteTreeReport(root, {csv, command.reportFile, *title, *comment,
+                                 {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl}});
+    return kExitOk;
   } catch (const lumo::FileException& error) {
-    errors.Say(ForTerminal(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(command.reportFile))));
+    // The writer's own words when it has them (naming the file as the
+    // dialog does), else a line of ours: one line either way.
+    const std::string text = lumo::ReportErrorText(error, csv, shownName);
+    errors.Say(text.empty() ? command.reportFile + ": the report could not be written (check the folder and the name)"
+                            : ForTerminal(text));
     return kExitFileError;
   }
 }
@@ -276,8 +275,9 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   }
   // The HTML report's footer names the program from the about record.
   FillProgramAboutInfo(TheAboutInfo());
+  const lumo::Settings settings;
   lumo::IniDocument document;
-  if (!LoadCollection(command, document, errors)) return kExitFileError;
+  if (!LoadCollection(command, settings.GetOptions().searchPath, document, errors)) return kExitFileError;
   lumo::CollectionTree tree;
   tree.Build(document);
   if (tree.DuplicatesLeftOut() > 0) {
@@ -289,5 +289,6 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     errors.Say("standard output: cannot be written");
     return kExitFileError;
   }
-  return WriteReport(command, document, tree.Root(), errors);
+  const lumo::ProtectedFiles own{lumo::profile::ResolvePath(document.GetFile()), settings.Path()};
+  return WriteReport(command, own, tree.Root(), errors);
 }

@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/platform/ini_number.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/text_fold.h"
 
@@ -12,6 +13,9 @@ namespace {
 using ini::LineKind;
 
 constexpr std::size_t kMaxSplicesInPlace = 8;
+
+// What the platform's call returns through a 1024-byte buffer.
+constexpr std::size_t kMaxStringResult = 1023;
 
 // A replacement of the bytes [begin, end) of the file by `text`.
 struct Splice {
@@ -285,6 +289,17 @@ std::optional<std::string_view> FindValue(std::string_view file, std::string_vie
     if (parsed.kind == LineKind::Key && EqualsFolded(parsed.name, key)) found = parsed.value;
   });
   return found;
+}
+
+std::optional<std::string> StringValue(std::string_view file, std::string_view section, std::string_view key) {
+  const std::optional<std::string_view> value = FindValue(file, section, key);
+  if (!value) return std::nullopt;
+  return std::string(value->substr(0, kMaxStringResult));
+}
+
+int32_t IntValue(std::string_view file, std::string_view section, std::string_view key, int32_t defaultValue) {
+  const std::optional<std::string> value = StringValue(file, section, key);
+  return value ? ini::ReadDecimal(*value) : defaultValue;
 }
 
 bool ApplyEdit(const Edit& edit, std::string& file) { return ApplyEditsToText({edit}, file); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,14 @@ bool CanWriteFaithfully(const Edit& edit) noexcept;
 // section or key is missing. The view points into `file`.
 std::optional<std::string_view> FindValue(std::string_view file, std::string_view section,
                                           std::string_view key);
+
+// What GetString reads from a file of these bytes, as a copy cut to 1023
+// bytes like the platform's call; nothing when the section or key is missing.
+std::optional<std::string> StringValue(std::string_view file, std::string_view section, std::string_view key);
+
+// What GetInt reads from a file of these bytes: the value as a decimal
+// integer (0 without digits), or `defaultValue` when the key is missing.
+int32_t IntValue(std::string_view file, std::string_view section, std::string_view key, int32_t defaultValue);
 
 // Applies one edit to a whole file's bytes in place, changing no byte that
 // the edit does not need to. The edit must pass CanWriteFaithfully.

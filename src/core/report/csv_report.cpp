@@ -3,14 +3,11 @@
 #include <string_view>
 #include <utility>
 
-#include "core/platform/message_box.h"
 #include "core/report/file_error.h"
+#include "core/report/file_exception.h"
 #include "core/report/report_file.h"
 
 namespace {
-
-// The platform's message buffer held 255 characters with the terminator.
-constexpr size_t kMaxErrorText = 254;
 
 // Whether a spreadsheet would run the field rather than show it; names may
 // come from a file someone else shared. A leading "=", tab or CR always
@@ -55,15 +52,6 @@ void WriteCrLf(ReportFile& file, std::string_view text) {
   file.Write(text);
 }
 
-// The file-error text, cut to what the platform's message buffer held.
-std::string ErrorText(lumo::FileErrorCause cause, const std::string& path) {
-  return lumo::FileErrorText(cause, path).substr(0, kMaxErrorText);
-}
-
-void Warn(const std::string& text) {
-  lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
-}
-
 }  // namespace
 
 void LumoCsv::Reset() {
@@ -97,19 +85,15 @@ void LumoCsv::AddTrack(int16_t /*number*/, const std::string& title) {
   AppendField(currentLine, title);
 }
 
-bool LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
+void LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
                           const std::string& /*comment*/) {
   ReportFile file;
-  const std::string& shown = displayName_.empty() ? path : displayName_;
   if (const lumo::FileErrorCause cause = file.Open(path); cause != lumo::FileErrorCause::None) {
-    Warn("Unable to open " + shown + " for writing.\n" + ErrorText(cause, shown) + "\n");
-    return false;
+    throw lumo::FileException(cause, path, 0, lumo::FileStep::Open);
   }
   FinishLine();
   for (const std::string& line : lines) WriteCrLf(file, line);
-  if (file.Close()) return true;
-  Warn("Error writing to " + shown + "\n" + ErrorText(lumo::FileErrorCauseFromErrno(file.Error()), shown));
-  return false;
+  if (!file.Close()) throw lumo::FileException(lumo::FileErrorCauseFromErrno(file.Error()), path, file.Error());
 }
 
 void LumoCsv::FinishLine() {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 
 #include "core/report/report_base.h"
 
@@ -24,18 +23,13 @@ class LumoCsv : public LumoReportBase {
   void AddAlbum(const std::string& title) override;
   void AddTrack(int16_t number, const std::string& title) override;
 
-  // Writes every line and returns true (an empty collection gives an empty
-  // file). When the file cannot be opened, shows "Unable to open ..." with
-  // the warning icon and returns false, no file created or changed. When a
-  // write or the close fails, shows "Error writing to ..." and returns false;
-  // the report is written aside and put in place whole (ReportFile), so an
+  // Writes every line (an empty collection gives an empty file). Throws
+  // lumo::FileException at step Open, no file created or changed, when the
+  // file cannot be made; at step Write when a write or the close fails: the
+  // report is written aside and put in place whole (ReportFile), so an
   // earlier file at the path stays as it was.
-  bool WriteReport(const std::string& path, const std::string& title,
+  void WriteReport(const std::string& path, const std::string& title,
                    const std::string& comment) override;
-
-  // The file's name as the user knows it (Windows-1252), for the messages,
-  // when the path handed to WriteReport is in the disk's own encoding.
-  void SetDisplayName(std::string name) { displayName_ = std::move(name); }
 
  private:
   void FinishLine();
@@ -44,5 +38,4 @@ class LumoCsv : public LumoReportBase {
   bool anyArtist = false;  // so that a first artist named "" is new as well
   std::string currentArtist;
   std::string currentLine;
-  std::string displayName_;
 };

@@ -116,13 +116,17 @@ void LumoHtml::AddTrack(int16_t number, const std::string& title) {
                        Escaped(title), "</TD></TR>"}));
 }
 
-bool LumoHtml::WriteReport(const std::string& path, const std::string& title,
+void LumoHtml::WriteReport(const std::string& path, const std::string& title,
                            const std::string& comment) {
   // Checked before opening, so that an empty collection never truncates an
   // existing report.
-  if (lines.empty() || body.empty()) return false;
+  if (lines.empty() || body.empty()) {
+    throw lumo::FileException(lumo::FileErrorCause::Generic, path, 0, lumo::FileStep::Open);
+  }
   ReportFile file;
-  if (file.Open(path) != lumo::FileErrorCause::None) return false;
+  if (const lumo::FileErrorCause cause = file.Open(path); cause != lumo::FileErrorCause::None) {
+    throw lumo::FileException(cause, path, 0, lumo::FileStep::Open);
+  }
   CloseOpenTable();
   const std::string escapedTitle = Escaped(title);
   file.Write(PageHeader(escapedTitle, Escaped(comment)));
@@ -135,7 +139,6 @@ bool LumoHtml::WriteReport(const std::string& path, const std::string& title,
   if (!file.Close()) {
     throw lumo::FileException(lumo::FileErrorCauseFromErrno(file.Error()), path, file.Error());
   }
-  return true;
 }
 
 void LumoHtml::CloseOpenTable() {

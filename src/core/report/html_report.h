@@ -34,12 +34,12 @@ class LumoHtml : public LumoReportBase {
   void AddAlbum(const std::string& title) override;
   void AddTrack(int16_t number, const std::string& title) override;
 
-  // Returns false, without touching any file, when no artist was added; false
-  // when the file cannot be opened (no message). Otherwise writes the page and
-  // returns true. A write or close failure after opening throws
-  // lumo::FileException; the page is written aside and put in place whole
+  // Writes the page. Throws lumo::FileException at step Open, without
+  // touching any file, when no artist was added (cause Generic: there is no
+  // page to write) or the file cannot be made; at step Write when a write or
+  // the close fails: the page is written aside and put in place whole
   // (ReportFile), so an earlier file at the path then stays as it was.
-  bool WriteReport(const std::string& path, const std::string& title,
+  void WriteReport(const std::string& path, const std::string& title,
                    const std::string& comment) override;
 
  private:

@@ -20,8 +20,9 @@ class LumoReportBase {
   virtual void AddAlbum(const std::string& title) = 0;
   // A track of the album last added; `number` is printed as given.
   virtual void AddTrack(int16_t number, const std::string& title) = 0;
-  // Writes the report to `path`; true when it was written.
-  virtual bool WriteReport(const std::string& path, const std::string& title,
+  // Writes the report to `path`; throws lumo::FileException when it could
+  // not (each writer says when).
+  virtual void WriteReport(const std::string& path, const std::string& title,
                            const std::string& comment) = 0;
 
  protected:

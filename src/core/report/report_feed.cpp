@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "core/catalogue/tree_item.h"
-#include "core/report/csv_report.h"
-#include "core/report/html_report.h"
 #include "core/report/report_base.h"
 
 namespace {
@@ -33,14 +31,6 @@ void ForEachTrack(const TreeItem& album, Visit&& visit) {
 }
 
 }  // namespace
-
-std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName,
-                                                 const lumo::ReportFooter& footer) {
-  if (!csv) return std::make_unique<LumoHtml>(footer);
-  auto writer = std::make_unique<LumoCsv>();
-  writer->SetDisplayName(shownName);
-  return writer;
-}
 
 void FeedReport(const TreeItem& root, LumoReportBase& writer) {
   for (const TreeItem* artist = root.Child(0); artist; artist = artist->NextSibling()) {

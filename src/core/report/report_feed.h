@@ -1,14 +1,9 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 class LumoReportBase;
 class TreeItem;
-
-namespace lumo {
-struct ReportFooter;
-}
 
 // Walking the collection in tree order for a report: each artist under
 // `root`, then that artist's albums, each album followed by its tracks.
@@ -17,12 +12,6 @@ struct ReportFooter;
 
 // A report's title when none is given.
 inline constexpr char kDefaultReportTitle[] = "Output";
-
-// The writer of an HTML report with `footer`, or of a CSV report whose
-// messages name the file as `shownName` (Windows-1252 text, see
-// lumo::PathForMessage).
-std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName,
-                                                 const lumo::ReportFooter& footer);
 
 // Feeds the writer, tracks numbered from 1 as the tree shows them.
 void FeedReport(const TreeItem& root, LumoReportBase& writer);

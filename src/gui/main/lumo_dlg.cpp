@@ -31,6 +31,7 @@
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
+#include "core/settings/settings.h"
 #include "gui/report/report_dlg.h"
 #include "gui/settings/options_dlg.h"
 #include "gui/widgets/button_factory.h"
@@ -107,12 +108,16 @@ void CLumoDlg::EndBusy() {
       this, [this, result = std::exchange(pendingClose_, 0)] { CloseWindow(result); }, Qt::QueuedConnection);
 }
 
-CLumoDlg::CLumoDlg(QWidget* parent)
-    : CResizingDialog(102, parent, RoundButtonFactory({kReport, kExit, kAbout}, MakeMainControl)),
+CLumoDlg::CLumoDlg(QWidget* parent) : CLumoDlg(std::make_unique<lumo::Settings>(), parent) {}
+
+// The settings object is made before the base, which keeps a reference to
+// it; moving the pointer into the member does not move the object.
+CLumoDlg::CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent)
+    : CResizingDialog(102, *settings, parent, RoundButtonFactory({kReport, kExit, kAbout}, MakeMainControl)),
       tree_(ControlAs<LumoTreeCtrl>(kTree)),
       animation_(ControlAs<AnimationCtrl>(kAnimation)),
       icon_(artwork::ProgramIcon()),
-      options_(new LumoOptionsDlg(this)) {
+      settings_(std::move(settings)) {
   FillAboutInfo(icon_, this);
   RegisterResizableControls();
   if (QAction* redo = MenuAction(MenuBar(), kMenuRedo)) {
@@ -176,7 +181,7 @@ void CLumoDlg::SetUpToolTips() {
                  kStatusLine}) {
     toolTips_->AddTool(id);
   }
-  toolTips_->Activate(Options().showToolTips != 0);
+  toolTips_->Activate(settings_->GetOptions().showToolTips != 0);
 }
 
 void CLumoDlg::DoDataExchange(lumo::DataExchange& exchange) {
@@ -230,8 +235,14 @@ void CLumoDlg::Refresh() {
                        lumo::MessageIcon::Stop);
 }
 
+// The new options are in effect for the rest of the run even when they
+// could not be written.
 void CLumoDlg::Preferences() {
-  if (options_->DoModal() != lumo::kIdOk) return;
+  LumoOptionsDlg options(settings_->GetOptions(), this);
+  if (options.DoModal() != lumo::kIdOk) return;
+  if (!settings_->SaveOptions(options.Values())) {
+    lumo::ShowMessageBox(kOptionsNotSaved, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+  }
   ShowCdKeyBox();
   ApplyDisplayLevel(false);
 }
@@ -263,7 +274,8 @@ bool CLumoDlg::Tell(const std::string& path, lumo::SearchVerdict verdict) {
 // One report dialog serves the whole run, so its file names carry over.
 void CLumoDlg::Report() {
   if (report_ == nullptr) {
-    report_ = new LumoReportDlg(*tree_, {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl}, this);
+    report_ = new LumoReportDlg(*tree_->Model()->Root(), *settings_,
+                                {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl}, this);
   }
   report_->SetCollectionFile(loaded_ ? lumo::profile::ResolvePath(catalogue_.Document().GetFile()) : std::string());
   report_->DoModal();
@@ -350,7 +362,8 @@ bool CLumoDlg::LoadCatalogue() {
   UpdateData(true);
   LumoProgressDlg progress;
   progress.CreateModeless(this);
-  lastSearch_ = catalogue_.LoadAlong(Options().searchPath, [&progress](int percent) { progress.SetLoaded(percent); });
+  lastSearch_ = catalogue_.LoadAlong(settings_->GetOptions().searchPath,
+                                     [&progress](int percent) { progress.SetLoaded(percent); });
   loaded_ = lastSearch_.verdict == lumo::SearchVerdict::Loaded;
   SetStatusLine(loaded_ ? lastSearch_.path : std::string());
   RebuildTree(AskAboutDuplicates(this), [&progress](int percent) { progress.SetFormatted(percent); });
@@ -398,7 +411,7 @@ void CLumoDlg::ShowCdKeyBox() {
   QWidget* box = Control(kCdKeyBox);
   if (!box) return;
   box->setAttribute(Qt::WA_ShowWithoutActivating);
-  box->setVisible(Options().showCdKeys != 0);
+  box->setVisible(settings_->GetOptions().showCdKeys != 0);
 }
 
 void CLumoDlg::BringToFront() {

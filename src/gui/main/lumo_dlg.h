@@ -14,16 +14,19 @@
 
 class AnimationCtrl;
 class FindDlg;
-class LumoOptionsDlg;
 class LumoReportDlg;
 class LumoTreeCtrl;
 class TreeContextMenu;
 class TreeItem;
 
+namespace lumo {
+class Settings;
+}
+
 // The main window "LUMO": the Artist > Album > Track tree on the left, the
 // counts, CD key box, display level and commands on the right, the loaded
 // file's path in the status line. It owns the catalogue, the tree and the
-// options for the whole run. The window can be resized: the tree and the
+// settings for the whole run. The window can be resized: the tree and the
 // status line grow with it, the column on the right keeps to the right
 // edge, the buttons to the bottom right corner.
 class CLumoDlg : public CResizingDialog {
@@ -42,13 +45,14 @@ class CLumoDlg : public CResizingDialog {
   static constexpr char kCaption[] = "LUMO";
   static constexpr char kDataFileName[] = "cdplayer.ini";
 
-  // Fills the about record, loads the icon and reads the settings.
+  // Fills the about record, loads the icon and reads the settings
+  // (lumo.ini), once for the whole run.
   explicit CLumoDlg(QWidget* parent = nullptr);
   ~CLumoDlg() override;
 
   LumoTreeCtrl& Tree() const { return *tree_; }
   Catalogue& GetCatalogue() { return catalogue_; }
-  LumoOptionsDlg& Options() const { return *options_; }
+  const lumo::Settings& GetSettings() const { return *settings_; }
   TreeContextMenu& ContextMenu() const { return *contextMenu_; }
   DisplayLevel GetDisplayLevel() const { return static_cast<DisplayLevel>(displayLevel_); }
   bool IsCatalogueLoaded() const { return loaded_; }
@@ -78,6 +82,7 @@ class CLumoDlg : public CResizingDialog {
   bool event(QEvent* event) override;
 
  private:
+  CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent);
   void RebuildTree(lumo::WindowTree::DuplicateQuestion question, const Catalogue::Progress& formatted = {});
   void SetStatusLine(const std::string& path);
   void SetUpToolTips();
@@ -106,7 +111,7 @@ class CLumoDlg : public CResizingDialog {
   std::unique_ptr<lumo::ToolTips> toolTips_;
   QIcon icon_;
   Catalogue catalogue_;
-  LumoOptionsDlg* options_;     // owned by the dialog (Qt parent)
+  std::unique_ptr<lumo::Settings> settings_;  // the base holds a reference to it
   LumoReportDlg* report_ = nullptr;  // made on first use, owned by the dialog (Qt parent)
   FindDlg* find_ = nullptr;          // made on first use, owned by the dialog (Qt parent)
   QString statusPath_;               // what the status line shows between notes

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "core/platform/ini_number.h"
-#include "core/platform/profile.h"
+#include "core/settings/settings.h"
 
 namespace {
 
@@ -29,8 +29,12 @@ int Clamped(int value, int minimum, int available) { return std::max(minimum, st
 
 }  // namespace
 
-CResizingDialog::CResizingDialog(int templateId, QWidget* parent, const lumo::DialogBuilder::ControlFactory& factory)
-    : LumoDialog(templateId, parent, factory), section_(ProfileSection(templateId)), lastSize_(size()) {
+CResizingDialog::CResizingDialog(int templateId, lumo::Settings& settings, QWidget* parent,
+                                 const lumo::DialogBuilder::ControlFactory& factory)
+    : LumoDialog(templateId, parent, factory),
+      settings_(settings),
+      section_(ProfileSection(templateId)),
+      lastSize_(size()) {
   setMinimumSize(size());
 }
 
@@ -70,8 +74,7 @@ void CResizingDialog::MoveControls(QSize delta) {
 // A size saved on a bigger screen, or edited by hand, must neither make the
 // window larger than the screen nor hide it.
 void CResizingDialog::RestoreSize() {
-  const int cx = lumo::profile::GetInt(section_, "CX", 0, kProfileFile);
-  const int cy = lumo::profile::GetInt(section_, "CY", 0, kProfileFile);
+  const auto [cx, cy] = settings_.Size(section_);
   if (cx <= 0 || cy <= 0) return;
   const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
   const QSize available = shown != nullptr ? shown->availableGeometry().size() : QSize(cx, cy);
@@ -80,10 +83,7 @@ void CResizingDialog::RestoreSize() {
 
 void CResizingDialog::SaveSize() {
   if (!resized_ || lastSize_.isEmpty()) return;
-  // Both keys in one replacement of the file: a refused write changes neither.
-  lumo::profile::ApplyEdits({lumo::profile::Edit::Set(section_, "CX", lumo::ini::FormatInteger(width(), 10)),
-                             lumo::profile::Edit::Set(section_, "CY", lumo::ini::FormatInteger(height(), 10))},
-                            kProfileFile);
+  settings_.SaveSize(section_, {width(), height()});
   resized_ = false;
 }
 

@@ -1,29 +1,14 @@
 #include "gui/platform/path_text.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
+#include "core/platform/local_path.h"
 #include "gui/platform/text_codec.h"
 
 namespace lumo {
-namespace {
-
-bool ValidLocalName(const std::string& path) {
-#ifdef Q_OS_WIN
-  (void)path;
-  return true;  // every byte is a character of the ANSI code page
-#else
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString decoded = utf8(QByteArrayView(path.data(), static_cast<qsizetype>(path.size())));
-  static_cast<void>(decoded);  // decoding happens on the conversion to QString
-  return !utf8.hasError();
-#endif
-}
-
-}  // namespace
 
 QString PathToText(const std::string& path) {
-  if (!ValidLocalName(path)) return FromWindows1252(path);
+  if (!IsLocalName(path)) return FromWindows1252(path);
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
@@ -36,11 +21,6 @@ std::optional<std::string> TextToPath(const QString& text) {
     return std::nullopt;
   }
   return name.toStdString();
-}
-
-std::string PathFromSettings(const std::string& stored) {
-  if (ValidLocalName(stored)) return stored;
-  return TextToPath(FromWindows1252(stored)).value_or(stored);
 }
 
 std::string PathForMessage(const std::string& path) {

@@ -5,10 +5,7 @@
 #include <optional>
 #include <string>
 
-// Where a path meets text. Paths are file-system names: bytes in the local
-// file-name encoding (UTF-8 on Linux and macOS, the ANSI code page on
-// Windows), kept as they are from the disk to lumo.ini and back. They are
-// never Windows-1252 text, which is what names inside cdplayer.ini are.
+// Where a path, a file-system name (core/platform/local_path.h), meets text.
 namespace lumo {
 
 // The path for a widget. Bytes that are not valid in the local encoding
@@ -19,10 +16,6 @@ QString PathToText(const std::string& path);
 // The file-system name for what the user typed or chose; nothing when the
 // local encoding cannot hold a character of it.
 std::optional<std::string> TextToPath(const QString& text);
-
-// A path as read from lumo.ini, in the local encoding: valid names stay
-// byte for byte, older Windows-1252 ones are converted.
-std::string PathFromSettings(const std::string& stored);
 
 // The path inside a message text, which is Windows-1252: a character the
 // code page lacks is shown as "?". The path itself is never changed.

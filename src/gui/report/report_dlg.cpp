@@ -5,29 +5,20 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
 
-#include "gui/tree/lumo_tree_ctrl.h"
-#include "gui/tree/tree_model.h"
-#include "core/platform/ini_syntax.h"
 #include "core/platform/message_box.h"
-#include "gui/platform/path_text.h"
-#include "core/platform/profile.h"
-#include "gui/platform/text_codec.h"
-#include "core/report/file_error.h"
 #include "core/report/file_exception.h"
-#include "core/report/report_base.h"
-#include "core/report/report_feed.h"
 #include "core/report/report_target.h"
+#include "core/report/report_writing.h"
+#include "core/settings/settings.h"
+#include "gui/platform/path_text.h"
+#include "gui/platform/text_codec.h"
 #include "gui/widgets/button_factory.h"
 
 namespace {
-
-constexpr char kSection[] = "report";
-constexpr char kDefaultFileName[] = "Report.html";
 
 constexpr char kHtmlFilter[] =
     "HTML files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*||";
@@ -63,9 +54,11 @@ void Tell(const char* text, lumo::MessageIcon icon) {
 
 }  // namespace
 
-LumoReportDlg::LumoReportDlg(LumoTreeCtrl& tree, lumo::ReportFooter footer, QWidget* parent)
+LumoReportDlg::LumoReportDlg(const TreeItem& root, lumo::Settings& settings, lumo::ReportFooter footer,
+                             QWidget* parent)
     : LumoDialog(143, parent, RoundButtonFactory({kReport, kView, kExit})),
-      tree_(tree),
+      root_(root),
+      settings_(settings),
       footer_(std::move(footer)),
       chooser_(lumo::ChooseSaveFile) {}
 
@@ -80,19 +73,16 @@ void LumoReportDlg::SetShellOpener(lumo::ShellOpener opener) { opener_ = std::mo
 void LumoReportDlg::SetCollectionFile(std::string path) { collectionFile_ = std::move(path); }
 
 bool LumoReportDlg::OnInitDialog() {
-  ReadSettings();
+  const lumo::ReportSettings& saved = settings_.Report();
+  fileName = saved.fileName;
+  reportType = saved.type;
+  reportComment = saved.comment;
+  reportTitle = saved.title;
   shownType_ = reportType;
   EnableHtmlFields(reportType == kHtmlFormat);
   UpdateData(false);
   UpdateButtons();
   return true;
-}
-
-void LumoReportDlg::ReadSettings() {
-  fileName = lumo::PathFromSettings(settings.GetString(kSection, "filename", kDefaultFileName));
-  reportType = settings.GetInt(kSection, "type", kHtmlFormat);
-  reportComment = settings.GetString(kSection, "comment", "");
-  reportTitle = settings.GetString(kSection, "title", kDefaultReportTitle);
 }
 
 void LumoReportDlg::DoDataExchange(lumo::DataExchange& exchange) {
@@ -119,18 +109,8 @@ void LumoReportDlg::OnEditChange(int id) {
 
 void LumoReportDlg::OnOK() {
   if (!UpdateData(true)) return;
-  SaveSettings();
+  settings_.SaveReport({fileName, reportType, reportComment, reportTitle});
   EndDialog(lumo::kIdOk);
-}
-
-void LumoReportDlg::SaveSettings() {
-  // Failed writes are not reported: losing the remembered settings is harmless.
-  // Blanks at a value's end would not read back, and would make the write fail.
-  auto stored = [](const std::string& text) { return std::string(lumo::ini::TrimEnd(text)); };
-  settings.WriteString(kSection, "filename", stored(fileName));
-  settings.WriteInt(kSection, "type", reportType, 10);
-  settings.WriteString(kSection, "comment", stored(reportComment));
-  settings.WriteString(kSection, "title", stored(reportTitle));
 }
 
 // Looks at the name field alone: a validating read here would complain at
@@ -185,32 +165,36 @@ void LumoReportDlg::Browse() {
 
 void LumoReportDlg::Generate() {
   if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
-  const std::unique_ptr<LumoReportBase> writer =
-      MakeReportWriter(reportType != kHtmlFormat, lumo::PathForMessage(fileName), footer_);
-  FeedReport(*tree_.Model()->Root(), *writer);
   try {
-    const bool written = WriteReport(*writer);
-    Tell(written ? kGenerated : kGenerateFailed,
-         written ? lumo::MessageIcon::Information : lumo::MessageIcon::Warning);
+    lumo::WriteTreeReport(root_, {reportType == kCsvFormat, fileName, reportTitle, reportComment, footer_});
+    Tell(kGenerated, lumo::MessageIcon::Information);
   } catch (const lumo::FileException& error) {
-    // A write error after opening: its own text alone, as for a refused operation.
-    lumo::ShowMessageBox(lumo::FileErrorText(error.Cause(), lumo::PathForMessage(fileName)), lumo::MessageButtons::Ok,
-                         lumo::MessageIcon::Stop);
+    TellFailure(error);
   }
+}
+
+// A CSV writer's own words come before the general failure; an HTML page
+// that failed while being written has its cause's text alone, with the stop
+// icon, as for a refused operation.
+void LumoReportDlg::TellFailure(const lumo::FileException& error) const {
+  const bool csv = reportType == kCsvFormat;
+  const std::string text = lumo::ReportErrorText(error, csv, lumo::PathForMessage(fileName));
+  if (!csv && error.Step() == lumo::FileStep::Write) {
+    lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+    return;
+  }
+  if (!text.empty()) lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+  Tell(kGenerateFailed, lumo::MessageIcon::Warning);
 }
 
 // Checked before the report is built: the collection and the settings are
 // not for overwriting, and a pipe or a device is no place for a report.
 bool LumoReportDlg::RefusedTarget() const {
-  const lumo::ProtectedFiles files{collectionFile_, lumo::profile::ResolvePath(settings.GetFile())};
+  const lumo::ProtectedFiles files{collectionFile_, settings_.Path()};
   const std::string refusal = lumo::ReportTargetRefusal(fileName, lumo::PathForMessage(fileName), files);
   if (refusal.empty()) return false;
   lumo::ShowMessageBox(refusal, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
   return true;
-}
-
-bool LumoReportDlg::WriteReport(LumoReportBase& writer) {
-  return writer.WriteReport(fileName, reportTitle, reportComment);
 }
 
 void LumoReportDlg::View() {

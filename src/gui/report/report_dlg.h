@@ -3,22 +3,24 @@
 #include <cstdint>
 #include <string>
 
-#include "core/ini/ini_document.h"
 #include "gui/platform/lumo_dialog.h"
 #include "gui/platform/shell_open.h"
 #include "core/report/html_report.h"
 #include "gui/report/save_file_chooser.h"
 
-class LumoReportBase;
-class LumoTreeCtrl;
 class TreeItem;
 
+namespace lumo {
+class FileException;
+class Settings;
+}  // namespace lumo
+
 // "Generate report": picks HTML or CSV, the output file and, for HTML, a
-// title and a comment; writes the collection shown in the owner's tree as a
-// report and opens the result with its default application. The settings
-// live in section "report" of lumo.ini and are read afresh at each opening;
-// the file name last used for each format lasts as long as the object.
-// The tree must outlive the dialog; an HTML report ends with `footer`.
+// title and a comment; writes the collection under `root` as a report and
+// opens the result with its default application. Each opening shows the
+// report values of `settings`, and Exit saves them there; the file name
+// last used for each format lasts as long as the object. The root and the
+// settings must outlive the dialog; an HTML report ends with `footer`.
 class LumoReportDlg : public lumo::LumoDialog {
   Q_OBJECT
 
@@ -29,7 +31,7 @@ class LumoReportDlg : public lumo::LumoDialog {
   };
   enum Format : int32_t { kNoFormat = -1, kHtmlFormat = 0, kCsvFormat = 1 };
 
-  LumoReportDlg(LumoTreeCtrl& tree, lumo::ReportFooter footer, QWidget* parent);
+  LumoReportDlg(const TreeItem& root, lumo::Settings& settings, lumo::ReportFooter footer, QWidget* parent);
   ~LumoReportDlg() override;
 
   // Replaces the Save As question (Qt's file dialog by default).
@@ -49,18 +51,17 @@ class LumoReportDlg : public lumo::LumoDialog {
   void OnOK() override;
 
  private:
-  void ReadSettings();
-  void SaveSettings();
   void UpdateButtons();
   void EnableHtmlFields(bool enable);
   void SwitchFormat(Format format);
   void Browse();
   void Generate();
   void View();
-  bool WriteReport(LumoReportBase& writer);
+  void TellFailure(const lumo::FileException& error) const;
   bool RefusedTarget() const;
 
-  LumoTreeCtrl& tree_;
+  const TreeItem& root_;
+  lumo::Settings& settings_;
   lumo::ReportFooter footer_;
   lumo::SaveFileChooser chooser_;
   lumo::ShellOpener opener_;
@@ -70,8 +71,7 @@ class LumoReportDlg : public lumo::LumoDialog {
   int32_t reportType = kHtmlFormat;
   std::string reportComment;
   std::string reportTitle;
-  std::string fileName;  // a file-system name (platform/path_text.h), as are the two below
-  lumo::IniDocument settings{"lumo.ini"};
+  std::string fileName;  // a file-system name (core/platform/local_path.h), as are the two below
   std::string htmlFileName = "Report.html";
   std::string csvFileName = "lumo.csv";
 };

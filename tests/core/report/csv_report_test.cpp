@@ -10,6 +10,8 @@
 #include "support/message_box_recorder.h"
 #include "core/platform/message_box.h"
 #include "core/report/csv_report.h"
+#include "core/report/file_exception.h"
+#include "core/report/report_writing.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -22,15 +24,17 @@ class CsvReportTest : public testing::Test {
  protected:
   // Writes the report and returns the file's bytes; fails the test when not written.
   std::string Write() {
-    EXPECT_TRUE(csv_.WriteReport(path_, "title", "comment"));
+    EXPECT_NO_THROW(csv_.WriteReport(path_, "title", "comment"));
     return ReadBytes(path_);
   }
-  void ExpectOneWarning(const std::string& text) {
-    const auto& shown = messages_.Messages();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, text);
-    EXPECT_EQ(shown[0].buttons, lumo::MessageButtons::Ok);
-    EXPECT_EQ(shown[0].icon, lumo::MessageIcon::Warning);
+  // What the writer says of writing to `path`, which must fail at `step` without a message box.
+  std::string Failure(const std::string& path, lumo::FileStep step, std::string shown = {}) try {
+    csv_.WriteReport(path, "", "");
+    return "written";
+  } catch (const lumo::FileException& error) {
+    EXPECT_EQ(error.Step(), step);
+    EXPECT_TRUE(messages_.Messages().empty());
+    return lumo::ReportErrorText(error, true, shown.empty() ? path : shown);
   }
 
   lumo::test::TempDir dir_;
@@ -103,9 +107,8 @@ TEST_F(CsvReportTest, WritingTwiceOrAfterResetGivesTheRightLines) {
 TEST_F(CsvReportTest, MissingFolderIsReportedAndNothingIsCreated) {
   csv_.AddArtist("A");
   const std::string path = dir_.File("missing/lumo.csv");
-  EXPECT_FALSE(csv_.WriteReport(path, "", ""));
-  ExpectOneWarning("Unable to open " + path + " for writing.\n" + path +
-                   " contains an invalid path.\n");
+  EXPECT_EQ(Failure(path, lumo::FileStep::Open),
+            "Unable to open " + path + " for writing.\n" + path + " contains an invalid path.\n");
   EXPECT_FALSE(FileExists(path));
 }
 
@@ -113,23 +116,20 @@ TEST_F(CsvReportTest, MessagesNameTheFileAsTheUserKnowsIt) {
   csv_.AddArtist("A");
   const std::string onDisk = dir_.File("missing/caf\xC3\xA9.csv");  // UTF-8 on the disk
   const std::string shown = dir_.File("missing/caf\xE9.csv");        // Windows-1252 in the dialog
-  csv_.SetDisplayName(shown);
-  EXPECT_FALSE(csv_.WriteReport(onDisk, "", ""));
-  ExpectOneWarning("Unable to open " + shown + " for writing.\n" + shown + " contains an invalid path.\n");
+  EXPECT_EQ(Failure(onDisk, lumo::FileStep::Open, shown),
+            "Unable to open " + shown + " for writing.\n" + shown + " contains an invalid path.\n");
 }
 
 TEST_F(CsvReportTest, FolderInPlaceOfTheFileIsDeniedAndKept) {
-  EXPECT_FALSE(csv_.WriteReport(dir_.Path(), "", ""));
-  ExpectOneWarning("Unable to open " + dir_.Path() + " for writing.\nAccess to " + dir_.Path() +
-                   " was denied.\n");
+  EXPECT_EQ(Failure(dir_.Path(), lumo::FileStep::Open),
+            "Unable to open " + dir_.Path() + " for writing.\nAccess to " + dir_.Path() + " was denied.\n");
   EXPECT_TRUE(FileExists(dir_.File(".")));
 }
 
 TEST_F(CsvReportTest, ErrorTextIsCutTo254Characters) {
   const std::string path = dir_.File(std::string(300, 'n') + ".csv");  // name too long
-  EXPECT_FALSE(csv_.WriteReport(path, "", ""));
   const std::string error = (path + " contains an invalid path.").substr(0, 254);
-  ExpectOneWarning("Unable to open " + path + " for writing.\n" + error + "\n");
+  EXPECT_EQ(Failure(path, lumo::FileStep::Open), "Unable to open " + path + " for writing.\n" + error + "\n");
 }
 
 // Spreadsheets would run the guarded fields as formulas: an apostrophe
@@ -157,8 +157,8 @@ TEST_F(CsvReportTest, APipeIsRefusedAsNotARegularFile) {
   csv_.AddArtist("A");
   const std::string fifo = dir_.File("pipe.csv");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(csv_.WriteReport(fifo, "", ""));
-  ExpectOneWarning("Unable to open " + fifo + " for writing.\n" + fifo + " is not a regular file.\n");
+  EXPECT_EQ(Failure(fifo, lumo::FileStep::Open),
+            "Unable to open " + fifo + " for writing.\n" + fifo + " is not a regular file.\n");
 }
 
 TEST_F(CsvReportTest, WriteFailureIsReportedAndTheEarlierReportKept) {
@@ -169,17 +169,12 @@ TEST_F(CsvReportTest, WriteFailureIsReportedAndTheEarlierReportKept) {
   }
   const std::string result = lumo::test::RunWithFileSizeLimit(300, [this] {
     const int before = lumo::test::OpenDescriptorCount();
-    const bool written = csv_.WriteReport(path_, "", "");
-    std::string outcome = written ? "written" : "failed";
+    std::string outcome = Failure(path_, lumo::FileStep::Write);
     if (lumo::test::OpenDescriptorCount() != before) outcome += ", file left open";
     if (ReadBytes(path_) != "earlier report") outcome += ", earlier report lost";
-    for (const auto& box : messages_.Messages()) {
-      if (box.icon == lumo::MessageIcon::Warning) outcome += "\nwarning: " + box.text;
-    }
     return outcome;
   });
-  EXPECT_EQ(result, "failed\nwarning: Error writing to " + path_ + "\nDisk full while accessing " +
-                        path_ + ".");
+  EXPECT_EQ(result, "Error writing to " + path_ + "\nDisk full while accessing " + path_ + ".");
 }
 
 }  // namespace

@@ -242,19 +242,30 @@ TEST_F(MainWindow, CdKeyBoxShowsTheSelectedAlbumsKey) {
   EXPECT_EQ(Text(CLumoDlg::kCdKeyBox), "");
 }
 
+// The options take effect at once, even when lumo.ini cannot take them:
+// the main window then says so.
 TEST_F(MainWindow, CdKeyBoxHiddenByDefaultAndShownAfterPreferences) {
-  WriteSettings(dir_.Path(), 0);
-  CLumoDlg& window = Open();
-  EXPECT_FALSE(window.Control(CLumoDlg::kCdKeyBox)->isVisibleTo(&window));
-  QTimer::singleShot(0, [] {
-    auto* options = qobject_cast<LumoOptionsDlg*>(QApplication::activeModalWidget());
-    ASSERT_NE(options, nullptr);
-    options->ControlAs<QAbstractButton>(1025)->click();  // Show CD keys
-    options->ControlAs<QAbstractButton>(1)->click();     // Save
-  });
-  Menu(CLumoDlg::kMenuPreferences);
-  EXPECT_TRUE(window.Control(CLumoDlg::kCdKeyBox)->isVisibleTo(&window));
-  EXPECT_EQ(lumo::profile::GetInt("options", "cdkeys", -1, "lumo.ini"), 1);
+  using std::filesystem::perms;
+  const std::string ini = lumo::profile::ResolvePath("lumo.ini");
+  MessageBoxRecorder boxes;
+  for (const bool writable : {true, false}) {
+    WriteSettings(dir_.Path(), 0);
+    std::filesystem::permissions(ini, writable ? perms::owner_all : perms::owner_read);
+    CLumoDlg& window = Open();
+    EXPECT_FALSE(window.Control(CLumoDlg::kCdKeyBox)->isVisibleTo(&window));
+    QTimer::singleShot(0, [] {
+      auto* options = qobject_cast<LumoOptionsDlg*>(QApplication::activeModalWidget());
+      ASSERT_NE(options, nullptr);
+      options->ControlAs<QAbstractButton>(1025)->click();  // Show CD keys
+      options->ControlAs<QAbstractButton>(1)->click();     // Save
+    });
+    Menu(CLumoDlg::kMenuPreferences);
+    EXPECT_TRUE(window.Control(CLumoDlg::kCdKeyBox)->isVisibleTo(&window));
+    EXPECT_EQ(lumo::profile::GetInt("options", "cdkeys", -1, ini), writable ? 1 : 0);
+  }
+  std::filesystem::permissions(ini, perms::owner_all);
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_EQ(boxes.Messages()[0].text, kOptionsNotSaved);
 }
 
 TEST_F(MainWindow, ToolTipsFollowTheSettingReadAtStart) {

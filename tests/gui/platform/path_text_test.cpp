@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/platform/local_path.h"
 #include "gui/platform/path_text.h"
 
 namespace {

@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
 #include "support/message_box_recorder.h"
 #include "core/platform/profile.h"
+#include "core/settings/settings.h"
 #include "gui/report/report_dlg.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -43,15 +45,18 @@ class ReportDialogTest : public ::testing::Test {
 
   std::unique_ptr<LumoReportDlg> NewDialog() {
     const ReportFooter footer{"Lumo", "v9.9 Test", "http://www.lumo.example/Test.html"};
-    return std::make_unique<LumoReportDlg>(tree, footer, nullptr);
+    return std::make_unique<LumoReportDlg>(*tree.Model()->Root(), settings, footer, nullptr);
   }
   static std::string IniPath() { return profile::ResolvePath("lumo.ini"); }
   static std::string Stored(const std::string& key) {
     return profile::GetString("report", key, "<missing>", "lumo.ini");
   }
 
-  // Runs the opening without a modal loop (the template is not visible).
-  void Open() { ASSERT_TRUE(dialog->CreateModeless(nullptr)); }
+  // Runs the opening without a modal loop (the template is not visible), on lumo.ini read anew.
+  void Open() {
+    settings = Settings();
+    ASSERT_TRUE(dialog->CreateModeless(nullptr));
+  }
 
   QPushButton* Button(int id) const { return dialog->ControlAs<QPushButton>(id); }
   QRadioButton* Radio(int id) const { return dialog->ControlAs<QRadioButton>(id); }
@@ -73,6 +78,7 @@ class ReportDialogTest : public ::testing::Test {
   }
 
   LumoTreeCtrl tree;
+  Settings settings;
   TempDir dir;
   MessageBoxRecorder messages;
   std::vector<SaveFileRequest> requests;

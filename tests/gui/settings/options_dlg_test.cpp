@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/collection/search_path.h"
@@ -22,9 +23,6 @@ using lumo::test::FileExists;
 using lumo::test::MessageBoxRecorder;
 using lumo::test::ReadBytes;
 using lumo::test::WriteBytes;
-
-constexpr const char* kSaveFailed =
-    "There was a problem saving the options.\nPlease check that lumo.ini is not write-protected.";
 
 class OptionsDialog : public testing::Test {
  protected:
@@ -52,71 +50,71 @@ class OptionsDialog : public testing::Test {
   static QPlainTextEdit* Path(LumoOptionsDlg& dialog) {
     return dialog.ControlAs<QPlainTextEdit>(1026);
   }
+  // The dialog on the options of lumo.ini, and the settings that keep them.
+  LumoOptionsDlg& Dialog() {
+    settings_ = lumo::Settings();
+    dialog_ = std::make_unique<LumoOptionsDlg>(settings_.GetOptions());
+    return *dialog_;
+  }
+  bool Save() { return settings_.SaveOptions(dialog_->Values()); }
+  lumo::Settings settings_;
+  std::unique_ptr<LumoOptionsDlg> dialog_;
 };
 
 TEST_F(OptionsDialog, FirstRunUsesTheDefaultsAndAnUnchangedSaveWritesNothing) {
-  LumoOptionsDlg dialog;
+  LumoOptionsDlg& dialog = Dialog();
   const std::string home = std::getenv("HOME");
-  EXPECT_EQ(dialog.searchPath,
+  EXPECT_EQ(dialog.Values().searchPath,
             home + "/.wine/drive_c/windows;" + home + "/.wine/drive_c/winnt");
-  EXPECT_EQ(dialog.searchPath, DefaultSearchPath());
-  EXPECT_EQ(dialog.showCdKeys, 0);
-  EXPECT_EQ(dialog.showToolTips, 1);
-  EXPECT_FALSE(dialog.modified);
   EXPECT_EQ(Run(dialog, [&] { Click(dialog, 1); }), 1);
-  EXPECT_FALSE(dialog.modified);  // filling the controls is not a change
+  EXPECT_EQ(dialog.Values(), settings_.GetOptions());  // filling the controls is not a change
+  EXPECT_TRUE(Save());
   EXPECT_FALSE(FileExists(File()));
   EXPECT_FALSE(FileExists(lumo::profile::ProfileDirectory() + "/lumo.ini.tmp"));
 }
 
 TEST_F(OptionsDialog, ReadsStoredValuesAndKeepsAnEmptyPathEmpty) {
   WriteBytes(File(), "[Options]\r\nPATH=\r\ncdkeys= 1\r\ntooltips=off\r\n");
-  LumoOptionsDlg dialog;
-  EXPECT_EQ(dialog.searchPath, "");
-  EXPECT_EQ(dialog.showCdKeys, 1);
-  EXPECT_EQ(dialog.showToolTips, 0);  // no digits: 0
+  LumoOptionsDlg& dialog = Dialog();
   dialog.UpdateData(false);
   EXPECT_TRUE(dialog.ControlAs<QCheckBox>(1025)->isChecked());
   EXPECT_TRUE(Path(dialog)->toPlainText().isEmpty());
 }
 
-TEST_F(OptionsDialog, SaveAfterAChangeWritesAllThreeKeysAndKeepsTheRestOfTheFile) {
+TEST_F(OptionsDialog, SaveAfterAChangeWritesTheChangedKeysAndKeepsTheRestOfTheFile) {
   WriteBytes(File(), "; mine\r\n[report]\r\ntitle=Output\r\n[options]\r\npath=/a;/b\r\n");
-  LumoOptionsDlg dialog;
+  LumoOptionsDlg& dialog = Dialog();
   EXPECT_EQ(Run(dialog, [&] {
               Click(dialog, 1025);
               Click(dialog, 1027);
               Click(dialog, 1);
             }),
             1);
-  EXPECT_TRUE(dialog.modified);
-  EXPECT_EQ(dialog.showCdKeys, 1);
-  EXPECT_EQ(dialog.showToolTips, 0);
+  EXPECT_EQ(dialog.Values(), (lumo::Options{"/a;/b", 1, 0}));
+  EXPECT_TRUE(Save());
   EXPECT_EQ(ReadBytes(File()),
             "; mine\r\n[report]\r\ntitle=Output\r\n[options]\r\npath=/a;/b\r\ncdkeys=1\r\n"
             "tooltips=0\r\n");
 }
 
-TEST_F(OptionsDialog, CancelKeepsTheMembersButNotTheCleanState) {
-  LumoOptionsDlg dialog;
-  const std::string before = dialog.searchPath;
+TEST_F(OptionsDialog, CancelKeepsTheValuesAndALaterUnchangedSaveWritesNothing) {
+  LumoOptionsDlg& dialog = Dialog();
+  const std::string before = dialog.Values().searchPath;
   EXPECT_EQ(Run(dialog, [&] {
               lumo::test::TypeText(Path(dialog), "/music");
               Click(dialog, 2);
             }),
             2);
-  EXPECT_EQ(dialog.searchPath, before);
-  EXPECT_TRUE(dialog.modified);
-  EXPECT_FALSE(FileExists(File()));
+  EXPECT_EQ(dialog.Values().searchPath, before);
 
-  // The dialog shows the members again; an unchanged Save now writes all.
+  // The dialog shows the values again; a cancelled change is no change.
   EXPECT_EQ(Run(dialog, [&] {
               EXPECT_EQ(Path(dialog)->toPlainText().toStdString(), before);
               Click(dialog, 1);
             }),
             1);
-  EXPECT_EQ(ReadBytes(File()),
-            "[options]\r\npath=" + before + "\r\ncdkeys=0\r\ntooltips=1\r\n");
+  EXPECT_TRUE(Save());
+  EXPECT_FALSE(FileExists(File()));
 }
 
 TEST_F(OptionsDialog, OverlongPathKeepsTheDialogOpenUntilShortened) {
@@ -124,8 +122,7 @@ TEST_F(OptionsDialog, OverlongPathKeepsTheDialogOpenUntilShortened) {
   const std::string original = "[options]\npath=" + longPath + "\n";
   WriteBytes(File(), original);
   MessageBoxRecorder boxes;
-  LumoOptionsDlg dialog;
-  EXPECT_EQ(dialog.searchPath, longPath);
+  LumoOptionsDlg& dialog = Dialog();
   EXPECT_EQ(Run(dialog, [&] {
               EXPECT_EQ(Path(dialog)->toPlainText().size(), 300);  // shown whole
               Click(dialog, 1025);
@@ -138,13 +135,13 @@ TEST_F(OptionsDialog, OverlongPathKeepsTheDialogOpenUntilShortened) {
             1);
   ASSERT_EQ(boxes.Messages().size(), 1u);
   EXPECT_EQ(boxes.Messages()[0].text, "Please enter no more than 255 characters.");
-  EXPECT_EQ(dialog.searchPath, "/short");
-  EXPECT_EQ(ReadBytes(File()), "[options]\npath=/short\ncdkeys=1\ntooltips=1\n");
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(ReadBytes(File()), "[options]\npath=/short\ncdkeys=1\n");
 }
 
 TEST_F(OptionsDialog, RefusesAPastedLineBreakInsteadOfBreakingTheFile) {
   MessageBoxRecorder boxes;
-  LumoOptionsDlg dialog;
+  LumoOptionsDlg& dialog = Dialog();
   EXPECT_EQ(Run(dialog, [&] {
               Path(dialog)->setPlainText("/a\n/b");
               Click(dialog, 1);
@@ -155,61 +152,25 @@ TEST_F(OptionsDialog, RefusesAPastedLineBreakInsteadOfBreakingTheFile) {
   ASSERT_EQ(boxes.Messages().size(), 1u);
   EXPECT_EQ(boxes.Messages()[0].text,
             "Please keep the search path on one line, with its folders separated by \";\".");
-  EXPECT_EQ(dialog.searchPath, DefaultSearchPath());
-  EXPECT_FALSE(FileExists(File()));
+  EXPECT_EQ(dialog.Values().searchPath, DefaultSearchPath());
 }
 
 TEST_F(OptionsDialog, TypingStopsAtTheLimitAndKeepsLetterCase) {
-  LumoOptionsDlg dialog;
-  dialog.searchPath = std::string(250, 'x');
+  LumoOptionsDlg dialog({std::string(250, 'x')});
   Run(dialog, [&] {
     Path(dialog)->moveCursor(QTextCursor::End);
     lumo::test::TypeText(Path(dialog), "/Music/abc");
     Click(dialog, 1);
   });
 #ifdef Q_OS_WIN
-  EXPECT_EQ(dialog.searchPath, std::string(250, 'x') + "/MUSI");
+  EXPECT_EQ(dialog.Values().searchPath, std::string(250, 'x') + "/MUSI");
 #else
-  EXPECT_EQ(dialog.searchPath, std::string(250, 'x') + "/Musi");
+  EXPECT_EQ(dialog.Values().searchPath, std::string(250, 'x') + "/Musi");
 #endif
 }
 
-TEST_F(OptionsDialog, FailedSaveShowsTheStopMessageAndStillCloses) {
-  WriteBytes(File(), "[options]\ncdkeys=0\n");
-  std::filesystem::permissions(File(), std::filesystem::perms::owner_read);
-  MessageBoxRecorder boxes;
-  LumoOptionsDlg dialog;
-  EXPECT_EQ(Run(dialog, [&] {
-              Click(dialog, 1025);
-              Click(dialog, 1);
-            }),
-            1);
-  ASSERT_EQ(boxes.Messages().size(), 1u);
-  EXPECT_EQ(boxes.Messages()[0].text, kSaveFailed);
-  EXPECT_EQ(boxes.Messages()[0].icon, lumo::MessageIcon::Stop);
-  EXPECT_EQ(dialog.showCdKeys, 1);  // in effect for the rest of the run
-  EXPECT_EQ(ReadBytes(File()), "[options]\ncdkeys=0\n");
-}
-
-TEST_F(OptionsDialog, WritesStopAtTheFirstFailure) {
-  WriteBytes(File(), "[options]\ncdkeys=0\n");
-  MessageBoxRecorder boxes;
-  LumoOptionsDlg dialog;
-  dialog.searchPath = "/a\n/b";  // a line break cannot be stored in the file
-  dialog.showCdKeys = 1;
-  dialog.modified = true;
-  EXPECT_FALSE(dialog.SaveOptions());
-  EXPECT_EQ(ReadBytes(File()), "[options]\ncdkeys=0\n");
-  dialog.modified = false;
-  EXPECT_TRUE(dialog.SaveOptions());  // nothing to write
-  dialog.LoadOptions();
-  EXPECT_EQ(dialog.searchPath, DefaultSearchPath());
-  EXPECT_EQ(dialog.showCdKeys, 0);
-}
-
 TEST_F(OptionsDialog, ToolTipsFollowTheSettingWhenTheDialogOpens) {
-  WriteBytes(File(), "[options]\ntooltips=0\n");
-  LumoOptionsDlg dialog;
+  LumoOptionsDlg dialog({"", 0, 0});
   Run(dialog, [&] {
     EXPECT_TRUE(dialog.Control(1026)->toolTip().isEmpty());
     Click(dialog, 1027);  // switching on takes effect at the next opening
@@ -224,7 +185,7 @@ TEST_F(OptionsDialog, ToolTipsFollowTheSettingWhenTheDialogOpens) {
 }
 
 TEST_F(OptionsDialog, EveryControlLiesInsideTheDialog) {
-  LumoOptionsDlg dialog;
+  LumoOptionsDlg dialog({});
   Run(dialog, [&] {
     for (int id : {1, 2, 1026, 1025, 1027}) {
       EXPECT_TRUE(dialog.rect().contains(dialog.Control(id)->geometry())) << id;
@@ -245,16 +206,15 @@ namespace {
 // dropped, rather than failing the save with a misleading message.
 TEST_F(OptionsDialog, BlanksAtTheEndOfThePathAreDroppedNotAFailedSave) {
   MessageBoxRecorder boxes;
-  LumoOptionsDlg dialog;
+  LumoOptionsDlg& dialog = Dialog();
   EXPECT_EQ(Run(dialog, [&] {
               Path(dialog)->setPlainText(QStringLiteral("/music/wine;/backup \t "));
               Click(dialog, 1);
             }),
             1);
   EXPECT_TRUE(boxes.Messages().empty());
-  EXPECT_EQ(dialog.searchPath, "/music/wine;/backup");
+  EXPECT_TRUE(Save());
   EXPECT_EQ(lumo::profile::GetString("options", "path", "?", "lumo.ini"), "/music/wine;/backup");
-  EXPECT_EQ(lumo::profile::GetInt("options", "tooltips", -1, "lumo.ini"), 1);
 }
 
 }  // namespace
@@ -267,8 +227,7 @@ TEST_F(OptionsDialog, AccentedFoldersRoundTripThroughTheFieldAndLumoIni) {
   const std::string path = "/home/José/Música;/srv/日本;/srv/naïve test";
   WriteBytes(File(), "[options]\r\npath=" + path + "\r\n");
   MessageBoxRecorder boxes;
-  LumoOptionsDlg dialog;
-  EXPECT_EQ(dialog.searchPath, path);
+  LumoOptionsDlg& dialog = Dialog();
   EXPECT_EQ(Run(dialog, [&] {
               EXPECT_EQ(Path(dialog)->toPlainText(), QString::fromStdString(path));
               Path(dialog)->setPlainText(Path(dialog)->toPlainText() + QStringLiteral(";/mnt/日本語"));
@@ -276,14 +235,14 @@ TEST_F(OptionsDialog, AccentedFoldersRoundTripThroughTheFieldAndLumoIni) {
             }),
             1);
   EXPECT_TRUE(boxes.Messages().empty());
-  EXPECT_EQ(dialog.searchPath, path + ";/mnt/日本語");
-  EXPECT_EQ(ReadBytes(File()), "[options]\r\npath=" + path + ";/mnt/日本語\r\ncdkeys=0\r\ntooltips=1\r\n");
+  EXPECT_TRUE(Save());
+  EXPECT_EQ(ReadBytes(File()), "[options]\r\npath=" + path + ";/mnt/日本語\r\n");
 }
 
 // The limit is on characters, as the field counts them, not on bytes.
 TEST_F(OptionsDialog, TheLengthLimitCountsCharactersNotBytes) {
   MessageBoxRecorder boxes;
-  LumoOptionsDlg dialog;
+  LumoOptionsDlg dialog({});
   const QString path = QStringLiteral("/") + QString(200, QChar(0x65E5));  // 601 bytes
   EXPECT_EQ(Run(dialog, [&] {
               Path(dialog)->setPlainText(path);
@@ -291,7 +250,7 @@ TEST_F(OptionsDialog, TheLengthLimitCountsCharactersNotBytes) {
             }),
             1);
   EXPECT_TRUE(boxes.Messages().empty());
-  EXPECT_EQ(dialog.searchPath, path.toStdString());
+  EXPECT_EQ(dialog.Values().searchPath, path.toStdString());
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include "gui/main/lumo_dlg.h"
 #include "gui/tree/lumo_tree_ctrl.h"
+#include "gui/tree/tree_model.h"
+#include "core/settings/settings.h"
 #include "core/catalogue/catalogue_item.h"
 #include "gui/edit/edit_dlg.h"
 #include "gui/report/report_dlg.h"
@@ -47,9 +49,10 @@ TEST(DialogButtons, TheListedDialogsHaveRoundButtons) {
   CatalogueItem artist{ItemKind::Artist, "Abba", {}, 0};
   EditDlg edit(artist, nullptr);
   ExpectButtons<RoundButton>(edit, {{lumo::kIdOk, "OK", true}, {lumo::kIdCancel, "Cancel", false}});
-  LumoOptionsDlg options;
+  LumoOptionsDlg options({});
   ExpectButtons<RoundButton>(options, {{lumo::kIdOk, "Save", true}, {lumo::kIdCancel, "Cancel", false}});
-  LumoReportDlg report(main.Tree(), {}, nullptr);
+  lumo::Settings settings;
+  LumoReportDlg report(*main.Tree().Model()->Root(), settings, {}, nullptr);
   ExpectButtons<RoundButton>(report, {{LumoReportDlg::kReport, "Report", true}, {LumoReportDlg::kView, "View", false},
                                      {LumoReportDlg::kExit, "Exit", false}});
   // Other buttons stay plain.

@@ -1,0 +1,20 @@
+#include "core/platform/local_path.h"
+
+#include "core/platform/windows1252.h"
+
+namespace lumo {
+
+bool IsLocalName(std::string_view path) noexcept {
+#ifdef _WIN32
+  static_cast<void>(path);
+  return true;
+#else
+  return cp1252::IsUtf8(path);
+#endif
+}
+
+std::string PathFromSettings(const std::string& stored) {
+  return IsLocalName(stored) ? stored : cp1252::ToUtf8(stored);
+}
+
+}  // namespace lumo
