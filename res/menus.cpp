@@ -8,30 +8,30 @@ namespace lumo {
 namespace {
 
 constexpr std::array kFileItems{
-    MenuItemTemplate{"&Report", 32781},
-    MenuItemTemplate{"R&efresh", 32782},
+    MenuItemTemplate{"&Report", MainWindowIds::kMenuReport},
+    MenuItemTemplate{"R&efresh", MainWindowIds::kMenuRefresh},
 };
 
 // Text after a tab is the item's shortcut.
 constexpr std::array kEditItems{
-    MenuItemTemplate{"&Undo\tCtrl+Z", 32793},
-    MenuItemTemplate{"&Redo\tCtrl+Y", 32794},
+    MenuItemTemplate{"&Undo\tCtrl+Z", MainWindowIds::kMenuUndo},
+    MenuItemTemplate{"&Redo\tCtrl+Y", MainWindowIds::kMenuRedo},
     MenuItemTemplate{nullptr, 0},
-    MenuItemTemplate{"&Find...\tCtrl+F", 32790},
-    MenuItemTemplate{"Find &next\tF3", 32791},
-    MenuItemTemplate{"Find &previous\tShift+F3", 32792},
+    MenuItemTemplate{"&Find...\tCtrl+F", MainWindowIds::kMenuFind},
+    MenuItemTemplate{"Find &next\tF3", MainWindowIds::kMenuFindNext},
+    MenuItemTemplate{"Find &previous\tShift+F3", MainWindowIds::kMenuFindPrevious},
 };
 
 constexpr std::array kOptionsItems{
-    MenuItemTemplate{"&Preferences", 32780},
+    MenuItemTemplate{"&Preferences", MainWindowIds::kMenuPreferences},
 };
 
 constexpr std::array kHelpItems{
-    MenuItemTemplate{"&About", 32784},
+    MenuItemTemplate{"&About", MainWindowIds::kMenuAbout},
     MenuItemTemplate{nullptr, 0},
-    MenuItemTemplate{"&Mail us", 32772},
-    MenuItemTemplate{"&Visit our web site", 32773},
-    MenuItemTemplate{"&Read the documentation", 32774},
+    MenuItemTemplate{"&Mail us", MainWindowIds::kMenuMail},
+    MenuItemTemplate{"&Visit our web site", MainWindowIds::kMenuWeb},
+    MenuItemTemplate{"&Read the documentation", MainWindowIds::kMenuDocs},
 };
 
 constexpr std::array kMainPopups{
@@ -42,7 +42,7 @@ constexpr std::array kMainPopups{
 };
 
 constexpr std::array kMenus{
-    MenuTemplate{144, kMainPopups},
+    MenuTemplate{MainWindowIds::kMenu, kMainPopups},
 };
 
 }  // namespace

@@ -20,7 +20,7 @@ constexpr int kIconSize = 32;
 }  // namespace
 
 AboutDlg::AboutDlg(const AboutInfo& info, QWidget* parent)
-    : LumoDialog(2203, parent, ShapedButtonFactory({kExit, kWebPage, kMail, kDocumentation})), info_(info) {}
+    : LumoDialog(kTemplate, parent, ShapedButtonFactory({kExit, kWebPage, kMail, kDocumentation})), info_(info) {}
 
 QTabWidget* AboutDlg::Tabs() const { return ControlAs<QTabWidget>(kTabs); }
 

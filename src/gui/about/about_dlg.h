@@ -8,14 +8,10 @@ class QTabWidget;
 // The about box: the program's name and version, its icon, three pages
 // (the maker, an overview, the distribution terms) and the web page, mail
 // and documentation commands.
-class AboutDlg : public lumo::LumoDialog {
+class AboutDlg : public lumo::LumoDialog, public lumo::AboutIds {
   Q_OBJECT
 
  public:
-  enum Id {
-    kExit = 1, kNameAndVersion = 2210, kIcon = 2211, kTabs = 2206,
-    kWebPage = 2213, kMail = 2214, kDocumentation = 2216,
-  };
   AboutDlg(const AboutInfo& info, QWidget* parent = nullptr);
 
   QTabWidget* Tabs() const;

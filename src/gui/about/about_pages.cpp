@@ -10,7 +10,7 @@
 #include "gui/about/maker_logo.h"
 
 AboutTextPage::AboutTextPage(std::string pageText, QWidget* parent)
-    : LumoDialog(2202, parent), pageText_(std::move(pageText)) {}
+    : LumoDialog(kTemplate, parent), pageText_(std::move(pageText)) {}
 
 void AboutTextPage::DoDataExchange(lumo::DataExchange& exchange) { exchange.Text(kText, pageText_); }
 
@@ -30,7 +30,7 @@ QWidget* MakeMakerControl(const lumo::ControlTemplate& control, QWidget* parent)
 // The template holds the maker's name, and the page shows it: an empty
 // label where the name belongs would say nothing to anybody.
 AboutMakerPage::AboutMakerPage(QWidget* parent)
-    : LumoDialog(2205, parent, MakeMakerControl), makerName_(::kMakerName), link_(ControlAs<CHyperLink>(kLink)) {}
+    : LumoDialog(kTemplate, parent, MakeMakerControl), makerName_(::kMakerName), link_(ControlAs<CHyperLink>(kLink)) {}
 
 bool AboutMakerPage::OnInitDialog() {
   if (auto* logo = ControlAs<QLabel>(kLogo)) logo->setPixmap(QPixmap::fromImage(artwork::MakerLogo()));

@@ -7,11 +7,10 @@
 class CHyperLink;
 
 // A page of the about box that shows one text, read-only and scrollable.
-class AboutTextPage : public lumo::LumoDialog {
+class AboutTextPage : public lumo::LumoDialog, public lumo::AboutTextIds {
   Q_OBJECT
 
  public:
-  enum Id { kText = 2228 };
   AboutTextPage(std::string pageText, QWidget* parent = nullptr);
 
   const std::string& PageText() const { return pageText_; }
@@ -25,11 +24,10 @@ class AboutTextPage : public lumo::LumoDialog {
 
 // The about box's maker page: the logo, the maker's name and a link to the
 // maker's web page.
-class AboutMakerPage : public lumo::LumoDialog {
+class AboutMakerPage : public lumo::LumoDialog, public lumo::AboutMakerIds {
   Q_OBJECT
 
  public:
-  enum Id { kLogo = 2207, kMakerName = 2208, kLink = 2231 };
   explicit AboutMakerPage(QWidget* parent = nullptr);
 
   CHyperLink& Link() const { return *link_; }

@@ -18,11 +18,10 @@
 // Ctrl-Z, or a character outside Windows-1252, is refused with a message and
 // the dialog stays open. Editing an album, a changed artist is put back
 // without a word and the dialog stays open. Cancel stores nothing.
-class EditDlg : public lumo::LumoDialog {
+class EditDlg : public lumo::LumoDialog, public lumo::EditIds {
   Q_OBJECT
 
  public:
-  enum Id { kTemplate = 145, kUpperField = 1041, kLowerField = 1042, kUpperLabel = 1056, kLowerLabel = 1057 };
   static constexpr char kEmptyPlaceholder[] = "(empty)";
 
   // Both records are borrowed and must outlive the dialog. `parent` is the

@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr int kArtistText = 1059;
-constexpr int kTitleText = 1060;
-constexpr int kExplanation = 1062;
-constexpr int kApplyToAllBox = 1057;
 
 constexpr char kExplanationText[] =
     "Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album "
@@ -18,7 +14,7 @@ constexpr char kExplanationText[] =
 
 }  // namespace
 
-DuplicateNotify::DuplicateNotify(QWidget* parent) : LumoDialog(146, parent), explanation_(kExplanationText) {}
+DuplicateNotify::DuplicateNotify(QWidget* parent) : LumoDialog(kTemplate, parent), explanation_(kExplanationText) {}
 
 int DuplicateNotify::Ask(const std::string& artist, const std::string& title) {
   artist_ = artist;

@@ -10,12 +10,10 @@
 // title are already in the tree under another CD key. One object serves one
 // build, so the "apply to all" box and the last answer carry over from one
 // question to the next. The dialog cannot be dismissed without an answer.
-class DuplicateNotify : public lumo::LumoDialog {
+class DuplicateNotify : public lumo::LumoDialog, public lumo::DuplicateIds {
   Q_OBJECT
 
  public:
-  static constexpr int kAnswerOk = 6;
-  static constexpr int kAnswerNo = 7;
 
   explicit DuplicateNotify(QWidget* parent = nullptr);
 

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-FindDlg::FindDlg(FindHandler onFind, QWidget* parent) : LumoDialog(150, parent), onFind_(std::move(onFind)) {
+FindDlg::FindDlg(FindHandler onFind, QWidget* parent) : LumoDialog(kTemplate, parent), onFind_(std::move(onFind)) {
   UpdateData(false);
   UpdateButtons();
 }

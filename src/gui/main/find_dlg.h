@@ -9,14 +9,10 @@
 // The modeless Find dialog: a piece of a name, whether case matters, and
 // which kinds of item to look in (all three at first). Its buttons hand the
 // search to the main window, which owns the tree.
-class FindDlg : public lumo::LumoDialog {
+class FindDlg : public lumo::LumoDialog, public lumo::FindIds {
   Q_OBJECT
 
  public:
-  enum Id {
-    kText = 1100, kMatchCase = 1101, kArtists = 1102, kAlbums = 1103, kTracks = 1104,
-    kFindNext = 1105, kFindPrevious = 1106, kClose = 2,
-  };
   using FindHandler = std::function<void(FindDirection)>;
 
   FindDlg(FindHandler onFind, QWidget* parent);

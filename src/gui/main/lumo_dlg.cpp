@@ -113,7 +113,7 @@ CLumoDlg::CLumoDlg(QWidget* parent) : CLumoDlg(std::make_unique<lumo::Settings>(
 // The settings object is made before the base, which keeps a reference to
 // it; moving the pointer into the member does not move the object.
 CLumoDlg::CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent)
-    : CResizingDialog(102, *settings, parent, RoundButtonFactory({kReport, kExit, kAbout}, MakeMainControl)),
+    : CResizingDialog(kTemplate, *settings, parent, RoundButtonFactory({kReport, kExit, kAbout}, MakeMainControl)),
       tree_(ControlAs<LumoTreeCtrl>(kTree)),
       animation_(ControlAs<AnimationCtrl>(kAnimation)),
       icon_(artwork::ProgramIcon()),

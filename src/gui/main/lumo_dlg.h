@@ -29,19 +29,10 @@ class Settings;
 // settings for the whole run. The window can be resized: the tree and the
 // status line grow with it, the column on the right keeps to the right
 // edge, the buttons to the bottom right corner.
-class CLumoDlg : public CResizingDialog {
+class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   Q_OBJECT
 
  public:
-  // Control and command ids of the main window.
-  enum Id {
-    kTree = 1000, kExit = 2, kAbout = 1050, kReport = 1047, kCdKeyBox = 1012, kAnimation = 1046,
-    kLevelArtist = 1008, kLevelAlbum = 1009, kLevelAll = 1010, kLevelCustom = 1011,
-    kDisplayBox = 1054, kInfoBox = 1053, kArtistCount = 1014, kAlbumCount = 1015, kStatusLine = 1055,
-    kMenuMail = 32772, kMenuWeb = 32773, kMenuDocs = 32774, kMenuPreferences = 32780, kMenuReport = 32781,
-    kMenuRefresh = 32782, kMenuAbout = 32784,
-    kMenuFind = 32790, kMenuFindNext = 32791, kMenuFindPrevious = 32792, kMenuUndo = 32793, kMenuRedo = 32794,
-  };
   static constexpr char kCaption[] = "LUMO";
   static constexpr char kDataFileName[] = "cdplayer.ini";
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 LumoProgressDlg::LumoProgressDlg(QWidget* parent)
-    : LumoDialog(139, parent),
-      loadedBar_(ControlAs<QProgressBar>(1038)),
-      formattedBar_(ControlAs<QProgressBar>(1037)) {
+    : LumoDialog(kTemplate, parent),
+      loadedBar_(ControlAs<QProgressBar>(kLoadedBar)),
+      formattedBar_(ControlAs<QProgressBar>(kFormattedBar)) {
   // A tool window stays in front of its owner and keeps off the task bar.
   setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
 }

@@ -11,7 +11,7 @@ class QProgressBar;
 // "Formatted" (lower, 1037), each 0 to 100. Create it modeless with the main
 // window as parent; it shows at once, in front, and takes no input (Esc and
 // Enter do nothing). Close it with EndDialog or by destroying the object.
-class LumoProgressDlg : public lumo::LumoDialog {
+class LumoProgressDlg : public lumo::LumoDialog, public lumo::ProgressIds {
   Q_OBJECT
 
  public:

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+#include "gui/platform/control_ids.h"
+
 // Dialogs, menus and strings described as plain data, the way a resource
 // script describes them: positions and sizes in dialog units, controls in tab
 // order. The tables themselves live in res/; they are static and never change,
@@ -74,8 +76,6 @@ inline constexpr uint32_t kClipSiblings = 1u << 10;
 inline constexpr uint32_t kAppWindow = 1u << 11;  // shown on the task bar
 }  // namespace dlg
 
-// A control without an id of its own (labels, frames).
-inline constexpr int kNoControlId = -1;
 
 struct ControlTemplate {
   int id = kNoControlId;

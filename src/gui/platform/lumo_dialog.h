@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "gui/platform/control_ids.h"
 #include "gui/platform/data_exchange.h"
 #include "gui/platform/dialog_builder.h"
 
@@ -13,9 +14,6 @@ class QResizeEvent;
 
 namespace lumo {
 
-// Result and command ids every dialog shares.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
 
 // The base of every dialog of the program: built from a dialog template
 // (caption, size, window style, menu, controls), with the classic dialog

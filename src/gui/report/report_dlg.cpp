@@ -56,7 +56,7 @@ void Tell(const char* text, lumo::MessageIcon icon) {
 
 LumoReportDlg::LumoReportDlg(const TreeItem& root, lumo::Settings& settings, lumo::ReportFooter footer,
                              QWidget* parent)
-    : LumoDialog(143, parent, RoundButtonFactory({kReport, kView, kExit})),
+    : LumoDialog(kTemplate, parent, RoundButtonFactory({kReport, kView, kExit})),
       root_(root),
       settings_(settings),
       footer_(std::move(footer)),

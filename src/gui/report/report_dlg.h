@@ -21,14 +21,10 @@ class Settings;
 // report values of `settings`, and Exit saves them there; the file name
 // last used for each format lasts as long as the object. The root and the
 // settings must outlive the dialog; an HTML report ends with `footer`.
-class LumoReportDlg : public lumo::LumoDialog {
+class LumoReportDlg : public lumo::LumoDialog, public lumo::ReportIds {
   Q_OBJECT
 
  public:
-  enum Id {
-    kExit = 1, kReport = 1047, kTitle = 1051, kComment = 1042, kBrowse = 1048,
-    kFileName = 1052, kHtml = 1008, kCsv = 1009, kView = 1050,
-  };
   enum Format : int32_t { kNoFormat = -1, kHtmlFormat = 0, kCsvFormat = 1 };
 
   LumoReportDlg(const TreeItem& root, lumo::Settings& settings, lumo::ReportFooter footer, QWidget* parent);

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int kSearchPathId = 1026;
-constexpr int kShowCdKeysId = 1025;
-constexpr int kShowToolTipsId = 1027;
 constexpr int kMaxSearchPath = 255;
 
 constexpr const char* kOneLine =
@@ -21,37 +18,37 @@ constexpr const char* kOneLine =
 }  // namespace
 
 LumoOptionsDlg::LumoOptionsDlg(lumo::Options options, QWidget* owner)
-    : LumoDialog(130, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
+    : LumoDialog(kTemplate, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
       options_(std::move(options)),
       toolTips_(*this) {
 #ifndef Q_OS_WIN
   // Capitals only suit file systems that ignore letter case: here they would
   // turn /home/me into /HOME/ME, a folder that does not exist.
-  if (auto* path = lumo::EditBehaviour::Of(Control(kSearchPathId))) path->SetUpperCase(false);
+  if (auto* path = lumo::EditBehaviour::Of(Control(kSearchPath))) path->SetUpperCase(false);
 #endif
 }
 
 bool LumoOptionsDlg::OnInitDialog() {
   LumoDialog::OnInitDialog();
   toolTips_.Activate(options_.showToolTips != 0);
-  for (int id : {kSearchPathId, kShowCdKeysId, kShowToolTipsId}) toolTips_.AddTool(id);
+  for (int id : {kSearchPath, kShowCdKeys, kShowToolTips}) toolTips_.AddTool(id);
   return true;
 }
 
 void LumoOptionsDlg::DoDataExchange(lumo::DataExchange& exchange) {
   std::string& searchPath = options_.searchPath;
-  exchange.Path(kSearchPathId, searchPath);
+  exchange.Path(kSearchPath, searchPath);
   // Blanks at the end could not be read back from lumo.ini; keeping them
   // would only make the save fail.
   if (exchange.Saving()) searchPath.resize(lumo::ini::TrimEnd(searchPath).size());
-  exchange.MaxPathChars(kSearchPathId, searchPath, kMaxSearchPath);
+  exchange.MaxPathChars(kSearchPath, searchPath, kMaxSearchPath);
   // A pasted line break could not be stored in lumo.ini as one value.
   if (exchange.Saving() && !exchange.Failed() &&
       searchPath.find_first_of("\r\n") != std::string::npos) {
-    exchange.Fail(kSearchPathId, kOneLine);
+    exchange.Fail(kSearchPath, kOneLine);
   }
-  exchange.Check(kShowCdKeysId, options_.showCdKeys);
-  exchange.Check(kShowToolTipsId, options_.showToolTips);
+  exchange.Check(kShowCdKeys, options_.showCdKeys);
+  exchange.Check(kShowToolTips, options_.showToolTips);
 }
 
 void LumoOptionsDlg::OnOK() {
@@ -66,7 +63,7 @@ void LumoOptionsDlg::OnOK() {
 }
 
 bool LumoOptionsDlg::OnCommand(int id) {
-  if (id == kShowCdKeysId || id == kShowToolTipsId) {
+  if (id == kShowCdKeys || id == kShowToolTips) {
     EnableSave();
     return true;
   }
@@ -74,7 +71,7 @@ bool LumoOptionsDlg::OnCommand(int id) {
 }
 
 void LumoOptionsDlg::OnEditChange(int id) {
-  if (id == kSearchPathId) EnableSave();
+  if (id == kSearchPath) EnableSave();
 }
 
 void LumoOptionsDlg::EnableSave() { Control(lumo::kIdOk)->setEnabled(true); }

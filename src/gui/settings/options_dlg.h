@@ -13,7 +13,7 @@ inline constexpr char kOptionsNotSaved[] =
 // tooltips. It edits a copy of the options and writes nothing itself: Save
 // (result 1) reads the controls back into Values(), for the caller to keep;
 // Cancel (result 2) leaves Values() as they were when the dialog opened.
-class LumoOptionsDlg : public lumo::LumoDialog {
+class LumoOptionsDlg : public lumo::LumoDialog, public lumo::OptionsIds {
   Q_OBJECT
 
  public:

@@ -252,13 +252,13 @@ TEST(IniWrite, CtrlZInAValueNeverHidesTheRestOfTheFile) {
 
 TEST(IniWrite, DefaultNameAndBareNamesLiveInTheProfileDirectory) {
   IniDocument document;
-  EXPECT_EQ(document.GetFile(), "catalogue_ini_tests.ini");
+  EXPECT_EQ(document.GetFile(), "ini_tests.ini");
   document.SetFile("other.ini");
   document.SetFile("");
-  EXPECT_EQ(document.GetFile(), "catalogue_ini_tests.ini");
+  EXPECT_EQ(document.GetFile(), "ini_tests.ini");
 
   ASSERT_TRUE(document.WriteString("66", "CX", "640"));
-  const std::string onDisk = std::string(std::getenv("XDG_CONFIG_HOME")) + "/lumo/catalogue_ini_tests.ini";
+  const std::string onDisk = std::string(std::getenv("XDG_CONFIG_HOME")) + "/lumo/ini_tests.ini";
   EXPECT_TRUE(FileExists(onDisk));
   // Load finds the same file the writes went to.
   ASSERT_TRUE(document.Load());

@@ -222,11 +222,11 @@ TEST_F(CatalogueBuild, ApplyToAllLatchesForTheRestOfTheBuildOnly) {
 TEST_F(CatalogueBuild, TheQuestionExplainsItselfAndEnterAnswersOk) {
   DuplicateNotify dialog;
   QTimer::singleShot(20, [&dialog] {
-    auto* explanation = dialog.ControlAs<QPlainTextEdit>(1062);
+    auto* explanation = dialog.ControlAs<QPlainTextEdit>(DuplicateNotify::kExplanation);
     ASSERT_NE(explanation, nullptr);
     EXPECT_TRUE(explanation->toPlainText().startsWith(
         "Lumo already has an entry for this, but it has a different CD key.  This sometimes happens"));
-    EXPECT_FALSE(dialog.Control(7)->isVisible());  // "No" is never offered
+    EXPECT_FALSE(dialog.Control(DuplicateNotify::kAnswerNo)->isVisible());  // never offered
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(&dialog, &enter);
   });

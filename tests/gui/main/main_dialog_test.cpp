@@ -256,8 +256,8 @@ TEST_F(MainWindow, CdKeyBoxHiddenByDefaultAndShownAfterPreferences) {
     QTimer::singleShot(0, [] {
       auto* options = qobject_cast<LumoOptionsDlg*>(QApplication::activeModalWidget());
       ASSERT_NE(options, nullptr);
-      options->ControlAs<QAbstractButton>(1025)->click();  // Show CD keys
-      options->ControlAs<QAbstractButton>(1)->click();     // Save
+      options->ControlAs<QAbstractButton>(LumoOptionsDlg::kShowCdKeys)->click();
+      options->ControlAs<QAbstractButton>(LumoOptionsDlg::kSave)->click();
     });
     Menu(CLumoDlg::kMenuPreferences);
     EXPECT_TRUE(window.Control(CLumoDlg::kCdKeyBox)->isVisibleTo(&window));

@@ -24,10 +24,10 @@ TEST(ProgressPanel, AppearsCentredWithoutCaptionAndBothBarsEmpty) {
   EXPECT_LE((panel.geometry().center() - area.center()).manhattanLength(), 2);
   EXPECT_EQ(panel.Loaded(), 0);
   EXPECT_EQ(panel.Formatted(), 0);
-  auto* upper = panel.ControlAs<QProgressBar>(1038);
+  auto* upper = panel.ControlAs<QProgressBar>(LumoProgressDlg::kLoadedBar);
   EXPECT_EQ(upper->maximum(), 100);
-  EXPECT_LT(upper->y(), panel.Control(1037)->y());
-  EXPECT_EQ(panel.ControlAs<QLabel>(1044)->text(), "Loaded");
+  EXPECT_LT(upper->y(), panel.Control(LumoProgressDlg::kFormattedBar)->y());
+  EXPECT_EQ(panel.ControlAs<QLabel>(LumoProgressDlg::kLoadedLabel)->text(), "Loaded");
 }
 
 TEST(ProgressPanel, BarsMoveWithinTheirRangeAndIgnoreTheKeyboard) {
@@ -36,8 +36,8 @@ TEST(ProgressPanel, BarsMoveWithinTheirRangeAndIgnoreTheKeyboard) {
   panel.CreateModeless(&owner);
   panel.SetLoaded(42);
   panel.SetFormatted(7);
-  EXPECT_EQ(panel.ControlAs<QProgressBar>(1038)->value(), 42);
-  EXPECT_EQ(panel.ControlAs<QProgressBar>(1037)->value(), 7);
+  EXPECT_EQ(panel.ControlAs<QProgressBar>(LumoProgressDlg::kLoadedBar)->value(), 42);
+  EXPECT_EQ(panel.ControlAs<QProgressBar>(LumoProgressDlg::kFormattedBar)->value(), 7);
   panel.SetLoaded(250);
   panel.SetFormatted(-3);
   EXPECT_EQ(panel.Loaded(), 100);
@@ -65,7 +65,7 @@ TEST(ProgressPanel, ShowsTheFirstChangeAtOnceAndLaterOnesAtMostEveryInterval) {
   panel.CreateModeless(&owner);
   QCoreApplication::processEvents();
   PaintCounter counter;
-  panel.Control(1038)->installEventFilter(&counter);
+  panel.Control(LumoProgressDlg::kLoadedBar)->installEventFilter(&counter);
   QElapsedTimer clock;
   clock.start();
   panel.SetLoaded(1);

@@ -29,7 +29,19 @@ using lumo::BuiltDialog;
 using lumo::DialogBuilder;
 using lumo::DialogTemplate;
 
-constexpr int kAllTemplates[] = {102, 130, 139, 143, 145, 146, 2202, 2203, 2205};
+using lumo::AboutIds;
+using lumo::AboutMakerIds;
+using lumo::AboutTextIds;
+using lumo::DuplicateIds;
+using lumo::EditIds;
+using lumo::MainWindowIds;
+using lumo::OptionsIds;
+using lumo::ProgressIds;
+using lumo::ReportIds;
+
+constexpr int kAllTemplates[] = {MainWindowIds::kTemplate, OptionsIds::kTemplate,   ProgressIds::kTemplate,
+                                 ReportIds::kTemplate,     EditIds::kTemplate,      DuplicateIds::kTemplate,
+                                 AboutTextIds::kTemplate,  AboutIds::kTemplate,     AboutMakerIds::kTemplate};
 
 struct Built {
   std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
@@ -104,16 +116,19 @@ TEST(DialogBuilder, FindsTemplatesMenusAndStringsByNumber) {
   EXPECT_EQ(lumo::FindDialogTemplate(131), nullptr);
   EXPECT_EQ(lumo::FindMenuTemplate(145), nullptr);
   EXPECT_EQ(lumo::LoadResourceString(1013), nullptr);
-  for (int id : {1012, 1008, 1009, 1010, 1011, 1014, 1015, 1055, 1026, 1025, 1027}) {
+  for (int id : std::initializer_list<int>{MainWindowIds::kCdKeyBox, MainWindowIds::kLevelArtist, MainWindowIds::kLevelAlbum,
+                 MainWindowIds::kLevelAll, MainWindowIds::kLevelCustom, MainWindowIds::kArtistCount,
+                 MainWindowIds::kAlbumCount, MainWindowIds::kStatusLine, OptionsIds::kSearchPath, OptionsIds::kShowCdKeys,
+                 OptionsIds::kShowToolTips}) {
     ASSERT_NE(lumo::LoadResourceString(id), nullptr) << id;
   }
-  EXPECT_STREQ(lumo::LoadResourceString(1026),
+  EXPECT_STREQ(lumo::LoadResourceString(OptionsIds::kSearchPath),
                "Search path for finding cdplayer.ini.  (Searched left-to-right)");
-  EXPECT_STREQ(lumo::FindDialogTemplate(130)->caption, "Options");
+  EXPECT_STREQ(lumo::FindDialogTemplate(OptionsIds::kTemplate)->caption, "Options");
 }
 
 TEST(DialogBuilder, MakesTheMenuAndPutsTheControlsBelowIt) {
-  Built main = Build(102);
+  Built main = Build(MainWindowIds::kTemplate);
   ASSERT_NE(main.dialog.menuBar, nullptr);
   const auto menus = main.dialog.menuBar->actions();
   ASSERT_EQ(menus.size(), 4);
@@ -127,26 +142,27 @@ TEST(DialogBuilder, MakesTheMenuAndPutsTheControlsBelowIt) {
   for (QAction* item : menus[3]->menu()->actions()) {
     help.append(item->isSeparator() ? 0 : item->data().toInt());
   }
-  EXPECT_EQ(help, (QList<int>{32784, 0, 32772, 32773, 32774}));
+  EXPECT_EQ(help, (QList<int>{MainWindowIds::kMenuAbout, 0, MainWindowIds::kMenuMail, MainWindowIds::kMenuWeb, MainWindowIds::kMenuDocs}));
   const int menuHeight = main.dialog.menuBar->sizeHint().height();
   EXPECT_GT(menuHeight, 0);
-  EXPECT_EQ(main.Control(1000)->y(), menuHeight);
+  EXPECT_EQ(main.Control(MainWindowIds::kTree)->y(), menuHeight);
   EXPECT_EQ(main.dialog.clientSize.height(),
-            DialogBuilder(*lumo::FindDialogTemplate(102)).DialogSize().height() + menuHeight);
-  EXPECT_EQ(Build(130).dialog.menuBar, nullptr);
+            DialogBuilder(*lumo::FindDialogTemplate(MainWindowIds::kTemplate)).DialogSize().height() + menuHeight);
+  EXPECT_EQ(Build(OptionsIds::kTemplate).dialog.menuBar, nullptr);
 }
 
 TEST(DialogBuilder, ChainsTheTabOrderOfTheTemplate) {
-  Built options = Build(130);
+  Built options = Build(OptionsIds::kTemplate);
   QList<int> order;
-  QWidget* widget = options.Control(1);
+  QWidget* widget = options.Control(OptionsIds::kSave);
   for (int i = 0; i < 5; ++i) {
     order.append(widget->objectName().mid(8).toInt());
     do {
       widget = widget->nextInFocusChain();
     } while ((widget->focusPolicy() & Qt::TabFocus) == 0);
   }
-  EXPECT_EQ(order, (QList<int>{1, 2, 1026, 1025, 1027}));
+  EXPECT_EQ(order, (QList<int>{OptionsIds::kSave, OptionsIds::kCancel, OptionsIds::kSearchPath, OptionsIds::kShowCdKeys,
+                               OptionsIds::kShowToolTips}));
 }
 
 QString AccessibleName(QWidget* widget) {
@@ -163,9 +179,15 @@ TEST(DialogBuilder, NamesEachFieldAfterItsLabelWhoseMnemonicFocusesIt) {
     const char* name;
   };
   const Field kFields[] = {
-      {130, 1026, "Search path for cdplayer.ini"}, {143, 1051, "Title"}, {143, 1042, "Comment"},
-      {143, 1052, "Filename"}, {145, 1041, "Artist"}, {145, 1042, "Album"},
-      {102, 1012, ""}, {146, 1062, ""}, {2202, 2228, ""},
+      {OptionsIds::kTemplate, OptionsIds::kSearchPath, "Search path for cdplayer.ini"},
+      {ReportIds::kTemplate, ReportIds::kTitle, "Title"},
+      {ReportIds::kTemplate, ReportIds::kComment, "Comment"},
+      {ReportIds::kTemplate, ReportIds::kFileName, "Filename"},
+      {EditIds::kTemplate, EditIds::kUpperField, "Artist"},
+      {EditIds::kTemplate, EditIds::kLowerField, "Album"},
+      {MainWindowIds::kTemplate, MainWindowIds::kCdKeyBox, ""},
+      {DuplicateIds::kTemplate, DuplicateIds::kExplanation, ""},
+      {AboutTextIds::kTemplate, AboutTextIds::kText, ""},
   };
   for (const Field& field : kFields) {
     Built built = Build(field.dialog);
@@ -176,11 +198,12 @@ TEST(DialogBuilder, NamesEachFieldAfterItsLabelWhoseMnemonicFocusesIt) {
     EXPECT_EQ(AccessibleName(widget), QString::fromUtf8(field.name)) << field.dialog << "/" << field.id;
   }
 
-  Built report = Build(143);
+  Built report = Build(ReportIds::kTemplate);
   report.host->show();
   QApplication::setActiveWindow(report.host.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(report.host.get()));
-  for (auto [key, id] : {std::pair{Qt::Key_C, 1042}, std::pair{Qt::Key_F, 1052}, std::pair{Qt::Key_T, 1051}}) {
+  for (auto [key, id] : {std::pair{Qt::Key_C, int{ReportIds::kComment}}, std::pair{Qt::Key_F, int{ReportIds::kFileName}},
+                         std::pair{Qt::Key_T, int{ReportIds::kTitle}}}) {
     QTest::keyClick(report.host.get(), key, Qt::AltModifier);
     EXPECT_TRUE(report.Control(id)->hasFocus() || report.Control(id)->isAncestorOf(QApplication::focusWidget()))
         << id;
@@ -188,86 +211,86 @@ TEST(DialogBuilder, NamesEachFieldAfterItsLabelWhoseMnemonicFocusesIt) {
 }
 
 TEST(DialogBuilder, GroupsRadioButtonsFromOneGroupStartToTheNext) {
-  Built main = Build(102);
+  Built main = Build(MainWindowIds::kTemplate);
   ASSERT_EQ(main.dialog.radioGroups.size(), 1u);
   QButtonGroup* group = main.dialog.radioGroups[0];
   EXPECT_TRUE(group->exclusive());
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(group->id(static_cast<QAbstractButton*>(main.Control(1008 + i))), i);
+    EXPECT_EQ(group->id(static_cast<QAbstractButton*>(main.Control(MainWindowIds::kLevelArtist + i))), i);
   }
-  Built report = Build(143);
+  Built report = Build(ReportIds::kTemplate);
   ASSERT_EQ(report.dialog.radioGroups.size(), 1u);
   EXPECT_EQ(report.dialog.radioGroups[0]->buttons().size(), 2);
 }
 
 TEST(DialogBuilder, AppliesButtonAndEditStyles) {
-  Built options = Build(130);
-  EXPECT_TRUE(qobject_cast<QPushButton*>(options.Control(1))->isDefault());
-  EXPECT_FALSE(qobject_cast<QPushButton*>(options.Control(2))->isDefault());
-  auto* path = qobject_cast<QPlainTextEdit*>(options.Control(1026));
+  Built options = Build(OptionsIds::kTemplate);
+  EXPECT_TRUE(qobject_cast<QPushButton*>(options.Control(OptionsIds::kSave))->isDefault());
+  EXPECT_FALSE(qobject_cast<QPushButton*>(options.Control(OptionsIds::kCancel))->isDefault());
+  auto* path = qobject_cast<QPlainTextEdit*>(options.Control(OptionsIds::kSearchPath));
   ASSERT_NE(path, nullptr);
   EXPECT_EQ(path->lineWrapMode(), QPlainTextEdit::NoWrap);
   EXPECT_EQ(path->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   EXPECT_TRUE(lumo::EditBehaviour::Of(path)->UpperCase());
-  EXPECT_NE(qobject_cast<QCheckBox*>(options.Control(1025)), nullptr);
+  EXPECT_NE(qobject_cast<QCheckBox*>(options.Control(OptionsIds::kShowCdKeys)), nullptr);
 
-  Built main = Build(102);
-  auto* key = qobject_cast<QPlainTextEdit*>(main.Control(1012));
+  Built main = Build(MainWindowIds::kTemplate);
+  auto* key = qobject_cast<QPlainTextEdit*>(main.Control(MainWindowIds::kCdKeyBox));
   ASSERT_NE(key, nullptr);
   EXPECT_TRUE(key->isReadOnly());
   EXPECT_TRUE(key->isHidden());
   EXPECT_EQ(key->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
-  EXPECT_EQ(main.Control(1008)->layoutDirection(), Qt::RightToLeft);
-  EXPECT_EQ(qobject_cast<QLabel*>(main.Control(1055))->frameShadow(), QFrame::Sunken);
-  EXPECT_EQ(qobject_cast<QLabel*>(main.Control(1014))->alignment(),
+  EXPECT_EQ(main.Control(MainWindowIds::kLevelArtist)->layoutDirection(), Qt::RightToLeft);
+  EXPECT_EQ(qobject_cast<QLabel*>(main.Control(MainWindowIds::kStatusLine))->frameShadow(), QFrame::Sunken);
+  EXPECT_EQ(qobject_cast<QLabel*>(main.Control(MainWindowIds::kArtistCount))->alignment(),
             Qt::AlignHCenter | Qt::AlignTop);
 
-  Built edit = Build(145);
-  auto* field = qobject_cast<QLineEdit*>(edit.Control(1041));
+  Built edit = Build(EditIds::kTemplate);
+  auto* field = qobject_cast<QLineEdit*>(edit.Control(EditIds::kUpperField));
   ASSERT_NE(field, nullptr);
   EXPECT_TRUE(field->hasFrame());
   EXPECT_FALSE(lumo::EditBehaviour::Of(field)->UpperCase());
 }
 
 TEST(DialogBuilder, AppliesStatesAndStylesOfTheDuplicateBox) {
-  Built box = Build(146);
-  EXPECT_TRUE(box.Control(7)->isHidden());
-  EXPECT_FALSE(box.Control(6)->isHidden());
-  auto* list = qobject_cast<QListWidget*>(box.Control(1064));
+  Built box = Build(DuplicateIds::kTemplate);
+  EXPECT_TRUE(box.Control(DuplicateIds::kAnswerNo)->isHidden());
+  EXPECT_FALSE(box.Control(DuplicateIds::kAnswerOk)->isHidden());
+  auto* list = qobject_cast<QListWidget*>(box.Control(DuplicateIds::kExistingList));
   ASSERT_NE(list, nullptr);
   EXPECT_FALSE(list->isEnabled());
   EXPECT_EQ(list->selectionMode(), QAbstractItemView::NoSelection);
-  EXPECT_EQ(box.Control(1065)->layoutDirection(), Qt::RightToLeft);
-  EXPECT_EQ(box.Control(1067)->layoutDirection(), Qt::LeftToRight);
-  EXPECT_EQ(qobject_cast<QLabel*>(box.Control(1068))->alignment(),
+  EXPECT_EQ(box.Control(DuplicateIds::kExistingSelected)->layoutDirection(), Qt::RightToLeft);
+  EXPECT_EQ(box.Control(DuplicateIds::kNewSelected)->layoutDirection(), Qt::LeftToRight);
+  EXPECT_EQ(qobject_cast<QLabel*>(box.Control(DuplicateIds::kArtistLabel))->alignment(),
             Qt::AlignRight | Qt::AlignVCenter);
-  auto* explanation = qobject_cast<QPlainTextEdit*>(box.Control(1062));
+  auto* explanation = qobject_cast<QPlainTextEdit*>(box.Control(DuplicateIds::kExplanation));
   ASSERT_NE(explanation, nullptr);
   EXPECT_TRUE(explanation->isReadOnly());
   EXPECT_EQ(explanation->frameShape(), QFrame::NoFrame);
   EXPECT_EQ(explanation->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-  EXPECT_EQ(box.Control(1062)->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
-  EXPECT_EQ(box.Control(1067)->focusPolicy(), Qt::ClickFocus);  // no tab stop
+  EXPECT_EQ(box.Control(DuplicateIds::kExplanation)->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+  EXPECT_EQ(box.Control(DuplicateIds::kNewSelected)->focusPolicy(), Qt::ClickFocus);  // no tab stop
 
-  Built progress = Build(139);
-  auto* bar = qobject_cast<QProgressBar*>(progress.Control(1038));
+  Built progress = Build(ProgressIds::kTemplate);
+  auto* bar = qobject_cast<QProgressBar*>(progress.Control(ProgressIds::kLoadedBar));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->minimum(), 0);
   EXPECT_EQ(bar->maximum(), 100);
-  EXPECT_LT(bar->y(), progress.Control(1037)->y());  // "Loaded" is the upper bar
+  EXPECT_LT(bar->y(), progress.Control(ProgressIds::kFormattedBar)->y());  // "Loaded" is the upper bar
 }
 
 TEST(DialogBuilder, TakesTheCallersWidgetFromTheFactory) {
   QWidget* mine = nullptr;
-  Built main = Build(102, [&mine](const lumo::ControlTemplate& c, QWidget* parent) -> QWidget* {
-    if (c.id != 1000) return nullptr;
+  Built main = Build(MainWindowIds::kTemplate, [&mine](const lumo::ControlTemplate& c, QWidget* parent) -> QWidget* {
+    if (c.id != MainWindowIds::kTree) return nullptr;
     mine = new QWidget(parent);
     return mine;
   });
   ASSERT_NE(mine, nullptr);
-  EXPECT_EQ(main.Control(1000), mine);
-  EXPECT_EQ(mine->width(), DialogBuilder(*lumo::FindDialogTemplate(102)).ToPixels(0, 0, 184, 0).width());
-  EXPECT_NE(qobject_cast<QPushButton*>(main.Control(2)), nullptr);  // others stay default
+  EXPECT_EQ(main.Control(MainWindowIds::kTree), mine);
+  EXPECT_EQ(mine->width(), DialogBuilder(*lumo::FindDialogTemplate(MainWindowIds::kTemplate)).ToPixels(0, 0, 184, 0).width());
+  EXPECT_NE(qobject_cast<QPushButton*>(main.Control(MainWindowIds::kExit)), nullptr);  // others stay default
 }
 
 }  // namespace
@@ -275,11 +298,11 @@ TEST(DialogBuilder, TakesTheCallersWidgetFromTheFactory) {
 namespace {
 
 TEST(DialogBuilder, AMultiLineCheckBoxWrapsItsTextToItsWidth) {
-  const DialogTemplate* dialog = lumo::FindDialogTemplate(146);
+  const DialogTemplate* dialog = lumo::FindDialogTemplate(DuplicateIds::kTemplate);
   ASSERT_NE(dialog, nullptr);
   Built built;
   built.dialog = DialogBuilder(*dialog).Build(built.host.get());
-  auto* box = qobject_cast<QCheckBox*>(built.Control(1057));
+  auto* box = qobject_cast<QCheckBox*>(built.Control(DuplicateIds::kApplyToAllBox));
   ASSERT_NE(box, nullptr);
   const QStringList lines = box->text().split(QLatin1Char('\n'));
   EXPECT_GT(lines.size(), 1);

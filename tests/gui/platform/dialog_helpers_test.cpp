@@ -16,23 +16,23 @@ namespace {
 TEST(ToolTips, SwitchAllTextsOffAndBackOn) {
   lumo::LumoDialog dialog(130);
   lumo::ToolTips tips(dialog);
-  EXPECT_TRUE(tips.AddTool(1026));
-  EXPECT_TRUE(tips.AddTool(1025, "Own \xE9"));
+  EXPECT_TRUE(tips.AddTool(lumo::OptionsIds::kSearchPath));
+  EXPECT_TRUE(tips.AddTool(lumo::OptionsIds::kShowCdKeys, "Own \xE9"));
   EXPECT_FALSE(tips.AddTool(4711, "no such control"));
   EXPECT_FALSE(tips.AddTool(1));  // no string numbered 1
-  EXPECT_EQ(dialog.Control(1026)->toolTip(),
+  EXPECT_EQ(dialog.Control(lumo::OptionsIds::kSearchPath)->toolTip(),
             "Search path for finding cdplayer.ini.  (Searched left-to-right)");
-  EXPECT_EQ(dialog.Control(1025)->toolTip(), QString::fromUtf8("Own \u00e9"));
+  EXPECT_EQ(dialog.Control(lumo::OptionsIds::kShowCdKeys)->toolTip(), QString::fromUtf8("Own \u00e9"));
 
   tips.Activate(false);
   EXPECT_FALSE(tips.IsActive());
-  EXPECT_TRUE(dialog.Control(1026)->toolTip().isEmpty());
-  EXPECT_TRUE(tips.AddTool(1027));  // added while off: stays silent until on
-  EXPECT_TRUE(dialog.Control(1027)->toolTip().isEmpty());
+  EXPECT_TRUE(dialog.Control(lumo::OptionsIds::kSearchPath)->toolTip().isEmpty());
+  EXPECT_TRUE(tips.AddTool(lumo::OptionsIds::kShowToolTips));  // added while off: stays silent until on
+  EXPECT_TRUE(dialog.Control(lumo::OptionsIds::kShowToolTips)->toolTip().isEmpty());
 
   tips.Activate(true);
-  EXPECT_EQ(dialog.Control(1025)->toolTip(), QString::fromUtf8("Own \u00e9"));
-  EXPECT_EQ(dialog.Control(1027)->toolTip(), "Turn tooltips on or off");
+  EXPECT_EQ(dialog.Control(lumo::OptionsIds::kShowCdKeys)->toolTip(), QString::fromUtf8("Own \u00e9"));
+  EXPECT_EQ(dialog.Control(lumo::OptionsIds::kShowToolTips)->toolTip(), "Turn tooltips on or off");
   EXPECT_TRUE(dialog.Control(2)->toolTip().isEmpty());
 }
 

@@ -26,7 +26,7 @@ using lumo::test::TypeText;
 // The options template with three members, recording what reaches it.
 class RecordingDialog : public lumo::LumoDialog {
  public:
-  explicit RecordingDialog(int templateId = 130) : LumoDialog(templateId) {}
+  explicit RecordingDialog(int templateId = lumo::OptionsIds::kTemplate) : LumoDialog(templateId) {}
 
   std::string text = "c:\\windows";
   int check = 1;
@@ -43,11 +43,11 @@ class RecordingDialog : public lumo::LumoDialog {
     return LumoDialog::OnInitDialog();
   }
   void DoDataExchange(lumo::DataExchange& dx) override {
-    dx.Text(1026, text);
-    dx.MaxChars(1026, text, 255);
-    dx.Check(1025, check);
-    dx.Check(1027, other);
-    dx.Radio(1008, level);
+    dx.Text(lumo::OptionsIds::kSearchPath, text);
+    dx.MaxChars(lumo::OptionsIds::kSearchPath, text, 255);
+    dx.Check(lumo::OptionsIds::kShowCdKeys, check);
+    dx.Check(lumo::OptionsIds::kShowToolTips, other);
+    dx.Radio(lumo::MainWindowIds::kLevelArtist, level);
   }
   bool OnCommand(int id) override {
     commands.push_back(id);
@@ -60,44 +60,46 @@ class RecordingDialog : public lumo::LumoDialog {
 };
 
 QPlainTextEdit* PathEdit(const lumo::LumoDialog& dialog) {
-  return dialog.ControlAs<QPlainTextEdit>(1026);
+  return dialog.ControlAs<QPlainTextEdit>(lumo::OptionsIds::kSearchPath);
 }
 
 TEST(LumoDialog, ExchangesTextAndChecksBothWays) {
   RecordingDialog dialog;
   ASSERT_TRUE(dialog.UpdateData(false));
   EXPECT_EQ(PathEdit(dialog)->toPlainText(), "C:\\WINDOWS");  // an upper-case edit
-  EXPECT_TRUE(dialog.ControlAs<QCheckBox>(1025)->isChecked());
-  EXPECT_FALSE(dialog.ControlAs<QCheckBox>(1027)->isChecked());
+  EXPECT_TRUE(dialog.ControlAs<QCheckBox>(lumo::OptionsIds::kShowCdKeys)->isChecked());
+  EXPECT_FALSE(dialog.ControlAs<QCheckBox>(lumo::OptionsIds::kShowToolTips)->isChecked());
   EXPECT_TRUE(dialog.edits.empty());  // filling is not a change
 
   PathEdit(dialog)->setPlainText(QString::fromUtf8("/m\u00fcsic;/x"));
-  dialog.ControlAs<QCheckBox>(1025)->setChecked(false);
-  dialog.ControlAs<QCheckBox>(1027)->setChecked(true);
+  dialog.ControlAs<QCheckBox>(lumo::OptionsIds::kShowCdKeys)->setChecked(false);
+  dialog.ControlAs<QCheckBox>(lumo::OptionsIds::kShowToolTips)->setChecked(true);
   ASSERT_TRUE(dialog.UpdateData(true));
   EXPECT_EQ(dialog.text, "/m\xFCsic;/x");
   EXPECT_EQ(dialog.check, 0);
   EXPECT_EQ(dialog.other, 1);
-  EXPECT_EQ(dialog.edits, std::vector<int>{1026});
+  EXPECT_EQ(dialog.edits, std::vector<int>{lumo::OptionsIds::kSearchPath});
   EXPECT_EQ(dialog.Control(lumo::kNoControlId), nullptr);
   EXPECT_EQ(dialog.Control(4711), nullptr);
 }
 
 TEST(LumoDialog, ExchangesTheIndexOfARadioGroup) {
-  RecordingDialog dialog(102);
+  RecordingDialog dialog(lumo::MainWindowIds::kTemplate);
   dialog.level = 2;
   dialog.UpdateData(false);
-  EXPECT_TRUE(dialog.ControlAs<QRadioButton>(1010)->isChecked());
+  EXPECT_TRUE(dialog.ControlAs<QRadioButton>(lumo::MainWindowIds::kLevelAll)->isChecked());
   dialog.level = -1;
   dialog.UpdateData(false);
-  for (int id = 1008; id <= 1011; ++id) EXPECT_FALSE(dialog.ControlAs<QRadioButton>(id)->isChecked());
+  for (int id = lumo::MainWindowIds::kLevelArtist; id <= lumo::MainWindowIds::kLevelCustom; ++id) {
+    EXPECT_FALSE(dialog.ControlAs<QRadioButton>(id)->isChecked());
+  }
   dialog.level = 3;
   dialog.UpdateData(true);
   EXPECT_EQ(dialog.level, -1);
-  dialog.ControlAs<QRadioButton>(1009)->click();
+  dialog.ControlAs<QRadioButton>(lumo::MainWindowIds::kLevelAlbum)->click();
   dialog.UpdateData(true);
   EXPECT_EQ(dialog.level, 1);
-  EXPECT_EQ(dialog.commands, std::vector<int>{1009});  // a click is a command
+  EXPECT_EQ(dialog.commands, std::vector<int>{lumo::MainWindowIds::kLevelAlbum});  // a click is a command
 }
 
 TEST(LumoDialog, FailedValidationStopsTheExchangeWithOneMessage) {
@@ -107,7 +109,7 @@ TEST(LumoDialog, FailedValidationStopsTheExchangeWithOneMessage) {
   dialog.check = 0;
   dialog.UpdateData(false);
   EXPECT_EQ(PathEdit(dialog)->toPlainText().size(), 256);
-  dialog.ControlAs<QCheckBox>(1025)->setChecked(true);
+  dialog.ControlAs<QCheckBox>(lumo::OptionsIds::kShowCdKeys)->setChecked(true);
   EXPECT_FALSE(dialog.UpdateData(true));
   ASSERT_EQ(boxes.Messages().size(), 1u);
   EXPECT_EQ(boxes.Messages()[0].text, "Please enter no more than 255 characters.");
@@ -140,7 +142,7 @@ TEST(LumoDialog, EnterPressesTheDefaultButtonEvenFromAMultiLineEdit) {
   EXPECT_FALSE(dialog.isVisible());
 
   // Without a default button Enter is the OK command.
-  RecordingDialog main(102);
+  RecordingDialog main(lumo::MainWindowIds::kTemplate);
   main.CreateModeless(nullptr);
   PressKey(&main, Qt::Key_Enter, "\r", Qt::KeypadModifier);
   EXPECT_EQ(main.commands, std::vector<int>{lumo::kIdOk});
@@ -167,7 +169,7 @@ TEST(LumoDialog, EscapeAndCloseBoxGoThroughOnCancel) {
 TEST(LumoDialog, RunsModallyUntilEndDialog) {
   RecordingDialog dialog;
   QTimer::singleShot(0, &dialog, [&dialog] {
-    dialog.ControlAs<QCheckBox>(1027)->click();
+    dialog.ControlAs<QCheckBox>(lumo::OptionsIds::kShowToolTips)->click();
     PressKey(PathEdit(dialog), Qt::Key_Escape);  // the edit leaves Esc to the dialog
   });
   EXPECT_EQ(dialog.DoModal(), lumo::kIdCancel);
@@ -175,12 +177,12 @@ TEST(LumoDialog, RunsModallyUntilEndDialog) {
 
   QTimer::singleShot(0, &dialog, [&dialog] {
     EXPECT_EQ(QApplication::focusWidget(), dialog.Control(1));  // the first tab stop
-    dialog.ControlAs<QCheckBox>(1027)->click();
+    dialog.ControlAs<QCheckBox>(lumo::OptionsIds::kShowToolTips)->click();
     dialog.ControlAs<QPushButton>(1)->click();
   });
   EXPECT_EQ(dialog.DoModal(), lumo::kIdOk);
   EXPECT_EQ(dialog.other, 1);
-  EXPECT_EQ(dialog.commands, (std::vector<int>{1027, 2, 1027, 1}));
+  EXPECT_EQ(dialog.commands, (std::vector<int>{lumo::OptionsIds::kShowToolTips, lumo::OptionsIds::kCancel, lumo::OptionsIds::kShowToolTips, lumo::OptionsIds::kSave}));
 }
 
 TEST(LumoDialog, EndingDuringInitialisationNeverShowsTheDialog) {
@@ -193,7 +195,7 @@ TEST(LumoDialog, EndingDuringInitialisationNeverShowsTheDialog) {
 
 TEST(LumoDialog, TakesItsShapeFromTheTemplate) {
   QWidget owner;
-  RecordingDialog panel(139);
+  RecordingDialog panel(lumo::ProgressIds::kTemplate);
   ASSERT_TRUE(panel.CreateModeless(&owner));
   EXPECT_EQ(panel.parentWidget(), &owner);
   EXPECT_TRUE(panel.isVisible());  // the template is visible
@@ -203,13 +205,13 @@ TEST(LumoDialog, TakesItsShapeFromTheTemplate) {
   RecordingDialog options;
   EXPECT_EQ(options.windowTitle(), "Options");
   EXPECT_EQ(options.size(), lumo::DialogBuilder(options.Template()).DialogSize());
-  RecordingDialog main(102);
+  RecordingDialog main(lumo::MainWindowIds::kTemplate);
   EXPECT_NE(main.minimumSize(), main.maximumSize());  // sizing border
   EXPECT_EQ(main.MenuBar()->width(), main.width());
   main.MenuBar()->actions()[0]->menu()->actions()[1]->trigger();
   EXPECT_TRUE(main.commands.empty());  // not while the trigger runs
   QCoreApplication::sendPostedEvents(&main, QEvent::MetaCall);
-  EXPECT_EQ(main.commands, std::vector<int>{32782});
+  EXPECT_EQ(main.commands, std::vector<int>{lumo::MainWindowIds::kMenuRefresh});
 }
 
 TEST(EditBehaviour, ForcesCapitalsOnlyWhileSwitchedOn) {

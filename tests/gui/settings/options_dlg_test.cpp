@@ -48,7 +48,7 @@ class OptionsDialog : public testing::Test {
     dialog.ControlAs<QAbstractButton>(id)->click();
   }
   static QPlainTextEdit* Path(LumoOptionsDlg& dialog) {
-    return dialog.ControlAs<QPlainTextEdit>(1026);
+    return dialog.ControlAs<QPlainTextEdit>(LumoOptionsDlg::kSearchPath);
   }
   // The dialog on the options of lumo.ini, and the settings that keep them.
   LumoOptionsDlg& Dialog() {
@@ -77,7 +77,7 @@ TEST_F(OptionsDialog, ReadsStoredValuesAndKeepsAnEmptyPathEmpty) {
   WriteBytes(File(), "[Options]\r\nPATH=\r\ncdkeys= 1\r\ntooltips=off\r\n");
   LumoOptionsDlg& dialog = Dialog();
   dialog.UpdateData(false);
-  EXPECT_TRUE(dialog.ControlAs<QCheckBox>(1025)->isChecked());
+  EXPECT_TRUE(dialog.ControlAs<QCheckBox>(LumoOptionsDlg::kShowCdKeys)->isChecked());
   EXPECT_TRUE(Path(dialog)->toPlainText().isEmpty());
 }
 
@@ -172,14 +172,14 @@ TEST_F(OptionsDialog, TypingStopsAtTheLimitAndKeepsLetterCase) {
 TEST_F(OptionsDialog, ToolTipsFollowTheSettingWhenTheDialogOpens) {
   LumoOptionsDlg dialog({"", 0, 0});
   Run(dialog, [&] {
-    EXPECT_TRUE(dialog.Control(1026)->toolTip().isEmpty());
+    EXPECT_TRUE(dialog.Control(LumoOptionsDlg::kSearchPath)->toolTip().isEmpty());
     Click(dialog, 1027);  // switching on takes effect at the next opening
-    EXPECT_TRUE(dialog.Control(1025)->toolTip().isEmpty());
+    EXPECT_TRUE(dialog.Control(LumoOptionsDlg::kShowCdKeys)->toolTip().isEmpty());
     Click(dialog, 1);
   });
   Run(dialog, [&] {
-    EXPECT_EQ(dialog.Control(1025)->toolTip(), "Show or hide unique CD key for each album");
-    EXPECT_EQ(dialog.Control(1027)->toolTip(), "Turn tooltips on or off");
+    EXPECT_EQ(dialog.Control(LumoOptionsDlg::kShowCdKeys)->toolTip(), "Show or hide unique CD key for each album");
+    EXPECT_EQ(dialog.Control(LumoOptionsDlg::kShowToolTips)->toolTip(), "Turn tooltips on or off");
     Click(dialog, 2);
   });
 }
@@ -192,7 +192,7 @@ TEST_F(OptionsDialog, EveryControlLiesInsideTheDialog) {
     }
     if (const char* shot = std::getenv("LUMO_SCREENSHOT")) {
       dialog.grab().scaled(dialog.size() * 2).save(shot);
-      dialog.Control(1026)->grab().save(QString(shot) + ".edit.png");
+      dialog.Control(LumoOptionsDlg::kSearchPath)->grab().save(QString(shot) + ".edit.png");
     }
     Click(dialog, 2);
   });
