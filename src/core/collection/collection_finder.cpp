@@ -27,7 +27,7 @@ SearchVerdict VerdictOf(IniDocument::LoadProblem problem) {
 SearchOutcome LoadOne(const std::string& path, const CandidateLoader& load) {
   const SearchVerdict verdict = VerdictOf(load(path));
   if (verdict == SearchVerdict::CannotRead && !Exists(path)) return {};
-  return {verdict, path};
+  return {verdict, path, {}};
 }
 
 SearchOutcome FindCollection(const std::string& searchPath, const CandidateLoader& load) {
