@@ -10,11 +10,14 @@
 #include "support/message_box_recorder.h"
 #include "core/platform/message_box.h"
 #include "core/report/csv_report.h"
+#include "core/report/file_error.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace {
 
+using lumo::FileErrorCause;
+using lumo::FileErrorText;
 using lumo::test::FileExists;
 using lumo::test::ReadBytes;
 
@@ -104,8 +107,7 @@ TEST_F(CsvReportTest, MissingFolderIsReportedAndNothingIsCreated) {
   csv_.AddArtist("A");
   const std::string path = dir_.File("missing/lumo.csv");
   EXPECT_FALSE(csv_.WriteReport(path, "", ""));
-  ExpectOneWarning("Unable to open " + path + " for writing.\n" + path +
-                   " contains an invalid path.\n");
+  ExpectOneWarning("Unable to open " + path + " for writing.\n" + FileErrorText(FileErrorCause::BadPath, path) + "\n");
   EXPECT_FALSE(FileExists(path));
 }
 
@@ -115,20 +117,21 @@ TEST_F(CsvReportTest, MessagesNameTheFileAsTheUserKnowsIt) {
   const std::string shown = dir_.File("missing/caf\xE9.csv");        // Windows-1252 in the dialog
   csv_.SetDisplayName(shown);
   EXPECT_FALSE(csv_.WriteReport(onDisk, "", ""));
-  ExpectOneWarning("Unable to open " + shown + " for writing.\n" + shown + " contains an invalid path.\n");
+  ExpectOneWarning("Unable to open " + shown + " for writing.\n" + FileErrorText(FileErrorCause::BadPath, shown) + "\n");
 }
 
 TEST_F(CsvReportTest, FolderInPlaceOfTheFileIsDeniedAndKept) {
   EXPECT_FALSE(csv_.WriteReport(dir_.Path(), "", ""));
-  ExpectOneWarning("Unable to open " + dir_.Path() + " for writing.\nAccess to " + dir_.Path() +
-                   " was denied.\n");
+  ExpectOneWarning("Unable to open " + dir_.Path() + " for writing.\n" +
+                   FileErrorText(FileErrorCause::AccessDenied, dir_.Path()) + "\n");
   EXPECT_TRUE(FileExists(dir_.File(".")));
 }
 
 TEST_F(CsvReportTest, ErrorTextIsCutTo254Characters) {
   const std::string path = dir_.File(std::string(300, 'n') + ".csv");  // name too long
   EXPECT_FALSE(csv_.WriteReport(path, "", ""));
-  const std::string error = (path + " contains an invalid path.").substr(0, 254);
+  const std::string error = FileErrorText(FileErrorCause::BadPath, path).substr(0, 254);
+  ASSERT_GT(FileErrorText(FileErrorCause::BadPath, path).size(), 254u);
   ExpectOneWarning("Unable to open " + path + " for writing.\n" + error + "\n");
 }
 
@@ -158,7 +161,8 @@ TEST_F(CsvReportTest, APipeIsRefusedAsNotARegularFile) {
   const std::string fifo = dir_.File("pipe.csv");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_FALSE(csv_.WriteReport(fifo, "", ""));
-  ExpectOneWarning("Unable to open " + fifo + " for writing.\n" + fifo + " is not a regular file.\n");
+  ExpectOneWarning("Unable to open " + fifo + " for writing.\n" + FileErrorText(FileErrorCause::NotRegularFile, fifo) +
+                   "\n");
 }
 
 TEST_F(CsvReportTest, WriteFailureIsReportedAndTheEarlierReportKept) {
@@ -178,8 +182,8 @@ TEST_F(CsvReportTest, WriteFailureIsReportedAndTheEarlierReportKept) {
     }
     return outcome;
   });
-  EXPECT_EQ(result, "failed\nwarning: Error writing to " + path_ + "\nDisk full while accessing " +
-                        path_ + ".");
+  EXPECT_EQ(result, "failed\nwarning: Error writing to " + path_ + "\n" +
+                        FileErrorText(FileErrorCause::FileSizeLimit, path_));
 }
 
 }  // namespace
