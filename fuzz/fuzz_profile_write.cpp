@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/platform/atomic_file.h"
 #include "core/platform/profile.h"
+#include "core/platform/safe_replace.h"
 
 namespace {
 
@@ -37,7 +39,8 @@ std::string ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  if (!lumo::platform::ReplaceFileContents(path, bytes)) ::abort();
+  const auto whole = [&](const std::string&) { return std::optional<std::string>(bytes); };
+  if (lumo::platform::ReplaceIfUnchanged(path, {}, whole).Failed()) ::abort();
 }
 
 std::vector<Edit> ConsumeEdits(FuzzedDataProvider& input) {
