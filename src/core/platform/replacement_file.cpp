@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,10 @@ constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr std::size_t kMaxNameInTemp = 200;
 // How long a write waits for another program to release its lock on the file.
 constexpr std::chrono::milliseconds kLockPatience{200};
+// How long after the swap the replaced file is read again at the soonest:
+// writes through descriptors opened before the swap that land within it
+// are found and kept.
+constexpr std::chrono::milliseconds kSettle{5};
 
 BeforeSwapHook& TheBeforeSwapHook() {
   static BeforeSwapHook hook;
@@ -257,7 +262,9 @@ bool ReplacementFile::RenameOverAndFlush() {
 // Swaps the new file in and reads the one it displaced: only when that
 // still holds the bytes read does the swap stand, else it is undone. A
 // program that wrote through a descriptor opened before the swap finds its
-// bytes in place again, as long as they landed before that last look.
+// bytes in place again, as long as they landed before that last look; so
+// the look comes after the folder is flushed, and never sooner than
+// kSettle after the swap.
 bool ReplacementFile::SwapChecked() {
   // Checked first as well, so that our file is seldom swapped in only to be
   // swapped out again: meanwhile others could see it.
@@ -268,10 +275,12 @@ bool ReplacementFile::SwapChecked() {
     case SwapResult::Failed: return Fail(IdOfError(errno), errno);
     case SwapResult::Swapped: break;
   }
+  const auto swapped = std::chrono::steady_clock::now();
+  SyncFolder(folder_);
+  std::this_thread::sleep_until(swapped + kSettle);
   if (DisplacedHolds()) {
     ::unlink(tempPath_.c_str());  // the old file, now under the temporary name; open until we go
     tempPath_.clear();
-    SyncFolder(folder_);
     return true;
   }
   // The other program's file goes back; ours leaves with the temporary name.

@@ -51,7 +51,10 @@ BeforeSwapHook SetBeforeSwapHook(BeforeSwapHook hook);
 // programs that honour advisory locks; Commit then swaps the new file in
 // only while the old one still holds the bytes read (a mere touch or the
 // same bytes written again do not count), looks at the file it displaced
-// once more, and swaps back if another program wrote into it meanwhile.
+// once more, and swaps back if another program wrote into it meanwhile,
+// through a descriptor it opened before. That look comes when the folder
+// has been flushed and at least a few milliseconds after the swap; a write
+// through such a descriptor that lands later is lost with the old file.
 class ReplacementFile {
  public:
   explicit ReplacementFile(std::string path);
