@@ -8,12 +8,14 @@
 // such as 'D': remove a section) and the edit's fields: section, key and
 // value for a write, the section for a removal.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "fuzz_input.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/profile.h"
+#include "core/platform/safe_replace.h"
 
 namespace {
 
@@ -30,7 +32,8 @@ std::string ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  Check(lumo::platform::ReplaceFileContents(path, bytes));
+  const auto whole = [&](const std::string&) { return std::optional<std::string>(bytes); };
+  if (lumo::platform::ReplaceIfUnchanged(path, {}, whole).Failed()) lumo::fuzz::Check(false);
 }
 
 std::vector<Edit> TakeEdits(lumo::fuzz::FieldReader& input) {

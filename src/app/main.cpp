@@ -11,6 +11,7 @@
 #include "core/platform/atomic_file.h"
 #include "gui/platform/classic_look.h"
 #include "gui/platform/message_box_qt.h"
+#include "gui/platform/message_text.h"
 #include "gui/platform/single_instance.h"
 
 namespace {
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
   // A report written into a pipe whose reader left, or past the file size
   // limit, must fail with a message rather than end the program.
   lumo::platform::IgnoreWriteSignals();
+  // Before anything can fail: reports from the command line word their errors too.
+  lumo::InstallMessageText();
   // Events are guarded by the application object; this catches what
   // happens outside them (start-up, shut-down).
   try {

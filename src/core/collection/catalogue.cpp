@@ -6,8 +6,8 @@
 
 #include "core/catalogue/catalogue_item.h"
 #include "core/edit/write_back.h"
-#include "core/platform/atomic_file.h"
 #include "core/platform/profile.h"
+#include "core/platform/safe_replace.h"
 
 bool Catalogue::Load(const std::string& path, const Progress& progress) {
   history_.Clear();
@@ -61,11 +61,7 @@ bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
 // document hands over the old bytes, which it compared with the disk.
 bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
   std::optional<std::string> before;
-  std::string reason;
-  if (!document_.ApplyEdits(edits, &reason, &before)) {
-    lastWriteError_ = reason;
-    return false;
-  }
+  if (!document_.ApplyEdits(edits, &lastWriteError_, &before)) return false;
   if (!document_.IsLoaded()) {
     history_.Clear();
   } else if (before) {
@@ -78,34 +74,33 @@ bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char*
 bool Catalogue::Undo() { return Replay(true); }
 bool Catalogue::Redo() { return Replay(false); }
 
-// Undo and Redo write only over the very file this program last wrote, and
-// the stamp it was read with must hold until the new one is renamed in.
+// Undo and Redo write only over the very bytes this program last wrote: the
+// step is taken from them, and the file must still hold them until the new
+// bytes are in place.
 bool Catalogue::Replay(bool undo) {
-  using lumo::platform::ReadStatus;
   const UndoHistory::Step* step = undo ? history_.NextUndo() : history_.NextRedo();
   if (step == nullptr || !document_.IsLoaded()) return false;
   const std::string path = lumo::profile::ResolvePath(document_.GetFile());
-  std::string current;
-  lumo::platform::FileStamp stamp;
-  if (lumo::platform::ReadFileBytes(path, current, lumo::profile::kMaxDataFileBytes, &stamp) != ReadStatus::Read) {
-    lastWriteError_ = "The file cannot be read.";
-    return false;
-  }
-  auto wanted = current != document_.FileBytes() ? std::nullopt
-                      : undo                            ? step->patch.Revert(current)
-                                                        : step->patch.Reapply(current);
+  const std::string& known = document_.FileBytes();
+  std::optional<std::string> wanted = undo ? step->patch.Revert(known) : step->patch.Reapply(known);
   if (!wanted) {
-    lastWriteError_ = lumo::platform::kChangedByAnotherProgram;
+    lastWriteError_ = {lumo::MessageId::WriteChangedMeanwhile, path, 0};
     return false;
   }
-  const auto target = lumo::platform::FollowLinks(path);
-  if (!target || !lumo::platform::ReplaceFileContents(*target, *wanted, &lastWriteError_, &stamp)) return false;
+  std::optional<std::string> written;
+  const lumo::platform::ReplaceRules rules{lumo::platform::IfMissing::Refuse, lumo::profile::kMaxDataFileBytes, &known};
+  lumo::Message failure = lumo::platform::ReplaceIfUnchanged(
+      path, rules, [&](const std::string&) { return std::move(wanted); }, &written);
+  if (failure.Failed()) {
+    lastWriteError_ = std::move(failure);
+    return false;
+  }
   if (undo) {
     history_.MarkUndone();
   } else {
     history_.MarkRedone();
   }
-  document_.Adopt(std::move(*wanted));
+  document_.Adopt(std::move(*written));
   HistoryChanged();
   return true;
 }

@@ -9,6 +9,7 @@
 #include "core/collection/collection_finder.h"
 #include "core/edit/undo_history.h"
 #include "core/ini/ini_document.h"
+#include "core/platform/message_id.h"
 
 struct CatalogueItem;
 
@@ -72,8 +73,9 @@ class Catalogue {
   // Called whenever the history changes (a change, an undo, a redo, a load).
   void SetHistoryListener(std::function<void()> listener) { historyListener_ = std::move(listener); }
 
-  // One sentence on why the last failed write failed; empty before any.
-  const std::string& LastWriteError() const { return lastWriteError_; }
+  // Why the last failed write failed (an id of the Write... family and the
+  // file); no failure before any.
+  const lumo::Message& LastWriteError() const { return lastWriteError_; }
 
   lumo::IniDocument& Document() { return document_; }
   const lumo::IniDocument& Document() const { return document_; }
@@ -95,7 +97,7 @@ class Catalogue {
 
   UndoHistory history_;
   std::function<void()> historyListener_;
-  std::string lastWriteError_;
+  lumo::Message lastWriteError_;
   int64_t albumCount_ = 0;
   int64_t artistCount_ = 0;
 };

@@ -221,9 +221,9 @@ bool IniDocument::DeleteSection(const std::string& section) {
   return WriteFile({edit}, nullptr, nullptr);
 }
 
-bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason,
+bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, Message* failure,
                              std::optional<std::string>* replaced) {
-  if (!WriteFile(edits, reason, replaced)) return false;
+  if (!WriteFile(edits, failure, replaced)) return false;
   if (loaded_) {
     for (const profile::Edit& edit : edits) ApplyInMemory(edit);
   }
@@ -243,12 +243,12 @@ void IniDocument::ApplyInMemory(const profile::Edit& edit) {
 // program is not written over: its changes would be lost. The check needs
 // the bytes as a string of their own, which the loaded bytes are not: they
 // are copied at the first write, and dropped again if nothing was written.
-bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, std::string* reason,
+bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, Message* failure,
                             std::optional<std::string>* replaced) {
-  if (!loaded_) return profile::ApplyEdits(edits, path_, reason, {});
+  if (!loaded_) return profile::ApplyEdits(edits, path_, failure, {});
   if (onDiskIsLoaded_) onDisk_ = *loadedBytes_;
   std::optional<std::string> before;
-  const bool written = profile::ApplyEdits(edits, path_, reason,
+  const bool written = profile::ApplyEdits(edits, path_, failure,
                                            {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_, &before});
   if (before) {
     onDiskIsLoaded_ = false;

@@ -112,10 +112,10 @@ class IniDocument {
   bool DeleteSection(const std::string& section);
   // One change of the file made of several edits: the file takes all of them
   // in one replacement first, and only then, in loaded mode, does memory
-  // take them too. False (with `reason` saying why, when given) leaves both
+  // take them too. False (with `failure` saying why, when given) leaves both
   // the file and memory exactly as they were. In loaded mode `replaced`,
   // when given, receives the file's bytes from before a write that changed it.
-  bool ApplyEdits(const std::vector<profile::Edit>& edits, std::string* reason = nullptr,
+  bool ApplyEdits(const std::vector<profile::Edit>& edits, Message* failure = nullptr,
                   std::optional<std::string>* replaced = nullptr);
 
   // Enumeration of the sections in memory (in either mode).
@@ -143,7 +143,7 @@ class IniDocument {
                                          const DuplicateSectionHook& duplicate, SectionMap& sections);
   IniSection& SectionForWrite(const std::string& section);
   void ApplyInMemory(const profile::Edit& edit);
-  bool WriteFile(const std::vector<profile::Edit>& edits, std::string* reason,
+  bool WriteFile(const std::vector<profile::Edit>& edits, Message* failure,
                  std::optional<std::string>* replaced);
 
   std::string path_;

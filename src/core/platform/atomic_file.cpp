@@ -19,13 +19,11 @@
 
 namespace lumo::platform {
 
-const char* const kChangedByAnotherProgram =
-    "The file was changed by another program since Lumo last read it. Please Refresh to see what it holds "
-    "now, then make the change again.";
-
 namespace {
 
 constexpr int kMaxLinks = 40;
+// Files are compared in pieces of this size, so a large one needs no copy.
+constexpr std::size_t kComparePiece = std::size_t{1} << 16;
 
 // Retries reads interrupted by a signal.
 ssize_t ReadSome(int fd, char* into, std::size_t size) {
@@ -56,36 +54,6 @@ ReadStatus ReadAll(int fd, std::size_t sizeHint, std::size_t maxBytes, std::stri
   return ReadStatus::Read;
 }
 
-// The user's words for a failed system call.
-std::string ErrorText(int error) {
-  if (error == ENOSPC || error == EDQUOT || error == EFBIG) return "The disk is full.";
-  if (error == EACCES || error == EPERM || error == EROFS) return "Access was denied.";
-  std::string text = std::strerror(error);
-  return text + ".";
-}
-
-std::string ProblemText(const ReplacementFile& file) {
-  switch (file.Problem()) {
-    case ReplaceProblem::FolderMissing: return "The folder does not exist.";
-    case ReplaceProblem::FolderWriteProtected: return "The folder is write-protected.";
-    case ReplaceProblem::NotRegularFile: return "It is not an ordinary file.";
-    case ReplaceProblem::WriteProtected: return "The file is write-protected.";
-    case ReplaceProblem::HardLinked:
-      return "The file has more than one name (hard links), and the other names would keep the old contents.";
-    case ReplaceProblem::AttributesNotCopied:
-      return "The file's extended attributes (such as its access control list) cannot be carried over.";
-    case ReplaceProblem::ChangedMeanwhile: return kChangedByAnotherProgram;
-    case ReplaceProblem::None:
-    case ReplaceProblem::SystemError: break;
-  }
-  return ErrorText(file.Error());
-}
-
-bool Refuse(std::string* reason, const ReplacementFile& file) {
-  if (reason != nullptr) *reason = ProblemText(file);
-  return false;
-}
-
 // The process id in a temporary name that follows `prefix`, or 0 when the
 // name is not one of ours: "<pid>-" and six characters.
 pid_t WriterOf(std::string_view name, std::string_view prefix) {
@@ -105,13 +73,7 @@ bool ProcessIsGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 }  // namespace
 
-bool FileStamp::operator==(const FileStamp& other) const noexcept {
-  return device == other.device && inode == other.inode && size == other.size &&
-         modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
-         changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
-}
-
-ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes, FileStamp* stamp) {
+ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   bytes.clear();
   // Non-blocking so that a pipe in the file's place cannot hang us.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -119,15 +81,33 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::size_
   struct stat st {};
   ReadStatus status = ReadStatus::Failed;
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-    const auto size = static_cast<std::size_t>(st.st_size);
-    status = size > maxBytes ? ReadStatus::TooLarge : ReadAll(fd, size, maxBytes, bytes);
-  }
-  if (status == ReadStatus::Read && stamp != nullptr) {
-    *stamp = FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+    status = ReadOpenFile(fd, static_cast<std::size_t>(st.st_size), maxBytes, bytes);
   }
   ::close(fd);
   if (status != ReadStatus::Read) std::string().swap(bytes);
   return status;
+}
+
+ReadStatus ReadOpenFile(int fd, std::size_t sizeHint, std::size_t maxBytes, std::string& bytes) {
+  if (sizeHint > maxBytes) return ReadStatus::TooLarge;
+  if (::lseek(fd, 0, SEEK_SET) != 0) return ReadStatus::Failed;
+  return ReadAll(fd, sizeHint, maxBytes, bytes);
+}
+
+bool OpenFileHolds(int fd, std::string_view bytes) {
+  std::vector<char> piece(std::min<std::size_t>(bytes.size() + 1, kComparePiece));
+  for (off_t at = 0;;) {
+    ssize_t got = 0;
+    do {
+      got = ::pread(fd, piece.data(), piece.size(), at);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) return false;
+    if (got == 0) return bytes.empty();
+    const auto size = static_cast<std::size_t>(got);
+    if (size > bytes.size() || std::memcmp(piece.data(), bytes.data(), size) != 0) return false;
+    bytes.remove_prefix(size);
+    at += got;
+  }
 }
 
 std::optional<std::string> FollowLinks(const std::string& path) {
@@ -142,13 +122,6 @@ std::optional<std::string> FollowLinks(const std::string& path) {
     current = next.front() == '/' ? next : FolderOf(current) + "/" + next;
   }
   return std::nullopt;
-}
-
-bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* reason,
-                         const FileStamp* unchangedSince) {
-  ReplacementFile file(path);
-  if (!file.Begin() || !file.Write(bytes) || !file.Commit(unchangedSince)) return Refuse(reason, file);
-  return true;
 }
 
 void IgnoreWriteSignals() {

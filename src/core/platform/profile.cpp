@@ -4,13 +4,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "core/platform/ini_number.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/profile_text.h"
+#include "core/platform/safe_replace.h"
 
 namespace lumo::profile {
 namespace {
@@ -19,11 +18,6 @@ namespace {
 constexpr std::size_t kMaxStringResult = 1023;
 
 bool IsBareName(const std::string& fileName) { return fileName.find('/') == std::string::npos; }
-
-bool Fail(std::string& reason, const char* why) {
-  reason = why;
-  return false;
-}
 
 // A file too large to be what the caller reads counts as missing.
 bool ReadWithin(const std::string& fileName, std::string& bytes, std::size_t maxBytes) {
@@ -36,26 +30,14 @@ std::string CutToBuffer(std::string_view text) {
 
 // Why an edit cannot be written: its section name (for cdplayer.ini the
 // disc's CD key) or the text itself.
-const char* UnwritableReason(const Edit& edit) {
-  if (edit.section.empty() || HasLineBreakingByte(edit.section)) {
-    return "The section name (the disc's CD key) is empty or holds a control character, so it cannot be written.";
-  }
-  return "The text holds a line break, a control character or blanks that the file cannot keep.";
+MessageId UnwritableReason(const Edit& edit) {
+  if (edit.section.empty() || HasLineBreakingByte(edit.section)) return MessageId::WriteBadSection;
+  return MessageId::WriteBadText;
 }
 
-// Reads the file a write will change, and checks that it may.
-bool ReadForWrite(const std::string& target, const WriteRules& rules, std::string& text,
-                  platform::FileStamp& stamp, std::string& why) {
-  switch (platform::ReadFileBytes(target, text, rules.maxBytes, &stamp)) {
-    case platform::ReadStatus::Failed: return Fail(why, "The file cannot be read.");
-    case platform::ReadStatus::TooLarge: return Fail(why, "The file is too large to be read.");
-    case platform::ReadStatus::Missing:
-      if (rules.ifMissing == IfMissing::Refuse) return Fail(why, "The file no longer exists.");
-      break;
-    case platform::ReadStatus::Read: break;
-  }
-  if (rules.knownBytes != nullptr && text != *rules.knownBytes) return Fail(why, platform::kChangedByAnotherProgram);
-  return true;
+bool Refuse(Message* failure, Message why) {
+  if (failure != nullptr) *failure = std::move(why);
+  return false;
 }
 
 }  // namespace
@@ -110,32 +92,27 @@ bool DeleteSection(const std::string& section, const std::string& fileName, std:
   return ApplyEdits({Edit::Remove(section)}, fileName, nullptr, {IfMissing::Create, maxBytes});
 }
 
-bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason,
+bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, Message* failure,
                 const WriteRules& rules) {
-  std::string ignored;
-  std::string& why = reason != nullptr ? *reason : ignored;
+  const std::string path = ResolvePath(fileName);
   for (const Edit& edit : edits) {
-    if (!CanWriteFaithfully(edit)) return Fail(why, UnwritableReason(edit));
+    if (!CanWriteFaithfully(edit)) return Refuse(failure, {UnwritableReason(edit), path, 0});
   }
   if (edits.empty()) return true;
-  const std::optional<std::string> target = platform::FollowLinks(ResolvePath(fileName));
-  if (!target) return Fail(why, "The path runs through too many symbolic links.");
-  std::string text;
-  platform::FileStamp stamp;
-  if (!ReadForWrite(*target, rules, text, stamp, why)) return false;
   // Nothing changed, nothing to write: a removal of a missing section leaves
   // even a missing file missing. Every SetKey changes a missing file.
-  if (!ApplyEditsToText(edits, text)) return true;
-  if (IsBareName(fileName)) {
-    std::error_code error;
-    std::filesystem::create_directories(ProfileDirectory(), error);
-    if (error) return Fail(why, "The profile folder cannot be created.");
-  }
-  const platform::FileStamp* unchangedSince = rules.knownBytes != nullptr ? &stamp : nullptr;
-  if (!platform::ReplaceFileContents(*target, text, &why, unchangedSince)) return false;
-  if (rules.knownBytes != nullptr) {
+  const platform::Change change = [&](const std::string& current) -> std::optional<std::string> {
+    std::string text = current;
+    if (!ApplyEditsToText(edits, text)) return std::nullopt;
+    return text;
+  };
+  std::optional<std::string> written;
+  Message why = platform::ReplaceIfUnchanged(
+      path, {rules.ifMissing, rules.maxBytes, rules.knownBytes, IsBareName(fileName)}, change, &written);
+  if (why.Failed()) return Refuse(failure, std::move(why));
+  if (rules.knownBytes != nullptr && written) {
     if (rules.replacedBytes != nullptr) *rules.replacedBytes = std::move(*rules.knownBytes);
-    *rules.knownBytes = std::move(text);
+    *rules.knownBytes = std::move(*written);
   }
   return true;
 }

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/platform/atomic_file.h"
+#include "core/platform/message_id.h"
+#include "core/platform/replacement_file.h"
 
 // The private-profile functions: reading and writing single keys of an INI
 // file on disk, and removing sections.
@@ -95,20 +97,18 @@ struct Edit {
   static Edit Remove(std::string section);
 };
 
-// What a write does when the file is not there: make it (settings files), or
-// refuse (a data file that was loaded: it has gone, and a new file holding
-// only the written keys would stand in for the whole collection).
-enum class IfMissing { Create, Refuse };
+// What a write does when the file is not there (see platform::IfMissing).
+using IfMissing = platform::IfMissing;
 
 // How ApplyEdits treats the file it changes.
 struct WriteRules {
   IfMissing ifMissing = IfMissing::Create;
   std::size_t maxBytes = kMaxSettingsFileBytes;
   // The file's bytes as the caller last read or wrote them. When given, the
-  // write goes ahead only while the file still holds exactly these bytes,
-  // and from reading to renaming keeps the stamp it was read with; anything
-  // else is another program's change, and the write is refused
-  // (platform::kChangedByAnotherProgram). A successful write leaves the new
+  // write goes ahead only while the file still holds exactly these bytes
+  // (the same bytes written again, or a touch, do not count); anything else
+  // is another program's change, and the write is refused
+  // (MessageId::WriteChangedMeanwhile). A successful write leaves the new
   // bytes here.
   std::string* knownBytes = nullptr;
   // With `knownBytes`: when the file was written, receives the bytes the
@@ -117,12 +117,12 @@ struct WriteRules {
 };
 
 // Applies the edits in order, as WriteString and DeleteSection would one by
-// one, but replaces the file once: afterwards it holds the result of all of
-// them, or (false) it is unchanged. An empty batch succeeds without writing.
-// On failure `reason`, when given, receives one sentence saying why (the
-// file is write-protected, the disk is full, it was changed by another
-// program, ...).
-bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, std::string* reason = nullptr,
+// one, but replaces the file once (platform::ReplaceIfUnchanged): afterwards
+// it holds the result of all of them, or (false) it is unchanged. An empty
+// batch succeeds without writing. On failure `failure`, when given, receives
+// why (the file is write-protected, the disk is full, it was changed by
+// another program, ...), as a message id of the Write... family.
+bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, Message* failure = nullptr,
                 const WriteRules& rules = {});
 
 }  // namespace lumo::profile

@@ -3,39 +3,7 @@
 #include <cerrno>
 #include <string_view>
 
-#include "core/platform/message_box.h"
-
 namespace lumo {
-namespace {
-
-std::string_view TextTemplate(FileErrorCause cause) noexcept {
-  switch (cause) {
-    case FileErrorCause::None: return "No error occurred.";
-    case FileErrorCause::Generic: return "An unknown error occurred while accessing %1.";
-    case FileErrorCause::FileNotFound: return "%1 was not found.";
-    case FileErrorCause::BadPath: return "%1 contains an invalid path.";
-    case FileErrorCause::TooManyOpenFiles:
-      return "%1 could not be opened because there are too many open files.";
-    case FileErrorCause::AccessDenied: return "Access to %1 was denied.";
-    case FileErrorCause::InvalidFile: return "An invalid file handle was associated with %1.";
-    case FileErrorCause::RemoveCurrentDir:
-      return "%1 could not be removed because it is the current directory.";
-    case FileErrorCause::DirectoryFull:
-      return "%1 could not be created because the directory is full.";
-    case FileErrorCause::BadSeek: return "Seek failed on %1";
-    case FileErrorCause::HardIo: return "A hardware I/O error was reported while accessing %1.";
-    case FileErrorCause::SharingViolation: return "A sharing violation occurred while accessing %1.";
-    case FileErrorCause::LockViolation: return "A locking violation occurred while accessing %1.";
-    case FileErrorCause::DiskFull: return "Disk full while accessing %1.";
-    case FileErrorCause::EndOfFile: return "An attempt was made to access %1 past its end.";
-    case FileErrorCause::NotRegularFile: return "%1 is not a regular file.";
-    case FileErrorCause::HardLinked:
-      return "%1 has more than one name (hard links), and the other names would keep the old contents.";
-  }
-  return "An unknown error occurred while accessing %1.";
-}
-
-}  // namespace
 
 FileErrorCause FileErrorCauseFromErrno(int error) noexcept {
   switch (error) {
@@ -61,8 +29,8 @@ FileErrorCause FileErrorCauseFromErrno(int error) noexcept {
     case EDEADLK:
     case ENOLCK: return FileErrorCause::LockViolation;
     case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return FileErrorCause::DiskFull;
+    case EDQUOT: return FileErrorCause::DiskFull;
+    case EFBIG: return FileErrorCause::FileSizeLimit;
     default: return FileErrorCause::Generic;
   }
 }
@@ -72,7 +40,7 @@ FileErrorCause FileErrorCauseOfCreate(int error) noexcept {
 }
 
 std::string FileErrorText(FileErrorCause cause, const std::string& fileName) {
-  return FillIn(TextTemplate(cause), "%1", fileName);
+  return Worded(Message{cause, fileName, 0});
 }
 
 }  // namespace lumo

@@ -2,29 +2,16 @@
 
 #include <string>
 
-// The causes of file errors met while writing reports, their user texts, and
-// how operating-system error numbers map onto them.
+#include "core/platform/message_id.h"
+
+// The causes of file errors met while writing reports, and how
+// operating-system error numbers map onto them.
 namespace lumo {
 
-enum class FileErrorCause {
-  None,
-  Generic,
-  FileNotFound,
-  BadPath,
-  TooManyOpenFiles,
-  AccessDenied,
-  InvalidFile,
-  RemoveCurrentDir,
-  DirectoryFull,
-  BadSeek,
-  HardIo,
-  SharingViolation,
-  LockViolation,
-  DiskFull,
-  EndOfFile,
-  NotRegularFile,  // a pipe or a device where a report file should be
-  HardLinked,      // a file with other names, which a replacement would part from it
-};
+// The causes are the first ids of MessageId (None to FileSizeLimit), so
+// that a report's file error is worded by the same table as every other
+// message (gui/platform/message_text.h).
+using FileErrorCause = MessageId;
 
 // The cause an errno value stands for; 0 gives None, anything unlisted Generic.
 FileErrorCause FileErrorCauseFromErrno(int error) noexcept;
@@ -33,8 +20,8 @@ FileErrorCause FileErrorCauseFromErrno(int error) noexcept;
 // file: a missing name there means a missing folder, so ENOENT is a bad path.
 FileErrorCause FileErrorCauseOfCreate(int error) noexcept;
 
-// The cause's user text with every "%1" replaced by the file name. The name is
-// inserted literally: a "%1" inside it is not replaced again.
+// The cause's text for the file name, worded by the installed table
+// (lumo::Worded); for report writers that show their own messages.
 std::string FileErrorText(FileErrorCause cause, const std::string& fileName);
 
 }  // namespace lumo

@@ -2,32 +2,30 @@
 
 #include <cerrno>
 #include <memory>
-#include <optional>
 #include <utility>
 
-#include "core/platform/atomic_file.h"
 #include "core/platform/replacement_file.h"
 
 namespace {
 
 using lumo::FileErrorCause;
-using lumo::platform::ReplaceProblem;
+using lumo::MessageId;
 
 // Large enough that a report of any size takes few system calls.
 constexpr size_t kBufferSize = size_t{1} << 20;
 
 FileErrorCause CauseOf(const lumo::platform::ReplacementFile& file) {
-  switch (file.Problem()) {
-    case ReplaceProblem::None: return FileErrorCause::None;
-    case ReplaceProblem::FolderMissing: return FileErrorCause::BadPath;
-    case ReplaceProblem::NotRegularFile:
+  switch (file.Failure().id) {
+    case MessageId::None: return FileErrorCause::None;
+    case MessageId::WriteFolderMissing:
+    case MessageId::WriteTooManyLinks: return FileErrorCause::BadPath;
+    case MessageId::WriteNotRegularFile:
       return file.Error() == EISDIR ? FileErrorCause::AccessDenied : FileErrorCause::NotRegularFile;
-    case ReplaceProblem::HardLinked: return FileErrorCause::HardLinked;
-    case ReplaceProblem::FolderWriteProtected:
-    case ReplaceProblem::WriteProtected:
-    case ReplaceProblem::AttributesNotCopied: return FileErrorCause::AccessDenied;
-    case ReplaceProblem::ChangedMeanwhile:
-    case ReplaceProblem::SystemError: break;
+    case MessageId::WriteHardLinked: return FileErrorCause::HardLinked;
+    case MessageId::WriteFolderProtected:
+    case MessageId::WriteProtected:
+    case MessageId::WriteAttributesNotCopied: return FileErrorCause::AccessDenied;
+    default: break;
   }
   return lumo::FileErrorCauseOfCreate(file.Error());
 }
@@ -42,9 +40,7 @@ FileErrorCause ReportFile::Open(const std::string& path) {
   file_.reset();
   error_ = 0;
   buffer_.clear();
-  const std::optional<std::string> target = lumo::platform::FollowLinks(path);
-  if (!target) return FileErrorCause::BadPath;
-  auto file = std::make_unique<lumo::platform::ReplacementFile>(*target);
+  auto file = std::make_unique<lumo::platform::ReplacementFile>(path);
   if (!file->Begin()) return CauseOf(*file);
   file_ = std::move(file);
   buffer_.reserve(kBufferSize);

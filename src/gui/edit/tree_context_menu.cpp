@@ -11,6 +11,7 @@
 #include "core/collection/catalogue.h"
 #include "gui/edit/edit_dlg.h"
 #include "core/platform/message_box.h"
+#include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
 
 namespace {
@@ -161,7 +162,7 @@ void TreeContextMenu::ReportWriteFailure() const { ::ReportWriteFailure(catalogu
 
 void ReportWriteFailure(const Catalogue& catalogue, const char* lead) {
   const std::string file = lumo::PathForMessage(catalogue.Document().GetFile());
-  const std::string text =
-      std::string(lead) + "\n" + file + "\n\n" + catalogue.LastWriteError() + "\n\nNothing has been changed.";
+  const std::string why = lumo::MessageText(catalogue.LastWriteError());
+  const std::string text = std::string(lead) + "\n" + file + "\n\n" + why + "\n\nNothing has been changed.";
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
 }

@@ -8,12 +8,14 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/catalogue/catalogue_item.h"
+#include "core/collection/catalogue.h"
 #include "core/ini/ini_document.h"
 #include "core/edit/write_back.h"
-#include "core/platform/atomic_file.h"
+#include "core/platform/message_id.h"
 #include "core/platform/replacement_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -92,11 +94,11 @@ TEST(OtherWriter, AChangedFileIsNeverWrittenOver) {
 
     InOtherProcess([&] { c.change(path); });
     const std::string theirs = ReadBytes(path);
-    std::string reason;
-    EXPECT_EQ(document.ApplyEdits(lumo::write_back::ArtistNameEdits("Simone", {&album}), &reason), !c.changed);
+    lumo::Message failure;
+    EXPECT_EQ(document.ApplyEdits(lumo::write_back::ArtistNameEdits("Simone", {&album}), &failure), !c.changed);
     EXPECT_EQ(document.GetString("D1", "artist", "-"), c.changed ? "Nina" : "Simone");
     if (c.changed) {
-      EXPECT_EQ(reason, lumo::platform::kChangedByAnotherProgram);
+      EXPECT_EQ(failure.id, lumo::MessageId::WriteChangedMeanwhile);
       EXPECT_EQ(ReadBytes(path), theirs);
       ASSERT_TRUE(document.Load());  // a Refresh
     }
@@ -108,32 +110,93 @@ TEST(OtherWriter, AChangedFileIsNeverWrittenOver) {
 }
 
 // A change that lands after the file was read and checked, while the
-// replacement is still being written, stops the rename, whether the other
-// program rewrites the file in place or renames its own over it.
-TEST(OtherWriter, AChangeWhileTheReplacementIsWrittenStopsTheRename) {
+// replacement is still being written, stops the swap, whether the other
+// program rewrites the file in place or renames its own over it; a touch,
+// or the same bytes written again, do not.
+TEST(OtherWriter, AChangeWhileTheReplacementIsWrittenStopsTheSwap) {
   const std::string theirs = kCollection + "[D3]\r\nartist=Max\r\n";
-  const std::function<void(const std::string&)> changes[] = {
-      [&](const std::string& path) { WriteBytes(path, theirs); },
-      [&](const std::string& path) { ReplaceWith(path, theirs); },
+  const struct {
+    std::function<void(const std::string&)> change;
+    bool stops;
+  } cases[] = {
+      {[&](const std::string& path) { WriteBytes(path, theirs); }, true},
+      {[&](const std::string& path) { ReplaceWith(path, theirs); }, true},
+      {[&](const std::string& path) { ReplaceWith(path, kCollection); }, false},
+      {[&](const std::string& path) { ::utimensat(AT_FDCWD, path.c_str(), nullptr, 0); }, false},
   };
-  for (const auto& change : changes) {
+  for (const auto& c : cases) {
     lumo::test::TempDir dir;
     const std::string path = dir.File("cdplayer.ini");
     WriteBytes(path, kCollection);
-    std::string bytes;
-    lumo::platform::FileStamp stamp;
-    ASSERT_EQ(lumo::platform::ReadFileBytes(path, bytes, lumo::platform::kAnySize, &stamp),
-              lumo::platform::ReadStatus::Read);
     {
       lumo::platform::ReplacementFile file(path);
+      ASSERT_TRUE(file.ReadCurrent({lumo::platform::IfMissing::Refuse, lumo::platform::kAnySize, &kCollection}));
       ASSERT_TRUE(file.Begin());
       ASSERT_TRUE(file.Write("[D1]\r\nartist=Simone\r\n"));
-      InOtherProcess([&] { change(path); });
-      EXPECT_FALSE(file.Commit(&stamp));
-      EXPECT_EQ(file.Problem(), lumo::platform::ReplaceProblem::ChangedMeanwhile);
-      EXPECT_EQ(ReadBytes(path), theirs);
+      InOtherProcess([&] { c.change(path); });
+      EXPECT_EQ(file.Commit(), !c.stops);
+      EXPECT_EQ(file.Failure().id, c.stops ? lumo::MessageId::WriteChangedMeanwhile : lumo::MessageId::None);
+      EXPECT_EQ(ReadBytes(path), c.stops ? theirs : "[D1]\r\nartist=Simone\r\n");
     }
     EXPECT_EQ(lumo::test::FolderEntries(dir.Path()), std::vector<std::string>{"cdplayer.ini"});
+  }
+}
+
+void PutAt(int fd, std::string_view bytes, off_t at) {
+  if (::pwrite(fd, bytes.data(), bytes.size(), at) != static_cast<ssize_t>(bytes.size())) ADD_FAILURE();
+}
+
+// Another program that opened the file before Lumo swapped its new one in,
+// and writes through that descriptor just then (the hook stands for the
+// moment): Lumo reads the file it displaced once more, swaps it back and
+// refuses, whether the write appends or overwrites in place. A touch or the
+// same bytes let the change go on. The same for an edit, an undo and a redo.
+TEST(OtherWriter, AWriteIntoTheDisplacedFileIsSwappedBack) {
+  const std::size_t live = kCollection.find("Live");
+  const struct {
+    const char* what;
+    std::function<void(int fd)> write;
+    bool refused;
+  } writes[] = {
+      {"appends", [](int fd) { PutAt(fd, "[D9]\r\n", ::lseek(fd, 0, SEEK_END)); }, true},
+      {"overwrites", [&](int fd) { PutAt(fd, "Gold", static_cast<off_t>(live)); }, true},
+      {"same bytes", [&](int fd) { PutAt(fd, "Live", static_cast<off_t>(live)); }, false},
+      {"touches", [](int fd) { ::futimens(fd, nullptr); }, false},
+  };
+  const CatalogueItem album{ItemKind::Album, "Studio 2", "D2", 0};
+  for (const char* operation : {"edit", "undo", "redo"}) {
+    for (const auto& w : writes) {
+      SCOPED_TRACE(std::string(operation) + ", " + w.what);
+      lumo::test::TempDir dir;
+      const std::string path = dir.File("cdplayer.ini");
+      WriteBytes(path, kCollection);
+      Catalogue catalogue;
+      ASSERT_TRUE(catalogue.Load(path));
+      if (operation != std::string("edit")) {
+        ASSERT_TRUE(catalogue.WriteItemName(album));
+      }
+      if (operation == std::string("redo")) {
+        ASSERT_TRUE(catalogue.Undo());
+      }
+      const std::string before = ReadBytes(path);
+      std::string theirs;
+      auto previous = lumo::platform::SetBeforeSwapHook([&] {
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        w.write(fd);
+        ::close(fd);
+        theirs = ReadBytes(path);
+      });
+      const bool done = operation == std::string("edit")  ? catalogue.WriteItemName(album)
+                        : operation == std::string("undo") ? catalogue.Undo()
+                                                           : catalogue.Redo();
+      lumo::platform::SetBeforeSwapHook(std::move(previous));
+      EXPECT_EQ(done, !w.refused);
+      EXPECT_EQ(catalogue.LastWriteError().id,
+                w.refused ? lumo::MessageId::WriteChangedMeanwhile : lumo::MessageId::None);
+      EXPECT_EQ(ReadBytes(path) == theirs, w.refused);
+      EXPECT_EQ(catalogue.Document().FileBytes() == before, w.refused);
+      EXPECT_EQ(lumo::test::FolderEntries(dir.Path()), std::vector<std::string>{"cdplayer.ini"});
+    }
   }
 }
 

@@ -68,7 +68,7 @@ class LoadedCollection : public testing::Test {
     WriteBytes(path_, kCollection);
     ASSERT_TRUE(document_.Load());
   }
-  bool Apply(const std::vector<Edit>& edits) { return document_.ApplyEdits(edits, &reason_); }
+  bool Apply(const std::vector<Edit>& edits) { return document_.ApplyEdits(edits, &failure_); }
   // What the document holds for a key, and what a fresh load of the file holds.
   std::string Held(const std::string& section, const std::string& key) const {
     return document_.GetString(section, key, "<none>");
@@ -81,7 +81,7 @@ class LoadedCollection : public testing::Test {
   TempDir dir_;
   std::string path_ = dir_.File("cdplayer.ini");
   IniDocument document_{path_};
-  std::string reason_;
+  lumo::Message failure_;
 };
 
 TEST_F(LoadedCollection, ArtistRenameChangesOnlyItsKeysInFileAndMemory) {
@@ -125,11 +125,11 @@ TEST_F(LoadedCollection, RefusedChangesLeaveFileAndMemoryAlone) {
   struct Case {
     const char* what;
     std::string setUp;
-    std::string reason;
+    lumo::MessageId reason;
   };
-  const std::vector<Case> cases = {{"write-protected file", "file", "The file is write-protected."},
-                                   {"folder without write permission", "folder", "The folder is write-protected."},
-                                   {"file gone", "gone", "The file no longer exists."}};
+  const std::vector<Case> cases = {{"write-protected file", "file", lumo::MessageId::WriteProtected},
+                                   {"folder without write permission", "folder", lumo::MessageId::WriteFolderProtected},
+                                   {"file gone", "gone", lumo::MessageId::WriteFileGone}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     WriteBytes(path_, kCollection);
@@ -138,9 +138,9 @@ TEST_F(LoadedCollection, RefusedChangesLeaveFileAndMemoryAlone) {
     if (c.setUp == "folder") made = ::chmod(dir_.Path().c_str(), 0555);
     if (c.setUp == "gone") made = ::unlink(path_.c_str());
     ASSERT_EQ(made, 0);
-    reason_.clear();
+    failure_ = {};
     EXPECT_FALSE(Apply(lumo::write_back::ArtistNameEdits("New", {&a, &b})));
-    EXPECT_EQ(reason_, c.reason);
+    EXPECT_EQ(failure_.id, c.reason);
     EXPECT_FALSE(Apply(lumo::write_back::AlbumRemovalEdits({&a, &b})));
     EXPECT_EQ(Held("A1", "artist"), "Old");
     EXPECT_EQ(Held("b2", "title"), "<none>");
@@ -164,7 +164,7 @@ TEST_F(LoadedCollection, SingleKeyWritesNeverMakeAGoneFileAnew) {
 
 TEST_F(LoadedCollection, UnstorableTextIsRefusedWithAReason) {
   EXPECT_FALSE(Apply(lumo::write_back::ItemNameEdits(Album("two\nlines", "A1"))));
-  EXPECT_FALSE(reason_.empty());
+  EXPECT_EQ(failure_.id, lumo::MessageId::WriteBadText);
   EXPECT_FALSE(Apply(lumo::write_back::ItemNameEdits(Album("blank ", "A1"))));
   EXPECT_EQ(Held("A1", "title"), "First");
   EXPECT_EQ(ReadBytes(path_), kCollection);

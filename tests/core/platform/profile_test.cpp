@@ -143,11 +143,11 @@ TEST(Profile, RefusedBatchChangesNothing) {
   EXPECT_FALSE(DeleteSection("", file));
   EXPECT_EQ(ReadBytes(file), kSample);
   // The reason names what is wrong: the section's name, or the text.
-  std::string reason;
-  EXPECT_FALSE(ApplyEdits({Edit::Remove("")}, file, &reason));
-  EXPECT_NE(reason.find("CD key"), std::string::npos) << reason;
-  EXPECT_FALSE(ApplyEdits({Edit::Set("a1", "title", "two\nlines")}, file, &reason));
-  EXPECT_NE(reason.find("line break"), std::string::npos) << reason;
+  lumo::Message failure;
+  EXPECT_FALSE(ApplyEdits({Edit::Remove("")}, file, &failure));
+  EXPECT_EQ(failure.id, lumo::MessageId::WriteBadSection);
+  EXPECT_FALSE(ApplyEdits({Edit::Set("a1", "title", "two\nlines")}, file, &failure));
+  EXPECT_EQ(failure.id, lumo::MessageId::WriteBadText);
 }
 
 TEST(Profile, MissingFileIsCreatedOnlyByASetKey) {

@@ -12,12 +12,14 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/platform/atomic_file.h"
 #include "core/platform/profile.h"
 #include "core/platform/replacement_file.h"
+#include "core/platform/safe_replace.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -53,6 +55,11 @@ std::string InChild(const std::function<int()>& body) {
   return "exit " + std::to_string(WEXITSTATUS(status));
 }
 
+// The file at `path` replaced with `bytes`, whatever it holds.
+lumo::Message Replace(const std::string& path, const std::string& bytes) {
+  return lumo::platform::ReplaceIfUnchanged(path, {}, [&](const std::string&) { return std::optional(bytes); });
+}
+
 TEST(ReadFileBytes, FilesOverTheLimitAreRefusedBeforeAnyMemoryIsTaken) {
   TempDir dir;
   const std::string path = dir.File("f.ini");
@@ -84,9 +91,9 @@ TEST(ReadFileBytes, HugeSettingsFileReadsAsMissingAndIsNotReplaced) {
   MakeSparse(path, huge);
   EXPECT_EQ(lumo::profile::GetString("options", "path", "default", path), "default");
   EXPECT_EQ(lumo::profile::GetInt("options", "cdkeys", 7, path), 7);
-  std::string reason;
-  EXPECT_FALSE(lumo::profile::ApplyEdits({lumo::profile::Edit::Set("options", "cdkeys", "1")}, path, &reason));
-  EXPECT_EQ(reason, "The file is too large to be read.");
+  lumo::Message failure;
+  EXPECT_FALSE(lumo::profile::ApplyEdits({lumo::profile::Edit::Set("options", "cdkeys", "1")}, path, &failure));
+  EXPECT_EQ(failure.id, lumo::MessageId::WriteTooLarge);
   EXPECT_EQ(SizeOf(path), huge);
 }
 
@@ -101,12 +108,40 @@ class ReplaceFile : public testing::Test {
 TEST_F(ReplaceFile, AFileWithSeveralNamesIsNotSplit) {
   const std::string other = dir.File("shared.ini");
   ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
-  std::string reason;
-  EXPECT_FALSE(lumo::platform::ReplaceFileContents(path, "[s]\r\nk=2\r\n", &reason));
-  EXPECT_NE(reason.find("hard links"), std::string::npos) << reason;
+  EXPECT_EQ(Replace(path, "[s]\r\nk=2\r\n").id, lumo::MessageId::WriteHardLinked);
   EXPECT_EQ(ReadBytes(path), "[s]\r\nk=1\r\n");
   EXPECT_EQ(ReadBytes(other), "[s]\r\nk=1\r\n");
   EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"cdplayer.ini", "shared.ini"}));
+}
+
+// Whether another open file could take the advisory write lock now.
+bool LockFree(const std::string& path, int* keep = nullptr) {
+  const int fd = ::open(path.c_str(), O_RDWR);
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  const bool taken = fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &whole) == 0;
+  if (taken && keep != nullptr) {
+    *keep = fd;
+  } else if (fd >= 0) {
+    ::close(fd);
+  }
+  return taken;
+}
+
+// Lumo holds the advisory lock while it writes, and a write waits only a
+// moment for another program's: then it is refused, the file as it was.
+TEST_F(ReplaceFile, AdvisoryLocksAreHeldAndHonoured) {
+  bool freeDuringWrite = true;
+  auto previous = lumo::platform::SetBeforeSwapHook([&] { freeDuringWrite = LockFree(path); });
+  EXPECT_FALSE(Replace(path, "[s]\r\nk=2\r\n").Failed());
+  lumo::platform::SetBeforeSwapHook(std::move(previous));
+  EXPECT_FALSE(freeDuringWrite);
+  int theirs = -1;
+  ASSERT_TRUE(LockFree(path, &theirs));
+  EXPECT_EQ(Replace(path, "[s]\r\nk=3\r\n").id, lumo::MessageId::WriteLocked);
+  EXPECT_EQ(ReadBytes(path), "[s]\r\nk=2\r\n");
+  ::close(theirs);
+  EXPECT_FALSE(Replace(path, "[s]\r\nk=3\r\n").Failed());
 }
 
 // A POSIX access control list as the kernel stores it: owner rw, user
@@ -185,9 +220,8 @@ TEST(IgnoreWriteSignals, PipeWithoutReaderAndSizeLimitBecomeErrors) {
       [&] {
         const rlimit limit{4096, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::string reason;
-        const bool written = lumo::platform::ReplaceFileContents(path, before + "more", &reason);
-        return !written && reason == "The disk is full." ? 0 : 1;
+        // The limit, not a full disk, is what the user must hear about.
+        return Replace(path, before + "more").id == lumo::MessageId::WriteSizeLimit ? 0 : 1;
       },
   };
   for (const auto& write : writes) {

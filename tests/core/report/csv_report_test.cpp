@@ -10,6 +10,7 @@
 #include "support/message_box_recorder.h"
 #include "core/platform/message_box.h"
 #include "core/report/csv_report.h"
+#include "core/report/file_error.h"
 #include "core/report/file_exception.h"
 #include "core/report/report_writing.h"
 #include "support/file_bytes.h"
@@ -108,7 +109,7 @@ TEST_F(CsvReportTest, MissingFolderIsReportedAndNothingIsCreated) {
   csv_.AddArtist("A");
   const std::string path = dir_.File("missing/lumo.csv");
   EXPECT_EQ(Failure(path, lumo::FileStep::Open),
-            "Unable to open " + path + " for writing.\n" + path + " contains an invalid path.\n");
+            "Unable to open " + path + " for writing.\n" + lumo::FileErrorText(lumo::FileErrorCause::BadPath, path) + "\n");
   EXPECT_FALSE(FileExists(path));
 }
 
@@ -117,18 +118,19 @@ TEST_F(CsvReportTest, MessagesNameTheFileAsTheUserKnowsIt) {
   const std::string onDisk = dir_.File("missing/caf\xC3\xA9.csv");  // UTF-8 on the disk
   const std::string shown = dir_.File("missing/caf\xE9.csv");        // Windows-1252 in the dialog
   EXPECT_EQ(Failure(onDisk, lumo::FileStep::Open, shown),
-            "Unable to open " + shown + " for writing.\n" + shown + " contains an invalid path.\n");
+            "Unable to open " + shown + " for writing.\n" + lumo::FileErrorText(lumo::FileErrorCause::BadPath, shown) + "\n");
 }
 
 TEST_F(CsvReportTest, FolderInPlaceOfTheFileIsDeniedAndKept) {
   EXPECT_EQ(Failure(dir_.Path(), lumo::FileStep::Open),
-            "Unable to open " + dir_.Path() + " for writing.\nAccess to " + dir_.Path() + " was denied.\n");
+            "Unable to open " + dir_.Path() + " for writing.\n" +
+                lumo::FileErrorText(lumo::FileErrorCause::AccessDenied, dir_.Path()) + "\n");
   EXPECT_TRUE(FileExists(dir_.File(".")));
 }
 
 TEST_F(CsvReportTest, ErrorTextIsCutTo254Characters) {
   const std::string path = dir_.File(std::string(300, 'n') + ".csv");  // name too long
-  const std::string error = (path + " contains an invalid path.").substr(0, 254);
+  const std::string error = lumo::FileErrorText(lumo::FileErrorCause::BadPath, path).substr(0, 254);
   EXPECT_EQ(Failure(path, lumo::FileStep::Open), "Unable to open " + path + " for writing.\n" + error + "\n");
 }
 
@@ -158,7 +160,7 @@ TEST_F(CsvReportTest, APipeIsRefusedAsNotARegularFile) {
   const std::string fifo = dir_.File("pipe.csv");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(Failure(fifo, lumo::FileStep::Open),
-            "Unable to open " + fifo + " for writing.\n" + fifo + " is not a regular file.\n");
+            "Unable to open " + fifo + " for writing.\n" + lumo::FileErrorText(lumo::FileErrorCause::NotRegularFile, fifo) + "\n");
 }
 
 TEST_F(CsvReportTest, WriteFailureIsReportedAndTheEarlierReportKept) {
@@ -174,7 +176,7 @@ TEST_F(CsvReportTest, WriteFailureIsReportedAndTheEarlierReportKept) {
     if (ReadBytes(path_) != "earlier report") outcome += ", earlier report lost";
     return outcome;
   });
-  EXPECT_EQ(result, "Error writing to " + path_ + "\nDisk full while accessing " + path_ + ".");
+  EXPECT_EQ(result, "Error writing to " + path_ + "\n" + lumo::FileErrorText(lumo::FileErrorCause::FileSizeLimit, path_));
 }
 
 }  // namespace

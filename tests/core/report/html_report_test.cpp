@@ -117,7 +117,7 @@ TEST_F(HtmlReportTest, UnopenablePathFailsWithoutAMessage) {
   EXPECT_TRUE(messages_.Messages().empty());
 }
 
-TEST_F(HtmlReportTest, WriteFailureThrowsDiskFullAndKeepsTheEarlierPage) {
+TEST_F(HtmlReportTest, WriteFailurePastTheSizeLimitThrowsAndKeepsTheEarlierPage) {
   lumo::test::WriteBytes(path_, "earlier page");
   for (int i = 0; i < 50; ++i) html_.AddArtist("Artist " + std::to_string(i));
   const std::string result = lumo::test::RunWithFileSizeLimit(500, [this] {
@@ -127,11 +127,11 @@ TEST_F(HtmlReportTest, WriteFailureThrowsDiskFullAndKeepsTheEarlierPage) {
       return std::string("no exception");
     } catch (const lumo::FileException& e) {
       const bool released = lumo::test::OpenDescriptorCount() == before;
-      return std::string(e.Cause() == lumo::FileErrorCause::DiskFull ? "disk full" : "other") +
+      return std::string(e.Cause() == lumo::FileErrorCause::FileSizeLimit ? "size limit" : "other") +
              (released ? ", released: " : ", still open: ") + e.what();
     }
   });
-  EXPECT_EQ(result, "disk full, released: Disk full while accessing " + path_ + ".");
+  EXPECT_EQ(result, "size limit, released: " + lumo::FileErrorText(lumo::FileErrorCause::FileSizeLimit, path_));
   EXPECT_EQ(ReadBytes(path_), "earlier page");
   EXPECT_EQ(lumo::test::FolderEntries(dir_.Path()).size(), 1u);
 }

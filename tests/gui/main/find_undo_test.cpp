@@ -22,6 +22,7 @@
 #include "core/collection/catalogue.h"
 #include "core/catalogue/catalogue_item.h"
 #include "core/platform/profile.h"
+#include "gui/platform/message_text.h"
 #include "support/file_bytes.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_dir.h"
@@ -177,7 +178,7 @@ TEST_F(FindAndUndo, RandomChainsUndoToTheOriginalAndRedoToTheEnd) {
   }
   ASSERT_EQ(catalogue.History().UndoCount() + 1, versions.size());
   for (size_t v = versions.size() - 1; v > 0; --v) {
-    ASSERT_TRUE(catalogue.Undo()) << catalogue.LastWriteError();
+    ASSERT_TRUE(catalogue.Undo()) << lumo::MessageText(catalogue.LastWriteError());
     ASSERT_EQ(File(), versions[v - 1]) << v;
   }
   EXPECT_FALSE(catalogue.History().NextUndo());
