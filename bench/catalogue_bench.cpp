@@ -28,6 +28,8 @@
 #include "support/collection_generator.h"
 #include "support/cpu_time.h"
 
+using namespace lumo;
+
 namespace {
 
 double Median(std::vector<double> values) {

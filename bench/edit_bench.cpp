@@ -18,6 +18,8 @@
 #include "support/collection_generator.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 // A generated collection in a fresh folder, loaded, with its albums' records.

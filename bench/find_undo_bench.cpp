@@ -24,6 +24,8 @@
 #include "support/collection_generator.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 // "first X ms, median Y ms": the first run pays for fresh memory, as a user's would.

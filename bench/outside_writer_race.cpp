@@ -36,6 +36,8 @@
 #include "core/collection/catalogue.h"
 #include "support/collection_generator.h"
 
+using namespace lumo;
+
 namespace {
 
 struct Options {

@@ -17,6 +17,8 @@
 #include "core/report/html_report.h"
 #include "support/report_collection.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::bench::Album;

@@ -18,6 +18,8 @@
 #include "bench_timing.h"
 #include "core/catalogue/catalogue_item.h"
 
+using namespace lumo;
+
 namespace {
 
 void FillTree(LumoTreeCtrl& tree) {

@@ -21,6 +21,8 @@
 #include "gui/widgets/button_rings.h"
 #include "gui/widgets/shaped_button_renderer.h"
 
+using namespace lumo;
+
 namespace {
 
 double RenderOnce(qreal ratio) {

@@ -35,6 +35,8 @@
 #include "support/collection_generator.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -22,6 +22,8 @@
 #include "gui/tree/lumo_tree_ctrl.h"
 #include "support/cpu_time.h"
 
+using namespace lumo;
+
 namespace {
 
 struct Album {

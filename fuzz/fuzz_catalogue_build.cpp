@@ -22,6 +22,8 @@
 #include "core/ini/ini_section.h"
 #include "fuzz_input.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::fuzz::Check;

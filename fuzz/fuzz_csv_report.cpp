@@ -13,6 +13,8 @@
 #include "core/report/csv_report.h"
 #include "report_fuzz_input.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::fuzz::Check;

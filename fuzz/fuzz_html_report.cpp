@@ -14,6 +14,8 @@
 #include "core/report/html_report.h"
 #include "report_fuzz_input.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::fuzz::Check;

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace lumo {
+
 // The entry of a resource table with this id, or nullptr.
 template <class Table>
 const typename Table::value_type* FindById(const Table& table, int id) {
@@ -8,3 +10,5 @@ const typename Table::value_type* FindById(const Table& table, int id) {
   }
   return nullptr;
 }
+
+}  // namespace lumo

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   const QString name = QFile::decodeName(argv[2]);
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     const QString sized = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
-    if (!QDir().mkpath(sized) || !artwork::DiscImage(size).save(sized + QLatin1Char('/') + name + ".png")) {
+    if (!QDir().mkpath(sized) || !lumo::artwork::DiscImage(size).save(sized + QLatin1Char('/') + name + ".png")) {
       std::fprintf(stderr, "cannot write the %dx%d icon under %s\n", size, size, argv[1]);
       return 1;
     }

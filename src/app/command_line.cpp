@@ -22,6 +22,8 @@
 #include "core/report/report_writing.h"
 #include "core/settings/settings.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr char kUsage[] =
@@ -39,7 +41,6 @@ constexpr char kUsage[] =
     "  --help            show this help\n"
     "  --version         show the version\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n";
-
 
 // Qt's own options, which it also takes with two dashes; any other word
 // with two dashes is a mistyped option of ours.
@@ -292,3 +293,5 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   const lumo::ProtectedFiles own{lumo::profile::ResolvePath(document.GetFile()), settings.Path()};
   return WriteReport(command, own, tree.Root(), errors);
 }
+
+}  // namespace lumo

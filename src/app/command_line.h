@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace lumo {
+
 // Lumo from a shell: a report or a listing of the collection without a
 // window (and without a display), help and version. With none of these
 // options Lumo opens its window as always, and whatever else is on the
@@ -32,3 +34,5 @@ inline constexpr int kExitUsage = 2;
 // Output goes to `out`; every error is one line on `err` naming the file.
 // Needs no QApplication and no display.
 int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& err);
+
+}  // namespace lumo

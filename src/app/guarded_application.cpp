@@ -6,6 +6,8 @@
 
 #include "core/platform/message_box.h"
 
+namespace lumo {
+
 GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
@@ -27,3 +29,5 @@ std::string GuardedApplication::FailureText(const std::exception* error) {
   const std::string cause = error != nullptr ? error->what() : "an unknown error";
   return "The operation could not be finished:\n" + cause + "\n\nIt has been stopped.";
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 #include <exception>
 #include <string>
 
+namespace lumo {
+
 // The application object. An exception that escapes the handling of an
 // event (running out of memory in a load, for one) is stopped here: the user
 // is told in a message box, the event counts as not handled, and the program
@@ -21,3 +23,5 @@ class GuardedApplication : public QApplication {
   // The message-box text for an exception that stopped an operation.
   static std::string FailureText(const std::exception* error);
 };
+
+}  // namespace lumo

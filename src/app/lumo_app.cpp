@@ -3,6 +3,8 @@
 #include "gui/main/lumo_dlg.h"
 #include "gui/platform/single_instance.h"
 
+namespace lumo {
+
 int CLumoApp::InitInstance(CLumoDlg& mainWindow, SingleInstance& instance) {
   if (!instance.TryBecomeFirst()) {
     instance.AskFirstToRaise();
@@ -12,3 +14,5 @@ int CLumoApp::InitInstance(CLumoDlg& mainWindow, SingleInstance& instance) {
   mainWindow.DoModal();
   return 0;
 }
+
+}  // namespace lumo

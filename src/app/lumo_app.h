@@ -1,5 +1,7 @@
 #pragma once
 
+namespace lumo {
+
 class CLumoDlg;
 class SingleInstance;
 
@@ -12,3 +14,5 @@ class CLumoApp {
   // settings have been read in every copy) and returns the exit code.
   int InitInstance(CLumoDlg& mainWindow, SingleInstance& instance);
 };
+
+}  // namespace lumo

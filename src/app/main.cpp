@@ -14,6 +14,8 @@
 #include "gui/platform/message_text.h"
 #include "gui/platform/single_instance.h"
 
+namespace lumo {
+
 namespace {
 
 int Run(int argc, char** argv) {
@@ -36,6 +38,8 @@ int Run(int argc, char** argv) {
 
 }  // namespace
 
+}  // namespace lumo
+
 int main(int argc, char** argv) {
   // A report written into a pipe whose reader left, or past the file size
   // limit, must fail with a message rather than end the program.
@@ -45,11 +49,11 @@ int main(int argc, char** argv) {
   // Events are guarded by the application object; this catches what
   // happens outside them (start-up, shut-down).
   try {
-    return Run(argc, argv);
+    return lumo::Run(argc, argv);
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "%s\n", GuardedApplication::FailureText(&error).c_str());
+    std::fprintf(stderr, "%s\n", lumo::GuardedApplication::FailureText(&error).c_str());
   } catch (...) {
-    std::fprintf(stderr, "%s\n", GuardedApplication::FailureText(nullptr).c_str());
+    std::fprintf(stderr, "%s\n", lumo::GuardedApplication::FailureText(nullptr).c_str());
   }
   return 1;
 }

@@ -22,6 +22,8 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 using Action = CommandLine::Action;

@@ -16,6 +16,8 @@
 #include "support/message_box_recorder.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 // An object whose handling of any event fails the way it is told to.

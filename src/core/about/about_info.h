@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace lumo {
+
 // The program-wide record of the program's name, version and texts. Filled
 // once by the main window's constructor, read for the HTML report's footer,
 // by the about box and by the mail and web commands. The icon and the owner window
@@ -26,3 +28,5 @@ inline constexpr const char* kMakerName = "Brightfern Software";
 
 // The maker's web page for the program called `name`.
 std::string MakerPageUrl(const std::string& name);
+
+}  // namespace lumo

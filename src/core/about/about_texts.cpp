@@ -2,6 +2,8 @@
 
 #include "core/about/about_info.h"
 
+namespace lumo {
+
 namespace about_texts {
 
 const char kProgramName[] = "Lumo";
@@ -31,3 +33,5 @@ void FillProgramAboutInfo(AboutInfo& info) {
   info.overviewText = about_texts::kOverview;
   info.distributionText = about_texts::kDistribution;
 }
+
+}  // namespace lumo

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace lumo {
+
 // The about box's texts, in Windows-1252; paragraphs separated by CR LF.
 namespace about_texts {
 
@@ -14,3 +16,5 @@ struct AboutInfo;
 
 // Puts the program's name, version label and texts into `info`.
 void FillProgramAboutInfo(AboutInfo& info);
+
+}  // namespace lumo

@@ -8,11 +8,11 @@
 
 #include "core/catalogue/catalogue_item.h"
 
+namespace lumo {
+
 class TreeItem;
 struct RecordView;
 struct PendingChildren;
-
-namespace lumo {
 
 class IniDocument;
 class IniSection;

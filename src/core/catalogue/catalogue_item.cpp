@@ -1,5 +1,7 @@
 #include "core/catalogue/catalogue_item.h"
 
+namespace lumo {
+
 std::string CatalogueItem::KeyName() const {
   switch (kind) {
     case ItemKind::Artist: return "artist";
@@ -8,3 +10,5 @@ std::string CatalogueItem::KeyName() const {
   }
   return {};
 }
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace lumo {
+
 // What a tree item stands for.
 enum class ItemKind : uint8_t { Artist = 1, Album = 2, Track = 3 };
 
@@ -20,3 +22,5 @@ struct CatalogueItem {
 
   friend bool operator==(const CatalogueItem&, const CatalogueItem&) = default;
 };
+
+}  // namespace lumo

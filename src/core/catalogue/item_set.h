@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-class TreeItem;
-
 namespace lumo {
+
+class TreeItem;
 
 // Tree items found again by a key they hold: an open-addressing table of
 // item pointers, a pointer's room per slot and no allocation per item, for

@@ -4,6 +4,8 @@
 
 #include "core/platform/text_fold.h"
 
+namespace lumo {
+
 NameMatcher::NameMatcher(std::string_view piece, bool matchCase)
     : piece_(matchCase ? std::string(piece) : lumo::FoldCase(piece)), matchCase_(matchCase) {}
 
@@ -13,3 +15,5 @@ bool NameMatcher::Matches(std::string_view name) const noexcept {
   const auto same = [](char inName, char inPiece) { return lumo::FoldChar(inName) == inPiece; };
   return std::search(name.begin(), name.end(), piece_.begin(), piece_.end(), same) != name.end();
 }
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace lumo {
+
 // Finding a piece of text inside names, compared as Windows-1252 bytes:
 // letter case ignored with the same folding as INI names, unless asked to
 // match it. An empty piece matches nothing.
@@ -17,3 +19,5 @@ class NameMatcher {
   std::string piece_;  // folded unless matching case
   bool matchCase_;
 };
+
+}  // namespace lumo

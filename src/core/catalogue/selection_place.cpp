@@ -2,6 +2,8 @@
 
 #include "core/catalogue/tree_item.h"
 
+namespace lumo {
+
 // Walks read the items' fields as they are: asking each for its record
 // would make a record for every item passed.
 namespace {
@@ -54,3 +56,5 @@ TreeItem* FindPlace(const TreeItem& root, const SelectionPlace& place) {
   }
   return nullptr;
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include "core/catalogue/catalogue_item.h"
 
+namespace lumo {
+
 class TreeItem;
 
 // Where the selection was, told by what the file calls it rather than by an
@@ -23,3 +25,5 @@ struct SelectionPlace {
 SelectionPlace RememberSelection(const TreeItem* selected);
 // The item standing at `place` now among the artists below `root`, or null.
 TreeItem* FindPlace(const TreeItem& root, const SelectionPlace& place);
+
+}  // namespace lumo

@@ -8,6 +8,8 @@
 #include "core/catalogue/catalogue_build.h"
 #include "core/platform/text_fold.h"
 
+namespace lumo {
+
 namespace {
 
 int CompareBytes(LabelView a, LabelView b, bool folded) noexcept {
@@ -327,3 +329,5 @@ void TreeItem::RenumberFrom(std::size_t first) noexcept {
   auto& items = children_->items;
   for (std::size_t i = first; i < items.size(); ++i) items[i]->row_ = static_cast<int>(i);
 }
+
+}  // namespace lumo

@@ -10,6 +10,8 @@
 
 #include "core/catalogue/catalogue_item.h"
 
+namespace lumo {
+
 // A label as one or two pieces of text, read as `head` followed by `tail`.
 struct LabelView {
   std::string_view head;
@@ -212,3 +214,5 @@ class TreeItem {
   bool hasRecord_ : 1 = false;
   LabelMode labelMode_ : 2 = LabelMode::Whole;
 };
+
+}  // namespace lumo

@@ -6,6 +6,8 @@
 #include "core/catalogue/tree_item.h"
 #include "core/catalogue/name_matcher.h"
 
+namespace lumo {
+
 namespace {
 
 // A place in the search's order: an item, or one of the children it has
@@ -109,3 +111,5 @@ FindResult FindInTree(TreeItem& rootItem, TreeItem* from, const FindOptions& opt
   }
   return {};
 }
+
+}  // namespace lumo

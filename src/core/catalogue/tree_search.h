@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace lumo {
+
 class TreeItem;
 
 // What Find looks for: a piece of a name, in the kinds of item chosen.
@@ -28,3 +30,5 @@ struct FindResult {
 // not the labels, so a track's number never matches.
 FindResult FindInTree(TreeItem& root, TreeItem* from, const FindOptions& options,
                       FindDirection direction);
+
+}  // namespace lumo

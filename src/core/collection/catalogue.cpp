@@ -9,6 +9,8 @@
 #include "core/platform/profile.h"
 #include "core/platform/safe_replace.h"
 
+namespace lumo {
+
 bool Catalogue::Load(const std::string& path, const Progress& progress) {
   history_.Clear();
   HistoryChanged();
@@ -104,3 +106,5 @@ bool Catalogue::Replay(bool undo) {
   HistoryChanged();
   return true;
 }
+
+}  // namespace lumo

@@ -11,6 +11,8 @@
 #include "core/ini/ini_document.h"
 #include "core/platform/message_id.h"
 
+namespace lumo {
+
 struct CatalogueItem;
 
 // The data side of the main window: the loaded cdplayer.ini, its undo
@@ -101,3 +103,5 @@ class Catalogue {
   int64_t albumCount_ = 0;
   int64_t artistCount_ = 0;
 };
+
+}  // namespace lumo

@@ -2,6 +2,8 @@
 
 #include "core/platform/profile.h"
 
+namespace lumo {
+
 std::string NextSearchCandidate(std::string& remaining, const std::string& fileName) {
   while (!remaining.empty()) {
     std::size_t semicolon = remaining.find(';');
@@ -20,3 +22,5 @@ std::string DefaultSearchPath() {
   return prefix + "windows;" + prefix + "winnt";
 #endif
 }
+
+}  // namespace lumo

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace lumo {
+
 // Stepping through the search path: directories separated by ";", tried left
 // to right. Entries are used as written (blanks kept, relative entries not
 // resolved).
@@ -25,3 +27,5 @@ std::string NextSearchCandidate(std::string& remaining, const std::string& fileN
 // Windows, elsewhere the same two folders of the default Wine prefix, written
 // out in full from $HOME.
 std::string DefaultSearchPath();
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <utility>
 
+namespace lumo {
+
 namespace {
 
 using Lines = std::vector<std::string_view>;
@@ -208,3 +210,5 @@ FilePatch::Fingerprint FilePatch::FingerprintOf(std::string_view text) noexcept 
   hash ^= hash >> 32;
   return {text.size(), hash};
 }
+
+}  // namespace lumo

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace lumo {
+
 // The difference between two versions of a file, kept as the changed runs of
 // lines only, so that either version can be made again from the other. Made
 // for a few scattered changes in a large file: a renamed artist or a deleted
@@ -51,3 +53,5 @@ class FilePatch {
   Fingerprint before_;
   Fingerprint after_;
 };
+
+}  // namespace lumo

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace lumo {
+
 void UndoHistory::Record(std::string name, FilePatch patch) {
   undo_.push_back({std::move(name), std::move(patch)});
   redo_.clear();
@@ -31,3 +33,5 @@ std::size_t UndoHistory::MemoryUsed() const {
   }
   return bytes;
 }
+
+}  // namespace lumo

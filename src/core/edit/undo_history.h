@@ -6,6 +6,8 @@
 
 #include "core/edit/file_patch.h"
 
+namespace lumo {
+
 // The changes made to cdplayer.ini in this session, each kept as the patch
 // between the file before and after it, named for the menu ("Rename Album").
 // Undoing moves a step to the redo list; a new change empties that list.
@@ -34,3 +36,5 @@ class UndoHistory {
   std::vector<Step> undo_;
   std::vector<Step> redo_;
 };
+
+}  // namespace lumo

@@ -7,6 +7,8 @@
 #include "core/report/file_exception.h"
 #include "core/report/report_file.h"
 
+namespace lumo {
+
 namespace {
 
 // Whether a spreadsheet would run the field rather than show it; names may
@@ -102,3 +104,5 @@ void LumoCsv::FinishLine() {
   lines.push_back(std::move(currentLine));
   currentLine.clear();
 }
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include "core/report/report_base.h"
 
+namespace lumo {
+
 // The CSV report: one line per album, the artist, the album title and every
 // track title, each in double quotes (inner quotes doubled), separated by
 // commas; an artist without albums gives a line of the artist alone. Lines
@@ -39,3 +41,5 @@ class LumoCsv : public LumoReportBase {
   std::string currentArtist;
   std::string currentLine;
 };
+
+}  // namespace lumo

@@ -8,6 +8,8 @@
 #include "core/report/file_exception.h"
 #include "core/report/report_file.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr std::string_view kIndexHeading =
@@ -146,3 +148,5 @@ void LumoHtml::CloseOpenTable() {
   body.emplace_back(kTableEnd);
   tableOpen = false;
 }
+
+}  // namespace lumo

@@ -16,8 +16,6 @@ struct ReportFooter {
   std::string link;
 };
 
-}  // namespace lumo
-
 // The HTML report: one page, on one line, with a title block, an index of
 // artists and albums linking into a track listing with one table per album.
 // Every name, the title and the comment are HTML-escaped (& < > ").
@@ -54,3 +52,5 @@ class LumoHtml : public LumoReportBase {
   int artistCount = 0;  // artists and albums so far, which number the anchors
   int albumCount = 0;
 };
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace lumo {
+
 // What every report writer offers. The report generator creates one writer,
 // feeds it the collection in order (each artist, then that artist's albums,
 // each album followed by its tracks), calls WriteReport once and destroys it.
@@ -30,3 +32,5 @@ class LumoReportBase {
   // finished lines.
   std::vector<std::string> lines;
 };
+
+}  // namespace lumo

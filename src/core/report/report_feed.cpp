@@ -9,6 +9,8 @@
 #include "core/catalogue/tree_item.h"
 #include "core/report/report_base.h"
 
+namespace lumo {
+
 namespace {
 
 std::string Text(const TreeItem& item) { return std::string(item.HasRecord() ? item.Text() : std::string_view()); }
@@ -55,3 +57,5 @@ std::string CollectionListing(const TreeItem& root) {
   }
   return out;
 }
+
+}  // namespace lumo

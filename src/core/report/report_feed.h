@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace lumo {
+
 class LumoReportBase;
 class TreeItem;
 
@@ -19,3 +21,5 @@ void FeedReport(const TreeItem& root, LumoReportBase& writer);
 // One line per track, "artist TAB album TAB number TAB name LF", and one
 // "artist TAB album TAB TAB LF" for an album without tracks.
 std::string CollectionListing(const TreeItem& root);
+
+}  // namespace lumo

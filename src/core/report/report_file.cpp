@@ -6,6 +6,8 @@
 
 #include "core/platform/replacement_file.h"
 
+namespace lumo {
+
 namespace {
 
 using lumo::FileErrorCause;
@@ -76,3 +78,5 @@ bool ReportFile::Flush() {
 void ReportFile::Fail(int error) noexcept {
   if (error_ == 0) error_ = error;
 }
+
+}  // namespace lumo

@@ -10,6 +10,8 @@ namespace lumo::platform {
 class ReplacementFile;
 }
 
+namespace lumo {
+
 // The output file of a report writer, written aside and put in place whole:
 // the bytes go to a new file beside the target (through one buffer), which
 // replaces it in one rename when Close succeeds. Until then an earlier
@@ -49,3 +51,5 @@ class ReportFile {
   std::string buffer_;
   int error_ = 0;
 };
+
+}  // namespace lumo

@@ -4,12 +4,12 @@
 
 #include "core/report/html_report.h"
 
+namespace lumo {
+
 class TreeItem;
 
 // Writing a report of the collection to a file, for the report dialog and
 // the command line alike.
-namespace lumo {
-
 class FileException;
 
 // What to write, and where.

@@ -12,10 +12,11 @@
 #include "gui/widgets/button_factory.h"
 #include "gui/widgets/shaped_button.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr int kIconSize = 32;
-
 
 }  // namespace
 
@@ -79,3 +80,5 @@ int ShowAbout(const AboutInfo& info) {
   AboutDlg box(info, TheAboutWindowInfo().ownerWindow);
   return box.DoModal();
 }
+
+}  // namespace lumo

@@ -2,8 +2,11 @@
 
 #include "gui/platform/lumo_dialog.h"
 
-struct AboutInfo;
 class QTabWidget;
+
+namespace lumo {
+
+struct AboutInfo;
 
 // The about box: the program's name and version, its icon, three pages
 // (the maker, an overview, the distribution terms) and the web page, mail
@@ -33,3 +36,5 @@ class AboutDlg : public lumo::LumoDialog, public lumo::AboutIds {
 // Runs the about box on `info` modally, owned by the program's main window;
 // returns its result.
 int ShowAbout(const AboutInfo& info);
+
+}  // namespace lumo

@@ -9,6 +9,8 @@
 #include "gui/about/hyper_link.h"
 #include "gui/about/maker_logo.h"
 
+namespace lumo {
+
 AboutTextPage::AboutTextPage(std::string pageText, QWidget* parent)
     : LumoDialog(kTemplate, parent), pageText_(std::move(pageText)) {}
 
@@ -30,7 +32,7 @@ QWidget* MakeMakerControl(const lumo::ControlTemplate& control, QWidget* parent)
 // The template holds the maker's name, and the page shows it: an empty
 // label where the name belongs would say nothing to anybody.
 AboutMakerPage::AboutMakerPage(QWidget* parent)
-    : LumoDialog(kTemplate, parent, MakeMakerControl), makerName_(::kMakerName), link_(ControlAs<CHyperLink>(kLink)) {}
+    : LumoDialog(kTemplate, parent, MakeMakerControl), makerName_(lumo::kMakerName), link_(ControlAs<CHyperLink>(kLink)) {}
 
 bool AboutMakerPage::OnInitDialog() {
   if (auto* logo = ControlAs<QLabel>(kLogo)) logo->setPixmap(QPixmap::fromImage(artwork::MakerLogo()));
@@ -39,3 +41,5 @@ bool AboutMakerPage::OnInitDialog() {
 }
 
 void AboutMakerPage::DoDataExchange(lumo::DataExchange& exchange) { exchange.Text(kMakerName, makerName_); }
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 
 #include "gui/platform/lumo_dialog.h"
 
+namespace lumo {
+
 class CHyperLink;
 
 // A page of the about box that shows one text, read-only and scrollable.
@@ -40,3 +42,5 @@ class AboutMakerPage : public lumo::LumoDialog, public lumo::AboutMakerIds {
   std::string makerName_;
   CHyperLink* link_;  // owned by the page (Qt parent)
 };
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace lumo {
+
 // The parts of the program-wide about record that belong to the GUI: the
 // program icon and the window that owns the about box. Set once by the main
 // window's constructor, next to TheAboutInfo().
@@ -13,3 +15,5 @@ struct AboutWindowInfo {
 };
 
 AboutWindowInfo& TheAboutWindowInfo();
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace lumo {
+
 struct AboutInfo;
 
 // Handing links, mail and documents to the desktop: the shell opener
@@ -12,8 +14,6 @@ struct AboutInfo;
 // desktop's interactive mail hand-off (xdg-email). Programs are looked up on
 // PATH when called; every command runs with an argument vector, never
 // through a shell.
-namespace lumo {
-
 // Opens `url` with the desktop's opener; when that fails, with the command
 // that `xdg-mime query default text/html` names. Returns the opener's code
 // (above 32 when launched) when neither route launched anything.

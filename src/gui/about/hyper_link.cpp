@@ -10,6 +10,8 @@
 #include "core/about/link_launch.h"
 #include "core/platform/message_box.h"
 
+namespace lumo {
+
 namespace {
 
 // What a screen reader sees: a link named by its text, described by its
@@ -33,7 +35,7 @@ class HyperLinkAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* HyperLinkAccessibleFactory(const QString& className, QObject* object) {
-  if (className != QLatin1String("CHyperLink") || !object || !object->isWidgetType()) return nullptr;
+  if (className != QLatin1String("lumo::CHyperLink") || !object || !object->isWidgetType()) return nullptr;
   return new HyperLinkAccessible(static_cast<CHyperLink*>(object));
 }
 
@@ -165,3 +167,5 @@ void CHyperLink::keyPressEvent(QKeyEvent* event) {
   }
   QLabel::keyPressEvent(event);
 }
+
+}  // namespace lumo

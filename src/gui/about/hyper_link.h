@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace lumo {
+
 // A static text turned into a link: drawn in link colours with an
 // underlined font, with the pointing-hand cursor and the address as its
 // tooltip; a click (on release) or the space bar opens the address with the
@@ -76,3 +78,5 @@ class CHyperLink : public QLabel {
   QString url_;
   Opener opener_;
 };
+
+}  // namespace lumo

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+namespace lumo {
 
 namespace artwork {
 namespace {
@@ -76,3 +77,5 @@ QImage MakerLogo() {
 }
 
 }  // namespace artwork
+
+}  // namespace lumo

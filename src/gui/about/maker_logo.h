@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+namespace lumo {
+
 namespace artwork {
 
 inline constexpr int kMakerLogoWidth = 333;
@@ -12,3 +14,5 @@ inline constexpr int kMakerLogoHeight = 107;
 QImage MakerLogo();
 
 }  // namespace artwork
+
+}  // namespace lumo

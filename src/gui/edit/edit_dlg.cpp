@@ -8,6 +8,8 @@
 #include "gui/platform/text_codec.h"
 #include "gui/widgets/button_factory.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr const char* kUnstorable =
@@ -116,3 +118,5 @@ void EditDlg::OnOK() {
   item_.text = item_.kind == ItemKind::Artist ? upperText_ : lowerText_;
   EndDialog(lumo::kIdOk);
 }
+
+}  // namespace lumo

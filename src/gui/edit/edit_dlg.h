@@ -5,6 +5,8 @@
 #include "core/catalogue/catalogue_item.h"
 #include "gui/platform/lumo_dialog.h"
 
+namespace lumo {
+
 // "Edit Artist" / "Edit Album" / "Edit Track": renames one item. The upper
 // field shows the artist (editing an artist or an album) or the album
 // (editing a track, read-only); the lower field, hidden for an artist, the
@@ -48,3 +50,5 @@ class EditDlg : public lumo::LumoDialog, public lumo::EditIds {
   std::string lowerLabel_;
   std::string lowerText_;
 };
+
+}  // namespace lumo

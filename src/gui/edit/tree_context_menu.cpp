@@ -14,6 +14,8 @@
 #include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
 
+namespace lumo {
+
 namespace {
 
 void AddCommand(QMenu& menu, int id, const char* text, bool enabled) {
@@ -158,7 +160,7 @@ std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist
   return albums;
 }
 
-void TreeContextMenu::ReportWriteFailure() const { ::ReportWriteFailure(catalogue_, "The change could not be written to"); }
+void TreeContextMenu::ReportWriteFailure() const { lumo::ReportWriteFailure(catalogue_, "The change could not be written to"); }
 
 void ReportWriteFailure(const Catalogue& catalogue, const char* lead) {
   const std::string file = lumo::PathForMessage(catalogue.Document().GetFile());
@@ -166,3 +168,5 @@ void ReportWriteFailure(const Catalogue& catalogue, const char* lead) {
   const std::string text = std::string(lead) + "\n" + file + "\n\n" + why + "\n\nNothing has been changed.";
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
 }
+
+}  // namespace lumo

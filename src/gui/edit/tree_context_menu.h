@@ -8,10 +8,13 @@
 
 #include "core/catalogue/catalogue_item.h"
 
-class Catalogue;
-class LumoTreeCtrl;
 class QMenu;
 class QWidget;
+
+namespace lumo {
+
+class Catalogue;
+class LumoTreeCtrl;
 class TreeItem;
 
 // The tree's right-click menu: "&Delete", "&Edit" and "&Move" for the item
@@ -85,3 +88,5 @@ class TreeContextMenu {
 // Tells the user that a change of cdplayer.ini was refused: `lead` ("The
 // change could not be written to"), the file, why, and that nothing changed.
 void ReportWriteFailure(const Catalogue& catalogue, const char* lead);
+
+}  // namespace lumo

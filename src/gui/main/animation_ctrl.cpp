@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace lumo {
+
 AnimationCtrl::AnimationCtrl(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Box | QFrame::Plain);
   connect(&timer_, &QTimer::timeout, this, &AnimationCtrl::Advance);
@@ -32,3 +34,5 @@ void AnimationCtrl::paintEvent(QPaintEvent* event) {
   painter.setClipRect(area);
   painter.drawImage(topLeft, frame);
 }
+
+}  // namespace lumo

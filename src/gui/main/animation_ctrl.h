@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace lumo {
+
 // The main window's animation: a looping clip drawn centred in a bordered
 // frame. Like the platform control it replaces, it starts playing as soon as
 // a clip is opened and loops for ever.
@@ -34,3 +36,5 @@ class AnimationCtrl : public QFrame {
   int current_ = 0;
   QTimer timer_;
 };
+
+}  // namespace lumo

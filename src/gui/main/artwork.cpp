@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace lumo {
+
 namespace artwork {
 namespace {
 
@@ -93,3 +95,5 @@ std::vector<QImage> AnimationFrames() {
 }
 
 }  // namespace artwork
+
+}  // namespace lumo

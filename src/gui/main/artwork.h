@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace lumo {
+
 // The program's own artwork, drawn at run time so that no binary images need
 // to be kept: the icon (a compact disc with a tree of notes) and the frames
 // of the main window's animation (a spinning disc).
@@ -25,3 +27,5 @@ QImage DiscImage(int size);
 std::vector<QImage> AnimationFrames();
 
 }  // namespace artwork
+
+}  // namespace lumo

@@ -4,8 +4,9 @@
 
 #include "core/catalogue/tree_item.h"
 
-namespace {
+namespace lumo {
 
+namespace {
 
 constexpr char kExplanationText[] =
     "Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album "
@@ -65,3 +66,5 @@ lumo::WindowTree::DuplicateQuestion AskAboutDuplicates(QWidget* parent) {
     return question.Ask(ShortenedForDisplay({artist, {}}), ShortenedForDisplay({title, {}})) == DuplicateNotify::kAnswerOk;
   };
 }
+
+}  // namespace lumo

@@ -6,6 +6,8 @@
 #include "gui/platform/lumo_dialog.h"
 #include "gui/tree/window_tree.h"
 
+namespace lumo {
+
 // "Duplicate album found": asks what to do with an album whose artist and
 // title are already in the tree under another CD key. One object serves one
 // build, so the "apply to all" box and the last answer carry over from one
@@ -41,3 +43,5 @@ class DuplicateNotify : public lumo::LumoDialog, public lumo::DuplicateIds {
 // The question of one build: one dialog, made at the first duplicate, whose
 // "apply to all" lasts exactly as long as the build.
 lumo::WindowTree::DuplicateQuestion AskAboutDuplicates(QWidget* parent);
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+namespace lumo {
+
 FindDlg::FindDlg(FindHandler onFind, QWidget* parent) : LumoDialog(kTemplate, parent), onFind_(std::move(onFind)) {
   UpdateData(false);
   UpdateButtons();
@@ -57,3 +59,5 @@ void FindDlg::UpdateButtons() {
     if (QWidget* button = Control(id)) button->setEnabled(ready);
   }
 }
+
+}  // namespace lumo

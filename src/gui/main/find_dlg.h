@@ -6,6 +6,8 @@
 #include "core/catalogue/tree_search.h"
 #include "gui/platform/lumo_dialog.h"
 
+namespace lumo {
+
 // The modeless Find dialog: a piece of a name, whether case matters, and
 // which kinds of item to look in (all three at first). Its buttons hand the
 // search to the main window, which owns the tree.
@@ -39,3 +41,5 @@ class FindDlg : public lumo::LumoDialog, public lumo::FindIds {
   int albums_ = 1;
   int tracks_ = 1;
 };
+
+}  // namespace lumo

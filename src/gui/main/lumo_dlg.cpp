@@ -36,6 +36,8 @@
 #include "gui/settings/options_dlg.h"
 #include "gui/widgets/button_factory.h"
 
+namespace lumo {
+
 namespace {
 
 // The private message, posted while the window opens, that runs the first
@@ -450,3 +452,5 @@ void CLumoDlg::CloseWindow(int result) {
   tree_->DeleteAllWithData();
   EndDialog(result);
 }
+
+}  // namespace lumo

@@ -12,6 +12,8 @@
 #include "gui/main/resizing_dialog.h"
 #include "gui/platform/tool_tips.h"
 
+namespace lumo {
+
 class AnimationCtrl;
 class FindDlg;
 class LumoReportDlg;
@@ -19,9 +21,7 @@ class LumoTreeCtrl;
 class TreeContextMenu;
 class TreeItem;
 
-namespace lumo {
 class Settings;
-}
 
 // The main window "LUMO": the Artist > Album > Track tree on the left, the
 // counts, CD key box, display level and commands on the right, the loaded
@@ -118,3 +118,5 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   int busy_ = 0;
   int pendingClose_ = 0;
 };
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace lumo {
+
 LumoProgressDlg::LumoProgressDlg(QWidget* parent)
     : LumoDialog(kTemplate, parent),
       loadedBar_(ControlAs<QProgressBar>(kLoadedBar)),
@@ -48,3 +50,5 @@ void LumoProgressDlg::Advance(QProgressBar* bar, int percent) {
   formattedBar_->repaint();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+}  // namespace lumo

@@ -6,6 +6,8 @@
 
 class QProgressBar;
 
+namespace lumo {
+
 // The small captionless panel in the middle of the screen while cdplayer.ini
 // is loaded and the tree rebuilt: two bars, "Loaded" (upper, 1038) and
 // "Formatted" (lower, 1037), each 0 to 100. Create it modeless with the main
@@ -44,3 +46,5 @@ class LumoProgressDlg : public lumo::LumoDialog, public lumo::ProgressIds {
   QProgressBar* formattedBar_;
   QElapsedTimer sinceShown_;  // invalid until a change was first shown
 };
+
+}  // namespace lumo

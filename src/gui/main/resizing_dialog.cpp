@@ -9,6 +9,8 @@
 #include "core/platform/ini_number.h"
 #include "core/settings/settings.h"
 
+namespace lumo {
+
 namespace {
 
 QRect Moved(QRect rect, QSize delta, int flags) {
@@ -91,3 +93,5 @@ void CResizingDialog::done(int result) {
   SaveSize();
   LumoDialog::done(result);
 }
+
+}  // namespace lumo

@@ -9,8 +9,8 @@
 #include "gui/platform/lumo_dialog.h"
 
 namespace lumo {
+
 class Settings;
-}
 
 // A dialog that keeps its layout when the window is resized: each
 // registered control either keeps its distance to the right or bottom edge
@@ -62,3 +62,5 @@ class CResizingDialog : public lumo::LumoDialog {
   QSize lastSize_;
   bool resized_ = false;
 };
+
+}  // namespace lumo

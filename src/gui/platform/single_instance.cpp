@@ -9,6 +9,8 @@
 
 #include "core/platform/profile.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr char kRaiseRequest[] = "raise\n";
@@ -62,3 +64,5 @@ void SingleInstance::OnNewConnection() {
     });
   }
 }
+
+}  // namespace lumo

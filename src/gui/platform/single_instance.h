@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace lumo {
+
 // One copy of the program at a time, per user and settings folder: the first
 // copy holds a lock file and listens on a local socket private to the user;
 // a later copy finds the lock taken, asks the first copy (through the
@@ -41,3 +43,5 @@ class SingleInstance : public QObject {
   std::unique_ptr<QLockFile> lock_;
   std::unique_ptr<QLocalServer> server_;
 };
+
+}  // namespace lumo

@@ -18,6 +18,8 @@
 #include "gui/platform/text_codec.h"
 #include "gui/widgets/button_factory.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr char kHtmlFilter[] =
@@ -204,3 +206,5 @@ void LumoReportDlg::View() {
                          lumo::MessageIcon::Warning);
   }
 }
+
+}  // namespace lumo

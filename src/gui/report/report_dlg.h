@@ -8,12 +8,12 @@
 #include "core/report/html_report.h"
 #include "gui/report/save_file_chooser.h"
 
+namespace lumo {
+
 class TreeItem;
 
-namespace lumo {
 class FileException;
 class Settings;
-}  // namespace lumo
 
 // "Generate report": picks HTML or CSV, the output file and, for HTML, a
 // title and a comment; writes the collection under `root` as a report and
@@ -71,3 +71,5 @@ class LumoReportDlg : public lumo::LumoDialog, public lumo::ReportIds {
   std::string htmlFileName = "Report.html";
   std::string csvFileName = "lumo.csv";
 };
+
+}  // namespace lumo

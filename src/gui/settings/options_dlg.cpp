@@ -8,6 +8,8 @@
 #include "gui/platform/edit_behaviour.h"
 #include "gui/widgets/button_factory.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr int kMaxSearchPath = 255;
@@ -75,3 +77,5 @@ void LumoOptionsDlg::OnEditChange(int id) {
 }
 
 void LumoOptionsDlg::EnableSave() { Control(lumo::kIdOk)->setEnabled(true); }
+
+}  // namespace lumo

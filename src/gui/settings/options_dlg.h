@@ -4,6 +4,8 @@
 #include "gui/platform/lumo_dialog.h"
 #include "gui/platform/tool_tips.h"
 
+namespace lumo {
+
 // What the main window says when the options it was handed back could not
 // be written.
 inline constexpr char kOptionsNotSaved[] =
@@ -36,3 +38,5 @@ class LumoOptionsDlg : public lumo::LumoDialog, public lumo::OptionsIds {
   lumo::Options options_;
   lumo::ToolTips toolTips_;
 };
+
+}  // namespace lumo

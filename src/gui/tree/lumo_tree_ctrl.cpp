@@ -12,6 +12,8 @@
 
 #include "gui/tree/tree_model.h"
 
+namespace lumo {
+
 // Counts how deep we are inside some kind of work, for as long as it lives.
 class LumoTreeCtrl::Guard {
  public:
@@ -276,3 +278,5 @@ void LumoTreeCtrl::keyPressEvent(QKeyEvent* event) {
   const Guard user(userInput_);
   QTreeView::keyPressEvent(event);
 }
+
+}  // namespace lumo

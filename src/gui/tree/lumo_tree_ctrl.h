@@ -10,6 +10,8 @@
 #include "core/catalogue/display_level.h"
 #include "core/catalogue/tree_item.h"
 
+namespace lumo {
+
 class TreeModel;
 
 // Where a new item goes among its siblings: in label order or at the end.
@@ -149,3 +151,5 @@ class LumoTreeCtrl : public QTreeView {
   int userInput_ = 0;     // depth of user event handlers running
   int programmatic_ = 0;  // depth of our own expansion work running
 };
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 
 #include "gui/platform/text_codec.h"
 
+namespace lumo {
+
 TreeModel::TreeModel(QObject* parent)
     : QAbstractItemModel(parent), root_(std::make_unique<TreeItem>(std::string_view(), nullptr, nullptr)) {}
 
@@ -126,7 +128,7 @@ void TreeModel::SortChildren(TreeItem* parent) {
 }
 
 void TreeModel::SortAlbums() {
-  Reorder([this] { ::SortAlbums(*root_); });
+  Reorder([this] { lumo::SortAlbums(*root_); });
 }
 
 void TreeModel::Reorder(const std::function<void()>& reorder) {
@@ -156,3 +158,5 @@ void TreeModel::EndBulkUpdate() {
   PlaceSortedInsertions();
   endResetModel();
 }
+
+}  // namespace lumo

@@ -10,6 +10,8 @@
 
 #include "core/catalogue/tree_item.h"
 
+namespace lumo {
+
 // A one-column, read-only item model over a tree of TreeItems. Labels are
 // Windows-1252 bytes, shown as Unicode. An index's internal pointer is its
 // TreeItem, so a TreeItem* found from an index stays valid until the item is
@@ -85,3 +87,5 @@ class TreeModel : public QAbstractItemModel {
   int64_t count_ = 0;
   int bulkDepth_ = 0;
 };
+
+}  // namespace lumo

@@ -8,6 +8,8 @@
 #include "gui/widgets/round_button.h"
 #include "gui/widgets/shaped_button.h"
 
+namespace lumo {
+
 namespace {
 
 using lumo::DialogBuilder;
@@ -37,3 +39,5 @@ DialogBuilder::ControlFactory RoundButtonFactory(std::initializer_list<int> ids,
 DialogBuilder::ControlFactory ShapedButtonFactory(std::initializer_list<int> ids, DialogBuilder::ControlFactory others) {
   return PushButtonFactory(ids, [](QWidget* parent) { return new ShapedButton(parent); }, std::move(others));
 }
+
+}  // namespace lumo

@@ -4,6 +4,8 @@
 
 #include "gui/platform/dialog_builder.h"
 
+namespace lumo {
+
 // Control factories for dialogs whose push buttons with the given ids draw
 // themselves; each button keeps its template's caption and default flag.
 // Every other control is left to `others` (when given), then to the builder.
@@ -11,3 +13,5 @@ lumo::DialogBuilder::ControlFactory RoundButtonFactory(std::initializer_list<int
                                                        lumo::DialogBuilder::ControlFactory others = {});
 lumo::DialogBuilder::ControlFactory ShapedButtonFactory(std::initializer_list<int> ids,
                                                         lumo::DialogBuilder::ControlFactory others = {});
+
+}  // namespace lumo

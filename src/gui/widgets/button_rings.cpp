@@ -6,6 +6,8 @@
 
 #include "gui/platform/system_colours.h"
 
+namespace lumo {
+
 namespace button_rings {
 namespace {
 
@@ -124,3 +126,5 @@ QRgb SegmentColour(QPoint p1, QPoint p2, QRgb a, QRgb b) {
 }
 
 }  // namespace button_rings
+
+}  // namespace lumo

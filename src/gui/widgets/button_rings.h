@@ -9,6 +9,8 @@
 #include <array>
 #include <vector>
 
+namespace lumo {
+
 // The outlines of a shaped button and the colours of its bevel.
 namespace button_rings {
 
@@ -38,3 +40,5 @@ QRegion MakeRegion(const Ring& ring);
 QRgb SegmentColour(QPoint p1, QPoint p2, QRgb a, QRgb b);
 
 }  // namespace button_rings
+
+}  // namespace lumo

@@ -8,6 +8,8 @@
 
 #include "gui/platform/gdi_canvas.h"
 
+namespace lumo {
+
 namespace {
 
 // The drawn outline of an elongated button: its two end circles and the band
@@ -61,3 +63,5 @@ void RoundButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(QPoint(0, 0), Render(devicePixelRatio()));
 }
+
+}  // namespace lumo

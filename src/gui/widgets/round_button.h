@@ -5,6 +5,8 @@
 
 #include "gui/widgets/round_button_painter.h"
 
+namespace lumo {
+
 // A push button that draws itself round: a circle, or, wider than tall (as
 // all of the program's are), two half circles joined by straight edges,
 // with a shaded rim and an engraved caption. The window is clipped to the
@@ -33,3 +35,5 @@ class RoundButton : public QPushButton {
   void Shape();
   RoundButtonState State() const;
 };
+
+}  // namespace lumo

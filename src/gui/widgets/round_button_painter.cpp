@@ -5,8 +5,7 @@
 #include "gui/platform/gdi_canvas.h"
 #include "gui/widgets/round_rim.h"
 
-using lumo::GdiCanvas;
-using lumo::GdiRect;
+namespace lumo {
 
 namespace {
 
@@ -156,3 +155,5 @@ void RoundButtonPainter::DrawElongatedFocus(GdiCanvas& canvas, int r) const {
     canvas.SetPixel(x, left.y() + r, kBlack);
   }
 }
+
+}  // namespace lumo

@@ -7,8 +7,8 @@
 #include "gui/platform/system_colours.h"
 
 namespace lumo {
+
 class GdiCanvas;
-}
 
 // Where a round button's rim lies, worked out from its client size.
 struct RoundButtonGeometry {
@@ -54,3 +54,5 @@ class RoundButtonPainter {
   RoundButtonGeometry geometry_;
   lumo::SystemColours colours_;
 };
+
+}  // namespace lumo

@@ -5,6 +5,8 @@
 #include "gui/platform/gdi_canvas.h"
 #include "gui/platform/system_colours.h"
 
+namespace lumo {
+
 namespace round_rim {
 namespace {
 
@@ -87,3 +89,5 @@ void LeftHalf(lumo::GdiCanvas& canvas, QPoint c, int r, QRgb lit, QRgb unlit) {
 }
 
 }  // namespace round_rim
+
+}  // namespace lumo

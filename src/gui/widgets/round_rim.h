@@ -4,8 +4,8 @@
 #include <QRgb>
 
 namespace lumo {
+
 class GdiCanvas;
-}
 
 // The pixel routines of the round button's rim: a light from the upper left
 // shades each rim pixel by its direction from the centre of its circle.
@@ -29,3 +29,5 @@ void RightHalf(lumo::GdiCanvas& canvas, QPoint centre, int r, QRgb lit, QRgb unl
 void LeftHalf(lumo::GdiCanvas& canvas, QPoint centre, int r, QRgb lit, QRgb unlit);
 
 }  // namespace round_rim
+
+}  // namespace lumo

@@ -7,6 +7,8 @@
 
 #include "gui/platform/gdi_canvas.h"
 
+namespace lumo {
+
 ShapedButton::ShapedButton(QWidget* parent) : ShapedButton(QString(), parent) {}
 
 ShapedButton::ShapedButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
@@ -60,3 +62,5 @@ void ShapedButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(QPoint(0, 0), Image(look));
 }
+
+}  // namespace lumo

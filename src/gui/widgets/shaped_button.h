@@ -10,6 +10,8 @@
 #include "gui/widgets/button_rings.h"
 #include "gui/widgets/shaped_button_renderer.h"
 
+namespace lumo {
+
 // A push button drawn in one of four outlines (rectangle, square, circle or
 // pill) with a bevelled rim, clipped to its outer ring. It keeps three
 // ready-drawn images (normal, focused, pressed) and shows the one that fits
@@ -60,3 +62,5 @@ class ShapedButton : public QPushButton {
   std::optional<RenderedStyle> renderedStyle_;
   bool dirty_ = true;
 };
+
+}  // namespace lumo

@@ -2,7 +2,7 @@
 
 #include "gui/platform/gdi_canvas.h"
 
-using lumo::GdiCanvas;
+namespace lumo {
 
 namespace {
 
@@ -123,3 +123,5 @@ void ShapedButtonRenderer::DrawCaption(GdiCanvas& canvas, Look look, QSize size,
   }
   canvas.ClearClip();
 }
+
+}  // namespace lumo

@@ -10,8 +10,8 @@
 #include "gui/widgets/button_rings.h"
 
 namespace lumo {
+
 class GdiCanvas;
-}
 
 // The three looks of a shaped button, each the size of the button.
 struct ShapedButtonImages {
@@ -46,3 +46,5 @@ class ShapedButtonRenderer {
   lumo::SystemColours colours_;
   bool flat_;
 };
+
+}  // namespace lumo

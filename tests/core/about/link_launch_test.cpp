@@ -6,6 +6,8 @@
 #include "core/about/about_info.h"
 #include "core/about/link_launch.h"
 
+using namespace lumo;
+
 namespace {
 
 using Words = std::vector<std::string>;

@@ -11,6 +11,8 @@
 #include "core/platform/profile.h"
 #include "core/report/report_feed.h"
 
+using namespace lumo;
+
 namespace {
 
 // The view of `value` where it stands after "key=" in `loaded`.

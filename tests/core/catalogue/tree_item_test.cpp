@@ -10,6 +10,8 @@
 #include "core/catalogue/tree_item.h"
 #include "core/catalogue/catalogue_build.h"
 
+using namespace lumo;
+
 namespace {
 
 std::unique_ptr<TreeItem> Item(const std::string& label, int id) {

@@ -7,6 +7,8 @@
 #include "core/edit/file_patch.h"
 #include "core/catalogue/name_matcher.h"
 
+using namespace lumo;
+
 namespace {
 
 // An INI-like text of `sections` sections, with repeated lines on purpose.

@@ -20,6 +20,8 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::test::ReadBytes;

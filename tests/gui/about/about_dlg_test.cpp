@@ -18,6 +18,8 @@
 #include "support/message_box_recorder.h"
 #include "gui/widgets/shaped_button.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::test::FakeDesktop;

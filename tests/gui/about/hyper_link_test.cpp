@@ -14,6 +14,8 @@
 #include "gui/platform/shell_open.h"
 #include "support/message_box_recorder.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::test::FakeDesktop;

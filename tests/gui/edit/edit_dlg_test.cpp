@@ -16,6 +16,8 @@
 #include "gui/platform/text_codec.h"
 #include "support/message_box_recorder.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::test::ModalScript;

@@ -27,6 +27,8 @@
 #include "support/temp_dir.h"
 #include "support/message_box_recorder.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::test::ReadBytes;

@@ -23,6 +23,8 @@
 #include "support/message_box_recorder.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::test::WriteBytes;

@@ -10,6 +10,8 @@
 #include "gui/main/progress_dlg.h"
 #include "gui/platform/dialog_test_util.h"
 
+using namespace lumo;
+
 namespace {
 
 TEST(ProgressPanel, AppearsCentredWithoutCaptionAndBothBarsEmpty) {

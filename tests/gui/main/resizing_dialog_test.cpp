@@ -17,6 +17,8 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
+using namespace lumo;
+
 namespace {
 
 using Geometries = std::map<int, QRect>;

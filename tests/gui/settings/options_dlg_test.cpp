@@ -17,6 +17,8 @@
 #include "support/file_bytes.h"
 #include "gui/platform/dialog_test_util.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::test::FileExists;

@@ -13,6 +13,8 @@
 #include "gui/tree/tree_model.h"
 #include "tree_test_util.h"
 
+using namespace lumo;
+
 using lumo::test::ChildLabels;
 using lumo::test::FillCatalogue;
 using lumo::test::NthChild;

@@ -17,6 +17,8 @@
 #include "gui/widgets/round_button.h"
 #include "gui/widgets/shaped_button.h"
 
+using namespace lumo;
+
 namespace {
 
 struct ButtonCase {

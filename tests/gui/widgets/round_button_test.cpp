@@ -15,6 +15,8 @@
 #include "gui/widgets/round_rim.h"
 #include "gui/widgets/shaped_button.h"
 
+using namespace lumo;
+
 namespace {
 
 using lumo::GdiCanvas;

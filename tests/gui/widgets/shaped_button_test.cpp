@@ -11,6 +11,8 @@
 #include "gui/widgets/button_rings.h"
 #include "gui/widgets/shaped_button.h"
 
+using namespace lumo;
+
 namespace {
 
 using button_rings::Rings;
