@@ -101,11 +101,7 @@ bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, Mes
   if (edits.empty()) return true;
   // Nothing changed, nothing to write: a removal of a missing section leaves
   // even a missing file missing. Every SetKey changes a missing file.
-  const platform::Change change = [&](const std::string& current) -> std::optional<std::string> {
-    std::string text = current;
-    if (!ApplyEditsToText(edits, text)) return std::nullopt;
-    return text;
-  };
+  const platform::Change change = [&](const std::string& current) { return EditedText(edits, current); };
   std::optional<std::string> written;
   Message why = platform::ReplaceIfUnchanged(
       path, {rules.ifMissing, rules.maxBytes, rules.knownBytes, IsBareName(fileName)}, change, &written);

@@ -305,13 +305,19 @@ int32_t IntValue(std::string_view file, std::string_view section, std::string_vi
 bool ApplyEdit(const Edit& edit, std::string& file) { return ApplyEditsToText({edit}, file); }
 
 bool ApplyEditsToText(const std::vector<Edit>& edits, std::string& file) {
-  if (edits.empty()) return false;
+  std::optional<std::string> edited = EditedText(edits, file);
+  if (edited) file = std::move(*edited);
+  return edited.has_value();
+}
+
+std::optional<std::string> EditedText(const std::vector<Edit>& edits, std::string_view file) {
+  if (edits.empty()) return std::nullopt;
   const std::string_view textPart = ini::TextPart(file);
   SectionEditor editor(textPart, edits);
   bool changed = false;
   for (const Edit& edit : edits) changed = editor.Apply(edit) || changed;
-  if (changed) file = editor.Result(std::string_view(file).substr(textPart.size()));
-  return changed;
+  if (!changed) return std::nullopt;
+  return editor.Result(file.substr(textPart.size()));
 }
 
 }  // namespace lumo::profile

@@ -61,5 +61,8 @@ bool ApplyEdit(const Edit& edit, std::string& file);
 // are. Every edit must pass CanWriteFaithfully. Returns whether any of them
 // changed a byte at its turn (even if a later one changed it back).
 bool ApplyEditsToText(const std::vector<Edit>& edits, std::string& file);
+// The same, leaving `file` alone: the new text, or nothing when no edit
+// changed a byte.
+std::optional<std::string> EditedText(const std::vector<Edit>& edits, std::string_view file);
 
 }  // namespace lumo::profile
