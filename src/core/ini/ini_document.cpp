@@ -1,10 +1,10 @@
 #include "core/ini/ini_document.h"
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 #include "core/platform/ini_number.h"
@@ -16,15 +16,12 @@
 namespace lumo {
 namespace {
 
+// The running program's name without its extension ("lumo").
 std::string ExecutableBaseName() {
-  std::string target(4096, '\0');
-  const ssize_t length = ::readlink("/proc/self/exe", target.data(), target.size());
-  if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return "lumo";
-  target.resize(static_cast<std::size_t>(length));
-  std::string base = target.substr(target.rfind('/') + 1);
-  const std::size_t dot = base.rfind('.');
-  if (dot != std::string::npos) base.resize(dot);
-  return base;
+  std::error_code error;
+  const std::filesystem::path target = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error || target.stem().empty()) return "lumo";
+  return target.stem().string();
 }
 
 std::string PathOrDefault(const std::string& fileName) {

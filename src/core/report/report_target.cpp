@@ -1,16 +1,18 @@
 #include "core/report/report_target.h"
 
-#include <sys/stat.h>
+#include <filesystem>
+#include <system_error>
 
 #include "core/report/file_error.h"
 
 namespace lumo {
 namespace {
 
-bool SameFile(const struct stat& report, const std::string& other) {
-  struct stat st {};
-  return !other.empty() && ::stat(other.c_str(), &st) == 0 && st.st_dev == report.st_dev &&
-         st.st_ino == report.st_ino;
+namespace fs = std::filesystem;
+
+bool SameFile(const std::string& report, const std::string& other) {
+  std::error_code error;
+  return !other.empty() && fs::equivalent(report, other, error);
 }
 
 std::string Refusal(const std::string& what, const std::string& shownName) {
@@ -20,12 +22,13 @@ std::string Refusal(const std::string& what, const std::string& shownName) {
 }  // namespace
 
 std::string ReportTargetRefusal(const std::string& path, const std::string& shownName, const ProtectedFiles& files) {
-  struct stat report {};
-  if (::stat(path.c_str(), &report) != 0) return {};
-  if (SameFile(report, files.collection)) return Refusal("the loaded cdplayer.ini", shownName);
-  if (SameFile(report, files.settings)) return Refusal("Lumo's settings file lumo.ini", shownName);
+  std::error_code error;
+  const fs::file_status report = fs::status(path, error);
+  if (error || !fs::exists(report)) return {};
+  if (SameFile(path, files.collection)) return Refusal("the loaded cdplayer.ini", shownName);
+  if (SameFile(path, files.settings)) return Refusal("Lumo's settings file lumo.ini", shownName);
   // A folder is left to the writers, which refuse it as access denied.
-  if (!S_ISREG(report.st_mode) && !S_ISDIR(report.st_mode)) {
+  if (!fs::is_regular_file(report) && !fs::is_directory(report)) {
     return FileErrorText(FileErrorCause::NotRegularFile, shownName);
   }
   return {};
