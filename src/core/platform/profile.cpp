@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <optional>
 
-#include "core/platform/ini_number.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/profile_text.h"
 #include "core/platform/safe_replace.h"
@@ -71,16 +70,14 @@ std::string GetString(const std::string& section, const std::string& key, const 
                       const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
   if (!ReadWithin(fileName, bytes, maxBytes)) return CutToBuffer(defaultText);
-  const std::optional<std::string_view> value = FindValue(bytes, section, key);
-  return CutToBuffer(value ? *value : std::string_view(defaultText));
+  return StringValue(bytes, section, key).value_or(CutToBuffer(defaultText));
 }
 
 int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue,
                const std::string& fileName, std::size_t maxBytes) {
   std::string bytes;
   if (!ReadWithin(fileName, bytes, maxBytes)) return defaultValue;
-  const std::optional<std::string_view> value = FindValue(bytes, section, key);
-  return value ? ini::ReadDecimal(value->substr(0, kMaxStringResult)) : defaultValue;
+  return IntValue(bytes, section, key, defaultValue);
 }
 
 bool WriteString(const std::string& section, const std::string& key, const std::string& value,
