@@ -126,7 +126,7 @@ void TreeModel::SortChildren(TreeItem* parent) {
 }
 
 void TreeModel::SortAlbums() {
-  Reorder([this] { lumo::SortAlbums(*root_); });
+  Reorder([this] { ::SortAlbums(*root_); });
 }
 
 void TreeModel::Reorder(const std::function<void()>& reorder) {

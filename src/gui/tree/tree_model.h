@@ -65,7 +65,7 @@ class TreeModel : public QAbstractItemModel {
   void SetLabel(TreeItem* item, std::string_view label);
   // Sorts the children of `parent` (null: the root) by label, as one layout change.
   void SortChildren(TreeItem* parent);
-  // Each artist's albums in label order (lumo::SortAlbums).
+  // Each artist's albums in label order (SortAlbums of tree_item.h).
   void SortAlbums();
 
   // Nested calls are counted; only the outermost pair resets the model.
