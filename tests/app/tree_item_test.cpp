@@ -156,8 +156,9 @@ class CountingMaker final : public ChildMaker {
     for (int i = 0; i < count; ++i) made.push_back(Item("c" + std::to_string(i), i));
     return made;
   }
-  std::vector<std::string_view> ChildTexts(const TreeItem&, int count, uint64_t) const override {
-    return std::vector<std::string_view>(static_cast<std::size_t>(count), "c");
+  void ForEachChildText(const TreeItem&, int count, uint64_t,
+                        const std::function<void(int, std::string_view)>& visit) const override {
+    for (int i = 0; i < count; ++i) visit(i, "c");
   }
   mutable int calls = 0;
   mutable uint64_t lastToken = 0;

@@ -19,7 +19,6 @@ namespace lumo {
 namespace {
 
 constexpr char kUnknown[] = "<UNKNOWN>";
-constexpr char kNoName[] = "?";
 
 // Albums are duplicates when artist and title are both equal; the pair is
 // kept apart so that "AB" + "C" never matches "A" + "BC". The texts are
@@ -72,7 +71,8 @@ class AlbumSection {
         declaredTracks_ = ini::ReadDecimal(value);
       }
     });
-    KeepLastOfEachTrack();
+    // A key may come more than once: its last value is the one that holds.
+    KeepLastOfEachTrack(named_);
   }
 
   const std::optional<std::string_view>& Artist() const { return artist_; }
@@ -87,23 +87,6 @@ class AlbumSection {
   }
 
  private:
-  // A key may come more than once: its last value is the one that holds.
-  void KeepLastOfEachTrack() {
-    const auto byNumber = [](const NamedTrack& a, const NamedTrack& b) { return a.first < b.first; };
-    if (!std::is_sorted(named_.begin(), named_.end(), byNumber)) {
-      std::stable_sort(named_.begin(), named_.end(), byNumber);
-    }
-    std::size_t kept = 0;
-    for (const NamedTrack& track : named_) {
-      if (kept > 0 && named_[kept - 1].first == track.first) {
-        named_[kept - 1] = track;
-      } else {
-        named_[kept++] = track;
-      }
-    }
-    named_.resize(kept);
-  }
-
   std::optional<std::string_view> artist_;
   std::optional<std::string_view> title_;
   int32_t declaredTracks_ = 0;
@@ -116,13 +99,9 @@ class Builder {
   Builder(CatalogueTree& tree, const IniDocument& document)
       : tree_(tree),
         texts_(std::make_shared<CatalogueTexts>(document.LoadedBytes())),
-        artists_(document.SectionCount() / 4),
-        albums_(document.SectionCount()) {
+        tracks_(std::make_shared<TrackMaker>(document.LoadedBytes())) {
     tree_.KeepTexts(texts_);
-    if (std::shared_ptr<const std::string> loaded = document.LoadedBytes()) {
-      tracks_ = std::make_shared<TrackMaker>(std::move(loaded));
-      tree_.KeepTexts(tracks_);
-    }
+    tree_.KeepTexts(tracks_);
   }
 
   void AddSection(const IniSection& section) {
@@ -134,10 +113,8 @@ class Builder {
     if (duplicate && tree_.LeaveOutDuplicate(artistItem->Text(), title)) return;
     ++counts_.albums;
     const std::string_view cdKey = texts_->Keep(section.GetName());
-    const PendingChildren pending = PendingTracks();
-    TreeItem* albumItem = tree_.AddLast(artistItem, {ItemKind::Album, KeepOrLiteral(title), cdKey, 0}, pending);
+    TreeItem* albumItem = tree_.AddLast(artistItem, {ItemKind::Album, KeepOrLiteral(title), cdKey, 0}, PendingTracks());
     albums_.Add(albumItem);
-    if (pending.maker == nullptr) AddTracks(albumItem, cdKey);
   }
 
   CatalogueCounts Counts() const { return counts_; }
@@ -151,24 +128,18 @@ class Builder {
     return item;
   }
 
-  // The album's tracks, to be made when first shown, when they can be read
-  // again from the loaded file; none when they are added right away.
-  PendingChildren PendingTracks() const {
+  // The album's tracks, to be made when first shown: read again from the
+  // loaded file where they can be, else from a list of the named ones.
+  PendingChildren PendingTracks() {
     const int count = album_.TracksToShow();
-    if (!tracks_ || count == 0) return {};
-    const std::optional<uint64_t> token = tracks_->TokenFor(album_.Named());
-    return token ? PendingChildren{tracks_.get(), count, *token} : PendingChildren{};
-  }
-
-  void AddTracks(TreeItem* albumItem, std::string_view cdKey) {
-    const int count = album_.TracksToShow();
-    auto named = album_.Named().begin();
-    const auto end = album_.Named().end();
-    for (int i = 0; i < count; ++i) {
-      while (named != end && named->first < i) ++named;
-      const std::string_view name = named != end && named->first == i ? texts_->Keep(named->second) : kNoName;
-      tree_.AddLast(albumItem, {ItemKind::Track, name, cdKey, static_cast<int16_t>(i)}, {});
+    if (count == 0) return {};
+    if (const std::optional<uint64_t> token = tracks_->TokenFor(album_.Named())) return {tracks_.get(), count, *token};
+    std::vector<NamedTrack>& kept = keptNames_;
+    kept.clear();
+    for (const auto& [number, name] : album_.Named()) {
+      if (number < count) kept.emplace_back(number, texts_->Keep(name));
     }
+    return {tracks_.get(), count, tracks_->Keep(kept)};
   }
 
   // The default texts are literals, which live as long as the program.
@@ -176,8 +147,9 @@ class Builder {
 
   CatalogueTree& tree_;
   std::shared_ptr<CatalogueTexts> texts_;
-  std::shared_ptr<TrackMaker> tracks_;  // none when the document holds no loaded file
-  AlbumSection album_;  // reused for every section, so its vector is allocated once
+  std::shared_ptr<TrackMaker> tracks_;
+  AlbumSection album_;  // reused for every section, so its vectors are allocated once
+  std::vector<NamedTrack> keptNames_;
   CatalogueCounts counts_;
   ItemSet<ArtistKeys> artists_;
   ItemSet<AlbumKeys> albums_;

@@ -19,7 +19,8 @@ class ItemSet {
  public:
   using Key = typename Traits::Key;
 
-  explicit ItemSet(std::size_t expected) { Rehash(std::bit_ceil(expected * 2 + 16)); }
+  // Room for `expected` items before the table first grows.
+  explicit ItemSet(std::size_t expected = 0) { Rehash(std::bit_ceil(expected * 2 + 16)); }
 
   // The item added with `key`, or null.
   TreeItem* Find(const Key& key) const noexcept {

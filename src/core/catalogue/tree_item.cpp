@@ -206,9 +206,15 @@ TreeItem* TreeItem::Child(int row) const {
 }
 
 std::vector<std::string_view> TreeItem::PendingChildTexts() const {
-  if (!HasPendingChildren()) return {};
+  std::vector<std::string_view> texts;
+  ForEachPendingChildText([&texts](int, std::string_view text) { texts.push_back(text); });
+  return texts;
+}
+
+void TreeItem::ForEachPendingChildText(const std::function<void(int row, std::string_view text)>& visit) const {
+  if (!HasPendingChildren()) return;
   const PendingChildren& pending = children_->pending;
-  return pending.maker->ChildTexts(*this, pending.count, pending.token);
+  pending.maker->ForEachChildText(*this, pending.count, pending.token, visit);
 }
 
 void TreeItem::MakePending() const {
