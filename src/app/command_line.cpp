@@ -276,7 +276,12 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     errors.Say(std::to_string(tree.DuplicatesLeftOut()) + " duplicate album(s) left out, the first of each kept");
   }
   if (command.action == CommandLine::Action::List) {
-    out << lumo::FromWindows1252(CollectionListing(tree.Root())).toUtf8().toStdString() << std::flush;
+    // Converted and written piece by piece: the listing is never held whole.
+    WriteCollectionListing(tree.Root(), [&out](std::string_view piece) {
+      const QByteArray utf8 = lumo::FromWindows1252(std::string(piece)).toUtf8();
+      out.write(utf8.constData(), utf8.size());
+    });
+    out << std::flush;
     if (out.good()) return kExitOk;
     errors.Say("standard output: cannot be written");
     return kExitFileError;

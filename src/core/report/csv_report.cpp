@@ -67,6 +67,11 @@ void Warn(const std::string& text) {
 }  // namespace
 
 void LumoCsv::Reset() {
+  StartOver();
+  feed_ = nullptr;
+}
+
+void LumoCsv::StartOver() {
   lines.clear();
   newArtist = false;
   anyArtist = false;
@@ -105,6 +110,13 @@ bool LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
     Warn("Unable to open " + shown + " for writing.\n" + ErrorText(cause, shown) + "\n");
     return false;
   }
+  if (feed_) {
+    // Each line goes out as soon as it is finished.
+    StartOver();
+    const SinkScope direct(sink_, file);
+    feed_(*this);
+    FinishLine();
+  }
   FinishLine();
   for (const std::string& line : lines) WriteCrLf(file, line);
   if (file.Close()) return true;
@@ -115,6 +127,10 @@ bool LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
 void LumoCsv::FinishLine() {
   if (currentLine.empty()) return;
   currentLine += '\n';
-  lines.push_back(std::move(currentLine));
+  if (sink_ != nullptr) {
+    WriteCrLf(*sink_, currentLine);
+  } else {
+    lines.push_back(std::move(currentLine));
+  }
   currentLine.clear();
 }

@@ -6,6 +6,8 @@
 
 #include "core/report/report_base.h"
 
+class ReportFile;
+
 namespace lumo {
 
 // What the page's footer names: the program and its version, joined by one
@@ -34,7 +36,8 @@ class LumoHtml : public LumoReportBase {
   void AddAlbum(const std::string& title) override;
   void AddTrack(int16_t number, const std::string& title) override;
 
-  // Returns false, without touching any file, when no artist was added; false
+  // Returns false, without touching any file, when no artist was added (or
+  // the feed adds none: see LumoReportBase::SetFeed); false
   // when the file cannot be opened (no message). Otherwise writes the page and
   // returns true. A write or close failure after opening throws
   // lumo::FileException; the page is written aside and put in place whole
@@ -44,9 +47,23 @@ class LumoHtml : public LumoReportBase {
 
  private:
   enum IndexEntry : int32_t { kNone = 0, kArtist = 1, kAlbum = 2 };
+  // What becomes of the pieces added: kept for WriteReport, or, while a fed
+  // report is written, the index's written out in one walk and the track
+  // listing's in a second.
+  enum class Pass : uint8_t { Keep, Index, Listing };
 
   void CloseOpenTable();
+  void IndexPiece(std::string piece);
+  void ListingPiece(std::string piece);
+  // Numbers and open entries start afresh: each walk adds the same.
+  void StartPass(Pass pass);
+  // The index's entries, or false when a feed gave none; the track listing.
+  bool WriteIndex(ReportFile& file);
+  void WriteListing(ReportFile& file);
 
+  Pass pass_ = Pass::Keep;
+  ReportFile* sink_ = nullptr;  // while fed
+  bool indexed_ = false;        // an index entry went out in this write
   int32_t lastIndexEntry = kNone;
   bool tableOpen = false;
   std::vector<std::string> body;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class LumoReportBase;
 class TreeItem;
@@ -24,9 +26,16 @@ inline constexpr char kDefaultReportTitle[] = "Output";
 std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName,
                                                  const lumo::ReportFooter& footer);
 
-// Feeds the writer, tracks numbered from 1 as the tree shows them.
+// Gives the writer the collection under `root`, tracks numbered from 1 as
+// the tree shows them, as a walk that its WriteReport runs while it writes
+// (LumoReportBase::SetFeed): the report is never held whole in memory. The
+// tree must stay as it is until then.
 void FeedReport(const TreeItem& root, LumoReportBase& writer);
 
 // One line per track, "artist TAB album TAB number TAB name LF", and one
-// "artist TAB album TAB TAB LF" for an album without tracks.
+// "artist TAB album TAB TAB LF" for an album without tracks, handed to
+// `write` as the walk goes, in pieces of whole lines of some 64 KB: a
+// listing of any size takes no more memory than that.
+void WriteCollectionListing(const TreeItem& root, const std::function<void(std::string_view)>& write);
+// The same listing as one text.
 std::string CollectionListing(const TreeItem& root);
