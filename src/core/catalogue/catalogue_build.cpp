@@ -112,7 +112,7 @@ class Builder {
     const bool duplicate = albums_.Find({artistItem->Text(), title}) != nullptr;
     if (duplicate && tree_.LeaveOutDuplicate(artistItem->Text(), title)) return;
     ++counts_.albums;
-    const std::string_view cdKey = texts_->Keep(section.GetName());
+    const std::string_view cdKey = texts_->Keep(section.Name());
     TreeItem* albumItem = tree_.AddLast(artistItem, {ItemKind::Album, KeepOrLiteral(title), cdKey, 0}, PendingTracks());
     albums_.Add(albumItem);
   }
