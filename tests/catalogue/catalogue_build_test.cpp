@@ -252,7 +252,8 @@ TEST_F(CatalogueBuild, BuildReportsProgressUpToAHundred) {
   lumo::test::WriteBytes(dir_.File("cdplayer.ini"), file);
   std::vector<int> loaded, formatted;
   ASSERT_TRUE(catalogue_.Load(dir_.File("cdplayer.ini"), [&](int p) { loaded.push_back(p); }));
-  catalogue_.BuildTree([&](int p) { formatted.push_back(p); });
+  lumo::WindowTree target(tree_, {});
+  catalogue_.BuildTree(target, [&](int p) { formatted.push_back(p); });
   ASSERT_FALSE(loaded.empty());
   ASSERT_FALSE(formatted.empty());
   EXPECT_EQ(loaded.back(), 100);
