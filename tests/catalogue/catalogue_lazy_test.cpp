@@ -112,4 +112,31 @@ TEST(TrackMaker, LazyTracksListAsTracksMadeAtOnce) {
   }
 }
 
+// Albums with numtracks=99 and no track keys, one beside them with a name:
+// their tracks are counted but no track item is made, by the build or by a
+// listing, whether the file is as loaded or every section was changed since
+// (whose names cannot be read from the file again).
+TEST(TrackMaker, TracksWithoutNamesAreCountedNotMade) {
+  std::string bytes = "[named]\r\nartist=N\r\ntitle=T\r\nnumtracks=99\r\n98=Last\r\n";
+  for (int i = 0; i < 3000; ++i) {
+    bytes += "[k" + std::to_string(i) + "]\r\nartist=A" + std::to_string(i % 7) + "\r\ntitle=T" + std::to_string(i) +
+             "\r\nnumtracks=99\r\n";
+  }
+  lumo::test::LoadedFile file(bytes);
+  ASSERT_TRUE(file.loaded);
+  for (const bool changed : {false, true}) {
+    if (changed) ASSERT_TRUE(file.document.ApplyEdits({lumo::profile::Edit::Set("named", "touched", "1")}));
+    lumo::CollectionTree tree;
+    tree.Build(file.document);
+    const std::string listed = CollectionListing(tree.Root());
+    EXPECT_NE(listed.find("N\tT\t98\t?\nN\tT\t99\tLast\n"), std::string::npos) << changed;
+    EXPECT_EQ(tree.Root().SubtreeSize(), 1 + 8 + 3001 * 100) << changed;
+    for (const TreeItem* artist = tree.Root().Child(0); artist; artist = artist->NextSibling()) {
+      for (const TreeItem* album = artist->Child(0); album; album = album->NextSibling()) {
+        ASSERT_TRUE(album->HasPendingChildren()) << album->Text() << " " << changed;
+      }
+    }
+  }
+}
+
 }  // namespace
