@@ -225,6 +225,7 @@ CommandSample RunCommand(const std::vector<std::string>& arguments) {
   if (pid == 0) {
     const int null = open("/dev/null", O_WRONLY);
     dup2(null, 1);
+    dup2(null, 2);  // notes on duplicates, once per sample
     execv(argv[0], argv.data());
     std::_Exit(127);
   }
