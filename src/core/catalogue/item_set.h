@@ -20,7 +20,7 @@ class ItemSet {
   using Key = typename Traits::Key;
 
   // Room for `expected` items before the table first grows.
-  explicit ItemSet(std::size_t expected = 0) { Rehash(std::bit_ceil(expected * 2 + 16)); }
+  explicit ItemSet(std::size_t expected = 0) { Rehash(std::bit_ceil(expected * 4 / 3 + 16)); }
 
   // The item added with `key`, or null.
   TreeItem* Find(const Key& key) const noexcept {
@@ -33,7 +33,7 @@ class ItemSet {
 
   // Adds `item`, unless an item with its key is there already.
   void Add(TreeItem* item) {
-    if ((size_ + 1) * 2 > slots_.size()) Rehash(slots_.size() * 2);
+    if ((size_ + 1) * 4 > slots_.size() * 3) Rehash(slots_.size() * 2);
     Place(item);
   }
 
@@ -58,7 +58,7 @@ class ItemSet {
     }
   }
 
-  std::vector<TreeItem*> slots_;  // a power of two of them, at most half in use
+  std::vector<TreeItem*> slots_;  // a power of two of them, at most three quarters in use
   std::size_t size_ = 0;
 };
 
