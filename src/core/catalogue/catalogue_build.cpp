@@ -11,14 +11,13 @@
 #include "core/ini/bucket_map.h"
 #include "core/catalogue/catalogue_texts.h"
 #include "core/ini/ini_section.h"
+#include "core/catalogue/album_section.h"
 #include "core/catalogue/item_set.h"
 #include "core/catalogue/track_maker.h"
-#include "core/platform/ini_number.h"
 
 namespace lumo {
 namespace {
 
-constexpr char kUnknown[] = "<UNKNOWN>";
 
 // Albums are duplicates when artist and title are both equal; the pair is
 // kept apart so that "AB" + "C" never matches "A" + "BC". The texts are
@@ -42,57 +41,6 @@ struct ArtistKeys {
   static uint64_t Hash(const Key& key) { return IndexHash(key); }
 };
 
-// The first track that would be the 100th without a name: up to it, no more
-// than 99 tracks lack one. `named` is ascending and without repeats.
-int FirstTrackPastUnnamedLimit(const std::vector<NamedTrack>& named) {
-  for (std::size_t j = 0; j < named.size(); ++j) {
-    const int unnamedBefore = named[j].first - static_cast<int>(j);
-    if (unnamedBefore > kMaxUnnamedTracks) return kMaxUnnamedTracks + static_cast<int>(j);
-  }
-  return kMaxUnnamedTracks + static_cast<int>(named.size());
-}
-
-// What a build reads of one section, gathered in one pass over its keys.
-class AlbumSection {
- public:
-  void Read(const IniSection& section) {
-    artist_.reset();
-    title_.reset();
-    declaredTracks_ = 0;
-    named_.clear();
-    section.ForEachAssignment([this](std::string_view key, std::string_view value) {
-      if (const std::optional<int> number = TrackNumberOfKey(key)) {
-        named_.emplace_back(*number, value);
-      } else if (key == "artist") {
-        artist_ = value;
-      } else if (key == "title") {
-        title_ = value;
-      } else if (key == "numtracks") {
-        declaredTracks_ = ini::ReadDecimal(value);
-      }
-    });
-    // A key may come more than once: its last value is the one that holds.
-    KeepLastOfEachTrack(named_);
-  }
-
-  const std::optional<std::string_view>& Artist() const { return artist_; }
-  const std::optional<std::string_view>& Title() const { return title_; }
-  // The named tracks, ascending, one name each.
-  const std::vector<NamedTrack>& Named() const { return named_; }
-
-  int TracksToShow() const {
-    if (declaredTracks_ <= 0) return 0;
-    const int justified = std::max(kMaxUnnamedTracks, named_.empty() ? 0 : named_.back().first + 1);
-    return std::min({declaredTracks_, justified, FirstTrackPastUnnamedLimit(named_), kMaxTracks});
-  }
-
- private:
-  std::optional<std::string_view> artist_;
-  std::optional<std::string_view> title_;
-  int32_t declaredTracks_ = 0;
-  std::vector<NamedTrack> named_;
-};
-
 // The state of one build: the texts, the two lookup maps and the counts.
 class Builder {
  public:
@@ -106,9 +54,9 @@ class Builder {
 
   void AddSection(const IniSection& section) {
     album_.Read(section);
-    if (!album_.Artist() || *album_.Artist() == kUnknown) return;
+    if (!album_.IsAlbum()) return;
     TreeItem* artistItem = ArtistItem(*album_.Artist());
-    const std::string_view title = album_.Title() ? *album_.Title() : kUnknown;
+    const std::string_view title = album_.Title();
     const bool duplicate = albums_.Find({artistItem->Text(), title}) != nullptr;
     if (duplicate && tree_.LeaveOutDuplicate(artistItem->Text(), title)) return;
     ++counts_.albums;
@@ -143,7 +91,7 @@ class Builder {
   }
 
   // The default texts are literals, which live as long as the program.
-  std::string_view KeepOrLiteral(std::string_view text) { return text.data() == kUnknown ? text : texts_->Keep(text); }
+  std::string_view KeepOrLiteral(std::string_view text) { return text.data() == kUnknownName ? text : texts_->Keep(text); }
 
   CatalogueTree& tree_;
   std::shared_ptr<CatalogueTexts> texts_;

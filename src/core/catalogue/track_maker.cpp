@@ -10,8 +10,6 @@
 namespace lumo {
 namespace {
 
-constexpr char kNoName[] = "?";
-
 // A token of names kept by TrackMaker::Keep: this bit, where they start in
 // the kept list, and how many there are (at most one per track number).
 constexpr uint64_t kKeptToken = uint64_t{1} << 63;
@@ -123,12 +121,7 @@ std::vector<std::unique_ptr<TreeItem>> TrackMaker::MakeChildren(const TreeItem& 
 
 void TrackMaker::ForEachChildText(const TreeItem&, int count, uint64_t token,
                                   const std::function<void(int row, std::string_view text)>& visit) const {
-  const std::vector<NamedTrack> named = NamedTracks(count, token);
-  auto next = named.begin();
-  for (int row = 0; row < count; ++row) {
-    const bool hasName = next != named.end() && next->first == row;
-    visit(row, hasName ? (next++)->second : std::string_view(kNoName));
-  }
+  ForEachTrackName(NamedTracks(count, token), count, visit);
 }
 
 }  // namespace lumo

@@ -24,6 +24,18 @@ std::optional<int> TrackNumberOfKey(std::string_view key);
 // the one that came last, as a key that comes twice holds its last value.
 void KeepLastOfEachTrack(std::vector<NamedTrack>& named);
 
+// Calls `visit(row, name)` for rows 0 .. count - 1: the name `named`
+// (ascending, one per number) holds for the row, else "?", which is never
+// stored anywhere.
+template <typename Visit>
+void ForEachTrackName(const std::vector<NamedTrack>& named, int count, Visit&& visit) {
+  auto next = named.begin();
+  for (int row = 0; row < count; ++row) {
+    const bool hasName = next != named.end() && next->first == row;
+    visit(row, hasName ? (next++)->second : std::string_view("?"));
+  }
+}
+
 // Makes an album's track items when they are first needed, from the lines of
 // its section in the loaded file, which it keeps: an album that is never
 // opened never costs an item per track. A track without a name costs
