@@ -8,7 +8,7 @@
 
 #include "core/about/about_info.h"
 #include "core/about/about_texts.h"
-#include "core/catalogue/collection_tree.h"
+#include "core/catalogue/collection_index.h"
 #include "core/ini/ini_document.h"
 #include "core/collection/search_path.h"
 #include "core/platform/message_box.h"
@@ -221,7 +221,7 @@ std::optional<std::string> ReportText(const std::optional<std::string>& typed, c
   return lumo::ToWindows1252(QString::fromLocal8Bit(*typed));
 }
 
-int WriteReport(const CommandLine& command, const lumo::IniDocument& collection, const TreeItem& root,
+int WriteReport(const CommandLine& command, const lumo::IniDocument& collection, const lumo::CollectionIndex& albums,
                 ErrorLines& errors) {
   const lumo::ProtectedFiles own{lumo::profile::ResolvePath(collection.GetFile()), lumo::profile::ResolvePath("lumo.ini")};
   const std::string refusal = lumo::ReportTargetRefusal(command.reportFile, lumo::PathForMessage(command.reportFile), own);
@@ -239,7 +239,7 @@ int WriteReport(const CommandLine& command, const lumo::IniDocument& collection,
   const std::unique_ptr<LumoReportBase> writer =
       MakeReportWriter(WantsCsv(command), lumo::PathForMessage(command.reportFile),
                        {TheAboutInfo().name, TheAboutInfo().version, kMakerPageUrl});
-  FeedReport(root, *writer);
+  FeedReport(albums.AsWalk(), *writer);
   try {
     if (writer->WriteReport(command.reportFile, *title, *comment)) return kExitOk;
     errors.Say(command.reportFile + ": the report could not be written (check the folder and the name)");
@@ -270,14 +270,14 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   FillProgramAboutInfo(TheAboutInfo());
   lumo::IniDocument document;
   if (!LoadCollection(command, document, errors)) return kExitFileError;
-  lumo::CollectionTree tree;
-  tree.Build(document);
-  if (tree.DuplicatesLeftOut() > 0) {
-    errors.Say(std::to_string(tree.DuplicatesLeftOut()) + " duplicate album(s) left out, the first of each kept");
+  // Albums in the window's order without a tree: 24 bytes each.
+  const lumo::CollectionIndex albums(document);
+  if (albums.DuplicatesLeftOut() > 0) {
+    errors.Say(std::to_string(albums.DuplicatesLeftOut()) + " duplicate album(s) left out, the first of each kept");
   }
   if (command.action == CommandLine::Action::List) {
     // Converted and written piece by piece: the listing is never held whole.
-    WriteCollectionListing(tree.Root(), [&out](std::string_view piece) {
+    WriteCollectionListing(albums.AsWalk(), [&out](std::string_view piece) {
       const QByteArray utf8 = lumo::FromWindows1252(std::string(piece)).toUtf8();
       out.write(utf8.constData(), utf8.size());
     });
@@ -286,5 +286,5 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     errors.Say("standard output: cannot be written");
     return kExitFileError;
   }
-  return WriteReport(command, document, tree.Root(), errors);
+  return WriteReport(command, document, albums, errors);
 }

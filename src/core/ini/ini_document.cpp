@@ -276,13 +276,19 @@ IniDocument::Position IniDocument::FirstSection() const {
 }
 
 void IniDocument::NextSection(Position& position, IniSection& target) const {
-  if (!position || !sections_.IsLive(position.cursor_)) {
-    position = Position();
-    return;
-  }
-  target = sections_.ValueAt(position.cursor_);
+  if (const IniSection* section = SectionAt(position)) target = *section;
+  position = After(position);
+}
+
+const IniSection* IniDocument::SectionAt(Position position) const {
+  if (!position || !sections_.IsLive(position.cursor_)) return nullptr;
+  return &sections_.ValueAt(position.cursor_);
+}
+
+IniDocument::Position IniDocument::After(Position position) const {
+  if (!position || !sections_.IsLive(position.cursor_)) return Position();
   const SectionMap::Cursor next = sections_.Next(position.cursor_);
-  position = next == SectionMap::kNone ? Position() : Position(next);
+  return next == SectionMap::kNone ? Position() : Position(next);
 }
 
 void IniDocument::ForEachSection(const std::function<void(const IniSection&)>& visit) const {

@@ -125,6 +125,12 @@ class IniDocument {
   // (or for a stale position) `position` becomes false.
   void NextSection(Position& position, IniSection& target) const;
 
+  // The section at `position`, without copying it, or null at the end (or
+  // for a stale position); valid until the document changes.
+  const IniSection* SectionAt(Position position) const;
+  // The position after `position` in the enumeration.
+  Position After(Position position) const;
+
   // Calls `visit` with each section in memory, in enumeration order,
   // without copying it. The document must not change meanwhile.
   void ForEachSection(const std::function<void(const IniSection&)>& visit) const;

@@ -13,9 +13,10 @@
 
 namespace {
 
-std::string_view Text(const TreeItem& item) { return item.HasRecord() ? item.Text() : std::string_view(); }
+using lumo::CollectionVisitor;
+using lumo::TrackNumber;
 
-int16_t TrackNumber(int index) { return static_cast<int16_t>(std::min(index + 1, static_cast<int>(INT16_MAX))); }
+std::string_view Text(const TreeItem& item) { return item.HasRecord() ? item.Text() : std::string_view(); }
 
 // Calls `visit(number, name)` for each of the album's tracks, in order. Tracks
 // not made yet are read without making them or keeping their names: a
@@ -31,17 +32,68 @@ void ForEachTrack(const TreeItem& album, Visit&& visit) {
   }
 }
 
-void Feed(const TreeItem& root, LumoReportBase& writer) {
+void WalkTree(const TreeItem& root, CollectionVisitor& visitor) {
   for (const TreeItem* artist = root.Child(0); artist; artist = artist->NextSibling()) {
-    writer.AddArtist(std::string(Text(*artist)));
+    visitor.Artist(Text(*artist));
     for (const TreeItem* album = artist->Child(0); album; album = album->NextSibling()) {
-      writer.AddAlbum(std::string(Text(*album)));
-      ForEachTrack(*album, [&writer](int16_t number, std::string_view name) { writer.AddTrack(number, std::string(name)); });
+      visitor.Album(Text(*album), album->ChildCount());
+      ForEachTrack(*album, [&visitor](int16_t number, std::string_view name) { visitor.Track(number, name); });
     }
   }
 }
 
+class WriterFeed final : public CollectionVisitor {
+ public:
+  explicit WriterFeed(LumoReportBase& writer) : writer_(writer) {}
+  void Artist(std::string_view name) override { writer_.AddArtist(std::string(name)); }
+  void Album(std::string_view title, int) override { writer_.AddAlbum(std::string(title)); }
+  void Track(int16_t number, std::string_view name) override { writer_.AddTrack(number, std::string(name)); }
+
+ private:
+  LumoReportBase& writer_;
+};
+
+// Lines of the listing, handed on in pieces of some 64 KB of whole lines.
+class ListingLines final : public CollectionVisitor {
+ public:
+  explicit ListingLines(const std::function<void(std::string_view)>& write) : write_(write) { out_.reserve(kPiece + 1024); }
+
+  // Hands on what is left.
+  void Finish() {
+    if (!out_.empty()) write_(out_);
+    out_.clear();
+  }
+
+  void Artist(std::string_view name) override { artist_.assign(name); }
+  void Album(std::string_view title, int trackCount) override {
+    head_.assign(artist_).append(1, '\t').append(title).append(1, '\t');
+    if (trackCount == 0) Line("\t");
+  }
+  void Track(int16_t number, std::string_view name) override {
+    Line(std::to_string(number).append(1, '\t').append(name));
+  }
+
+ private:
+  static constexpr std::size_t kPiece = 64 * 1024;
+
+  void Line(std::string_view tail) {
+    out_.append(head_).append(tail).append(1, '\n');
+    if (out_.size() < kPiece) return;
+    write_(out_);
+    out_.clear();
+  }
+
+  const std::function<void(std::string_view)>& write_;
+  std::string artist_;
+  std::string head_;  // "artist TAB album TAB"
+  std::string out_;
+};
+
 }  // namespace
+
+lumo::CollectionWalk WalkOf(const TreeItem& root) {
+  return [&root](CollectionVisitor& visitor) { WalkTree(root, visitor); };
+}
 
 std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName,
                                                  const lumo::ReportFooter& footer) {
@@ -51,36 +103,23 @@ std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& sh
   return writer;
 }
 
-void FeedReport(const TreeItem& root, LumoReportBase& writer) {
-  writer.SetFeed([&root](LumoReportBase& fed) { Feed(root, fed); });
+void FeedReport(lumo::CollectionWalk walk, LumoReportBase& writer) {
+  writer.SetFeed([walk = std::move(walk)](LumoReportBase& fed) {
+    WriterFeed feed(fed);
+    walk(feed);
+  });
 }
 
-void WriteCollectionListing(const TreeItem& root, const std::function<void(std::string_view)>& write) {
-  constexpr std::size_t kPiece = 64 * 1024;
-  std::string out;
-  out.reserve(kPiece + 1024);
-  std::string head;
-  const auto flushFull = [&out, &write] {
-    if (out.size() < kPiece) return;
-    write(out);
-    out.clear();
-  };
-  for (const TreeItem* artist = root.Child(0); artist; artist = artist->NextSibling()) {
-    for (const TreeItem* album = artist->Child(0); album; album = album->NextSibling()) {
-      head.assign(Text(*artist)).append(1, '\t').append(Text(*album)).append(1, '\t');
-      if (!album->HasChildren()) out.append(head).append("\t\n");
-      ForEachTrack(*album, [&](int16_t number, std::string_view name) {
-        out.append(head).append(std::to_string(number)).append(1, '\t').append(name).append(1, '\n');
-        flushFull();
-      });
-      flushFull();
-    }
-  }
-  if (!out.empty()) write(out);
+void FeedReport(const TreeItem& root, LumoReportBase& writer) { FeedReport(WalkOf(root), writer); }
+
+void WriteCollectionListing(const lumo::CollectionWalk& walk, const std::function<void(std::string_view)>& write) {
+  ListingLines lines(write);
+  walk(lines);
+  lines.Finish();
 }
 
 std::string CollectionListing(const TreeItem& root) {
   std::string listing;
-  WriteCollectionListing(root, [&listing](std::string_view piece) { listing.append(piece); });
+  WriteCollectionListing(WalkOf(root), [&listing](std::string_view piece) { listing.append(piece); });
   return listing;
 }

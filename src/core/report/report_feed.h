@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/catalogue/collection_walk.h"
+
 class LumoReportBase;
 class TreeItem;
 
@@ -12,10 +14,9 @@ namespace lumo {
 struct ReportFooter;
 }
 
-// Walking the collection in tree order for a report: each artist under
-// `root`, then that artist's albums, each album followed by its tracks.
-// Items are taken by their depth, whatever is expanded; texts are the
-// records' Windows-1252 names.
+// Walking the collection for a report or a listing: each artist, then that
+// artist's albums, each album followed by its tracks (lumo::CollectionWalk);
+// texts are the records' Windows-1252 names.
 
 // A report's title when none is given.
 inline constexpr char kDefaultReportTitle[] = "Output";
@@ -26,16 +27,22 @@ inline constexpr char kDefaultReportTitle[] = "Output";
 std::unique_ptr<LumoReportBase> MakeReportWriter(bool csv, const std::string& shownName,
                                                  const lumo::ReportFooter& footer);
 
-// Gives the writer the collection under `root`, tracks numbered from 1 as
-// the tree shows them, as a walk that its WriteReport runs while it writes
-// (LumoReportBase::SetFeed): the report is never held whole in memory. The
-// tree must stay as it is until then.
+// The walk of the collection under `root`, the main window's tree or a
+// CollectionTree: items are taken by their depth, whatever is expanded;
+// tracks not made yet are read without making them. The tree must stay as
+// it is while the walk is used.
+lumo::CollectionWalk WalkOf(const TreeItem& root);
+
+// Gives the writer the collection as a walk that its WriteReport runs while
+// it writes (LumoReportBase::SetFeed): the report is never held whole in
+// memory. What the walk reads must stay as it is until then.
+void FeedReport(lumo::CollectionWalk walk, LumoReportBase& writer);
 void FeedReport(const TreeItem& root, LumoReportBase& writer);
 
 // One line per track, "artist TAB album TAB number TAB name LF", and one
 // "artist TAB album TAB TAB LF" for an album without tracks, handed to
 // `write` as the walk goes, in pieces of whole lines of some 64 KB: a
 // listing of any size takes no more memory than that.
-void WriteCollectionListing(const TreeItem& root, const std::function<void(std::string_view)>& write);
-// The same listing as one text.
+void WriteCollectionListing(const lumo::CollectionWalk& walk, const std::function<void(std::string_view)>& write);
+// The listing of the tree under `root` as one text.
 std::string CollectionListing(const TreeItem& root);
