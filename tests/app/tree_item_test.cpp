@@ -177,7 +177,7 @@ TEST(TreeItemTest, PendingChildrenAreCountedAndMadeOnceWhenNeeded) {
   };
   for (const auto& [what, need] : needs) {
     CountingMaker maker;
-    TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {&maker, 3, 42});
+    TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {.maker = &maker, .token = 42, .count = 3});
     EXPECT_EQ(album.ChildCount(), 3) << what;
     EXPECT_EQ(album.SubtreeSize(), 4) << what;
     EXPECT_EQ(maker.calls, 0) << what;
@@ -191,7 +191,7 @@ TEST(TreeItemTest, PendingChildrenAreCountedAndMadeOnceWhenNeeded) {
     EXPECT_EQ(maker.calls, 1) << what;
   }
   CountingMaker maker;
-  TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {&maker, 3, 0});
+  TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {.maker = &maker, .count = 3});
   album.ClearChildren();
   EXPECT_EQ(album.ChildCount(), 0);
   EXPECT_EQ(album.Child(0), nullptr);

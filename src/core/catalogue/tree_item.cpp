@@ -310,6 +310,7 @@ void TreeItem::ClearChildren() noexcept { children_.reset(); }
 
 void TreeItem::SortChildren() {
   if (!children_) return;
+  if (HasPendingChildren() && children_->pending.maker->InLabelOrder()) return;
   MakePending();
   PlaceAppended();
   std::stable_sort(children_->items.begin(), children_->items.end(), LabelLess);
@@ -323,7 +324,7 @@ void SortAlbums(TreeItem& root) {
 int64_t TreeItem::SubtreeSize() const noexcept {
   int64_t size = 1;
   if (children_) {
-    size += children_->pending.count;
+    size += int64_t{children_->pending.count} + children_->pending.below;
     for (const auto& child : children_->items) size += child->SubtreeSize();
   }
   return size;

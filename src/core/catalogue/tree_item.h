@@ -71,6 +71,9 @@ class ChildMaker {
   // order, without making them or keeping their texts anywhere.
   virtual void ForEachChildText(const TreeItem& parent, int count, uint64_t token,
                                 const std::function<void(int row, std::string_view text)>& visit) const = 0;
+  // True when the children come in label order, so that sorting them needs
+  // not make them.
+  virtual bool InLabelOrder() const { return false; }
 };
 
 // Children an item is given without making them yet: they are counted
@@ -79,8 +82,11 @@ class ChildMaker {
 // its items, and most are never shown.
 struct PendingChildren {
   const ChildMaker* maker = nullptr;  // must outlive the item
-  int count = 0;
   uint64_t token = 0;
+  int count = 0;
+  // The items the children will have below them, counted as well (an
+  // artist's albums' tracks); wide enough for any loadable file.
+  uint32_t below = 0;
 };
 
 // One node of the catalogue tree: a label, the record it stands for (may be

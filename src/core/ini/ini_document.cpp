@@ -90,7 +90,9 @@ std::size_t ExpectedSectionCount(std::string_view text) {
 
 IniDocument::IniDocument(const std::string& fileName) : path_(PathOrDefault(fileName)) {}
 
-IniDocument::~IniDocument() = default;
+IniDocument::~IniDocument() {
+  if (loadedFile_) loadedFile_->holder = nullptr;
+}
 
 void IniDocument::SetFile(const std::string& fileName) { path_ = PathOrDefault(fileName); }
 
@@ -139,6 +141,8 @@ void IniDocument::Take(std::string bytes, const ProgressHook& progress, const Du
   SectionMap fresh;
   ParseInto(*loaded, progress, duplicate, fresh);
   sections_ = std::move(fresh);
+  if (loadedFile_) loadedFile_->holder = nullptr;
+  loaded->holder = this;
   loadedFile_ = std::move(loaded);
   std::string().swap(onDisk_);
   onDiskIsLoaded_ = true;

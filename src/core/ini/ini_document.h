@@ -76,6 +76,9 @@ class IniDocument {
   // (IniSection::Find, ForEachAssignment) point into them; whoever keeps
   // such a view past the next change of the document keeps these too.
   std::shared_ptr<const std::string> LoadedBytes() const;
+  // The same with the note of whether this document still holds sections
+  // in them (LoadedFileBytes::holder), for whoever may outlive it.
+  std::shared_ptr<const LoadedFileBytes> LoadedFile() const { return loadedFile_; }
 
   // Why the last Load failed.
   enum class LoadProblem { None, CannotRead, TooLarge };

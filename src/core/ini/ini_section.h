@@ -20,6 +20,9 @@ namespace lumo {
 struct LoadedFileBytes : std::enable_shared_from_this<LoadedFileBytes> {
   explicit LoadedFileBytes(std::string loaded) : bytes(std::move(loaded)) {}
   const std::string bytes;
+  // The document whose sections lie in these bytes, while one does: null
+  // once it has loaded another file or is gone.
+  mutable const void* holder = nullptr;
 };
 
 // One section of an INI file in memory: its name as first written and its
