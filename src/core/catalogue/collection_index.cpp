@@ -57,17 +57,21 @@ bool CollectionIndex::SameAlbum(const Album& a, const Album& b) const {
 }
 
 // Questions come in enumeration order, as a build that met the albums one
-// by one would ask them.
+// by one would ask them. Sorting put each duplicate right after the earlier
+// albums it repeats.
 void CollectionIndex::LeaveOutDuplicates(const DuplicateQuestion& leaveOut) {
-  std::vector<std::size_t> later;  // duplicates of an earlier album
-  for (std::size_t i = 1; i < albums_.size(); ++i) {
-    if (SameAlbum(albums_[i - 1], albums_[i])) later.push_back(i);
-  }
-  std::sort(later.begin(), later.end(), [this](std::size_t a, std::size_t b) { return albums_[a].order < albums_[b].order; });
   std::vector<bool> out(albums_.size(), false);
-  for (const std::size_t i : later) {
-    out[i] = !leaveOut || leaveOut(View(albums_[i].artist), View(albums_[i].title));
+  std::vector<uint32_t> later;  // duplicates of an earlier album, only to ask in order
+  for (std::size_t i = 1; i < albums_.size(); ++i) {
+    if (!SameAlbum(albums_[i - 1], albums_[i])) continue;
+    if (leaveOut) {
+      later.push_back(static_cast<uint32_t>(i));
+    } else {
+      out[i] = true;
+    }
   }
+  std::sort(later.begin(), later.end(), [this](uint32_t a, uint32_t b) { return albums_[a].order < albums_[b].order; });
+  for (const uint32_t i : later) out[i] = leaveOut(View(albums_[i].artist), View(albums_[i].title));
   std::size_t kept = 0;
   for (std::size_t i = 0; i < albums_.size(); ++i) {
     if (out[i]) continue;

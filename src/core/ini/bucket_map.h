@@ -56,6 +56,11 @@ struct CopiedKeys {
   static bool Matches(const Stored& stored, const Value&, std::string_view key) noexcept {
     return stored == key;
   }
+  // The key an entry was made with (`buffer` may hold it).
+  template <typename Value>
+  static std::string_view KeyOf(const Stored& stored, const Value&, std::string& /*buffer*/) {
+    return stored;
+  }
 };
 
 template <typename Value, typename Keys = CopiedKeys>
@@ -105,12 +110,21 @@ class BucketMap {
     if (slotCount > slots_.size()) Rehash(slotCount);
   }
 
+  // Gives back the memory of the index that finds entries by key, for a map
+  // that is only enumerated from now on; the next look-up or change makes
+  // the index again.
+  void DropIndex() noexcept { std::vector<Slot>().swap(slots_); }
+
   // The entry under `key`, or kNone.
-  Cursor Find(std::string_view key) const noexcept { return Find(key, Hash(key)); }
+  Cursor Find(std::string_view key) const {
+    EnsureIndex();
+    return Find(key, Hash(key));
+  }
 
   // The entry under `key`, made with a default value at the front of its
   // bucket when missing; `second` tells whether it was made.
   std::pair<Cursor, bool> Emplace(std::string_view key) {
+    EnsureIndex();
     const uint32_t hash = Hash(key);
     const Cursor found = Find(key, hash);
     if (found != kNone) return {found, false};
@@ -124,6 +138,7 @@ class BucketMap {
 
   // Removes the entry under `key`; false when there is none.
   bool Erase(std::string_view key) {
+    EnsureIndex();
     const uint32_t hash = Hash(key);
     const Cursor c = Find(key, hash);
     if (c == kNone) return false;
@@ -224,7 +239,7 @@ class BucketMap {
     *link = node.next;
   }
 
-  void InsertSlot(Slot entry) noexcept {
+  void InsertSlot(Slot entry) const noexcept {
     std::size_t slot = entry.hash & Mask();
     while (slots_[slot].node != kNone) slot = (slot + 1) & Mask();
     slots_[slot] = entry;
@@ -245,6 +260,19 @@ class BucketMap {
     slots_[hole] = Slot{};
   }
 
+  // Makes the index again after DropIndex.
+  void EnsureIndex() const {
+    if (!slots_.empty() || size_ == 0) return;
+    std::size_t slotCount = 16;
+    while (slotCount * 3 < size_ * 4) slotCount *= 2;
+    slots_.assign(slotCount, Slot{});
+    std::string buffer;
+    for (Cursor c = 0; c < nodeCount_; ++c) {
+      const Node& node = At(c);
+      if (node.bucket != kDead) InsertSlot(Slot{c, Hash(Keys::KeyOf(node.key, node.value, buffer))});
+    }
+  }
+
   void Rehash(std::size_t slotCount) {
     std::vector<Slot> old(slotCount, Slot{});
     old.swap(slots_);
@@ -256,7 +284,8 @@ class BucketMap {
   // Entries in blocks of kBlockSize that never move: growing copies nothing,
   // and needs no room for an old and a new array at once.
   std::vector<std::unique_ptr<Node[]>> blocks_;
-  std::vector<Slot> slots_;  // power-of-two size, at most three quarters full
+  // Power-of-two size, at most three quarters full; empty after DropIndex.
+  mutable std::vector<Slot> slots_;
   std::array<Cursor, kBucketCount> heads_{};
   Cursor free_ = kNone;  // erased nodes, chained through `next`
   std::size_t size_ = 0;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <tuple>
 #include <utility>
 
 #include "core/platform/ini_number.h"
@@ -152,14 +153,15 @@ void IniDocument::Take(std::string bytes, const ProgressHook& progress, const Du
 static_assert(profile::kMaxDataFileBytes < UINT32_MAX, "sections keep 32-bit offsets into the loaded bytes");
 void IniDocument::ParseInto(const LoadedFileBytes& file, const ProgressHook& progress,
                             const DuplicateSectionHook& duplicate, SectionMap& sections) {
-  const std::string_view text = ini::TextPart(file.bytes);
+  const std::string_view text = file.text;
   LoadProgress counter(file.bytes.size(), progress);
   std::string folded;  // reused for every name, so folding allocates rarely
   SectionMap::Cursor current = SectionMap::kNone;
+  bool currentIsNew = false;  // the header just read named its section
   KeyStretch stretch;
   sections.Reserve(ExpectedSectionCount(text));
   const auto closeStretch = [&] {
-    if (stretch.end != 0) sections.ValueAt(current).AddLoadedLines(stretch.begin, stretch.end);
+    if (stretch.end != 0) sections.ValueAt(current).AddLoadedLines(stretch.begin, stretch.end, currentIsNew);
     stretch = KeyStretch{};
   };
   ini::ForEachLine(text, [&](const ini::RawLine& raw) {
@@ -168,7 +170,7 @@ void IniDocument::ParseInto(const LoadedFileBytes& file, const ProgressHook& pro
     if (line.kind == ini::LineKind::Header) {
       // Before the hook runs, so that it sees every key read so far.
       closeStretch();
-      current = EnterSection(file, line.name, folded, duplicate, sections);
+      std::tie(current, currentIsNew) = EnterSection(file, raw.begin, line.name, folded, duplicate, sections);
     } else if (line.kind == ini::LineKind::Key && current != SectionMap::kNone) {
       // Key lines before the first header have no section and are dropped.
       stretch.Take(raw);
@@ -179,20 +181,20 @@ void IniDocument::ParseInto(const LoadedFileBytes& file, const ProgressHook& pro
   counter.Finish();
 }
 
-IniDocument::SectionMap::Cursor IniDocument::EnterSection(const LoadedFileBytes& file, std::string_view nameAsWritten,
-                                                          std::string& folded, const DuplicateSectionHook& duplicate,
-                                                          SectionMap& sections) {
+std::pair<IniDocument::SectionMap::Cursor, bool> IniDocument::EnterSection(
+    const LoadedFileBytes& file, std::size_t headerBegin, std::string_view nameAsWritten, std::string& folded,
+    const DuplicateSectionHook& duplicate, SectionMap& sections) {
   folded.assign(nameAsWritten);
   FoldCaseInPlace(folded);
   const auto [cursor, inserted] = sections.Emplace(folded);
   IniSection& section = sections.ValueAt(cursor);
   if (inserted) {
     // Named at once: the map finds sections by their names.
-    section = IniSection(file, nameAsWritten);
+    section = IniSection(file, headerBegin);
   } else if (duplicate) {
     duplicate(std::string(nameAsWritten), section);
   }
-  return cursor;
+  return {cursor, inserted};
 }
 
 std::string IniDocument::GetString(const std::string& section, const std::string& key,
@@ -302,6 +304,8 @@ const IniSection* IniDocument::FindSection(std::string_view section) const {
   const SectionMap::Cursor cursor = sections_.Find(FoldCase(section));
   return cursor == SectionMap::kNone ? nullptr : &sections_.ValueAt(cursor);
 }
+
+void IniDocument::DropNameIndex() noexcept { sections_.DropIndex(); }
 
 std::size_t IniDocument::SectionCount() const noexcept { return sections_.Size(); }
 

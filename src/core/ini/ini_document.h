@@ -142,6 +142,10 @@ class IniDocument {
   // valid until the document changes.
   const IniSection* FindSection(std::string_view section) const;
   std::size_t SectionCount() const noexcept;
+  // Gives back the memory that finds sections by name, for a reader that
+  // only walks the sections from now on (a listing of a large file); the
+  // next look-up or change by name makes it again.
+  void DropNameIndex() noexcept;
 
  private:
   // Sections are found by their own names, folded: the map keeps no copy.
@@ -151,15 +155,21 @@ class IniDocument {
     static bool Matches(const Stored&, const IniSection& section, std::string_view folded) noexcept {
       return EqualsFolded(section.Name(), folded);
     }
+    static std::string_view KeyOf(const Stored&, const IniSection& section, std::string& buffer) {
+      buffer.assign(section.Name());
+      FoldCaseInPlace(buffer);
+      return buffer;
+    }
   };
   using SectionMap = BucketMap<IniSection, SectionNames>;
 
   void Take(std::string bytes, const ProgressHook& progress, const DuplicateSectionHook& duplicate);
   static void ParseInto(const LoadedFileBytes& file, const ProgressHook& progress,
                         const DuplicateSectionHook& duplicate, SectionMap& sections);
-  static SectionMap::Cursor EnterSection(const LoadedFileBytes& file, std::string_view nameAsWritten,
-                                         std::string& folded, const DuplicateSectionHook& duplicate,
-                                         SectionMap& sections);
+  // The section a header names, new or met before, and whether it is new.
+  static std::pair<SectionMap::Cursor, bool> EnterSection(const LoadedFileBytes& file, std::size_t headerBegin,
+                                                          std::string_view nameAsWritten, std::string& folded,
+                                                          const DuplicateSectionHook& duplicate, SectionMap& sections);
   IniSection& SectionForWrite(const std::string& section);
   void ApplyInMemory(const profile::Edit& edit);
   bool WriteFile(const std::vector<profile::Edit>& edits, Message* failure,

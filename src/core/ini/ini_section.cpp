@@ -7,16 +7,14 @@
 namespace lumo {
 
 // Most sections of a large file are as loaded and never changed.
-static_assert(sizeof(void*) != 8 || sizeof(IniSection) <= 32, "a section grew past 32 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(IniSection) <= 24, "a section grew past 24 bytes");
 
 IniSection::IniSection(std::string name) {
   if (!name.empty()) Rests().name = std::move(name);
 }
 
-IniSection::IniSection(const LoadedFileBytes& file, std::string_view name)
-    : loaded_(&file),
-      name_{static_cast<uint32_t>(name.data() - file.bytes.data()),
-            static_cast<uint32_t>(name.data() - file.bytes.data() + name.size())} {}
+IniSection::IniSection(const LoadedFileBytes& file, std::size_t headerBegin)
+    : loaded_(&file), header_(static_cast<uint32_t>(headerBegin)) {}
 
 IniSection::IniSection(const IniSection& other) { CopyFrom(other); }
 
@@ -28,8 +26,8 @@ IniSection& IniSection::operator=(const IniSection& other) {
 // Reuses this section's buffers where it can, as enumerations assign many in turn.
 void IniSection::CopyFrom(const IniSection& other) {
   loaded_ = other.loaded_;
-  first_ = other.first_;
-  name_ = other.name_;
+  header_ = other.header_;
+  linesEnd_ = other.linesEnd_;
   if (other.rest_ == nullptr && !other.IsRaw()) {
     rest_.reset();
     return;
@@ -63,7 +61,7 @@ IniSection::Rest& IniSection::Rests() const {
 std::string IniSection::GetName() const { return std::string(Name()); }
 
 std::string_view IniSection::Name() const noexcept {
-  if (IsRaw()) return std::string_view(loaded_->bytes).substr(name_.begin, name_.end - name_.begin);
+  if (IsRaw()) return ini::ParseLine(HeaderLine().text).name;
   return rest_ != nullptr ? std::string_view(rest_->name) : std::string_view();
 }
 
@@ -116,14 +114,24 @@ std::pair<std::string_view, std::string_view> IniSection::EntryAt(std::size_t i)
   return Entries()->At(i);
 }
 
-void IniSection::AddLoadedLines(std::size_t begin, std::size_t end) {
-  const Stretch stretch{static_cast<uint32_t>(begin), static_cast<uint32_t>(end)};
-  // Key lines never start the file, so an empty first stretch is none yet.
-  if (first_.end == 0) {
-    first_ = stretch;
+ini::RawLine IniSection::HeaderLine() const noexcept {
+  ini::RawLine header;
+  ini::ForEachLine(loaded_->text.substr(header_), [&header](const ini::RawLine& raw) {
+    header = raw;
+    return false;
+  });
+  header.begin += header_;
+  header.end += header_;
+  return header;
+}
+
+void IniSection::AddLoadedLines(std::size_t begin, std::size_t end, bool underFirstHeader) {
+  // Key lines never start the file, so a zero end is none.
+  if (underFirstHeader) {
+    linesEnd_ = static_cast<uint32_t>(end);
     return;
   }
-  Rests().more.push_back(stretch);
+  Rests().more.push_back(Stretch{static_cast<uint32_t>(begin), static_cast<uint32_t>(end)});
   rest_->entries.reset();  // a listing made meanwhile (by the duplicate hook) lacks these lines
 }
 
@@ -141,8 +149,8 @@ void IniSection::Materialise() {
   rest.share.reset();
   rest.more.clear();
   loaded_ = nullptr;
-  first_ = Stretch{};
-  name_ = Stretch{};
+  header_ = 0;
+  linesEnd_ = 0;
 }
 
 void IniSection::SetFolded(std::string_view foldedKey, std::string_view value) {

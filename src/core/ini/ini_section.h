@@ -18,8 +18,9 @@ namespace lumo {
 // The bytes of a loaded file, never changed, shared by the document that
 // loaded them, the copies of its sections and whoever keeps views into them.
 struct LoadedFileBytes : std::enable_shared_from_this<LoadedFileBytes> {
-  explicit LoadedFileBytes(std::string loaded) : bytes(std::move(loaded)) {}
+  explicit LoadedFileBytes(std::string loaded) : bytes(std::move(loaded)), text(ini::TextPart(bytes)) {}
   const std::string bytes;
+  const std::string_view text;  // the part of `bytes` read as lines (see ini::TextPart)
   // The document whose sections lie in these bytes, while one does: null
   // once it has loaded another file or is gone.
   mutable const void* holder = nullptr;
@@ -113,9 +114,9 @@ class IniSection {
     std::unique_ptr<IniEntries> entries;
   };
 
-  // A section as loaded from `file`, named by `name` (lying in its bytes),
-  // without key lines so far.
-  IniSection(const LoadedFileBytes& file, std::string_view name);
+  // A section as loaded from `file`, named by the header line that begins at
+  // `headerBegin` in its bytes, without key lines so far.
+  IniSection(const LoadedFileBytes& file, std::size_t headerBegin);
 
   bool IsRaw() const noexcept { return loaded_ != nullptr; }
   Rest& Rests() const;
@@ -145,7 +146,7 @@ class IniSection {
         return true;
       });
     };
-    walk(first_);
+    if (linesEnd_ != 0) walk(Stretch{static_cast<uint32_t>(HeaderLine().end), linesEnd_});
     if (rest_ != nullptr) {
       for (const Stretch& stretch : rest_->more) walk(stretch);
     }
@@ -153,8 +154,10 @@ class IniSection {
 
   // Adds the key lines in [begin, end) of the loaded bytes to a section as
   // loaded (the loader's call, once per header with key lines under it, in
-  // file order).
-  void AddLoadedLines(std::size_t begin, std::size_t end);
+  // file order); `underFirstHeader` when they follow the header that named it.
+  void AddLoadedLines(std::size_t begin, std::size_t end, bool underFirstHeader);
+  // The header line that named a section as loaded, found again in the loaded bytes.
+  ini::RawLine HeaderLine() const noexcept;
   // The keys of a section as loaded, in a table of their own.
   std::unique_ptr<IniEntries> ReadEntries() const;
   // Turns a section as loaded into a table of its own; no change otherwise.
@@ -166,8 +169,12 @@ class IniSection {
   // in, kept alive by its document, or by its share for a copy.
   const LoadedFileBytes* loaded_ = nullptr;
   mutable std::unique_ptr<Rest> rest_;
-  Stretch first_;  // the key lines under the first header
-  Stretch name_;   // the name in the first header
+  // Where the header that named it begins: its name is read from there
+  // again rather than kept, as millions of sections may be loaded.
+  uint32_t header_ = 0;
+  // The end of the key lines under that header, which run from the line
+  // after it; 0 when it has none.
+  uint32_t linesEnd_ = 0;
 };
 
 }  // namespace lumo
