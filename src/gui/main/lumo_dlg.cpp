@@ -1,12 +1,15 @@
 #include "gui/main/lumo_dlg.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMimeData>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +23,9 @@
 #include "gui/main/animation_ctrl.h"
 #include "gui/main/artwork.h"
 #include "gui/main/find_dlg.h"
+#include "gui/main/open_queue.h"
+#include "gui/main/recent_menu.h"
+#include "gui/main/status_line.h"
 #include "core/catalogue/selection_place.h"
 #include "gui/tree/lumo_tree_ctrl.h"
 #include "gui/main/progress_dlg.h"
@@ -27,7 +33,9 @@
 #include "gui/tree/tree_model.h"
 #include "core/catalogue/catalogue_item.h"
 #include "gui/edit/tree_context_menu.h"
+#include "core/platform/local_path.h"
 #include "core/platform/message_box.h"
+#include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
@@ -44,17 +52,13 @@ namespace {
 // load once the window is on the screen.
 const auto kStartUpMessage = static_cast<QEvent::Type>(QEvent::User + 500);
 
-constexpr int kStatusNoteMs = 4000;
-
-QAction* MenuAction(const QMenuBar* bar, int id) {
-  if (bar == nullptr) return nullptr;
-  for (QAction* top : bar->actions()) {
-    if (!top->menu()) continue;
-    for (QAction* item : top->menu()->actions()) {
-      if (item->data().toInt() == id) return item;
-    }
+// The first local file of a drop.
+std::optional<std::string> DroppedFile(const QMimeData* data) {
+  if (data == nullptr) return std::nullopt;
+  for (const QUrl& url : data->urls()) {
+    if (std::optional<std::string> path = lumo::UrlToPath(url)) return path;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 // The tree and the animation are our own controls; the rest are the
@@ -119,10 +123,14 @@ CLumoDlg::CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent)
       tree_(ControlAs<LumoTreeCtrl>(kTree)),
       animation_(ControlAs<AnimationCtrl>(kAnimation)),
       icon_(artwork::ProgramIcon()),
-      settings_(std::move(settings)) {
+      settings_(std::move(settings)),
+      status_(std::make_unique<StatusLine>(ControlAs<QLabel>(kStatusLine))),
+      openQueue_(new OpenQueue([this] { return IsIdle(); }, [this](const std::string& path) { OpenFile(path); }, this)) {
   FillAboutInfo(icon_, this);
+  setAcceptDrops(true);
+  ShowRecentFiles(MenuBar(), settings_->Recent());
   RegisterResizableControls();
-  if (QAction* redo = MenuAction(MenuBar(), kMenuRedo)) {
+  if (QAction* redo = FindMenuAction(MenuBar(), kMenuRedo)) {
     redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
   }
   UpdateEditMenu();
@@ -200,7 +208,14 @@ bool CLumoDlg::event(QEvent* event) {
 }
 
 bool CLumoDlg::OnCommand(int id) {
+  status_->EndNote();
+  if (id >= kMenuRecentFile && id < kMenuRecentFile + static_cast<int>(kMaxRecentFiles)) {
+    OpenRecent(id - kMenuRecentFile);
+    return true;
+  }
   switch (id) {
+    case kMenuOpen: ChooseFileToOpen(); return true;
+    case kMenuClearRecent: settings_->SaveRecent({}); ShowRecentFiles(MenuBar(), {}); return true;
     case kMenuRefresh: Refresh(); return true;
     case kMenuPreferences: Preferences(); return true;
     case kReport: case kMenuReport: Report(); return true;
@@ -218,14 +233,25 @@ bool CLumoDlg::OnCommand(int id) {
   }
 }
 
+// A file named on the command line that cannot be loaded is said so; the
+// search along the path then runs as usual. Finding nothing at the first
+// start is no error: the status line says what to do.
 void CLumoDlg::StartUpLoad() {
-  LoadCatalogue();
-  TellWhyNotLoaded();
+  if (startFile_.empty() || !OpenFile(std::exchange(startFile_, {}))) {
+    LoadCatalogue();
+    if (!TellWhyNotLoaded() && lastSearch_.verdict == lumo::SearchVerdict::NotFound) {
+      ShowTextNote(kTextNothingFound);
+    }
+  }
   ShowCdKeyBox();
   ApplyDisplayLevel(true);
 }
 
 void CLumoDlg::Refresh() {
+  if (!openedFile_.empty()) {
+    OpenFile(openedFile_);
+    return;
+  }
   if (LoadCatalogue()) {
     ApplyDisplayLevel(true);
     return;
@@ -242,6 +268,8 @@ void CLumoDlg::Refresh() {
 void CLumoDlg::Preferences() {
   LumoOptionsDlg options(settings_->GetOptions(), this);
   if (options.DoModal() != lumo::kIdOk) return;
+  // A new search path is what Refresh follows from now on.
+  if (options.Values().searchPath != settings_->GetOptions().searchPath) openedFile_.clear();
   if (!settings_->SaveOptions(options.Values())) {
     lumo::ShowMessageBox(kOptionsNotSaved, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
   }
@@ -312,11 +340,11 @@ void CLumoDlg::UpdateEditMenu() {
   const UndoHistory& history = catalogue_.History();
   const UndoHistory::Step* undo = loaded_ ? history.NextUndo() : nullptr;
   const UndoHistory::Step* redo = loaded_ ? history.NextRedo() : nullptr;
-  if (QAction* action = MenuAction(MenuBar(), kMenuUndo)) {
+  if (QAction* action = FindMenuAction(MenuBar(), kMenuUndo)) {
     action->setText(lumo::FromWindows1252(undo ? "&Undo " + undo->name : std::string("&Undo")));
     action->setEnabled(undo != nullptr);
   }
-  if (QAction* action = MenuAction(MenuBar(), kMenuRedo)) {
+  if (QAction* action = FindMenuAction(MenuBar(), kMenuRedo)) {
     action->setText(lumo::FromWindows1252(redo ? "&Redo " + redo->name : std::string("&Redo")));
     action->setEnabled(redo != nullptr);
   }
@@ -349,28 +377,112 @@ void CLumoDlg::Find(FindDirection direction) {
   }
 }
 
-// A note in the status line for a few seconds; then the file's path again.
-void CLumoDlg::ShowStatusNote(const QString& note) {
-  auto* status = ControlAs<QLabel>(kStatusLine);
-  if (!status) return;
-  status->setText(note);
-  QTimer::singleShot(kStatusNoteMs, status, [this, status, note] {
-    if (status->text() == note) status->setText(statusPath_);
-  });
+// A note in place of the path until the next command or load.
+void CLumoDlg::ShowStatusNote(const QString& note) { status_->ShowNote(note); }
+
+// A note of the string table, "%1" standing for `path`.
+void CLumoDlg::ShowTextNote(int textId, const std::string& path) {
+  const char* text = LoadResourceString(textId);
+  if (text != nullptr) ShowStatusNote(lumo::FromWindows1252(lumo::FillIn(text, "%1", lumo::PathForMessage(path))));
 }
 
 bool CLumoDlg::LoadCatalogue() {
+  openedFile_.clear();
+  return Load({}).verdict == lumo::SearchVerdict::Loaded;
+}
+
+bool CLumoDlg::OpenFile(const std::string& path) {
+  const lumo::SearchOutcome outcome = Load(path);
+  if (outcome.verdict != lumo::SearchVerdict::Loaded) {
+    TellWhyNotOpened(path, outcome);
+    return false;
+  }
+  openedFile_ = outcome.path;
+  ShowCdKeyBox();
+  ApplyDisplayLevel(true);
+  return true;
+}
+
+// Loads `file`, or along the search path when it is empty, with the
+// progress panel up, and shows what was loaded. A file named that cannot be
+// loaded changes nothing: the outcome says why.
+lumo::SearchOutcome CLumoDlg::Load(const std::string& file) {
   BusyScope busy(*this);
   UpdateData(true);
   LumoProgressDlg progress;
   progress.CreateModeless(this);
-  lastSearch_ = catalogue_.LoadAlong(settings_->GetOptions().searchPath,
-                                     [&progress](int percent) { progress.SetLoaded(percent); });
+  const Catalogue::Progress loading = [&progress](int percent) { progress.SetLoaded(percent); };
+  lumo::SearchOutcome outcome = file.empty() ? catalogue_.LoadAlong(settings_->GetOptions().searchPath, loading)
+                                             : catalogue_.Open(file, loading);
+  if (!file.empty() && outcome.verdict != lumo::SearchVerdict::Loaded) return outcome;
+  lastSearch_ = outcome;
   loaded_ = lastSearch_.verdict == lumo::SearchVerdict::Loaded;
-  SetStatusLine(loaded_ ? lastSearch_.path : std::string());
+  status_->ShowPath(loaded_ ? lastSearch_.path : std::string());
   RebuildTree(AskAboutDuplicates(this), [&progress](int percent) { progress.SetFormatted(percent); });
   UpdateData(false);
-  return loaded_;
+  if (loaded_) {
+    RememberRecent(lastSearch_.path);
+    if (catalogue_.AlbumCount() == 0) ShowTextNote(kTextNoAlbums, lastSearch_.path);
+  }
+  return outcome;
+}
+
+// The words the program has for each reason: not found, then those of the
+// search (a folder, a pipe or a device, an unreadable file; too large).
+void CLumoDlg::TellWhyNotOpened(const std::string& path, const lumo::SearchOutcome& outcome) {
+  if (outcome.verdict != lumo::SearchVerdict::NotFound) {
+    Tell(outcome.path, outcome.verdict);
+    return;
+  }
+  lumo::ShowMessageBox(lumo::MessageText({lumo::MessageId::FileNotFound, lumo::PathForMessage(path), 0}),
+                       lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
+}
+
+void CLumoDlg::ChooseFileToOpen() {
+  const std::string loaded = loaded_ ? lumo::AbsolutePath(lastSearch_.path) : std::string();
+  const QString folder = loaded.empty() ? QString() : lumo::PathToText(loaded.substr(0, loaded.rfind('/') + 1));
+  const QString chosen = QFileDialog::getOpenFileName(this, lumo::FromWindows1252(LoadResourceString(kTextOpenCaption)),
+                                                      folder, lumo::FromWindows1252(LoadResourceString(kTextOpenFilter)));
+  if (chosen.isEmpty()) return;
+  // A name the local encoding cannot hold cannot be on the disk either.
+  OpenFile(lumo::TextToPath(chosen).value_or(std::string()));
+}
+
+void CLumoDlg::OpenRecent(int index) {
+  const RecentFiles& files = settings_->Recent();
+  if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return;
+  const std::string path = files[static_cast<std::size_t>(index)];
+  if (!OpenFile(path)) ForgetRecent(path);
+}
+
+void CLumoDlg::RememberRecent(const std::string& path) {
+  settings_->SaveRecent(WithRecentFile(settings_->Recent(), lumo::AbsolutePath(path)));
+  ShowRecentFiles(MenuBar(), settings_->Recent());
+}
+
+void CLumoDlg::ForgetRecent(const std::string& path) {
+  settings_->SaveRecent(WithoutRecentFile(settings_->Recent(), path));
+  ShowRecentFiles(MenuBar(), settings_->Recent());
+}
+
+void CLumoDlg::RequestOpen(std::string path) { openQueue_->Request(std::move(path)); }
+
+// Idle: no load or tree command under way, no menu open, and no dialog or
+// message box above the window.
+bool CLumoDlg::IsIdle() const {
+  const QWidget* modal = QApplication::activeModalWidget();
+  return busy_ == 0 && QApplication::activePopupWidget() == nullptr && (modal == nullptr || modal == this);
+}
+
+void CLumoDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void CLumoDlg::dropEvent(QDropEvent* event) {
+  if (std::optional<std::string> path = DroppedFile(event->mimeData())) {
+    event->acceptProposedAction();
+    RequestOpen(std::move(*path));
+  }
 }
 
 void CLumoDlg::RebuildTree(lumo::WindowTree::DuplicateQuestion question, const Catalogue::Progress& formatted) {
@@ -383,11 +495,6 @@ void CLumoDlg::RebuildTree(lumo::WindowTree::DuplicateQuestion question, const C
   }
   cdKeyText_.clear();
   displayLevel_ = static_cast<int>(DisplayLevel::Artist);
-}
-
-void CLumoDlg::SetStatusLine(const std::string& path) {
-  statusPath_ = lumo::PathToText(path);
-  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(statusPath_);
 }
 
 void CLumoDlg::ApplyDisplayLevel(bool sort) {

@@ -16,6 +16,8 @@ namespace lumo {
 
 class AnimationCtrl;
 class FindDlg;
+class OpenQueue;
+class StatusLine;
 class LumoReportDlg;
 class LumoTreeCtrl;
 class TreeContextMenu;
@@ -50,8 +52,18 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
 
   // Looks for cdplayer.ini along the search path, loads the first that opens
   // and rebuilds the tree, with the progress panel up. True when a file was
-  // loaded.
+  // loaded. From then on Refresh follows the search path.
   bool LoadCatalogue();
+  // Loads the one file at `path` in place of the collection, as File > Open
+  // does, and shows it; Refresh reloads it from then on. A file that cannot
+  // be loaded is named in a message box with the reason, and the collection
+  // shown stays. True when it was loaded.
+  bool OpenFile(const std::string& path);
+  // The file to open at start-up in place of the search (the command line's).
+  void SetStartFile(std::string path) { startFile_ = std::move(path); }
+  // Opens `path` once the window is idle: not inside a dialog, a message
+  // box, a menu or a load. A later request replaces one still waiting.
+  void RequestOpen(std::string path);
   // Applies the checked display level to the tree (sorting each artist's
   // albums first when `sort`), then shows the counts. Nothing when no file
   // is loaded.
@@ -71,15 +83,24 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void OnOK() override;
   void OnCancel() override;
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent);
   void RebuildTree(lumo::WindowTree::DuplicateQuestion question, const Catalogue::Progress& formatted = {});
-  void SetStatusLine(const std::string& path);
+  lumo::SearchOutcome Load(const std::string& file);
   void SetUpToolTips();
   void StartUpLoad();
   void Refresh();
+  void ChooseFileToOpen();
+  void OpenRecent(int index);
+  void RememberRecent(const std::string& path);
+  void ForgetRecent(const std::string& path);
+  void ShowTextNote(int textId, const std::string& path = {});
+  bool IsIdle() const;
   bool TellWhyNotLoaded() const;
+  static void TellWhyNotOpened(const std::string& path, const lumo::SearchOutcome& outcome);
   static bool Tell(const std::string& path, lumo::SearchVerdict verdict);
   void Preferences();
   void Report();
@@ -105,7 +126,10 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   std::unique_ptr<lumo::Settings> settings_;  // the base holds a reference to it
   LumoReportDlg* report_ = nullptr;  // made on first use, owned by the dialog (Qt parent)
   FindDlg* find_ = nullptr;          // made on first use, owned by the dialog (Qt parent)
-  QString statusPath_;               // what the status line shows between notes
+  std::unique_ptr<StatusLine> status_;
+  OpenQueue* openQueue_;             // owned by the dialog (Qt parent)
+  std::string openedFile_;           // the file Refresh reloads; empty: the search path's
+  std::string startFile_;            // opened at start-up in place of the search
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
   lumo::SearchOutcome lastSearch_;  // what the last load found along the search path
