@@ -417,9 +417,9 @@ lumo::SearchOutcome CLumoDlg::Load(const std::string& file) {
   if (!file.empty() && outcome.verdict != lumo::SearchVerdict::Loaded) return outcome;
   lastSearch_ = outcome;
   loaded_ = lastSearch_.verdict == lumo::SearchVerdict::Loaded;
-  status_->ShowPath(loaded_ ? lastSearch_.path : std::string());
   RebuildTree(AskAboutDuplicates(this), [&progress](int percent) { progress.SetFormatted(percent); });
   UpdateData(false);
+  status_->ShowPath(loaded_ ? lastSearch_.path : std::string());
   if (loaded_) {
     RememberRecent(lastSearch_.path);
     if (catalogue_.AlbumCount() == 0) ShowTextNote(kTextNoAlbums, lastSearch_.path);
