@@ -4,9 +4,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
-#include <QFileDialog>
 #include <QLabel>
-#include <QMimeData>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -22,7 +20,9 @@
 #include "gui/about/desktop_launch.h"
 #include "gui/main/animation_ctrl.h"
 #include "gui/main/artwork.h"
+#include "gui/main/file_choice.h"
 #include "gui/main/find_dlg.h"
+#include "gui/main/load_messages.h"
 #include "gui/main/open_queue.h"
 #include "gui/main/recent_menu.h"
 #include "gui/main/status_line.h"
@@ -33,9 +33,7 @@
 #include "gui/tree/tree_model.h"
 #include "core/catalogue/catalogue_item.h"
 #include "gui/edit/tree_context_menu.h"
-#include "core/platform/local_path.h"
 #include "core/platform/message_box.h"
-#include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
@@ -51,15 +49,6 @@ namespace {
 // The private message, posted while the window opens, that runs the first
 // load once the window is on the screen.
 const auto kStartUpMessage = static_cast<QEvent::Type>(QEvent::User + 500);
-
-// The first local file of a drop.
-std::optional<std::string> DroppedFile(const QMimeData* data) {
-  if (data == nullptr) return std::nullopt;
-  for (const QUrl& url : data->urls()) {
-    if (std::optional<std::string> path = lumo::UrlToPath(url)) return path;
-  }
-  return std::nullopt;
-}
 
 // The tree and the animation are our own controls; the rest are the
 // builder's.
@@ -128,7 +117,7 @@ CLumoDlg::CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent)
       openQueue_(new OpenQueue([this] { return IsIdle(); }, [this](const std::string& path) { OpenFile(path); }, this)) {
   FillAboutInfo(icon_, this);
   setAcceptDrops(true);
-  ShowRecentFiles(MenuBar(), settings_->Recent());
+  recent_ = std::make_unique<RecentFilesMenu>(*settings_, MenuBar());
   RegisterResizableControls();
   if (QAction* redo = FindMenuAction(MenuBar(), kMenuRedo)) {
     redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
@@ -209,13 +198,14 @@ bool CLumoDlg::event(QEvent* event) {
 
 bool CLumoDlg::OnCommand(int id) {
   status_->EndNote();
-  if (id >= kMenuRecentFile && id < kMenuRecentFile + static_cast<int>(kMaxRecentFiles)) {
-    OpenRecent(id - kMenuRecentFile);
+  if (const std::optional<std::string> file = recent_->FileOf(id)) {
+    // A recent file that can no longer be opened leaves the list.
+    if (!OpenFile(*file)) recent_->Forget(*file);
     return true;
   }
   switch (id) {
     case kMenuOpen: ChooseFileToOpen(); return true;
-    case kMenuClearRecent: settings_->SaveRecent({}); ShowRecentFiles(MenuBar(), {}); return true;
+    case kMenuClearRecent: recent_->Clear(); return true;
     case kMenuRefresh: Refresh(); return true;
     case kMenuPreferences: Preferences(); return true;
     case kReport: case kMenuReport: Report(); return true;
@@ -239,7 +229,7 @@ bool CLumoDlg::OnCommand(int id) {
 void CLumoDlg::StartUpLoad() {
   if (startFile_.empty() || !OpenFile(std::exchange(startFile_, {}))) {
     LoadCatalogue();
-    if (!TellWhyNotLoaded() && lastSearch_.verdict == lumo::SearchVerdict::NotFound) {
+    if (!TellWhyNotLoaded(lastSearch_) && lastSearch_.verdict == lumo::SearchVerdict::NotFound) {
       ShowTextNote(kTextNothingFound);
     }
   }
@@ -258,7 +248,7 @@ void CLumoDlg::Refresh() {
   }
   // The tree is empty now: the counts must not go on showing the old numbers.
   UpdateCounts();
-  if (TellWhyNotLoaded()) return;
+  if (TellWhyNotLoaded(lastSearch_)) return;
   lumo::ShowMessageBox("Can't find cdplayer.ini.\nPlease check the path and try again", lumo::MessageButtons::Ok,
                        lumo::MessageIcon::Stop);
 }
@@ -275,30 +265,6 @@ void CLumoDlg::Preferences() {
   }
   ShowCdKeyBox();
   ApplyDisplayLevel(false);
-}
-
-// A candidate that was there but could not be loaded, passed over by the
-// search, with a word why: a file that size cannot be a CD player's notes,
-// and would not fit in memory.
-bool CLumoDlg::TellWhyNotLoaded() const {
-  if (!lastSearch_.passedOverAsTooLarge.empty()) {
-    return Tell(lastSearch_.passedOverAsTooLarge, lumo::SearchVerdict::TooLarge);
-  }
-  return Tell(lastSearch_.path, lastSearch_.verdict);
-}
-
-bool CLumoDlg::Tell(const std::string& path, lumo::SearchVerdict verdict) {
-  const char* why = nullptr;
-  switch (verdict) {
-    case lumo::SearchVerdict::TooLarge:
-      why = "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.";
-      break;
-    case lumo::SearchVerdict::CannotRead: why = "\ncannot be read: please check that it is a file you may read."; break;
-    case lumo::SearchVerdict::Loaded:
-    case lumo::SearchVerdict::NotFound: return false;
-  }
-  lumo::ShowMessageBox(lumo::PathForMessage(path) + why, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
-  return true;
 }
 
 // One report dialog serves the whole run, so its file names carry over.
@@ -392,7 +358,8 @@ bool CLumoDlg::LoadCatalogue() {
 }
 
 bool CLumoDlg::OpenFile(const std::string& path) {
-  const lumo::SearchOutcome outcome = Load(path);
+  // An empty name would be a search along the path.
+  const lumo::SearchOutcome outcome = path.empty() ? lumo::SearchOutcome{} : Load(path);
   if (outcome.verdict != lumo::SearchVerdict::Loaded) {
     TellWhyNotOpened(path, outcome);
     return false;
@@ -421,48 +388,16 @@ lumo::SearchOutcome CLumoDlg::Load(const std::string& file) {
   UpdateData(false);
   status_->ShowPath(loaded_ ? lastSearch_.path : std::string());
   if (loaded_) {
-    RememberRecent(lastSearch_.path);
+    recent_->Remember(lastSearch_.path);
     if (catalogue_.AlbumCount() == 0) ShowTextNote(kTextNoAlbums, lastSearch_.path);
   }
   return outcome;
 }
 
-// The words the program has for each reason: not found, then those of the
-// search (a folder, a pipe or a device, an unreadable file; too large).
-void CLumoDlg::TellWhyNotOpened(const std::string& path, const lumo::SearchOutcome& outcome) {
-  if (outcome.verdict != lumo::SearchVerdict::NotFound) {
-    Tell(outcome.path, outcome.verdict);
-    return;
-  }
-  lumo::ShowMessageBox(lumo::MessageText({lumo::MessageId::FileNotFound, lumo::PathForMessage(path), 0}),
-                       lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
-}
-
 void CLumoDlg::ChooseFileToOpen() {
-  const std::string loaded = loaded_ ? lumo::AbsolutePath(lastSearch_.path) : std::string();
-  const QString folder = loaded.empty() ? QString() : lumo::PathToText(loaded.substr(0, loaded.rfind('/') + 1));
-  const QString chosen = QFileDialog::getOpenFileName(this, lumo::FromWindows1252(LoadResourceString(kTextOpenCaption)),
-                                                      folder, lumo::FromWindows1252(LoadResourceString(kTextOpenFilter)));
-  if (chosen.isEmpty()) return;
-  // A name the local encoding cannot hold cannot be on the disk either.
-  OpenFile(lumo::TextToPath(chosen).value_or(std::string()));
-}
-
-void CLumoDlg::OpenRecent(int index) {
-  const RecentFiles& files = settings_->Recent();
-  if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return;
-  const std::string path = files[static_cast<std::size_t>(index)];
-  if (!OpenFile(path)) ForgetRecent(path);
-}
-
-void CLumoDlg::RememberRecent(const std::string& path) {
-  settings_->SaveRecent(WithRecentFile(settings_->Recent(), lumo::AbsolutePath(path)));
-  ShowRecentFiles(MenuBar(), settings_->Recent());
-}
-
-void CLumoDlg::ForgetRecent(const std::string& path) {
-  settings_->SaveRecent(WithoutRecentFile(settings_->Recent(), path));
-  ShowRecentFiles(MenuBar(), settings_->Recent());
+  if (const std::optional<std::string> path = ChooseCollectionFile(this, loaded_ ? lastSearch_.path : std::string())) {
+    OpenFile(*path);
+  }
 }
 
 void CLumoDlg::RequestOpen(std::string path) { openQueue_->Request(std::move(path)); }

@@ -17,6 +17,7 @@ namespace lumo {
 class AnimationCtrl;
 class FindDlg;
 class OpenQueue;
+class RecentFilesMenu;
 class StatusLine;
 class LumoReportDlg;
 class LumoTreeCtrl;
@@ -94,14 +95,8 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void StartUpLoad();
   void Refresh();
   void ChooseFileToOpen();
-  void OpenRecent(int index);
-  void RememberRecent(const std::string& path);
-  void ForgetRecent(const std::string& path);
   void ShowTextNote(int textId, const std::string& path = {});
   bool IsIdle() const;
-  bool TellWhyNotLoaded() const;
-  static void TellWhyNotOpened(const std::string& path, const lumo::SearchOutcome& outcome);
-  static bool Tell(const std::string& path, lumo::SearchVerdict verdict);
   void Preferences();
   void Report();
   void ShowFind();
@@ -127,6 +122,7 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   LumoReportDlg* report_ = nullptr;  // made on first use, owned by the dialog (Qt parent)
   FindDlg* find_ = nullptr;          // made on first use, owned by the dialog (Qt parent)
   std::unique_ptr<StatusLine> status_;
+  std::unique_ptr<RecentFilesMenu> recent_;
   OpenQueue* openQueue_;             // owned by the dialog (Qt parent)
   std::string openedFile_;           // the file Refresh reloads; empty: the search path's
   std::string startFile_;            // opened at start-up in place of the search

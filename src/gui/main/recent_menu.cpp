@@ -2,6 +2,7 @@
 
 #include <QMenu>
 
+#include "core/platform/local_path.h"
 #include "gui/platform/control_ids.h"
 #include "gui/platform/path_text.h"
 
@@ -34,10 +35,31 @@ QAction* FindMenuAction(const QMenuBar* bar, int id) {
   return nullptr;
 }
 
-void ShowRecentFiles(const QMenuBar* bar, const RecentFiles& files) {
-  QAction* clear = FindMenuAction(bar, MainWindowIds::kMenuClearRecent);
-  if (clear == nullptr) return;
-  QMenu* menu = qobject_cast<QMenu*>(clear->parent());
+RecentFilesMenu::RecentFilesMenu(Settings& settings, const QMenuBar* bar) : settings_(settings), bar_(bar) { Show(); }
+
+std::optional<std::string> RecentFilesMenu::FileOf(int commandId) const {
+  const RecentFiles& files = settings_.Recent();
+  const int index = commandId - MainWindowIds::kMenuRecentFile;
+  if (index < 0 || index >= static_cast<int>(kMaxRecentFiles) || static_cast<std::size_t>(index) >= files.size()) {
+    return std::nullopt;
+  }
+  return files[static_cast<std::size_t>(index)];
+}
+
+void RecentFilesMenu::Remember(const std::string& path) { Save(WithRecentFile(settings_.Recent(), AbsolutePath(path))); }
+
+void RecentFilesMenu::Forget(const std::string& path) { Save(WithoutRecentFile(settings_.Recent(), path)); }
+
+void RecentFilesMenu::Clear() { Save({}); }
+
+void RecentFilesMenu::Save(const RecentFiles& files) {
+  settings_.SaveRecent(files);
+  Show();
+}
+
+void RecentFilesMenu::Show() const {
+  QAction* clear = FindMenuAction(bar_, MainWindowIds::kMenuClearRecent);
+  QMenu* menu = clear != nullptr ? qobject_cast<QMenu*>(clear->parent()) : nullptr;
   if (menu == nullptr) return;
   for (QAction* action : menu->actions()) {
     if (IsRecentItem(action)) {
@@ -45,6 +67,7 @@ void ShowRecentFiles(const QMenuBar* bar, const RecentFiles& files) {
       action->deleteLater();
     }
   }
+  const RecentFiles& files = settings_.Recent();
   for (std::size_t i = 0; i < files.size() && i < kMaxRecentFiles; ++i) {
     auto* action = new QAction(RecentItemText(i, files[i]), menu);
     action->setData(MainWindowIds::kMenuRecentFile + static_cast<int>(i));
