@@ -8,6 +8,16 @@
 namespace lumo {
 namespace {
 
+// A path of thousands of characters would make a box wider than any
+// screen: its middle gives way to "...". The text is Windows-1252, a byte
+// a character.
+std::string ShownPath(const std::string& path) {
+  constexpr std::size_t kKept = 120;
+  std::string shown = PathForMessage(path);
+  if (shown.size() > 3 * kKept) shown = shown.substr(0, kKept) + "..." + shown.substr(shown.size() - kKept);
+  return shown;
+}
+
 // A file that size cannot be a CD player's notes, and would not fit in memory.
 bool Tell(const std::string& path, SearchVerdict verdict) {
   const char* why = nullptr;
@@ -19,7 +29,7 @@ bool Tell(const std::string& path, SearchVerdict verdict) {
     case SearchVerdict::Loaded:
     case SearchVerdict::NotFound: return false;
   }
-  ShowMessageBox(PathForMessage(path) + why, MessageButtons::Ok, MessageIcon::Stop);
+  ShowMessageBox(ShownPath(path) + why, MessageButtons::Ok, MessageIcon::Stop);
   return true;
 }
 
@@ -32,7 +42,7 @@ bool TellWhyNotLoaded(const SearchOutcome& search) {
 
 void TellWhyNotOpened(const std::string& path, const SearchOutcome& outcome) {
   if (Tell(outcome.path, outcome.verdict)) return;
-  ShowMessageBox(MessageText({MessageId::FileNotFound, PathForMessage(path), 0}), MessageButtons::Ok,
+  ShowMessageBox(MessageText({MessageId::FileNotFound, ShownPath(path), 0}), MessageButtons::Ok,
                  MessageIcon::Stop);
 }
 
