@@ -235,6 +235,7 @@ void CLumoDlg::StartUpLoad() {
   }
   ShowCdKeyBox();
   ApplyDisplayLevel(true);
+  startedUp_ = true;
 }
 
 void CLumoDlg::Refresh() {
@@ -402,11 +403,11 @@ void CLumoDlg::ChooseFileToOpen() {
 
 void CLumoDlg::RequestOpen(std::string path) { openQueue_->Request(std::move(path)); }
 
-// Idle: no load or tree command under way, no menu open, and no dialog or
-// message box above the window.
+// Idle: the first load done, no load or tree command under way, no menu
+// open, and no dialog or message box above the window.
 bool CLumoDlg::IsIdle() const {
   const QWidget* modal = QApplication::activeModalWidget();
-  return busy_ == 0 && QApplication::activePopupWidget() == nullptr && (modal == nullptr || modal == this);
+  return startedUp_ && busy_ == 0 && QApplication::activePopupWidget() == nullptr && (modal == nullptr || modal == this);
 }
 
 void CLumoDlg::dragEnterEvent(QDragEnterEvent* event) {

@@ -126,6 +126,7 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   OpenQueue* openQueue_;             // owned by the dialog (Qt parent)
   std::string openedFile_;           // the file Refresh reloads; empty: the search path's
   std::string startFile_;            // opened at start-up in place of the search
+  bool startedUp_ = false;           // the first load is done
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
   lumo::SearchOutcome lastSearch_;  // what the last load found along the search path
