@@ -116,6 +116,30 @@ std::string Inconsistency(const CommandLine& command) {
   return {};
 }
 
+// What the words came to, once all are read: the window with at most one
+// file and Qt's words, or one of our commands, or a usage error.
+CommandLine Concluded(CommandLine command, bool ours, const std::vector<std::string>& strangers,
+                      const std::vector<std::string>& files) {
+  if (files.size() > 1) {
+    command.usageError = "one file at a time: " + files[0] + " and " + files[1] + " were named";
+    return command;
+  }
+  if (!ours) {  // the window, with Qt's words left to Qt
+    CommandLine window;
+    if (!files.empty()) window.openFile = files.front();
+    return window;
+  }
+  if (command.usageError.empty() && !files.empty()) {
+    command.usageError = "the collection goes with --ini, not as " + files.front();
+  }
+  if (command.usageError.empty() && !strangers.empty()) command.usageError = "unknown argument " + strangers.front();
+  if (command.usageError.empty() && command.action == CommandLine::Action::Window) {
+    command.usageError = "nothing to do";
+  }
+  if (command.usageError.empty()) command.usageError = Inconsistency(command);
+  return command;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -164,24 +188,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       if (IsQtOptionWithValue(option) && i + 1 < arguments.size()) strangers.push_back(arguments[++i]);
     }
   }
-  if (files.size() > 1) {
-    command.usageError = "one file at a time: " + files[0] + " and " + files[1] + " were named";
-    return command;
-  }
-  if (!ours) {  // the window, with Qt's words left to Qt
-    CommandLine window;
-    if (!files.empty()) window.openFile = files.front();
-    return window;
-  }
-  if (command.usageError.empty() && !files.empty()) {
-    command.usageError = "the collection goes with --ini, not as " + files.front();
-  }
-  if (command.usageError.empty() && !strangers.empty()) command.usageError = "unknown argument " + strangers.front();
-  if (command.usageError.empty() && command.action == CommandLine::Action::Window) {
-    command.usageError = "nothing to do";
-  }
-  if (command.usageError.empty()) command.usageError = Inconsistency(command);
-  return command;
+  return Concluded(std::move(command), ours, strangers, files);
 }
 
 namespace {
