@@ -459,9 +459,15 @@ void CLumoDlg::ShowCdKeyBox() {
   box->setVisible(settings_->GetOptions().showCdKeys != 0);
 }
 
+// A dialog or message box in front of the window comes up with it and keeps
+// the keys: activating the window it blocks would leave neither active once
+// it closes.
 void CLumoDlg::BringToFront() {
   raise();
-  activateWindow();
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* front = modal != nullptr && modal->isVisible() ? modal : this;
+  front->raise();
+  front->activateWindow();
 }
 
 void CLumoDlg::OnSelectionChanged(TreeItem* item) {

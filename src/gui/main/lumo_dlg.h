@@ -73,8 +73,9 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void UpdateCounts();
   // Shows or hides the CD key box as the options say.
   void ShowCdKeyBox();
-  // Brings the window to the front for a second copy of the program; a
-  // minimised window is activated but stays minimised.
+  // Brings the window to the front for a second copy of the program, with
+  // any dialog in front of it; a minimised window is activated but stays
+  // minimised.
   void BringToFront();
 
  protected:
