@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include <filesystem>
+
 #include "core/platform/local_path.h"
 #include "gui/platform/control_ids.h"
 #include "gui/platform/dialog_template.h"
@@ -20,8 +22,8 @@ QString TableText(int id) {
 }  // namespace
 
 std::optional<std::string> ChooseCollectionFile(QWidget* parent, const std::string& loaded) {
-  const std::string absolute = AbsolutePath(loaded);
-  const QString folder = absolute.empty() ? QString() : PathToText(absolute.substr(0, absolute.rfind('/') + 1));
+  const QString folder =
+      loaded.empty() ? QString() : PathToText(std::filesystem::path(AbsolutePath(loaded)).parent_path().string());
   const QString chosen = QFileDialog::getOpenFileName(parent, TableText(MainWindowIds::kTextOpenCaption), folder,
                                                       TableText(MainWindowIds::kTextOpenFilter));
   if (chosen.isEmpty()) return std::nullopt;

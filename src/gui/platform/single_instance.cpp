@@ -5,6 +5,8 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
+#include <filesystem>
+
 #include <unistd.h>
 
 #include "core/platform/profile.h"
@@ -104,7 +106,10 @@ void SingleInstance::Receive(const QByteArray& request) {
   }
   if (!request.startsWith(kOpenRequest)) return;
   const QByteArray path = request.mid(static_cast<qsizetype>(sizeof kOpenRequest) - 1);
-  if (path.isEmpty() || path.front() != '/' || static_cast<std::size_t>(path.size()) > kMaxHandedPath) return;
+  if (static_cast<std::size_t>(path.size()) > kMaxHandedPath ||
+      !std::filesystem::path(path.toStdString()).is_absolute()) {
+    return;
+  }
   emit openRequested(path.toStdString());
   emit raiseRequested();
 }
