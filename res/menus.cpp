@@ -7,9 +7,13 @@
 namespace lumo {
 namespace {
 
+// The recent files go between the last separator and "Clear recent files".
 constexpr std::array kFileItems{
+    MenuItemTemplate{"&Open...\tCtrl+O", MainWindowIds::kMenuOpen},
     MenuItemTemplate{"&Report", MainWindowIds::kMenuReport},
     MenuItemTemplate{"R&efresh", MainWindowIds::kMenuRefresh},
+    MenuItemTemplate{nullptr, 0},
+    MenuItemTemplate{"&Clear recent files", MainWindowIds::kMenuClearRecent},
 };
 
 // Text after a tab is the item's shortcut.

@@ -1,4 +1,5 @@
-// The string table: tooltip texts, numbered like the controls they describe.
+// The string table: tooltip texts, numbered like the controls they describe,
+// and the main window's other texts.
 #include <array>
 
 #include "gui/platform/dialog_template.h"
@@ -22,6 +23,11 @@ constexpr std::array kStrings{
     StringEntry{MainWindowIds::kArtistCount, "The number of artists"},
     StringEntry{MainWindowIds::kAlbumCount, "The total number of albums"},
     StringEntry{MainWindowIds::kStatusLine, "The currently open file"},
+    StringEntry{MainWindowIds::kTextNothingFound,
+                "No cdplayer.ini found: use File > Open... (Ctrl+O), or add its folder in Options > Preferences."},
+    StringEntry{MainWindowIds::kTextNoAlbums, "%1 holds no albums."},
+    StringEntry{MainWindowIds::kTextOpenCaption, "Open a collection"},
+    StringEntry{MainWindowIds::kTextOpenFilter, "INI files (*.ini *.INI);;All files (*)"},
     // Options.
     StringEntry{OptionsIds::kSearchPath, "Search path for finding cdplayer.ini.  (Searched left-to-right)"},
     StringEntry{OptionsIds::kShowCdKeys, "Show or hide unique CD key for each album"},

@@ -27,9 +27,12 @@ namespace lumo {
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: lumo [--report FILE [--format html|csv] [--title TEXT] [--comment TEXT]] [--list]\n"
+    "Usage: lumo [FILE]\n"
+    "       lumo [--report FILE [--format html|csv] [--title TEXT] [--comment TEXT]] [--list]\n"
     "            [--ini CDPLAYER_INI] [--help] [--version]\n"
-    "Without options, Lumo opens its window.\n"
+    "Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini\n"
+    "found along the search path. When Lumo runs already, its window opens FILE and\n"
+    "comes to the front.\n"
     "  --report FILE     write a report of the collection to FILE, without a window\n"
     "  --format FORMAT   html or csv; by default csv for FILE ending in .csv, .txt or .asc, else html\n"
     "  --title TEXT      the HTML report's title (default: Output)\n"
@@ -51,6 +54,19 @@ bool IsQtOption(const std::string& option) {
       "qmljsdebugger", "nograb", "dograb", "sync", "fontengine", "dialogs", "title", "name", "visual"};
   for (const char* name : kQtOptions) {
     if (option == std::string("--") + name) return true;
+  }
+  return false;
+}
+
+// Qt's options that take the next word as their value, with one dash or two.
+bool IsQtOptionWithValue(const std::string& word) {
+  static const char* const kWithValue[] = {
+      "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+      "session", "display", "geometry", "style", "stylesheet", "title", "name", "dialogs", "fontengine"};
+  if (word.empty() || word[0] != '-' || word.find('=') != std::string::npos) return false;
+  const std::string name = word.substr(word.rfind("--", 0) == 0 ? 2 : 1);
+  for (const char* option : kWithValue) {
+    if (name == option) return true;
   }
   return false;
 }
@@ -100,14 +116,48 @@ std::string Inconsistency(const CommandLine& command) {
   return {};
 }
 
+// What the words came to, once all are read: the window with at most one
+// file and Qt's words, or one of our commands, or a usage error.
+CommandLine Concluded(CommandLine command, bool ours, const std::vector<std::string>& strangers,
+                      const std::vector<std::string>& files) {
+  if (files.size() > 1) {
+    command.usageError = "one file at a time: " + files[0] + " and " + files[1] + " were named";
+    return command;
+  }
+  if (!ours) {  // the window, with Qt's words left to Qt
+    CommandLine window;
+    if (!files.empty()) window.openFile = files.front();
+    return window;
+  }
+  if (command.usageError.empty() && !files.empty()) {
+    command.usageError = "the collection goes with --ini, not as " + files.front();
+  }
+  if (command.usageError.empty() && !strangers.empty()) command.usageError = "unknown argument " + strangers.front();
+  if (command.usageError.empty() && command.action == CommandLine::Action::Window) {
+    command.usageError = "nothing to do";
+  }
+  if (command.usageError.empty()) command.usageError = Inconsistency(command);
+  return command;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine command;
   bool ours = false;
+  bool optionsEnded = false;  // after "--", every word is a file
   std::vector<std::string> strangers;
+  std::vector<std::string> files;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string option = arguments[i];
+    if (optionsEnded || option.empty() || option[0] != '-' || option == "-") {
+      files.push_back(option);
+      continue;
+    }
+    if (option == "--") {
+      optionsEnded = true;
+      continue;
+    }
     std::string value;
     const std::size_t equals = option.find('=');
     const bool inlineValue = option.rfind("--", 0) == 0 && equals != std::string::npos;
@@ -135,15 +185,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     } else {
       if (option.rfind("--", 0) == 0 && !IsQtOption(option)) ours = true;
       strangers.push_back(arguments[i]);
+      if (IsQtOptionWithValue(option) && i + 1 < arguments.size()) strangers.push_back(arguments[++i]);
     }
   }
-  if (!ours) return CommandLine{};  // the window, with the words left to Qt
-  if (command.usageError.empty() && !strangers.empty()) command.usageError = "unknown argument " + strangers.front();
-  if (command.usageError.empty() && command.action == CommandLine::Action::Window) {
-    command.usageError = "nothing to do";
-  }
-  if (command.usageError.empty()) command.usageError = Inconsistency(command);
-  return command;
+  return Concluded(std::move(command), ours, strangers, files);
 }
 
 namespace {

@@ -9,8 +9,8 @@ namespace lumo {
 
 // Lumo from a shell: a report or a listing of the collection without a
 // window (and without a display), help and version. With none of these
-// options Lumo opens its window as always, and whatever else is on the
-// command line is left to Qt.
+// options Lumo opens its window, with the one file named (a word that is no
+// option nor the value of one of Qt's), and Qt's own options are left to Qt.
 struct CommandLine {
   enum class Action { Window, Report, List, Help, Version };
   Action action = Action::Window;
@@ -19,6 +19,7 @@ struct CommandLine {
   std::optional<std::string> title;    // as typed, in the local encoding
   std::optional<std::string> comment;  // as typed, in the local encoding
   std::string iniFile;                 // empty: along the search path in lumo.ini
+  std::string openFile;                // Window: the file to open, as given; empty: none
   std::string usageError;              // set when the words do not make a command
 };
 

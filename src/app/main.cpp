@@ -9,6 +9,7 @@
 #include "app/lumo_app.h"
 #include "gui/main/lumo_dlg.h"
 #include "core/platform/atomic_file.h"
+#include "core/platform/local_path.h"
 #include "gui/platform/classic_look.h"
 #include "gui/platform/message_box_qt.h"
 #include "gui/platform/message_text.h"
@@ -33,7 +34,8 @@ int Run(int argc, char** argv) {
   CLumoApp app;
   CLumoDlg mainWindow;
   SingleInstance instance;
-  return app.InitInstance(mainWindow, instance);
+  // A relative name means the caller's folder, which the running copy may not share.
+  return app.InitInstance(mainWindow, instance, lumo::AbsolutePath(command.openFile));
 }
 
 }  // namespace

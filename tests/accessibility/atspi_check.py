@@ -133,20 +133,25 @@ def press(node):
 
 
 class Lumo:
-    """One run of the program on its own settings and collection."""
+    """One run of the program on its own settings and collection: the sample
+    in the home's default Wine folder (none when `sample` is None), and the
+    command line's `args`, run from `scratch`."""
 
-    def __init__(self, program, sample, scratch):
-        self.home = os.path.join(scratch, "José")
+    def __init__(self, program, sample, scratch, home="José", config="config", args=()):
+        self.program = program
+        self.home = os.path.join(scratch, home)
         self.collection = os.path.join(self.home, ".wine", "drive_c", "windows", "cdplayer.ini")
         os.makedirs(os.path.dirname(self.collection))
-        shutil.copy(sample, self.collection)
+        if sample is not None:
+            shutil.copy(sample, self.collection)
         self.reports = os.path.join(scratch, "日本")
-        os.makedirs(self.reports)
-        self.settings = os.path.join(scratch, "config", "lumo", "lumo.ini")
-        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(scratch, "config"))
-        self.log = open(os.path.join(scratch, "lumo.log"), "w")
+        os.makedirs(self.reports, exist_ok=True)
+        self.settings = os.path.join(scratch, config, "lumo", "lumo.ini")
+        self.env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(scratch, config))
+        self.log = open(os.path.join(scratch, "lumo.log"), "a")
         self.shown = Shown()
-        self.process = subprocess.Popen([program], env=env, stdout=self.log, stderr=self.log)
+        self.process = subprocess.Popen([program, *args], env=self.env, cwd=scratch,
+                                        stdout=self.log, stderr=self.log)
         self.app = wait_for("Lumo on the accessibility bus", self.find_app)
         self.main = wait_for("the main window", lambda: find(self.app, DIALOGS, "LUMO"))
         self.window_id = self.x_window("LUMO")
@@ -184,12 +189,15 @@ class Lumo:
                 raise Failed("a message appeared where the key should do nothing")
             time.sleep(0.1)
 
-    def gone(self, node, what):
+    def gone(self, node, what, refocus=True):
         # Closed dialogs go away, or stay hidden when the program keeps them.
         wait_for(what + " to close", lambda: node not in children(self.app)
                  or not has(node, pyatspi.STATE_SHOWING))
-        # What a window manager does: the main window has the keys again.
-        self.focus_main()
+        # What a window manager does: the main window has the keys again
+        # (not while a load may put up its questions: without a window
+        # manager the focus would be taken from them).
+        if refocus:
+            self.focus_main()
 
     def focus_main(self):
         subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id], timeout=WAIT, check=True)
@@ -213,10 +221,65 @@ def finish_loading(lumo):
     wait_for("the collection to load", loaded)
 
 
-def check_status_line(lumo):
-    # The default Wine folder of a home with an accent: found, and named right.
-    wait_for("the status line to show " + lumo.collection,
-             lambda: find(lumo.main, {pyatspi.ROLE_LABEL}, lumo.collection))
+def check_status_line(lumo, path):
+    wait_for("the status line to show " + path, lambda: find(lumo.main, {pyatspi.ROLE_LABEL}, path))
+
+
+def load_shown(lumo, path):
+    """Answers the duplicate-album notices of a load until its path shows."""
+    def loaded():
+        notice = find(lumo.app, DIALOGS, "Duplicate album found")
+        if notice is not None and has(notice, pyatspi.STATE_SHOWING):
+            press(find(notice, BUTTONS, "Ok"))
+            return None
+        return find(lumo.main, {pyatspi.ROLE_LABEL}, path)
+    wait_for("the status line to show " + path, loaded)
+    lumo.focus_main()
+
+
+def check_nothing_found(lumo):
+    wait_for("the status line to point to File > Open", lambda: any(
+        (name(node) or "").startswith("No cdplayer.ini found: use File > Open...")
+        for node in descendants(lumo.main) if role(node) == pyatspi.ROLE_LABEL))
+    lumo.no_alert()
+
+
+def check_hand_over(lumo, path):
+    """A second start hands its file over and ends; the running window opens
+    it once the dialog in front of it has closed."""
+    press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Preferences"))
+    dialog = lumo.window("Options")
+    second = subprocess.run([lumo.program, path], env=lumo.env, capture_output=True, timeout=WAIT)
+    if second.returncode != 0:
+        raise Failed("the second start ended with status %d: %r" % (second.returncode, second.stderr))
+    time.sleep(QUIET)
+    if find(lumo.main, {pyatspi.ROLE_LABEL}, path) is not None:
+        raise Failed("the file handed over was opened while the options were open")
+    press(find(dialog, BUTTONS, "Cancel"))
+    lumo.gone(dialog, "the options", refocus=False)
+    load_shown(lumo, path)
+
+
+def check_open_key(lumo, path):
+    lumo.focus_main()
+    wait_for("the main window to be active", lambda: has(lumo.main, pyatspi.STATE_ACTIVE))
+    lumo.keys("ctrl+o")
+    dialog = lumo.window("Open a collection")
+    field = wait_for("the file name field", lambda: find(dialog, FIELDS, "File name:"))
+    field.queryEditableText().setTextContents(path)
+    press(find(dialog, BUTTONS, "Open"))
+    lumo.gone(dialog, "the file dialog", refocus=False)
+    load_shown(lumo, path)
+
+
+def check_recent(lumo, path, position):
+    item = wait_for("the recent file " + path,
+                    lambda: find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "%d %s" % (position, path)))
+    press(item)
+    load_shown(lumo, path)
+    with open(lumo.settings, "rb") as settings:
+        if ("file1=" + path).encode() not in settings.read():
+            raise Failed("lumo.ini does not keep %s first among the recent files" % path)
 
 
 def rows(tree):
@@ -334,25 +397,65 @@ def check_options(lumo):
     lumo.gone(dialog, "the options")
 
 
-def main(program, sample, scratch):
-    lumo = Lumo(program, sample, scratch)
+def exit_lumo(lumo):
+    press(find(lumo.main, BUTTONS, "Exit"))
+    status = lumo.process.wait(timeout=WAIT)
+    if status != 0:
+        raise Failed("Lumo ended with status %d (its output is below)" % status)
+
+
+def first_run(program, sample, scratch):
+    """The sample along the search path, with a file named on the command
+    line (relative to the folder Lumo starts in) opened in its place."""
+    backup = os.path.join(scratch, "Backup Ç")
+    os.makedirs(backup)
+    shutil.copy(sample, os.path.join(backup, "discs.ini"))
+    lumo = Lumo(program, sample, scratch, args=[os.path.join("Backup Ç", "discs.ini")])
+    return lumo, lambda: (finish_loading(lumo), check_status_line(lumo, os.path.join(backup, "discs.ini")))
+
+
+def second_run(program, sample, scratch):
+    """Nothing along the search path; files come by hand-over, Ctrl+O and
+    the recent files."""
+    lumo = Lumo(program, None, scratch, home="Nobody", config="config2")
+    capitals = os.path.join(scratch, "CDROM", "CDPLAYER.INI")
+    os.makedirs(os.path.dirname(capitals))
+    shutil.copy(sample, capitals)
+    renamed = os.path.join(scratch, "cdplayer-1998.ini")
+    shutil.copy(sample, renamed)
+
+    def steps():
+        check_nothing_found(lumo)
+        check_hand_over(lumo, capitals)
+        check_open_key(lumo, renamed)
+        check_recent(lumo, capitals, 2)
+    return lumo, steps
+
+
+def run(lumo, steps):
     try:
-        finish_loading(lumo)
-        check_status_line(lumo)
+        steps()
+        exit_lumo(lumo)
+    except Failed as failure:
+        print("AT-SPI check FAILED:", failure)
+        print("Windows then:", [(role(node), name(node)) for node in children(lumo.app)])
+        return False
+    finally:
+        lumo.close()
+    return True
+
+
+def main(program, sample, scratch):
+    lumo, opened = first_run(program, sample, scratch)
+
+    def steps():
+        opened()
         tree = check_levels(lumo)
         check_tree_keys(lumo, tree)
         check_report(lumo)
         check_options(lumo)
-        press(find(lumo.main, BUTTONS, "Exit"))
-        status = lumo.process.wait(timeout=WAIT)
-        if status != 0:
-            raise Failed("Lumo ended with status %d (its output is below)" % status)
-    except Failed as failure:
-        print("AT-SPI check FAILED:", failure)
-        print("Windows then:", [(role(node), name(node)) for node in children(lumo.app)])
+    if not run(lumo, steps) or not run(*second_run(program, sample, scratch)):
         return 1
-    finally:
-        lumo.close()
     print("AT-SPI check passed")
     return 0
 

@@ -60,6 +60,8 @@ TEST(ParseCommandLine, TellsCommandsFromUsageErrorsAndLeavesTheRestToTheWindow) 
       {{"--list", "stray"}, Action::List, true},
       {{"--ini", "x.ini"}, Action::Window, true},
       {{"--help=yes"}, Action::Window, true},
+      {{"a.ini", "b.ini"}, Action::Window, true},  // one file at a time
+      {{"--list", "a.ini"}, Action::List, true},   // the file goes with --ini
   };
   for (const Case& c : cases) {
     const CommandLine command = ParseCommandLine(c.words);
@@ -71,6 +73,9 @@ TEST(ParseCommandLine, TellsCommandsFromUsageErrorsAndLeavesTheRestToTheWindow) 
   EXPECT_EQ(report.reportFile, "r.csv");
   EXPECT_EQ(report.title.value_or("?"), "A=B");
   EXPECT_EQ(report.iniFile, "c.ini");
+  // The one file to open is no option, nor the value of one of Qt's.
+  EXPECT_EQ(ParseCommandLine({"-style", "fusion", "d\xE9j\xE0.ini"}).openFile, "d\xE9j\xE0.ini");
+  EXPECT_EQ(ParseCommandLine({"--", "-x.ini"}).openFile, "-x.ini");
 }
 
 // The real program, with no display and settings of its own.

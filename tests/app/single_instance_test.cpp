@@ -4,12 +4,14 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 #include <QUuid>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "gui/platform/single_instance.h"
 #include "support/file_bytes.h"
@@ -45,6 +47,29 @@ TEST(SingleInstance, TheLockGoesWithTheFirstCopy) {
   EXPECT_TRUE(next.TryBecomeFirst());
   SingleInstance lonely(UniqueKey());
   EXPECT_FALSE(lonely.AskFirstToRaise(200));  // nobody to ask
+}
+
+// A later copy hands over a path byte for byte; the first copy takes only an
+// absolute one of bounded length, and drops anything else sent to it.
+TEST(SingleInstance, OnlyABoundedAbsolutePathIsHandedOver) {
+  const QString key = UniqueKey();
+  SingleInstance first(key);
+  ASSERT_TRUE(first.TryBecomeFirst());
+  std::vector<std::string> opened;
+  QObject::connect(&first, &SingleInstance::openRequested, [&opened](const std::string& path) { opened.push_back(path); });
+  for (const QByteArray& junk : {QByteArray("open relative.ini", 18), "open /" + QByteArray(5000, 'x') + '\0' + "open /",
+                                 QByteArray("junk")}) {
+    QLocalSocket socket;
+    socket.connectToServer(key);
+    ASSERT_TRUE(socket.waitForConnected(2000));
+    socket.write(junk);
+    socket.waitForBytesWritten(2000);
+  }
+  SingleInstance second(key);
+  EXPECT_TRUE(second.AskFirstToOpen("/tmp/d\xE9j\xC3\xA0 vu.ini"));
+  QTRY_COMPARE_WITH_TIMEOUT(opened.size(), std::size_t{1}, 5000);
+  QTest::qWait(300);  // the junk had its chance too
+  EXPECT_EQ(opened, std::vector<std::string>{"/tmp/d\xE9j\xC3\xA0 vu.ini"});
 }
 
 // The real program, twice, on a settings folder of its own.

@@ -14,20 +14,37 @@ namespace lumo {
 bool Catalogue::Load(const std::string& path, const Progress& progress) {
   history_.Clear();
   HistoryChanged();
-  document_.SetFile(path);
-  return document_.Load(progress);
+  document_->SetFile(path);
+  return document_->Load(progress);
 }
 
 lumo::SearchOutcome Catalogue::LoadAlong(const std::string& searchPath, const Progress& progress) {
   return lumo::FindCollection(searchPath, [&](const std::string& candidate) {
     Load(candidate, progress);
-    return document_.LastLoadProblem();
+    return document_->LastLoadProblem();
   });
+}
+
+// Read into a document of its own, which takes the place of the loaded one
+// only once it has loaded.
+lumo::SearchOutcome Catalogue::Open(const std::string& path, const Progress& progress) {
+  auto fresh = std::make_unique<lumo::IniDocument>();
+  lumo::SearchOutcome outcome = lumo::LoadOne(path, [&](const std::string& file) {
+    fresh->SetFile(file);
+    fresh->Load(progress);
+    return fresh->LastLoadProblem();
+  });
+  if (outcome.verdict == lumo::SearchVerdict::Loaded) {
+    document_ = std::move(fresh);
+    history_.Clear();
+    HistoryChanged();
+  }
+  return outcome;
 }
 
 void Catalogue::BuildTree(lumo::CatalogueTree& tree, const Progress& progress) {
   ClearCounts();
-  const lumo::CatalogueCounts counts = lumo::BuildCatalogue(document_, tree, progress);
+  const lumo::CatalogueCounts counts = lumo::BuildCatalogue(*document_, tree, progress);
   artistCount_ = counts.artists;
   albumCount_ = counts.albums;
 }
@@ -63,11 +80,11 @@ bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
 // document hands over the old bytes, which it compared with the disk.
 bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
   std::optional<std::string> before;
-  if (!document_.ApplyEdits(edits, &lastWriteError_, &before)) return false;
-  if (!document_.IsLoaded()) {
+  if (!document_->ApplyEdits(edits, &lastWriteError_, &before)) return false;
+  if (!document_->IsLoaded()) {
     history_.Clear();
   } else if (before) {
-    history_.Record(stepName, FilePatch::Between(*before, document_.FileBytes()));
+    history_.Record(stepName, FilePatch::Between(*before, document_->FileBytes()));
   }
   HistoryChanged();
   return true;
@@ -81,9 +98,9 @@ bool Catalogue::Redo() { return Replay(false); }
 // bytes are in place.
 bool Catalogue::Replay(bool undo) {
   const UndoHistory::Step* step = undo ? history_.NextUndo() : history_.NextRedo();
-  if (step == nullptr || !document_.IsLoaded()) return false;
-  const std::string path = lumo::profile::ResolvePath(document_.GetFile());
-  const std::string& known = document_.FileBytes();
+  if (step == nullptr || !document_->IsLoaded()) return false;
+  const std::string path = lumo::profile::ResolvePath(document_->GetFile());
+  const std::string& known = document_->FileBytes();
   std::optional<std::string> wanted = undo ? step->patch.Revert(known) : step->patch.Reapply(known);
   if (!wanted) {
     lastWriteError_ = {lumo::MessageId::WriteChangedMeanwhile, path, 0};
@@ -102,7 +119,7 @@ bool Catalogue::Replay(bool undo) {
   } else {
     history_.MarkRedone();
   }
-  document_.Adopt(std::move(*written));
+  document_->Adopt(std::move(*written));
   HistoryChanged();
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ class Catalogue {
   // Loads the first cdplayer.ini along `searchPath` that loads
   // (lumo::FindCollection); on failure nothing is loaded.
   lumo::SearchOutcome LoadAlong(const std::string& searchPath, const Progress& progress = {});
+
+  // Loads the one file at `path` (lumo::LoadOne). On failure the loaded
+  // file, its history and the counts stay as they were.
+  lumo::SearchOutcome Open(const std::string& path, const Progress& progress = {});
 
   // Fills the (empty) `tree` from the document's sections: artists in
   // alphabetical order, each with its albums in document order, each album
@@ -79,8 +84,8 @@ class Catalogue {
   // file); no failure before any.
   const lumo::Message& LastWriteError() const { return lastWriteError_; }
 
-  lumo::IniDocument& Document() { return document_; }
-  const lumo::IniDocument& Document() const { return document_; }
+  lumo::IniDocument& Document() { return *document_; }
+  const lumo::IniDocument& Document() const { return *document_; }
 
   // What the tree shows, kept here alone: set by a build, lowered by the
   // deletions above. 64-bit: a big collection must never show a count that
@@ -92,7 +97,7 @@ class Catalogue {
   bool Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName);
   bool Replay(bool undo);
 
-  lumo::IniDocument document_;
+  std::unique_ptr<lumo::IniDocument> document_ = std::make_unique<lumo::IniDocument>();
   void HistoryChanged() const {
     if (historyListener_) historyListener_();
   }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/ini/ini_document.h"
 
@@ -26,9 +27,16 @@ struct SearchOutcome {
 // Loads one candidate and says what stood in the way (None: loaded).
 using CandidateLoader = std::function<IniDocument::LoadProblem(const std::string& path)>;
 
-// Tries cdplayer.ini in each folder of `searchPath` (NextSearchCandidate)
-// with `load`, going on past a candidate that cannot be loaded, until one
-// loads. The one search of the window and the command line alike.
+// The names to try for `candidate` (a folder, a separator, cdplayer.ini):
+// the candidate itself first, then every other entry of its folder whose
+// name equals cdplayer.ini but for ASCII letter case (a copy from a FAT disk
+// or a CD-ROM is often CDPLAYER.INI), in byte order of the names.
+std::vector<std::string> CaseBlindCandidates(const std::string& candidate);
+
+// Tries the case-blind candidates of each folder of `searchPath`
+// (NextSearchCandidate) with `load`, going on past a candidate that cannot
+// be loaded, until one loads. The one search of the window and the command
+// line alike.
 SearchOutcome FindCollection(const std::string& searchPath, const CandidateLoader& load);
 
 // The verdict of loading the one file at `path`.

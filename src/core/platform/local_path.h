@@ -18,4 +18,9 @@ bool IsLocalName(std::string_view path) noexcept;
 // Windows-1252, and is converted.
 std::string PathFromSettings(const std::string& stored);
 
+// `path` made absolute against the current working folder, lexically (links
+// are not followed, the file need not exist); as it is when it is absolute
+// already or the working folder cannot be known.
+std::string AbsolutePath(const std::string& path);
+
 }  // namespace lumo

@@ -1,5 +1,6 @@
 #include "core/settings/settings.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr char kOptions[] = "options";
 constexpr char kReport[] = "report";
+constexpr char kRecent[] = "recent";
 
 // The edits of a save: one for each key whose value changes.
 class ChangedKeys {
@@ -61,6 +63,17 @@ ReportSettings ReadReport(std::string_view file) {
   return report;
 }
 
+// Keys file1 to file8, read up to the first that is missing or empty.
+RecentFiles ReadRecent(std::string_view file) {
+  RecentFiles files;
+  for (std::size_t i = 1; i <= kMaxRecentFiles; ++i) {
+    const std::optional<std::string> path = profile::StringValue(file, kRecent, "file" + std::to_string(i));
+    if (!path || path->empty()) break;
+    files.push_back(PathFromSettings(*path));
+  }
+  return files;
+}
+
 std::string Trimmed(const std::string& text) { return std::string(ini::TrimEnd(text)); }
 
 }  // namespace
@@ -71,6 +84,19 @@ Settings::Settings(std::string fileName) : fileName_(std::move(fileName)) {
   }
   options_ = ReadOptions(bytes_);
   report_ = ReadReport(bytes_);
+  recent_ = ReadRecent(bytes_);
+}
+
+RecentFiles WithRecentFile(RecentFiles files, const std::string& path) {
+  files = WithoutRecentFile(std::move(files), path);
+  files.insert(files.begin(), path);
+  if (files.size() > kMaxRecentFiles) files.resize(kMaxRecentFiles);
+  return files;
+}
+
+RecentFiles WithoutRecentFile(RecentFiles files, const std::string& path) {
+  files.erase(std::remove(files.begin(), files.end(), path), files.end());
+  return files;
 }
 
 std::string Settings::Path() const { return profile::ResolvePath(fileName_); }
@@ -103,6 +129,18 @@ void Settings::SaveReport(const ReportSettings& report) {
 void Settings::SaveSize(const std::string& section, WindowSize size) {
   const WindowSize stored = Size(section);
   Write(ChangedKeys(section).Key("CX", stored.width, size.width).Key("CY", stored.height, size.height).Edits());
+}
+
+// The section is written anew in one batch, so that no key of an older,
+// longer list (or one added by hand) is left behind.
+void Settings::SaveRecent(const RecentFiles& files) {
+  recent_.assign(files.begin(), files.begin() + static_cast<std::ptrdiff_t>(std::min(files.size(), kMaxRecentFiles)));
+  if (ReadRecent(bytes_) == recent_) return;
+  std::vector<profile::Edit> edits{profile::Edit::Remove(kRecent)};
+  for (std::size_t i = 0; i < recent_.size(); ++i) {
+    edits.push_back(profile::Edit::Set(kRecent, "file" + std::to_string(i + 1), recent_[i]));
+  }
+  Write(edits);
 }
 
 bool Settings::Write(const std::vector<profile::Edit>& edits) {

@@ -37,6 +37,16 @@ struct WindowSize {
   bool operator==(const WindowSize&) const = default;
 };
 
+// Section "recent": the files last opened or loaded, most recent first, as
+// keys file1 to file8 (file-system names).
+inline constexpr std::size_t kMaxRecentFiles = 8;
+using RecentFiles = std::vector<std::string>;
+
+// `files` with `path` moved or added to the front, cut to kMaxRecentFiles.
+RecentFiles WithRecentFile(RecentFiles files, const std::string& path);
+// `files` without `path`.
+RecentFiles WithoutRecentFile(RecentFiles files, const std::string& path);
+
 // The settings of one run. The constructor reads the file once; from then
 // on every value is answered from memory, and a change made to the file by
 // anyone else is not seen until the next run. Each Save writes, in one
@@ -57,6 +67,7 @@ class Settings {
 
   const Options& GetOptions() const noexcept { return options_; }
   const ReportSettings& Report() const noexcept { return report_; }
+  const RecentFiles& Recent() const noexcept { return recent_; }
   // Keys "CX" and "CY" of `section`.
   WindowSize Size(const std::string& section) const;
 
@@ -67,6 +78,9 @@ class Settings {
   // give them back. A failed write is not reported: losing the remembered
   // values is harmless.
   void SaveReport(const ReportSettings& report);
+  // Stores the recent files (at most kMaxRecentFiles of them); a list that
+  // did not change writes nothing. A failed write is not reported.
+  void SaveRecent(const RecentFiles& files);
   // A failed write is not reported.
   void SaveSize(const std::string& section, WindowSize size);
 
@@ -77,6 +91,7 @@ class Settings {
   std::string bytes_;  // the file as last read or written
   Options options_;
   ReportSettings report_;
+  RecentFiles recent_;
 };
 
 }  // namespace lumo

@@ -1,12 +1,13 @@
 #include "gui/main/lumo_dlg.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,7 +20,12 @@
 #include "gui/about/desktop_launch.h"
 #include "gui/main/animation_ctrl.h"
 #include "gui/main/artwork.h"
+#include "gui/main/file_choice.h"
 #include "gui/main/find_dlg.h"
+#include "gui/main/load_messages.h"
+#include "gui/main/open_queue.h"
+#include "gui/main/recent_menu.h"
+#include "gui/main/status_line.h"
 #include "core/catalogue/selection_place.h"
 #include "gui/tree/lumo_tree_ctrl.h"
 #include "gui/main/progress_dlg.h"
@@ -43,19 +49,6 @@ namespace {
 // The private message, posted while the window opens, that runs the first
 // load once the window is on the screen.
 const auto kStartUpMessage = static_cast<QEvent::Type>(QEvent::User + 500);
-
-constexpr int kStatusNoteMs = 4000;
-
-QAction* MenuAction(const QMenuBar* bar, int id) {
-  if (bar == nullptr) return nullptr;
-  for (QAction* top : bar->actions()) {
-    if (!top->menu()) continue;
-    for (QAction* item : top->menu()->actions()) {
-      if (item->data().toInt() == id) return item;
-    }
-  }
-  return nullptr;
-}
 
 // The tree and the animation are our own controls; the rest are the
 // builder's.
@@ -128,10 +121,14 @@ CLumoDlg::CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent)
       tree_(ControlAs<LumoTreeCtrl>(kTree)),
       animation_(ControlAs<AnimationCtrl>(kAnimation)),
       icon_(artwork::ProgramIcon()),
-      settings_(std::move(settings)) {
+      settings_(std::move(settings)),
+      status_(std::make_unique<StatusLine>(ControlAs<QLabel>(kStatusLine))),
+      openQueue_(new OpenQueue([this] { return IsIdle(); }, [this](const std::string& path) { OpenFile(path); }, this)) {
   FillAboutInfo(icon_, this);
+  setAcceptDrops(true);
+  recent_ = std::make_unique<RecentFilesMenu>(*settings_, MenuBar());
   RegisterResizableControls();
-  if (QAction* redo = MenuAction(MenuBar(), kMenuRedo)) {
+  if (QAction* redo = FindMenuAction(MenuBar(), kMenuRedo)) {
     redo->setShortcuts({redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
   }
   UpdateEditMenu();
@@ -209,7 +206,15 @@ bool CLumoDlg::event(QEvent* event) {
 }
 
 bool CLumoDlg::OnCommand(int id) {
+  status_->EndNote();
+  if (const std::optional<std::string> file = recent_->FileOf(id)) {
+    // A recent file that can no longer be opened leaves the list.
+    if (!OpenFile(*file)) recent_->Forget(*file);
+    return true;
+  }
   switch (id) {
+    case kMenuOpen: ChooseFileToOpen(); return true;
+    case kMenuClearRecent: recent_->Clear(); return true;
     case kMenuRefresh: Refresh(); return true;
     case kMenuPreferences: Preferences(); return true;
     case kReport: case kMenuReport: Report(); return true;
@@ -227,21 +232,33 @@ bool CLumoDlg::OnCommand(int id) {
   }
 }
 
+// A file named on the command line that cannot be loaded is said so; the
+// search along the path then runs as usual. Finding nothing at the first
+// start is no error: the status line says what to do.
 void CLumoDlg::StartUpLoad() {
-  LoadCatalogue();
-  TellWhyNotLoaded();
+  if (startFile_.empty() || !OpenFile(std::exchange(startFile_, {}))) {
+    LoadCatalogue();
+    if (!TellWhyNotLoaded(lastSearch_) && lastSearch_.verdict == lumo::SearchVerdict::NotFound) {
+      ShowTextNote(kTextNothingFound);
+    }
+  }
   ShowCdKeyBox();
   ApplyDisplayLevel(true);
+  startedUp_ = true;
 }
 
 void CLumoDlg::Refresh() {
+  if (!openedFile_.empty()) {
+    OpenFile(openedFile_);
+    return;
+  }
   if (LoadCatalogue()) {
     ApplyDisplayLevel(true);
     return;
   }
   // The tree is empty now: the counts must not go on showing the old numbers.
   UpdateCounts();
-  if (TellWhyNotLoaded()) return;
+  if (TellWhyNotLoaded(lastSearch_)) return;
   lumo::ShowMessageBox("Can't find cdplayer.ini.\nPlease check the path and try again", lumo::MessageButtons::Ok,
                        lumo::MessageIcon::Stop);
 }
@@ -251,35 +268,13 @@ void CLumoDlg::Refresh() {
 void CLumoDlg::Preferences() {
   LumoOptionsDlg options(settings_->GetOptions(), this);
   if (options.DoModal() != lumo::kIdOk) return;
+  // A new search path is what Refresh follows from now on.
+  if (options.Values().searchPath != settings_->GetOptions().searchPath) openedFile_.clear();
   if (!settings_->SaveOptions(options.Values())) {
     lumo::ShowMessageBox(kOptionsNotSaved, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
   }
   ShowCdKeyBox();
   ApplyDisplayLevel(false);
-}
-
-// A candidate that was there but could not be loaded, passed over by the
-// search, with a word why: a file that size cannot be a CD player's notes,
-// and would not fit in memory.
-bool CLumoDlg::TellWhyNotLoaded() const {
-  if (!lastSearch_.passedOverAsTooLarge.empty()) {
-    return Tell(lastSearch_.passedOverAsTooLarge, lumo::SearchVerdict::TooLarge);
-  }
-  return Tell(lastSearch_.path, lastSearch_.verdict);
-}
-
-bool CLumoDlg::Tell(const std::string& path, lumo::SearchVerdict verdict) {
-  const char* why = nullptr;
-  switch (verdict) {
-    case lumo::SearchVerdict::TooLarge:
-      why = "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.";
-      break;
-    case lumo::SearchVerdict::CannotRead: why = "\ncannot be read: please check that it is a file you may read."; break;
-    case lumo::SearchVerdict::Loaded:
-    case lumo::SearchVerdict::NotFound: return false;
-  }
-  lumo::ShowMessageBox(lumo::PathForMessage(path) + why, lumo::MessageButtons::Ok, lumo::MessageIcon::Stop);
-  return true;
 }
 
 // One report dialog serves the whole run, so its file names carry over.
@@ -321,11 +316,11 @@ void CLumoDlg::UpdateEditMenu() {
   const UndoHistory& history = catalogue_.History();
   const UndoHistory::Step* undo = loaded_ ? history.NextUndo() : nullptr;
   const UndoHistory::Step* redo = loaded_ ? history.NextRedo() : nullptr;
-  if (QAction* action = MenuAction(MenuBar(), kMenuUndo)) {
+  if (QAction* action = FindMenuAction(MenuBar(), kMenuUndo)) {
     action->setText(lumo::FromWindows1252(undo ? "&Undo " + undo->name : std::string("&Undo")));
     action->setEnabled(undo != nullptr);
   }
-  if (QAction* action = MenuAction(MenuBar(), kMenuRedo)) {
+  if (QAction* action = FindMenuAction(MenuBar(), kMenuRedo)) {
     action->setText(lumo::FromWindows1252(redo ? "&Redo " + redo->name : std::string("&Redo")));
     action->setEnabled(redo != nullptr);
   }
@@ -358,28 +353,81 @@ void CLumoDlg::Find(FindDirection direction) {
   }
 }
 
-// A note in the status line for a few seconds; then the file's path again.
-void CLumoDlg::ShowStatusNote(const QString& note) {
-  auto* status = ControlAs<QLabel>(kStatusLine);
-  if (!status) return;
-  status->setText(note);
-  QTimer::singleShot(kStatusNoteMs, status, [this, status, note] {
-    if (status->text() == note) status->setText(statusPath_);
-  });
+// A note in place of the path until the next command or load.
+void CLumoDlg::ShowStatusNote(const QString& note) { status_->ShowNote(note); }
+
+// A note of the string table, "%1" standing for `path`.
+void CLumoDlg::ShowTextNote(int textId, const std::string& path) {
+  const char* text = LoadResourceString(textId);
+  if (text != nullptr) ShowStatusNote(lumo::FromWindows1252(lumo::FillIn(text, "%1", lumo::PathForMessage(path))));
 }
 
 bool CLumoDlg::LoadCatalogue() {
+  openedFile_.clear();
+  return Load({}).verdict == lumo::SearchVerdict::Loaded;
+}
+
+bool CLumoDlg::OpenFile(const std::string& path) {
+  // An empty name would be a search along the path.
+  const lumo::SearchOutcome outcome = path.empty() ? lumo::SearchOutcome{} : Load(path);
+  if (outcome.verdict != lumo::SearchVerdict::Loaded) {
+    TellWhyNotOpened(path, outcome);
+    return false;
+  }
+  openedFile_ = outcome.path;
+  ShowCdKeyBox();
+  ApplyDisplayLevel(true);
+  return true;
+}
+
+// Loads `file`, or along the search path when it is empty, with the
+// progress panel up, and shows what was loaded. A file named that cannot be
+// loaded changes nothing: the outcome says why.
+lumo::SearchOutcome CLumoDlg::Load(const std::string& file) {
   BusyScope busy(*this);
   UpdateData(true);
   LumoProgressDlg progress;
   progress.CreateModeless(this);
-  lastSearch_ = catalogue_.LoadAlong(settings_->GetOptions().searchPath,
-                                     [&progress](int percent) { progress.SetLoaded(percent); });
+  const Catalogue::Progress loading = [&progress](int percent) { progress.SetLoaded(percent); };
+  lumo::SearchOutcome outcome = file.empty() ? catalogue_.LoadAlong(settings_->GetOptions().searchPath, loading)
+                                             : catalogue_.Open(file, loading);
+  if (!file.empty() && outcome.verdict != lumo::SearchVerdict::Loaded) return outcome;
+  lastSearch_ = outcome;
   loaded_ = lastSearch_.verdict == lumo::SearchVerdict::Loaded;
-  SetStatusLine(loaded_ ? lastSearch_.path : std::string());
   RebuildTree(AskAboutDuplicates(this), [&progress](int percent) { progress.SetFormatted(percent); });
   UpdateData(false);
-  return loaded_;
+  status_->ShowPath(loaded_ ? lastSearch_.path : std::string());
+  if (loaded_) {
+    recent_->Remember(lastSearch_.path);
+    if (catalogue_.AlbumCount() == 0) ShowTextNote(kTextNoAlbums, lastSearch_.path);
+  }
+  return outcome;
+}
+
+void CLumoDlg::ChooseFileToOpen() {
+  if (const std::optional<std::string> path = ChooseCollectionFile(this, loaded_ ? lastSearch_.path : std::string())) {
+    OpenFile(*path);
+  }
+}
+
+void CLumoDlg::RequestOpen(std::string path) { openQueue_->Request(std::move(path)); }
+
+// Idle: the first load done, no load or tree command under way, no menu
+// open, and no dialog or message box above the window.
+bool CLumoDlg::IsIdle() const {
+  const QWidget* modal = QApplication::activeModalWidget();
+  return startedUp_ && busy_ == 0 && QApplication::activePopupWidget() == nullptr && (modal == nullptr || modal == this);
+}
+
+void CLumoDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void CLumoDlg::dropEvent(QDropEvent* event) {
+  if (std::optional<std::string> path = DroppedFile(event->mimeData())) {
+    event->acceptProposedAction();
+    RequestOpen(std::move(*path));
+  }
 }
 
 void CLumoDlg::RebuildTree(lumo::WindowTree::DuplicateQuestion question, const Catalogue::Progress& formatted) {
@@ -392,11 +440,6 @@ void CLumoDlg::RebuildTree(lumo::WindowTree::DuplicateQuestion question, const C
   }
   cdKeyText_.clear();
   displayLevel_ = static_cast<int>(DisplayLevel::Artist);
-}
-
-void CLumoDlg::SetStatusLine(const std::string& path) {
-  statusPath_ = lumo::PathToText(path);
-  if (auto* status = ControlAs<QLabel>(kStatusLine)) status->setText(statusPath_);
 }
 
 void CLumoDlg::ApplyDisplayLevel(bool sort) {
@@ -431,9 +474,15 @@ void CLumoDlg::ShowCdKeyBox() {
   box->setVisible(settings_->GetOptions().showCdKeys != 0);
 }
 
+// A dialog or message box in front of the window comes up with it and keeps
+// the keys: activating the window it blocks would leave neither active once
+// it closes.
 void CLumoDlg::BringToFront() {
   raise();
-  activateWindow();
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* front = modal != nullptr && modal->isVisible() ? modal : this;
+  front->raise();
+  front->activateWindow();
 }
 
 void CLumoDlg::OnSelectionChanged(TreeItem* item) {

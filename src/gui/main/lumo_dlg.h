@@ -16,6 +16,9 @@ namespace lumo {
 
 class AnimationCtrl;
 class FindDlg;
+class OpenQueue;
+class RecentFilesMenu;
+class StatusLine;
 class LumoReportDlg;
 class LumoTreeCtrl;
 class TreeContextMenu;
@@ -50,8 +53,18 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
 
   // Looks for cdplayer.ini along the search path, loads the first that opens
   // and rebuilds the tree, with the progress panel up. True when a file was
-  // loaded.
+  // loaded. From then on Refresh follows the search path.
   bool LoadCatalogue();
+  // Loads the one file at `path` in place of the collection, as File > Open
+  // does, and shows it; Refresh reloads it from then on. A file that cannot
+  // be loaded is named in a message box with the reason, and the collection
+  // shown stays. True when it was loaded.
+  bool OpenFile(const std::string& path);
+  // The file to open at start-up in place of the search (the command line's).
+  void SetStartFile(std::string path) { startFile_ = std::move(path); }
+  // Opens `path` once the window is idle: not inside a dialog, a message
+  // box, a menu or a load. A later request replaces one still waiting.
+  void RequestOpen(std::string path);
   // Applies the checked display level to the tree (sorting each artist's
   // albums first when `sort`), then shows the counts. Nothing when no file
   // is loaded.
@@ -60,8 +73,9 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void UpdateCounts();
   // Shows or hides the CD key box as the options say.
   void ShowCdKeyBox();
-  // Brings the window to the front for a second copy of the program; a
-  // minimised window is activated but stays minimised.
+  // Brings the window to the front for a second copy of the program, with
+  // any dialog in front of it; a minimised window is activated but stays
+  // minimised.
   void BringToFront();
 
  protected:
@@ -71,16 +85,19 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void OnOK() override;
   void OnCancel() override;
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   CLumoDlg(std::unique_ptr<lumo::Settings> settings, QWidget* parent);
   void RebuildTree(lumo::WindowTree::DuplicateQuestion question, const Catalogue::Progress& formatted = {});
-  void SetStatusLine(const std::string& path);
+  lumo::SearchOutcome Load(const std::string& file);
   void SetUpToolTips();
   void StartUpLoad();
   void Refresh();
-  bool TellWhyNotLoaded() const;
-  static bool Tell(const std::string& path, lumo::SearchVerdict verdict);
+  void ChooseFileToOpen();
+  void ShowTextNote(int textId, const std::string& path = {});
+  bool IsIdle() const;
   void Preferences();
   void Report();
   void ShowFind();
@@ -105,7 +122,12 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   std::unique_ptr<lumo::Settings> settings_;  // the base holds a reference to it
   LumoReportDlg* report_ = nullptr;  // made on first use, owned by the dialog (Qt parent)
   FindDlg* find_ = nullptr;          // made on first use, owned by the dialog (Qt parent)
-  QString statusPath_;               // what the status line shows between notes
+  std::unique_ptr<StatusLine> status_;
+  std::unique_ptr<RecentFilesMenu> recent_;
+  OpenQueue* openQueue_;             // owned by the dialog (Qt parent)
+  std::string openedFile_;           // the file Refresh reloads; empty: the search path's
+  std::string startFile_;            // opened at start-up in place of the search
+  bool startedUp_ = false;           // the first load is done
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
   bool loaded_ = false;
   lumo::SearchOutcome lastSearch_;  // what the last load found along the search path

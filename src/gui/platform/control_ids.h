@@ -21,6 +21,10 @@ struct MainWindowIds {
     kMenuMail = 32772, kMenuWeb = 32773, kMenuDocs = 32774, kMenuPreferences = 32780, kMenuReport = 32781,
     kMenuRefresh = 32782, kMenuAbout = 32784,
     kMenuFind = 32790, kMenuFindNext = 32791, kMenuFindPrevious = 32792, kMenuUndo = 32793, kMenuRedo = 32794,
+    // File > Open, the recent files (kMenuRecentFile + 0 to 7) and their clearing.
+    kMenuOpen = 32820, kMenuRecentFile = 32821, kMenuClearRecent = 32830,
+    // Texts of the string table that belong to no control.
+    kTextNothingFound = 1220, kTextNoAlbums = 1221, kTextOpenCaption = 1222, kTextOpenFilter = 1223,
   };
 };
 

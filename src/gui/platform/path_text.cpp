@@ -23,6 +23,17 @@ std::optional<std::string> TextToPath(const QString& text) {
   return name.toStdString();
 }
 
+// The path is taken from the URL's percent-encoded form, so that bytes that
+// are not UTF-8 stay as they are instead of becoming replacement characters.
+std::optional<std::string> UrlToPath(const QUrl& url) {
+  if (!url.isLocalFile()) return std::nullopt;
+  const QString host = url.host();
+  if (!host.isEmpty() && host != QStringLiteral("localhost")) return std::nullopt;
+  const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+  if (path.isEmpty() || path.contains('\0')) return std::nullopt;
+  return path.toStdString();
+}
+
 std::string PathForMessage(const std::string& path) {
   std::string text;
   for (QChar c : PathToText(path)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 #include <string>
@@ -20,5 +21,9 @@ std::optional<std::string> TextToPath(const QString& text);
 // The path inside a message text, which is Windows-1252: a character the
 // code page lacks is shown as "?". The path itself is never changed.
 std::string PathForMessage(const std::string& path);
+
+// The file-system name of a local file's URL (a drop), byte for byte as the
+// URL encodes it; nothing for a URL that names no local file.
+std::optional<std::string> UrlToPath(const QUrl& url);
 
 }  // namespace lumo

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "core/collection/catalogue.h"
 #include "core/collection/collection_finder.h"
 #include "core/collection/search_path.h"
 #include "core/ini/ini_document.h"
@@ -81,6 +82,29 @@ TEST(FindCollection, GoesOnPastBadCandidatesAndNamesTheFirstThatExisted) {
     EXPECT_EQ(found.verdict, c.verdict) << searchPath;
     EXPECT_EQ(found.path, c.folder.empty() ? "" : dir.File(c.folder + "/cdplayer.ini")) << searchPath;
     EXPECT_EQ(found.passedOverAsTooLarge, c.folders[1] == "big" ? dir.File("big/cdplayer.ini") : "") << searchPath;
+  }
+}
+
+// A copy from a FAT disk or a CD-ROM is often in capitals: in each folder
+// the exact name comes first, then the names that differ from it only in
+// ASCII letter case, in byte order. What loads is what changes are written
+// to, and a file that fails to open leaves the loaded one in place.
+TEST(FindCollection, TriesTheNameInAnyLetterCaseAndAFailedOpenKeepsTheCollection) {
+  lumo::test::TempDir dir;
+  for (const char* name : {"a/Cdplayer.ini", "a/CDPLAYER.INI", "a/cdplayer.ini", "a/cdplayer.ini.bak",
+                           "a/xcdplayer.ini", "a/CDPLAYER.\xC3\x8DNI", "b/CdPlayer.Ini"}) {
+    std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
+    lumo::test::WriteBytes(dir.File(name), "[k]\r\nartist=A\r\ntitle=T\r\n");
+  }
+  EXPECT_EQ(CaseBlindCandidates(dir.File("a/cdplayer.ini")),
+            (std::vector<std::string>{dir.File("a/cdplayer.ini"), dir.File("a/CDPLAYER.INI"), dir.File("a/Cdplayer.ini")}));
+  EXPECT_EQ(CaseBlindCandidates(dir.File("none/cdplayer.ini")), std::vector<std::string>{dir.File("none/cdplayer.ini")});
+  Catalogue catalogue;
+  EXPECT_EQ(catalogue.LoadAlong(dir.File("none") + ";" + dir.File("b")).path, dir.File("b/CdPlayer.Ini"));
+  for (const char* bad : {"none/discs.ini", "a"}) {
+    EXPECT_NE(catalogue.Open(dir.File(bad)).verdict, SearchVerdict::Loaded) << bad;
+    EXPECT_TRUE(catalogue.Document().IsLoaded());
+    EXPECT_EQ(catalogue.Document().GetFile(), dir.File("b/CdPlayer.Ini"));
   }
 }
 

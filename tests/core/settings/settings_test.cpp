@@ -78,4 +78,22 @@ TEST_F(SettingsFile, ASaveWritesOnlyTheKeysItChangesInOneBatch) {
   }
 }
 
+// The recent files: most recent first, each once, at most eight, kept as
+// paths are kept; the section is written anew, and only when the list changes.
+TEST_F(SettingsFile, RecentFilesComeFirstOnceAndAreWrittenOnlyWhenChanged) {
+  lumo::RecentFiles files;
+  for (const char* path : {"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/5"}) {
+    files = lumo::WithRecentFile(files, path);
+  }
+  EXPECT_EQ(files, (lumo::RecentFiles{"/5", "/9", "/8", "/7", "/6", "/4", "/3", "/2"}));
+  WriteBytes(path_, "[recent]\r\nfile1=/old\r\nfile2=/f\xE9\r\nfile3=/gone\r\nfile5=/stale\r\n[66]\r\nCX=1\r\n");
+  Settings settings(path_);
+  EXPECT_EQ(settings.Recent(), (lumo::RecentFiles{"/old", "/f\xC3\xA9", "/gone"}));
+  settings.SaveRecent(lumo::WithoutRecentFile(settings.Recent(), "/gone"));
+  EXPECT_EQ(ReadBytes(path_), "[66]\r\nCX=1\r\n[recent]\r\nfile1=/old\r\nfile2=/f\xC3\xA9\r\n");
+  WriteBytes(path_, "");
+  settings.SaveRecent(settings.Recent());
+  EXPECT_EQ(ReadBytes(path_), "");
+}
+
 }  // namespace

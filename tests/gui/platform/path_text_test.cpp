@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QUrl>
 
 #include <string>
 
@@ -46,6 +47,18 @@ TEST(PathText, MessagesShowWhatTheirCodePageCanAndAQuestionMarkForTheRest) {
   EXPECT_EQ(lumo::PathForMessage("/home/José/日本/x"), "/home/Jos\xE9/?" "?/x");
   EXPECT_EQ(lumo::PathForMessage("/home/Jos\xE9"), "/home/Jos\xE9");  // an old Windows-1252 name
   EXPECT_EQ(lumo::PathForMessage("/a/\xF0\x9F\x8E\xB5"), "/a/?");     // one sign beyond the basic plane
+}
+
+// A dropped file's name comes byte for byte, even when it is not UTF-8; a
+// file on another host or a web address names no file here.
+TEST(PathText, ADropGivesTheLocalFilesOwnBytes) {
+  const std::pair<const char*, std::optional<std::string>> cases[] = {
+      {"file:///tmp/caf%E9%20%C3%A9.ini", "/tmp/caf\xE9 \xC3\xA9.ini"},
+      {"file://localhost/tmp/a.ini", "/tmp/a.ini"},
+      {"file://server/share/a.ini", std::nullopt},
+      {"https://example.org/a.ini", std::nullopt},
+  };
+  for (const auto& [url, path] : cases) EXPECT_EQ(lumo::UrlToPath(QUrl(QString::fromLatin1(url))), path) << url;
 }
 
 }  // namespace
