@@ -9,7 +9,8 @@
 // tree view is measured in the same run, and the window on an empty
 // collection, as the floors to compare with.
 // The command line is measured the same way, a new process per sample:
-// --list and the CSV and HTML reports, each beside `lumo --version`, its floor.
+// --list, the CSV, HTML and JSON reports, --duplicates, and --merge of a
+// second collection of the same size, each beside `lumo --version`, its floor.
 // Run by hand (under xvfb-run for a real X server, else off screen):
 //   build/bench/startup_bench [--shape albums|unnamed|headers] [--no-all]
 //                             [--lumo PATH] [runs] [albums ...]
@@ -23,6 +24,8 @@
 #include <QDialog>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -242,10 +245,14 @@ CommandSample RunCommand(const std::vector<std::string>& arguments) {
   return {ms, static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
-void MeasureCommand(const std::string& name, const std::vector<std::string>& arguments, int runs) {
+// `before` runs ahead of each sample, outside the time (a fresh copy of a
+// file the command changes).
+void MeasureCommand(const std::string& name, const std::vector<std::string>& arguments, int runs,
+                    const std::function<void()>& before = {}) {
   std::vector<double> times;
   std::vector<double> peaks;
   for (int i = 0; i < runs; ++i) {
+    if (before) before();
     const CommandSample sample = RunCommand(arguments);
     if (i == 0) std::printf("%-30s first   %9.1f ms  peak %7.1f MB\n", name.c_str(), sample.ms, sample.peak);
     times.push_back(sample.ms);
@@ -287,11 +294,23 @@ Options ReadOptions(int argc, char** argv) {
   return options;
 }
 
-void MeasureCommandLine(const Options& options, const fs::path& dir, const std::string& name) {
+void MeasureCommandLine(const Options& options, const lumo::bench::CollectionShape& shape, const fs::path& dir,
+                        const std::string& name) {
   const std::string ini = (dir / "cdplayer.ini").string();
   MeasureCommand(name + " --list", {options.lumo, "--list", "--ini", ini}, options.runs);
   MeasureCommand(name + " CSV", {options.lumo, "--report", (dir / "r.csv").string(), "--ini", ini}, options.runs);
   MeasureCommand(name + " HTML", {options.lumo, "--report", (dir / "r.html").string(), "--ini", ini}, options.runs);
+  MeasureCommand(name + " JSON", {options.lumo, "--report", (dir / "r.json").string(), "--ini", ini}, options.runs);
+  MeasureCommand(name + " --duplicates", {options.lumo, "--duplicates", "--ini", ini}, options.runs);
+  // Another collection of the same shape under other CD keys, merged into
+  // a fresh copy of this one each time.
+  lumo::bench::CollectionShape other = shape;
+  other.seed = shape.seed + 1;
+  const std::string otherIni = (dir / "other.ini").string();
+  const std::string target = (dir / "merged.ini").string();
+  lumo::bench::WriteCollection(other, otherIni);
+  MeasureCommand(name + " --merge", {options.lumo, "--merge", otherIni, "--ini", target}, options.runs,
+                 [&] { fs::copy_file(ini, target, fs::copy_options::overwrite_existing); });
 }
 
 int RunParent(int argc, char** argv) {
@@ -323,7 +342,7 @@ int RunParent(int argc, char** argv) {
     const std::string name = "Lumo, " + std::to_string(albums) + " " + options.kindName;
     std::printf("%s: %.1f MB file\n", name.c_str(), fs::file_size(dir / "cdplayer.ini") / 1048576.0);
     Measure(self.c_str(), name.c_str(), "lumo", dir / "config", options.runs);
-    MeasureCommandLine(options, dir, name);
+    MeasureCommandLine(options, shape, dir, name);
   }
   return 0;
 }

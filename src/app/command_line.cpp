@@ -9,14 +9,19 @@
 #include "core/about/about_info.h"
 #include "core/about/about_texts.h"
 #include "core/catalogue/collection_index.h"
+#include "core/collection/catalogue.h"
+#include "core/edit/collection_merge.h"
 #include "core/ini/ini_document.h"
 #include "core/collection/collection_finder.h"
 #include "core/collection/search_path.h"
 #include "core/platform/message_box.h"
+#include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
+#include "core/report/file_error.h"
 #include "core/report/file_exception.h"
+#include "core/report/json_report.h"
 #include "core/report/report_feed.h"
 #include "core/report/report_target.h"
 #include "core/report/report_writing.h"
@@ -28,17 +33,22 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: lumo [FILE]\n"
-    "       lumo [--report FILE [--format html|csv] [--title TEXT] [--comment TEXT]] [--list]\n"
-    "            [--ini CDPLAYER_INI] [--help] [--version]\n"
+    "       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]\n"
+    "            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]\n"
     "Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini\n"
     "found along the search path. When Lumo runs already, its window opens FILE and\n"
     "comes to the front.\n"
     "  --report FILE     write a report of the collection to FILE, without a window\n"
-    "  --format FORMAT   html or csv; by default csv for FILE ending in .csv, .txt or .asc, else html\n"
+    "  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,\n"
+    "                    json for .json, else html\n"
     "  --title TEXT      the HTML report's title (default: Output)\n"
     "  --comment TEXT    the HTML report's comment\n"
     "  --list            print the collection as tab-separated lines in UTF-8:\n"
     "                    artist, album, track number, track name\n"
+    "  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:\n"
+    "                    the CD key kept, the CD key left out, artist, title\n"
+    "  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose\n"
+    "                    CD key it lacks; sections it has stay as they are and are listed\n"
     "  --ini FILE        the cdplayer.ini to read (default: the first found along the\n"
     "                    search path kept in lumo.ini)\n"
     "  --help            show this help\n"
@@ -73,7 +83,7 @@ bool IsQtOptionWithValue(const std::string& word) {
 
 bool TakesValue(const std::string& option) {
   return option == "--report" || option == "--format" || option == "--title" || option == "--comment" ||
-         option == "--ini";
+         option == "--ini" || option == "--merge";
 }
 
 // Stores one option's value; false for an option that is not ours.
@@ -89,6 +99,9 @@ bool Store(CommandLine& command, const std::string& option, std::string value) {
     command.comment = std::move(value);
   } else if (option == "--ini") {
     command.iniFile = std::move(value);
+  } else if (option == "--merge") {
+    command.action = CommandLine::Action::Merge;
+    command.mergeFile = std::move(value);
   } else {
     return false;
   }
@@ -104,14 +117,15 @@ bool SetAction(CommandLine& command, CommandLine::Action action) {
 // The checks that need the whole line.
 std::string Inconsistency(const CommandLine& command) {
   using Action = CommandLine::Action;
-  if (!command.format.empty() && command.format != "html" && command.format != "csv") {
-    return "--format takes html or csv, not \"" + command.format + "\"";
+  if (!command.format.empty() && command.format != "html" && command.format != "csv" && command.format != "json") {
+    return "--format takes html, csv or json, not \"" + command.format + "\"";
   }
   const bool reportOptions = !command.format.empty() || command.title || command.comment;
   if (reportOptions && command.action != Action::Report) return "--format, --title and --comment go with --report";
   if (command.action == Action::Report && command.reportFile.empty()) return "--report needs a file name";
-  if (!command.iniFile.empty() && command.action != Action::Report && command.action != Action::List) {
-    return "--ini goes with --report or --list";
+  if (command.action == Action::Merge && command.mergeFile.empty()) return "--merge needs a file name";
+  if (!command.iniFile.empty() && (command.action == Action::Help || command.action == Action::Version)) {
+    return "--ini goes with --report, --list, --duplicates or --merge";
   }
   return {};
 }
@@ -165,11 +179,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       value = option.substr(equals + 1);
       option.resize(equals);
     }
-    if (option == "--help" || option == "--version" || option == "--list") {
+    if (option == "--help" || option == "--version" || option == "--list" || option == "--duplicates") {
       ours = true;
       const auto action = option == "--help"      ? CommandLine::Action::Help
                           : option == "--version" ? CommandLine::Action::Version
-                                                  : CommandLine::Action::List;
+                          : option == "--list"    ? CommandLine::Action::List
+                                                  : CommandLine::Action::Duplicates;
       if (inlineValue || !SetAction(command, action)) command.usageError = "unexpected " + arguments[i];
     } else if (TakesValue(option)) {
       ours = true;
@@ -178,8 +193,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         continue;
       }
       if (!inlineValue) value = arguments[++i];
-      if (option == "--report" && command.action != CommandLine::Action::Window) {
-        command.usageError = "--report cannot be combined with another command";
+      if ((option == "--report" || option == "--merge") && command.action != CommandLine::Action::Window) {
+        command.usageError = option + " cannot be combined with another command";
       }
       Store(command, option, std::move(value));
     } else {
@@ -229,30 +244,36 @@ std::string AsGiven(const std::string& path) {
   return path.find(kDirectorySeparator) == std::string::npos ? std::string(".") + kDirectorySeparator + path : path;
 }
 
-// The collection: the file named, or the first along the search path that
-// loads, found as the window finds it; one line on why nothing loaded.
-bool LoadCollection(const CommandLine& command, const std::string& searchPath, lumo::IniDocument& document,
-                    ErrorLines& errors) {
-  const lumo::CandidateLoader load = [&document](const std::string& path) {
+lumo::CandidateLoader LoaderInto(lumo::IniDocument& document) {
+  return [&document](const std::string& path) {
     document.SetFile(AsGiven(path));
     document.Load();
     return document.LastLoadProblem();
   };
-  const lumo::SearchOutcome found =
-      command.iniFile.empty() ? lumo::FindCollection(searchPath, load) : lumo::LoadOne(command.iniFile, load);
+}
+
+// One line on why `found` did not load; true when it did.
+bool Loaded(const lumo::SearchOutcome& found, const std::string& notFound, ErrorLines& errors) {
   switch (found.verdict) {
     case lumo::SearchVerdict::Loaded: return true;
     case lumo::SearchVerdict::TooLarge:
       errors.Say(found.path + ": is too large to be loaded: a cdplayer.ini of more than 1 GB is not read");
       break;
     case lumo::SearchVerdict::CannotRead: errors.Say(found.path + ": cannot be read as cdplayer.ini"); break;
-    case lumo::SearchVerdict::NotFound:
-      errors.Say(command.iniFile.empty()
-                     ? "cdplayer.ini: not found along the search path \"" + searchPath + "\" (see --ini)"
-                     : command.iniFile + ": not found");
-      break;
+    case lumo::SearchVerdict::NotFound: errors.Say(notFound); break;
   }
   return false;
+}
+
+// The collection: the file named, or the first along the search path that
+// loads, found as the window finds it; one line on why nothing loaded.
+bool LoadCollection(const CommandLine& command, const std::string& searchPath, lumo::IniDocument& document,
+                    ErrorLines& errors) {
+  if (!command.iniFile.empty()) {
+    return Loaded(lumo::LoadOne(command.iniFile, LoaderInto(document)), command.iniFile + ": not found", errors);
+  }
+  return Loaded(lumo::FindCollection(searchPath, LoaderInto(document)),
+                "cdplayer.ini: not found along the search path \"" + searchPath + "\" (see --ini)", errors);
 }
 
 bool EndsWith(const std::string& text, const char* ending) {
@@ -267,11 +288,74 @@ bool WantsCsv(const CommandLine& command) {
          EndsWith(command.reportFile, ".asc");
 }
 
+bool WantsJson(const CommandLine& command) {
+  return command.format.empty() ? EndsWith(command.reportFile, ".json") : command.format == "json";
+}
+
+// A name from the collection for a terminal or a pipe: UTF-8.
+std::string Utf8(std::string_view windows1252) { return lumo::FromWindows1252(std::string(windows1252)).toUtf8().toStdString(); }
+
 // A title or comment as the report stores it, or nothing when Windows-1252
 // cannot hold it.
 std::optional<std::string> ReportText(const std::optional<std::string>& typed, const char* fallback) {
   if (!typed) return std::string(fallback);
   return lumo::ToWindows1252(QString::fromLocal8Bit(*typed));
+}
+
+int WriteJson(const std::string& path, const std::string& shownName, const CollectionIndex& albums,
+              ErrorLines& errors) {
+  try {
+    lumo::WriteJsonReport(albums.AsRecordWalk(), path);
+    return kExitOk;
+  } catch (const lumo::FileException& error) {
+    errors.Say(ForTerminal(lumo::FileErrorText(error.Cause(), shownName)));
+    return kExitFileError;
+  }
+}
+
+// One line per album left out, as the load leaves it out.
+int PrintDuplicates(const lumo::IniDocument& document, std::ostream& out, ErrorLines& errors) {
+  const auto line = [&](lumo::IniDocument::Position kept, lumo::IniDocument::Position leftOut) {
+    const lumo::IniSection& copy = *document.SectionAt(leftOut);
+    out << Utf8(document.SectionAt(kept)->Name()) << '\t' << Utf8(copy.Name()) << '\t'
+        << Utf8(copy.GetString("artist", "")) << '\t' << Utf8(copy.GetString("title", "<UNKNOWN>")) << '\n';
+  };
+  const CollectionIndex albums(document, {}, {}, line);
+  out << std::flush;
+  if (out.good()) return kExitOk;
+  errors.Say("standard output: cannot be written");
+  return kExitFileError;
+}
+
+// "key: artist - title" of one side of a kept section.
+std::string Side(const std::string& artist, const std::string& title) { return Utf8(artist) + " - " + Utf8(title); }
+
+// Adds the other file's new sections to the collection, as the window's
+// Import does, and says what was added and what was kept.
+int Merge(const CommandLine& command, const std::string& searchPath, std::ostream& out, ErrorLines& errors) {
+  Catalogue catalogue;
+  if (!LoadCollection(command, searchPath, catalogue.Document(), errors)) return kExitFileError;
+  lumo::IniDocument other;
+  if (!Loaded(lumo::LoadOne(command.mergeFile, LoaderInto(other)), command.mergeFile + ": not found", errors)) {
+    return kExitFileError;
+  }
+  const lumo::Message refusal = lumo::ImportRefusal(catalogue.Document(), other);
+  if (refusal.Failed()) {
+    errors.Say(command.mergeFile + ": " + ForTerminal(lumo::MessageText(refusal)));
+    return kExitFileError;
+  }
+  const lumo::MergePlan plan = lumo::PlanMerge(catalogue.Document(), other);
+  if (plan.added > 0 && !catalogue.Rewrite(plan.text, "Import")) {
+    errors.Say(catalogue.Document().GetFile() + ": " + ForTerminal(lumo::MessageText(catalogue.LastWriteError())));
+    return kExitFileError;
+  }
+  out << plan.added << " section(s) added\n";
+  for (const lumo::KeptSection& kept : plan.kept) {
+    out << "kept " << Utf8(kept.cdKey) << ": " << Side(kept.ourArtist, kept.ourTitle) << " (the other file has "
+        << Side(kept.theirArtist, kept.theirTitle) << ")\n";
+  }
+  out << std::flush;
+  return kExitOk;
 }
 
 int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, const CollectionIndex& albums,
@@ -288,6 +372,7 @@ int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, con
     errors.Say("the title and the comment must keep to the Western European (Windows-1252) characters");
     return kExitUsage;
   }
+  if (WantsJson(command)) return WriteJson(command.reportFile, shownName, albums, errors);
   const bool csv = WantsCsv(command);
   try {
     lumo::WriteCollectionReport(albums.AsWalk(), {csv, command.reportFile, *title, *comment,
@@ -322,10 +407,12 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   // The HTML report's footer names the program from the about record.
   FillProgramAboutInfo(TheAboutInfo());
   const lumo::Settings settings;
+  if (command.action == CommandLine::Action::Merge) return Merge(command, settings.GetOptions().searchPath, out, errors);
   lumo::IniDocument document;
   if (!LoadCollection(command, settings.GetOptions().searchPath, document, errors)) return kExitFileError;
   // Sections are only walked from here on.
   document.DropNameIndex();
+  if (command.action == CommandLine::Action::Duplicates) return PrintDuplicates(document, out, errors);
   // Albums in the window's order without a tree: 28 bytes each.
   const CollectionIndex albums(document);
   if (albums.DuplicatesLeftOut() > 0) {

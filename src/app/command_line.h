@@ -7,15 +7,17 @@
 
 namespace lumo {
 
-// Lumo from a shell: a report or a listing of the collection without a
-// window (and without a display), help and version. With none of these
-// options Lumo opens its window, with the one file named (a word that is no
-// option nor the value of one of Qt's), and Qt's own options are left to Qt.
+// Lumo from a shell: a report, a listing, the duplicates of the collection
+// or another file merged into it, without a window (and without a
+// display), help and version. With none of these options Lumo opens its
+// window, with the one file named (a word that is no option nor the value
+// of one of Qt's), and Qt's own options are left to Qt.
 struct CommandLine {
-  enum class Action { Window, Report, List, Help, Version };
+  enum class Action { Window, Report, List, Duplicates, Merge, Help, Version };
   Action action = Action::Window;
   std::string reportFile;              // file-system name, as given
-  std::string format;                  // "html", "csv", or empty: from the file's extension
+  std::string format;                  // "html", "csv", "json", or empty: from the file's extension
+  std::string mergeFile;               // the other cdplayer.ini of --merge, a file-system name
   std::optional<std::string> title;    // as typed, in the local encoding
   std::optional<std::string> comment;  // as typed, in the local encoding
   std::string iniFile;                 // empty: along the search path in lumo.ini

@@ -3,6 +3,9 @@
 #include <unistd.h>
 
 #include <QProcess>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcessEnvironment>
 
 #include <filesystem>
@@ -62,6 +65,10 @@ TEST(ParseCommandLine, TellsCommandsFromUsageErrorsAndLeavesTheRestToTheWindow) 
       {{"--help=yes"}, Action::Window, true},
       {{"a.ini", "b.ini"}, Action::Window, true},  // one file at a time
       {{"--list", "a.ini"}, Action::List, true},   // the file goes with --ini
+      {{"--duplicates", "--ini", "x.ini"}, Action::Duplicates, false},
+      {{"--merge", "o.ini", "--ini", "x.ini"}, Action::Merge, false},
+      {{"--merge", "o.ini", "--list"}, Action::Merge, true},
+      {{"--report", "r.json", "--format", "json"}, Action::Report, false},
   };
   for (const Case& c : cases) {
     const CommandLine command = ParseCommandLine(c.words);
@@ -163,7 +170,7 @@ TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {
   EXPECT_NE(out.find("--report FILE"), std::string::npos);
 
   EXPECT_EQ(Run({"--report", "r.html", "--format", "pdf"}), kExitUsage);
-  EXPECT_EQ(err, "lumo: --format takes html or csv, not \"pdf\" (see lumo --help)\n");
+  EXPECT_EQ(err, "lumo: --format takes html, csv or json, not \"pdf\" (see lumo --help)\n");
   EXPECT_EQ(Run({"--list", "--ini", "missing.ini"}), kExitFileError);
   EXPECT_EQ(err, "lumo: missing.ini: not found\n");
 
@@ -181,6 +188,49 @@ TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {
   EXPECT_EQ(Run({"--report", accented.c_str()}), kExitFileError);
   EXPECT_EQ(err.substr(err.find('\n') + 1),
             "lumo: Unable to open " + accented + " for writing. " + accented + " contains an invalid path.\n");
+}
+
+// JSON read back by Qt's parser: names with quotes, backslashes, control
+// characters and accented letters, a missing title and a track without a name.
+TEST_F(LumoFromAShell, JsonReportsReadBackAsTheTreeShowsThem) {
+  WriteBytes(dir.File("odd.ini"),
+             "[k1]\r\nartist=Caf\xE9 \"Q\"\r\nnumtracks=2\r\n1=back\\slash\x01\ttab\r\n"
+             "[k2]\r\nartist=Caf\xE9 \"Q\"\r\ntitle=\x80uro\r\n");
+  ASSERT_EQ(Run({"--report", "r.json", "--ini", "odd.ini"}), kExitOk) << err;
+  QJsonParseError error{};
+  const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(ReadBytes(dir.File("r.json"))), &error);
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+  const QJsonArray artists = json.object()[QStringLiteral("artists")].toArray();
+  ASSERT_EQ(artists.size(), 1);
+  EXPECT_EQ(artists[0][QStringLiteral("name")].toString(), QStringLiteral("Café \"Q\""));
+  const QJsonArray albums = artists[0][QStringLiteral("albums")].toArray();
+  ASSERT_EQ(albums.size(), 2);
+  // "<UNKNOWN>" sorts before the euro sign, as the tree shows them.
+  EXPECT_EQ(albums[0][QStringLiteral("cdKey")].toString(), QStringLiteral("k1"));
+  EXPECT_TRUE(albums[0][QStringLiteral("title")].isNull());
+  EXPECT_EQ(albums[1][QStringLiteral("title")].toString(), QStringLiteral("€uro"));
+  const QJsonArray tracks = albums[0][QStringLiteral("tracks")].toArray();
+  ASSERT_EQ(tracks.size(), 2);
+  EXPECT_TRUE(tracks[0].isNull());
+  EXPECT_EQ(tracks[1].toString(), QStringLiteral("back\\slash\x01\ttab"));
+}
+
+// --duplicates names the copies the load leaves out; --merge adds what is
+// new, keeps what is there, says so, and leaves every byte it had.
+TEST_F(LumoFromAShell, DuplicatesAndMergeFromTheCommandLine) {
+  ASSERT_EQ(Run({"--duplicates"}), kExitOk) << err;
+  EXPECT_EQ(out, "a1\ta4\tBeatles\tRevolver\n");
+  WriteBytes(dir.File("other.ini"), "[A1]\nartist=Else\ntitle=T\n[b1]\nartist=New\n");
+  ASSERT_EQ(Run({"--merge", "other.ini"}), kExitOk) << err;
+  EXPECT_EQ(out, "1 section(s) added\nkept a1: Beatles - Revolver (the other file has Else - T)\n");
+  EXPECT_EQ(ReadBytes(dir.File("cdplayer.ini")), std::string(kCollection) + "[b1]\r\nartist=New\r\n");
+  EXPECT_EQ(Run({"--merge", "cdplayer.ini"}), kExitFileError);
+  EXPECT_EQ(err, "lumo: cdplayer.ini: It is the collection already loaded.\n");
+  WriteBytes(dir.File("nul.ini"), std::string("[c1]\nartist=\0x\n", 15));
+  EXPECT_EQ(Run({"--merge", "nul.ini"}), kExitFileError);
+  EXPECT_EQ(err, "lumo: nul.ini: It holds NUL bytes: it is not a cdplayer.ini.\n");
+  EXPECT_EQ(Run({"--merge", "missing.ini"}), kExitFileError);
+  EXPECT_EQ(ReadBytes(dir.File("cdplayer.ini")), std::string(kCollection) + "[b1]\r\nartist=New\r\n");
 }
 
 // A collection too large to load is called so along the search path too, as

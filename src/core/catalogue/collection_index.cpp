@@ -17,7 +17,7 @@ constexpr uint32_t kUnknownTitle = UINT32_MAX;
 }  // namespace
 
 CollectionIndex::CollectionIndex(const IniDocument& document, const DuplicateQuestion& leaveOut,
-                                 const std::function<void(int percent)>& progress)
+                                 const std::function<void(int percent)>& progress, const LeftOutNote& leftOut)
     : document_(document), loaded_(document.LoadedBytes()) {
   const std::size_t total = std::max<std::size_t>(1, document.SectionCount());
   std::size_t done = 0;
@@ -28,7 +28,7 @@ CollectionIndex::CollectionIndex(const IniDocument& document, const DuplicateQue
     if (progress && percent > reported) progress(reported = percent);
   }
   Sort();
-  LeaveOutDuplicates(leaveOut);
+  LeaveOutDuplicates(leaveOut, leftOut);
 }
 
 void CollectionIndex::Add(IniDocument::Position at, const IniSection& section) {
@@ -59,19 +59,25 @@ bool CollectionIndex::SameAlbum(const Album& a, const Album& b) const {
 // Questions come in enumeration order, as a build that met the albums one
 // by one would ask them. Sorting put each duplicate right after the earlier
 // albums it repeats.
-void CollectionIndex::LeaveOutDuplicates(const DuplicateQuestion& leaveOut) {
+void CollectionIndex::LeaveOutDuplicates(const DuplicateQuestion& leaveOut, const LeftOutNote& note) {
   std::vector<bool> out(albums_.size(), false);
-  std::vector<uint32_t> later;  // duplicates of an earlier album, only to ask in order
+  std::vector<uint32_t> later;  // duplicates of an earlier album, only to take in order
   for (std::size_t i = 1; i < albums_.size(); ++i) {
     if (!SameAlbum(albums_[i - 1], albums_[i])) continue;
-    if (leaveOut) {
+    if (leaveOut || note) {
       later.push_back(static_cast<uint32_t>(i));
     } else {
       out[i] = true;
     }
   }
   std::sort(later.begin(), later.end(), [this](uint32_t a, uint32_t b) { return albums_[a].order < albums_[b].order; });
-  for (const uint32_t i : later) out[i] = leaveOut(View(albums_[i].artist), View(albums_[i].title));
+  for (const uint32_t i : later) {
+    out[i] = !leaveOut || leaveOut(View(albums_[i].artist), View(albums_[i].title));
+    if (!out[i] || !note) continue;
+    std::size_t kept = i - 1;  // the first of the run that stays, earlier in enumeration
+    while (out[kept]) --kept;
+    note(albums_[kept].section, albums_[i].section);
+  }
   std::size_t kept = 0;
   for (std::size_t i = 0; i < albums_.size(); ++i) {
     if (out[i]) continue;
@@ -120,6 +126,24 @@ void CollectionIndex::Walk(CollectionVisitor& visitor) const {
       album.Read(*document_.SectionAt(albums_[i].section));
       visitor.Album(Title(i), album.TracksToShow());
       album.ForEachTrack([&visitor](int row, std::string_view track) { visitor.Track(TrackNumber(row), track); });
+    }
+  });
+}
+
+void CollectionIndex::WalkRecords(RecordVisitor& visitor) const {
+  AlbumSection album;
+  ForEachArtist([&](std::string_view name, std::size_t first, int count, uint32_t) {
+    visitor.Artist(name);
+    for (std::size_t i = first; i < first + static_cast<std::size_t>(count); ++i) {
+      const IniSection& section = *document_.SectionAt(albums_[i].section);
+      album.Read(section);
+      const std::optional<std::string_view> title = album.HasTitle() ? std::optional(album.Title()) : std::nullopt;
+      visitor.Album(section.Name(), title, album.TracksToShow());
+      auto named = album.Named().begin();
+      for (int row = 0; row < album.TracksToShow(); ++row) {
+        const bool hasName = named != album.Named().end() && named->first == row;
+        visitor.Track(hasName ? std::optional((named++)->second) : std::nullopt);
+      }
     }
   });
 }

@@ -32,8 +32,13 @@ class CollectionIndex {
   // (the texts it hands out live as long as this). Without a question every
   // duplicate is left out. `progress` gets the percentage of sections read,
   // rising, ending at 100.
+  // Told of each album left out, in enumeration order: where the kept album
+  // of the same artist and title stands, and where the one left out stands.
+  using LeftOutNote = std::function<void(IniDocument::Position kept, IniDocument::Position leftOut)>;
+
   explicit CollectionIndex(const IniDocument& document, const DuplicateQuestion& leaveOut = {},
-                           const std::function<void(int percent)>& progress = {});
+                           const std::function<void(int percent)>& progress = {},
+                           const LeftOutNote& leftOut = {});
 
   const CatalogueCounts& Counts() const { return counts_; }
   int64_t DuplicatesLeftOut() const { return duplicatesLeftOut_; }
@@ -53,6 +58,11 @@ class CollectionIndex {
   CollectionWalk AsWalk() const {
     return [this](CollectionVisitor& visitor) { Walk(visitor); };
   }
+  // The same order with what the sections hold (RecordVisitor).
+  void WalkRecords(RecordVisitor& visitor) const;
+  RecordWalk AsRecordWalk() const {
+    return [this](RecordVisitor& visitor) { WalkRecords(visitor); };
+  }
 
  private:
   // A text in the loaded bytes, or past their end in `copies_`.
@@ -70,7 +80,7 @@ class CollectionIndex {
 
   void Add(IniDocument::Position at, const IniSection& section);
   void Sort();
-  void LeaveOutDuplicates(const DuplicateQuestion& leaveOut);
+  void LeaveOutDuplicates(const DuplicateQuestion& leaveOut, const LeftOutNote& note);
   bool SameAlbum(const Album& a, const Album& b) const;
   Text Keep(std::string_view text);
   std::string_view View(Text text) const;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace lumo {
@@ -26,5 +27,18 @@ inline int16_t TrackNumber(int row) noexcept { return static_cast<int16_t>(row <
 
 // A walk that can be run again and meets the same each time.
 using CollectionWalk = std::function<void(CollectionVisitor& visitor)>;
+
+// The same walk with what the file holds rather than what the tree shows:
+// an album's CD key, and no text where the file has none (a title or a
+// track without a name).
+class RecordVisitor {
+ public:
+  virtual ~RecordVisitor() = default;
+  virtual void Artist(std::string_view name) = 0;
+  virtual void Album(std::string_view cdKey, std::optional<std::string_view> title, int trackCount) = 0;
+  virtual void Track(std::optional<std::string_view> name) = 0;
+};
+
+using RecordWalk = std::function<void(RecordVisitor& visitor)>;
 
 }  // namespace lumo

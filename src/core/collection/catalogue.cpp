@@ -99,27 +99,42 @@ bool Catalogue::Redo() { return Replay(false); }
 bool Catalogue::Replay(bool undo) {
   const UndoHistory::Step* step = undo ? history_.NextUndo() : history_.NextRedo();
   if (step == nullptr || !document_->IsLoaded()) return false;
-  const std::string path = lumo::profile::ResolvePath(document_->GetFile());
   const std::string& known = document_->FileBytes();
   std::optional<std::string> wanted = undo ? step->patch.Revert(known) : step->patch.Reapply(known);
   if (!wanted) {
-    lastWriteError_ = {lumo::MessageId::WriteChangedMeanwhile, path, 0};
+    lastWriteError_ = {lumo::MessageId::WriteChangedMeanwhile, lumo::profile::ResolvePath(document_->GetFile()), 0};
     return false;
   }
-  std::optional<std::string> written;
-  const lumo::platform::ReplaceRules rules{lumo::platform::IfMissing::Refuse, lumo::profile::kMaxDataFileBytes, &known};
-  lumo::Message failure = lumo::platform::ReplaceIfUnchanged(
-      path, rules, [&](const std::string&) { return std::move(wanted); }, &written);
-  if (failure.Failed()) {
-    lastWriteError_ = std::move(failure);
-    return false;
-  }
+  if (!ReplaceFile(std::move(*wanted))) return false;
   if (undo) {
     history_.MarkUndone();
   } else {
     history_.MarkRedone();
   }
+  HistoryChanged();
+  return true;
+}
+
+bool Catalogue::ReplaceFile(std::string wanted) {
+  const std::string path = lumo::profile::ResolvePath(document_->GetFile());
+  const std::string& known = document_->FileBytes();
+  std::optional<std::string> written;
+  const lumo::platform::ReplaceRules rules{lumo::platform::IfMissing::Refuse, lumo::profile::kMaxDataFileBytes, &known};
+  lumo::Message failure = lumo::platform::ReplaceIfUnchanged(
+      path, rules, [&](const std::string&) { return std::optional<std::string>(std::move(wanted)); }, &written);
+  if (failure.Failed()) {
+    lastWriteError_ = std::move(failure);
+    return false;
+  }
   document_->Adopt(std::move(*written));
+  return true;
+}
+
+bool Catalogue::Rewrite(std::string text, const char* stepName) {
+  if (!document_->IsLoaded()) return false;
+  const std::string before = document_->FileBytes();
+  if (!ReplaceFile(std::move(text))) return false;
+  history_.Record(stepName, FilePatch::Between(before, document_->FileBytes()));
   HistoryChanged();
   return true;
 }

@@ -68,6 +68,13 @@ class Catalogue {
   // undo list as the deletion of the artist, who leaves the counts).
   bool DeleteAlbums(const std::vector<const CatalogueItem*>& albums);
 
+  // Replaces the whole file with `text` (made from the bytes the document
+  // last read or wrote), as one change named `stepName` for the undo list;
+  // refused like Undo when the file is no longer what this program last
+  // wrote. After a success the document holds `text` and the caller
+  // rebuilds the tree.
+  bool Rewrite(std::string text, const char* stepName);
+
   // Every change above is kept so that it can be taken back and done again,
   // for as long as this file stays loaded. Undo and Redo are one
   // all-or-nothing replacement of the file each, refused (false, with
@@ -96,6 +103,9 @@ class Catalogue {
  private:
   bool Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName);
   bool Replay(bool undo);
+  // Puts `wanted` in place of the file if it still holds what the document
+  // last read or wrote, and takes it as read; else sets LastWriteError().
+  bool ReplaceFile(std::string wanted);
 
   std::unique_ptr<lumo::IniDocument> document_ = std::make_unique<lumo::IniDocument>();
   void HistoryChanged() const {

@@ -50,6 +50,8 @@ enum class MessageId {
   WriteDiskFull,
   WriteSizeLimit,
   WriteAccessDenied,
+  ImportSameFile,  // importing the collection into itself
+  ImportNotText,   // a file with NUL bytes, which no cdplayer.ini holds
   WriteSystemError,  // any other system error: the system's words for `error`; stays last
 };
 

@@ -63,6 +63,8 @@ constexpr Row kTable[] = {
     {MessageId::WriteDiskFull, "The disk is full."},
     {MessageId::WriteSizeLimit, "The file is too large for the file size limit in force (ulimit -f)."},
     {MessageId::WriteAccessDenied, "Access was denied."},
+    {MessageId::ImportSameFile, "It is the collection already loaded."},
+    {MessageId::ImportNotText, "It holds NUL bytes: it is not a cdplayer.ini."},
 };
 
 }  // namespace

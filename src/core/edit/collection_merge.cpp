@@ -1,0 +1,91 @@
+#include "core/edit/collection_merge.h"
+
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+#include "core/ini/ini_document.h"
+#include "core/ini/ini_section.h"
+#include "core/platform/ini_syntax.h"
+#include "core/platform/profile.h"
+#include "core/platform/text_fold.h"
+
+namespace lumo {
+namespace {
+
+constexpr char kUnknown[] = "<UNKNOWN>";
+
+// The line end the loaded file uses: that of its first line, else CR LF as
+// the CD player wrote.
+std::string_view LineEndOf(std::string_view text) {
+  const std::size_t lf = text.find('\n');
+  if (lf == std::string_view::npos) return "\r\n";
+  return lf > 0 && text[lf - 1] == '\r' ? "\r\n" : "\n";
+}
+
+// One section of the other file as it stands there: its header and the
+// lines up to the next header.
+struct TheirSection {
+  std::string_view name;
+  std::string lines;  // with the loaded file's line ends
+};
+
+// The other file's sections in file order; the lines before its first
+// header belong to none.
+std::vector<TheirSection> SectionsOf(std::string_view theirs, std::string_view lineEnd) {
+  std::vector<TheirSection> sections;
+  ini::ForEachLine(ini::TextPart(theirs), [&](const ini::RawLine& raw) {
+    const ini::ParsedLine line = ini::ParseLine(raw.text);
+    if (line.kind == ini::LineKind::Header) sections.push_back({line.name, {}});
+    if (sections.empty()) return true;
+    sections.back().lines.append(raw.text).append(lineEnd);
+    return true;
+  });
+  return sections;
+}
+
+KeptSection Conflict(const IniSection& our, const IniSection& their) {
+  return {our.GetName(), our.GetString("artist", kUnknown), our.GetString("title", kUnknown),
+          their.GetString("artist", kUnknown), their.GetString("title", kUnknown)};
+}
+
+}  // namespace
+
+MergePlan PlanMerge(const IniDocument& ours, const IniDocument& theirs) {
+  const std::string& oursBytes = ours.FileBytes();
+  const std::string_view oursText = ini::TextPart(oursBytes);
+  const std::string_view lineEnd = LineEndOf(oursText);
+  MergePlan plan;
+  std::string appended;
+  std::set<std::string> added;  // folded keys: a key under two headers there counts once
+  std::set<std::string> kept;
+  for (const TheirSection& section : SectionsOf(theirs.FileBytes(), lineEnd)) {
+    const std::string folded = FoldCase(section.name);
+    const IniSection* our = ours.FindSection(section.name);
+    if (our == nullptr) {
+      appended += section.lines;
+      added.insert(folded);
+    } else if (kept.insert(folded).second) {
+      plan.kept.push_back(Conflict(*our, *theirs.FindSection(section.name)));
+    }
+  }
+  plan.added = static_cast<int>(added.size());
+  plan.text.reserve(oursBytes.size() + appended.size() + lineEnd.size());
+  plan.text.append(oursText);
+  if (!oursText.empty() && oursText.back() != '\n' && !appended.empty()) plan.text.append(lineEnd);
+  plan.text.append(appended);
+  plan.text.append(std::string_view(oursBytes).substr(oursText.size()));
+  return plan;
+}
+
+Message ImportRefusal(const IniDocument& ours, const IniDocument& theirs) {
+  const std::string theirPath = profile::ResolvePath(theirs.GetFile());
+  std::error_code error;
+  if (std::filesystem::equivalent(profile::ResolvePath(ours.GetFile()), theirPath, error)) {
+    return {MessageId::ImportSameFile, theirPath, 0};
+  }
+  if (theirs.FileBytes().find('\0') != std::string::npos) return {MessageId::ImportNotText, theirPath, 0};
+  return {};
+}
+
+}  // namespace lumo

@@ -1,0 +1,129 @@
+#include "core/report/json_report.h"
+
+#include "core/platform/windows1252.h"
+#include "core/report/file_error.h"
+#include "core/report/file_exception.h"
+#include "core/report/report_file.h"
+
+namespace lumo {
+namespace {
+
+// Appends the UTF-8 of one character of the code page, escaped as JSON
+// wants: quotes, backslashes and control characters.
+void AppendChar(std::string& out, unsigned char byte) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  switch (byte) {
+    case '"': out += "\\\""; return;
+    case '\\': out += "\\\\"; return;
+    case '\n': out += "\\n"; return;
+    case '\r': out += "\\r"; return;
+    case '\t': out += "\\t"; return;
+    case '\b': out += "\\b"; return;
+    case '\f': out += "\\f"; return;
+    default: break;
+  }
+  if (byte < 0x20 || byte == 0x7F) {
+    out.append("\\u00").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+  } else if (byte < 0x80) {
+    out += static_cast<char>(byte);
+  } else {
+    const char16_t c = cp1252::CharOfByte(byte);
+    if (c < 0x800) {
+      out.append(1, static_cast<char>(0xC0 | (c >> 6))).append(1, static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.append(1, static_cast<char>(0xE0 | (c >> 12)))
+          .append(1, static_cast<char>(0x80 | ((c >> 6) & 0x3F)))
+          .append(1, static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+}
+
+void AppendString(std::string& out, std::string_view windows1252) {
+  out += '"';
+  for (const char c : windows1252) AppendChar(out, static_cast<unsigned char>(c));
+  out += '"';
+}
+
+void AppendNullable(std::string& out, std::optional<std::string_view> text) {
+  if (text) {
+    AppendString(out, *text);
+  } else {
+    out += "null";
+  }
+}
+
+// Writes the document to the file as the walk meets it, with the commas
+// between elements, through a buffer of some 64 KB.
+class JsonWriter final : public RecordVisitor {
+ public:
+  explicit JsonWriter(ReportFile& file) : file_(file) { out_.reserve(kPiece + 4096); }
+
+  void Artist(std::string_view name) override {
+    CloseAlbum();
+    if (inArtist_) out_ += "]}";
+    out_ += anyArtist_ ? ",\n{\"name\": " : "\n{\"name\": ";
+    AppendString(out_, name);
+    out_ += ", \"albums\": [";
+    anyArtist_ = inArtist_ = true;
+    anyAlbum_ = false;
+  }
+  void Album(std::string_view cdKey, std::optional<std::string_view> title, int) override {
+    CloseAlbum();
+    out_ += anyAlbum_ ? ",\n {\"cdKey\": " : "\n {\"cdKey\": ";
+    AppendString(out_, cdKey);
+    out_ += ", \"title\": ";
+    AppendNullable(out_, title);
+    out_ += ", \"tracks\": [";
+    anyAlbum_ = inAlbum_ = true;
+    anyTrack_ = false;
+  }
+  void Track(std::optional<std::string_view> name) override {
+    if (anyTrack_) out_ += ", ";
+    AppendNullable(out_, name);
+    anyTrack_ = true;
+    if (out_.size() >= kPiece) Flush();
+  }
+  void Finish() {
+    CloseAlbum();
+    if (inArtist_) out_ += "]}";
+    out_ += anyArtist_ ? "\n]}\n" : "]}\n";
+    Flush();
+  }
+
+ private:
+  static constexpr std::size_t kPiece = 64 * 1024;
+
+  void CloseAlbum() {
+    if (inAlbum_) out_ += "]}";
+    inAlbum_ = false;
+    if (out_.size() >= kPiece) Flush();
+  }
+  void Flush() {
+    file_.Write(out_);
+    out_.clear();
+  }
+
+  ReportFile& file_;
+  std::string out_;
+  bool anyArtist_ = false;
+  bool inArtist_ = false;
+  bool anyAlbum_ = false;
+  bool inAlbum_ = false;
+  bool anyTrack_ = false;
+};
+
+}  // namespace
+
+void WriteJsonReport(const RecordWalk& walk, const std::string& path) {
+  ReportFile file;
+  if (const FileErrorCause cause = file.Open(path); cause != FileErrorCause::None) {
+    throw FileException(cause, path, 0, FileStep::Open);
+  }
+  file.Write("{\"artists\": [");
+  JsonWriter writer(file);
+  walk(writer);
+  writer.Finish();
+  if (!file.Close()) throw FileException(FileErrorCauseFromErrno(file.Error()), path, file.Error());
+}
+
+}  // namespace lumo
