@@ -10,6 +10,7 @@ namespace {
 // The recent files go between the last separator and "Clear recent files".
 constexpr std::array kFileItems{
     MenuItemTemplate{"&Open...\tCtrl+O", MainWindowIds::kMenuOpen},
+    MenuItemTemplate{"&Import...", MainWindowIds::kMenuImport},
     MenuItemTemplate{"&Report", MainWindowIds::kMenuReport},
     MenuItemTemplate{"R&efresh", MainWindowIds::kMenuRefresh},
     MenuItemTemplate{nullptr, 0},

@@ -21,10 +21,10 @@ QString TableText(int id) {
 
 }  // namespace
 
-std::optional<std::string> ChooseCollectionFile(QWidget* parent, const std::string& loaded) {
+std::optional<std::string> ChooseCollectionFile(QWidget* parent, const std::string& loaded, int caption) {
   const QString folder =
       loaded.empty() ? QString() : PathToText(std::filesystem::path(AbsolutePath(loaded)).parent_path().string());
-  const QString chosen = QFileDialog::getOpenFileName(parent, TableText(MainWindowIds::kTextOpenCaption), folder,
+  const QString chosen = QFileDialog::getOpenFileName(parent, TableText(caption), folder,
                                                       TableText(MainWindowIds::kTextOpenFilter));
   if (chosen.isEmpty()) return std::nullopt;
   // A name the local encoding cannot hold is on no disk: its nearest bytes

@@ -21,6 +21,7 @@
 #include "gui/main/animation_ctrl.h"
 #include "gui/main/artwork.h"
 #include "gui/main/file_choice.h"
+#include "gui/main/import_command.h"
 #include "gui/main/find_dlg.h"
 #include "gui/main/load_messages.h"
 #include "gui/main/open_queue.h"
@@ -214,6 +215,7 @@ bool CLumoDlg::OnCommand(int id) {
   }
   switch (id) {
     case kMenuOpen: ChooseFileToOpen(); return true;
+    case kMenuImport: Import(); return true;
     case kMenuClearRecent: recent_->Clear(); return true;
     case kMenuRefresh: Refresh(); return true;
     case kMenuPreferences: Preferences(); return true;
@@ -298,9 +300,14 @@ void CLumoDlg::UndoOrRedo(bool undo) {
     ReportWriteFailure(catalogue_, undo ? "The change could not be undone in" : "The change could not be redone in");
     return;
   }
+  RebuildAfterWrite(place);
+}
+
+// After the file was rewritten whole: the tree again, at the same level and
+// selection. Duplicates were asked about at the load: the first of each stays.
+void CLumoDlg::RebuildAfterWrite(const SelectionPlace& place) {
   UpdateData(true);
   const int level = displayLevel_;
-  // Duplicates were asked about at the load: the first of each stays.
   RebuildTree({});
   displayLevel_ = level;
   UpdateData(false);
@@ -309,6 +316,19 @@ void CLumoDlg::UndoOrRedo(bool undo) {
     tree_->SelectItem(item);
   }
   ApplyDisplayLevel(true);
+}
+
+void CLumoDlg::Import() {
+  if (!loaded_) {
+    ShowTextNote(kTextNothingFound, {});
+    return;
+  }
+  BusyScope busy(*this);
+  const SelectionPlace place = RememberSelection(tree_->GetSelectedItem());
+  const int added = ImportCollection(this, catalogue_, lastSearch_.path);
+  if (added == 0) return;
+  RebuildAfterWrite(place);
+  ShowTextNote(kTextImported, std::to_string(added));
 }
 
 // "Undo Rename Album", greyed when there is nothing to take back.

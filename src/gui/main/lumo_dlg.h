@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/catalogue/display_level.h"
+#include "core/catalogue/selection_place.h"
 #include "core/catalogue/tree_search.h"
 #include "core/collection/catalogue.h"
 #include "gui/tree/window_tree.h"
@@ -104,6 +105,8 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void Find(FindDirection direction);
   void ShowStatusNote(const QString& note);
   void UndoOrRedo(bool undo);
+  void RebuildAfterWrite(const SelectionPlace& place);
+  void Import();
   void UpdateEditMenu();
   void CloseWindow(int result);
   void OnSelectionChanged(TreeItem* item);

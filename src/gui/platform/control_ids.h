@@ -25,6 +25,8 @@ struct MainWindowIds {
     kMenuOpen = 32820, kMenuRecentFile = 32821, kMenuClearRecent = 32830,
     // Texts of the string table that belong to no control.
     kTextNothingFound = 1220, kTextNoAlbums = 1221, kTextOpenCaption = 1222, kTextOpenFilter = 1223,
+    kMenuImport = 32840, kTextImportCaption = 1230, kTextImportQuestion = 1231, kTextImportNothing = 1232,
+    kTextImportKept = 1233, kTextImportMore = 1234, kTextImportRefused = 1235, kTextImported = 1236,
   };
 };
 
