@@ -26,6 +26,7 @@
 #include "gui/main/duplicate_notify.h"
 #include "gui/tree/tree_model.h"
 #include "core/catalogue/catalogue_item.h"
+#include "gui/edit/cleanup_commands.h"
 #include "gui/edit/tree_context_menu.h"
 #include "core/platform/message_box.h"
 #include "gui/platform/path_text.h"
@@ -134,6 +135,8 @@ CLumoDlg::~CLumoDlg() = default;
 void CLumoDlg::ConnectTree() {
   contextMenu_ = std::make_unique<TreeContextMenu>(*tree_, catalogue_, this, [this] { UpdateCounts(); });
   catalogue_.SetHistoryListener([this] { UpdateEditMenu(); });
+  cleanup_ = std::make_unique<CleanupCommands>(
+      catalogue_, this, [this] { ShowFileAgain(); }, [this](const QString& note) { ShowStatusNote(note); });
   connect(tree_, &LumoTreeCtrl::rightClicked, this, [this](QPoint at) {
     BusyScope busy(*this);
     contextMenu_->OnRightClick(at);
@@ -213,6 +216,8 @@ bool CLumoDlg::OnCommand(int id) {
     case kMenuFind: ShowFind(); return true;
     case kMenuFindNext: Find(FindDirection::Next); return true;
     case kMenuFindPrevious: Find(FindDirection::Previous); return true;
+    case kMenuDuplicates: Cleanup(&CleanupCommands::ShowDuplicates); return true;
+    case kMenuReplace: Cleanup(&CleanupCommands::ShowReplace); return true;
     case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
     default: return CResizingDialog::OnCommand(id);
   }
@@ -289,11 +294,17 @@ void CLumoDlg::Report() {
 void CLumoDlg::UndoOrRedo(bool undo) {
   if (!loaded_ || !(undo ? catalogue_.History().NextUndo() : catalogue_.History().NextRedo())) return;
   BusyScope busy(*this);
-  const SelectionPlace place = RememberSelection(tree_->GetSelectedItem());
   if (!(undo ? catalogue_.Undo() : catalogue_.Redo())) {
     ReportWriteFailure(catalogue_, undo ? "The change could not be undone in" : "The change could not be redone in");
     return;
   }
+  ShowFileAgain();
+}
+
+// The tree built again from the document as last written, at the same
+// display level and with the same item selected where it still exists.
+void CLumoDlg::ShowFileAgain() {
+  const SelectionPlace place = RememberSelection(tree_->GetSelectedItem());
   UpdateData(true);
   const int level = displayLevel_;
   // Duplicates were asked about at the load: the first of each stays.
@@ -305,6 +316,13 @@ void CLumoDlg::UndoOrRedo(bool undo) {
     tree_->SelectItem(item);
   }
   ApplyDisplayLevel(true);
+}
+
+// The clean-up dialogs work on a loaded file only.
+void CLumoDlg::Cleanup(void (CleanupCommands::*command)()) {
+  if (!loaded_) return;
+  BusyScope busy(*this);
+  (cleanup_.get()->*command)();
 }
 
 // "Undo Rename Album", greyed when there is nothing to take back.

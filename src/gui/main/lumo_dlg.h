@@ -15,6 +15,7 @@
 namespace lumo {
 
 class AnimationCtrl;
+class CleanupCommands;
 class FindDlg;
 class LumoReportDlg;
 class LumoTreeCtrl;
@@ -87,6 +88,8 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void Find(FindDirection direction);
   void ShowStatusNote(const QString& note);
   void UndoOrRedo(bool undo);
+  void ShowFileAgain();
+  void Cleanup(void (CleanupCommands::*command)());
   void UpdateEditMenu();
   void CloseWindow(int result);
   void OnSelectionChanged(TreeItem* item);
@@ -107,6 +110,7 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   FindDlg* find_ = nullptr;          // made on first use, owned by the dialog (Qt parent)
   QString statusPath_;               // what the status line shows between notes
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
+  std::unique_ptr<CleanupCommands> cleanup_;      // Edit > Duplicates and Replace
   bool loaded_ = false;
   lumo::SearchOutcome lastSearch_;  // what the last load found along the search path
   bool applyingLevel_ = false;

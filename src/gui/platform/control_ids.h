@@ -21,6 +21,7 @@ struct MainWindowIds {
     kMenuMail = 32772, kMenuWeb = 32773, kMenuDocs = 32774, kMenuPreferences = 32780, kMenuReport = 32781,
     kMenuRefresh = 32782, kMenuAbout = 32784,
     kMenuFind = 32790, kMenuFindNext = 32791, kMenuFindPrevious = 32792, kMenuUndo = 32793, kMenuRedo = 32794,
+    kMenuDuplicates = 32810, kMenuReplace = 32811,
   };
 };
 
@@ -58,6 +59,27 @@ struct FindIds {
     kTemplate = 150,
     kText = 1100, kMatchCase = 1101, kArtists = 1102, kAlbums = 1103, kTracks = 1104,
     kFindNext = 1105, kFindPrevious = 1106, kClose = kIdCancel,
+  };
+};
+
+// Edit > Duplicates: the dialog, its two pages, and Edit > Replace.
+struct DuplicatesIds {
+  enum : int { kTemplate = 160, kTabs = 1200, kClose = kIdCancel };
+};
+
+struct DuplicatePageIds {
+  enum : int { kTemplate = 161, kEntries = 1201, kTracks = 1202, kDelete = 1203, kEntriesLabel = 1204, kTracksLabel = 1205 };
+};
+
+struct SimilarPageIds {
+  enum : int { kTemplate = 162, kGroups = 1211, kSpellings = 1212, kMerge = 1213, kGroupsLabel = 1214, kSpellingsLabel = 1215 };
+};
+
+struct ReplaceIds {
+  enum : int {
+    kTemplate = 163,
+    kFindText = 1221, kWithText = 1222, kMatchCase = 1223, kArtists = 1224, kAlbums = 1225, kTracks = 1226,
+    kReplaceAll = 1227, kClose = kIdCancel,
   };
 };
 
