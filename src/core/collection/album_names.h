@@ -6,6 +6,7 @@
 
 namespace lumo {
 
+class IniDocument;
 class IniSection;
 
 // The names one album section holds, as the tree reads them: its artist and
@@ -22,6 +23,19 @@ struct AlbumNames {
   // True when the tree shows the section as an album (an artist, not "<UNKNOWN>").
   bool IsAlbum() const;
 };
+
+// An album section as the tree tells albums apart: its artist and its title
+// ("<UNKNOWN>" when missing). The views are valid while the document stays
+// unchanged.
+struct AlbumIdentity {
+  const IniSection* section = nullptr;
+  std::string_view artist;
+  std::string_view title;
+};
+
+// Every album section of the document in the order the load meets them,
+// each read in one pass over its keys.
+std::vector<AlbumIdentity> AlbumIdentities(const IniDocument& document);
 
 // What the tree shows for a missing artist or title, and for a missing track name.
 inline constexpr std::string_view kMissingName = "<UNKNOWN>";

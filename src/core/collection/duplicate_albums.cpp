@@ -1,48 +1,66 @@
 #include "core/collection/duplicate_albums.h"
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
 #include <unordered_map>
 
 #include "core/catalogue/catalogue_build.h"
 #include "core/catalogue/tree_item.h"
-#include "core/collection/album_names.h"
 #include "core/ini/ini_document.h"
 
 namespace lumo {
 namespace {
 
-// Artist and title in one key: a line break can be in neither, so
-// "AB" + "C" never meets "A" + "BC".
-std::string PairKey(std::string_view artist, std::string_view title) {
-  std::string key;
-  key.reserve(artist.size() + title.size() + 1);
-  return key.append(artist).append(1, '\n').append(title);
-}
+// Artist and title kept apart, so that "AB" + "C" never meets "A" + "BC".
+struct AlbumKey {
+  std::string_view artist;
+  std::string_view title;
+  bool operator==(const AlbumKey&) const = default;
+};
+
+struct AlbumKeyHash {
+  std::size_t operator()(const AlbumKey& key) const noexcept {
+    const std::hash<std::string_view> hash;
+    return hash(key.artist) * 0x9E3779B97F4A7C15ULL ^ hash(key.title);
+  }
+};
+
+// Where the copies of one album are gathered: the first album met, and its
+// group once a second copy turns up.
+struct Seen {
+  std::size_t first = 0;
+  std::size_t group = SIZE_MAX;
+};
 
 bool GroupLess(const DuplicateGroup& a, const DuplicateGroup& b) {
   if (const int artist = CompareTreeLabels(a.artist, b.artist); artist != 0) return artist < 0;
   return CompareTreeLabels(a.title, b.title) < 0;
 }
 
+DuplicateEntry EntryOf(const AlbumIdentity& album) {
+  return {album.section->GetName(), TracksToShow(*album.section)};
+}
+
 }  // namespace
 
 std::vector<DuplicateGroup> FindDuplicateAlbums(const IniDocument& document) {
-  std::unordered_map<std::string, std::vector<const IniSection*>> byAlbum;
-  byAlbum.reserve(document.SectionCount());
-  AlbumNames names;
-  document.ForEachSection([&](const IniSection& section) {
-    names.Read(section);
-    if (!names.IsAlbum()) return;
-    byAlbum[PairKey(*names.artist, names.title.value_or(kMissingName))].push_back(&section);
-  });
+  return FindDuplicateAlbums(AlbumIdentities(document));
+}
+
+std::vector<DuplicateGroup> FindDuplicateAlbums(const std::vector<AlbumIdentity>& albums) {
+  std::unordered_map<AlbumKey, Seen, AlbumKeyHash> seen;
+  seen.reserve(albums.size());
   std::vector<DuplicateGroup> groups;
-  for (const auto& [key, sections] : byAlbum) {
-    if (sections.size() < 2) continue;
-    const std::size_t split = key.find('\n');
-    DuplicateGroup group{key.substr(0, split), key.substr(split + 1), {}};
-    for (const IniSection* section : sections) group.entries.push_back({section->GetName(), TracksToShow(*section)});
-    groups.push_back(std::move(group));
+  for (std::size_t i = 0; i < albums.size(); ++i) {
+    const auto [at, isNew] = seen.try_emplace({albums[i].artist, albums[i].title}, Seen{i});
+    if (isNew) continue;
+    if (at->second.group == SIZE_MAX) {
+      at->second.group = groups.size();
+      const AlbumIdentity& first = albums[at->second.first];
+      groups.push_back({std::string(first.artist), std::string(first.title), {EntryOf(first)}});
+    }
+    groups[at->second.group].entries.push_back(EntryOf(albums[i]));
   }
   std::sort(groups.begin(), groups.end(), GroupLess);
   return groups;

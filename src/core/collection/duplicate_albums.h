@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/collection/album_names.h"
+
 namespace lumo {
 
 class IniDocument;
@@ -28,6 +30,8 @@ struct DuplicateGroup {
 // uses (sections without an artist are no albums; a missing title reads as
 // "<UNKNOWN>"), ordered by artist and title as the tree orders labels.
 std::vector<DuplicateGroup> FindDuplicateAlbums(const IniDocument& document);
+// The same from the document's albums as AlbumIdentities read them.
+std::vector<DuplicateGroup> FindDuplicateAlbums(const std::vector<AlbumIdentity>& albums);
 
 // The album's track names as the tree shows them: as many as it shows, a
 // missing one as "?".

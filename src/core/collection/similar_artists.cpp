@@ -17,17 +17,6 @@ constexpr std::string_view kIgnored = " \t.,;:!?'\"-&/()";
 
 bool LabelLess(const std::string& a, const std::string& b) { return CompareTreeLabels(a, b) < 0; }
 
-// The artist of each album section, once per spelling, viewed in the document.
-std::unordered_set<std::string_view> DistinctArtists(const IniDocument& document) {
-  std::unordered_set<std::string_view> artists;
-  AlbumNames names;
-  document.ForEachSection([&](const IniSection& section) {
-    names.Read(section);
-    if (names.IsAlbum()) artists.insert(*names.artist);
-  });
-  return artists;
-}
-
 }  // namespace
 
 std::string SimilarArtistKey(std::string_view artist) {
@@ -47,8 +36,14 @@ std::string SimilarArtistKey(std::string_view artist) {
 }
 
 std::vector<std::vector<std::string>> FindSimilarArtists(const IniDocument& document) {
+  return FindSimilarArtists(AlbumIdentities(document));
+}
+
+std::vector<std::vector<std::string>> FindSimilarArtists(const std::vector<AlbumIdentity>& albums) {
+  std::unordered_set<std::string_view> artists;
+  for (const AlbumIdentity& album : albums) artists.insert(album.artist);
   std::unordered_map<std::string, std::vector<std::string>> byKey;
-  for (std::string_view artist : DistinctArtists(document)) {
+  for (std::string_view artist : artists) {
     std::string key = SimilarArtistKey(artist);
     if (!key.empty()) byKey[std::move(key)].emplace_back(artist);
   }
@@ -66,13 +61,11 @@ std::vector<profile::Edit> ArtistMergeEdits(const IniDocument& document, const s
                                             const std::string& chosen) {
   const std::unordered_set<std::string_view> merged(spellings.begin(), spellings.end());
   std::vector<profile::Edit> edits;
-  AlbumNames names;
-  document.ForEachSection([&](const IniSection& section) {
-    names.Read(section);
-    if (names.IsAlbum() && *names.artist != chosen && merged.contains(*names.artist)) {
-      edits.push_back(profile::Edit::Set(section.GetName(), "artist", chosen));
+  for (const AlbumIdentity& album : AlbumIdentities(document)) {
+    if (album.artist != chosen && merged.contains(album.artist)) {
+      edits.push_back(profile::Edit::Set(album.section->GetName(), "artist", chosen));
     }
-  });
+  }
   return edits;
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/collection/album_names.h"
 #include "core/platform/profile.h"
 
 namespace lumo {
@@ -19,6 +20,8 @@ std::string SimilarArtistKey(std::string_view artist);
 // them) that share one non-empty SimilarArtistKey: every group has at least
 // two, in the tree's label order; the groups are ordered by their first.
 std::vector<std::vector<std::string>> FindSimilarArtists(const IniDocument& document);
+// The same from the document's albums as AlbumIdentities read them.
+std::vector<std::vector<std::string>> FindSimilarArtists(const std::vector<AlbumIdentity>& albums);
 
 // The edits that give every album whose artist is one of `spellings` the
 // artist `chosen`, duplicates left out of the tree included; albums already

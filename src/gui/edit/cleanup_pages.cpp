@@ -39,16 +39,15 @@ DuplicatePage::DuplicatePage(const IniDocument& document, Remove remove, QWidget
 bool DuplicatePage::OnInitDialog() {
   NameListAfterLabel(*this, kEntriesLabel, kEntries);
   NameListAfterLabel(*this, kTracksLabel, kTracks);
-  Fill();
   return false;
 }
 
-void DuplicatePage::Fill() {
+void DuplicatePage::Fill(const std::vector<AlbumIdentity>& albums) {
   auto* entries = ControlAs<QListWidget>(kEntries);
   if (entries == nullptr) return;
   rows_.clear();
   QStringList texts;
-  for (const DuplicateGroup& group : FindDuplicateAlbums(document_)) {
+  for (const DuplicateGroup& group : FindDuplicateAlbums(albums)) {
     for (const DuplicateEntry& entry : group.entries) {
       QString row = QString::fromLatin1(kRowPattern)
                         .arg(FromWindows1252(entry.cdKey), FromWindows1252(group.artist),
@@ -99,14 +98,13 @@ SimilarPage::SimilarPage(const IniDocument& document, Merge merge, QWidget* pare
 bool SimilarPage::OnInitDialog() {
   NameListAfterLabel(*this, kGroupsLabel, kGroups);
   NameListAfterLabel(*this, kSpellingsLabel, kSpellings);
-  Fill();
   return false;
 }
 
-void SimilarPage::Fill() {
+void SimilarPage::Fill(const std::vector<AlbumIdentity>& albums) {
   auto* list = ControlAs<QListWidget>(kGroups);
   if (list == nullptr) return;
-  groups_ = FindSimilarArtists(document_);
+  groups_ = FindSimilarArtists(albums);
   QStringList texts;
   for (const std::vector<std::string>& group : groups_) {
     QStringList spellings;

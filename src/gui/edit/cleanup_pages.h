@@ -32,8 +32,9 @@ class DuplicatePage : public lumo::LumoDialog, public lumo::DuplicatePageIds {
   // `document` is borrowed and read again at each Fill.
   DuplicatePage(const IniDocument& document, Remove remove, QWidget* parent);
 
-  // Lists the duplicates anew, keeping the selected row's place.
-  void Fill();
+  // Lists the duplicates among `albums` (the document's) anew, keeping the
+  // selected row's place.
+  void Fill(const std::vector<AlbumIdentity>& albums);
 
  protected:
   bool OnInitDialog() override;
@@ -60,7 +61,8 @@ class SimilarPage : public lumo::LumoDialog, public lumo::SimilarPageIds {
 
   SimilarPage(const IniDocument& document, Merge merge, QWidget* parent);
 
-  void Fill();
+  // Lists the groups among `albums` (the document's) anew.
+  void Fill(const std::vector<AlbumIdentity>& albums);
 
  protected:
   bool OnInitDialog() override;

@@ -8,7 +8,7 @@ namespace lumo {
 
 DuplicatesDlg::DuplicatesDlg(const IniDocument& document, DuplicatePage::Remove remove, SimilarPage::Merge merge,
                              QWidget* parent)
-    : LumoDialog(kTemplate, parent) {
+    : LumoDialog(kTemplate, parent), document_(document) {
   QTabWidget* tabs = ControlAs<QTabWidget>(kTabs);
   duplicates_ = new DuplicatePage(
       document,
@@ -36,12 +36,15 @@ bool DuplicatesDlg::OnInitDialog() {
     tabs->addTab(duplicates_, QString::fromLatin1(kDuplicatesTab));
     tabs->addTab(similar_, QString::fromLatin1(kSimilarTab));
   }
+  Refill();
   return LumoDialog::OnInitDialog();
 }
 
+// Both pages from one reading of the document.
 void DuplicatesDlg::Refill() {
-  duplicates_->Fill();
-  similar_->Fill();
+  const std::vector<AlbumIdentity> albums = AlbumIdentities(document_);
+  duplicates_->Fill(albums);
+  similar_->Fill(albums);
 }
 
 }  // namespace lumo

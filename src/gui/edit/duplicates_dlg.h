@@ -25,6 +25,7 @@ class DuplicatesDlg : public lumo::LumoDialog, public lumo::DuplicatesIds {
  private:
   void Refill();
 
+  const IniDocument& document_;
   DuplicatePage* duplicates_;  // owned by the tab control (Qt parent)
   SimilarPage* similar_;       // owned by the tab control (Qt parent)
 };
