@@ -54,9 +54,16 @@ class Planner {
       Name(section, NameKind::Title, "title", *names_.title);
     }
     if (!request_.tracks) return;
-    const std::size_t shown = static_cast<std::size_t>(TracksToShow(section));
-    for (std::size_t i = 0; i < shown && i < names_.tracks.size(); ++i) {
-      if (names_.tracks[i]) Name(section, NameKind::Track, std::to_string(i), *names_.tracks[i]);
+    // How many tracks the tree shows takes another pass over the section:
+    // it is worked out only for a section with a track name to change.
+    std::optional<std::size_t> shown;
+    for (std::size_t i = 0; i < names_.tracks.size(); ++i) {
+      if (!names_.tracks[i]) continue;
+      std::optional<std::string> changed = replacer_.Apply(*names_.tracks[i]);
+      if (!changed) continue;
+      if (!shown) shown = static_cast<std::size_t>(TracksToShow(section));
+      if (i >= *shown) break;
+      Take(section, NameKind::Track, std::to_string(i), *names_.tracks[i], std::move(changed));
     }
   }
 
@@ -64,9 +71,13 @@ class Planner {
 
  private:
   void Name(const IniSection& section, NameKind kind, std::string key, std::string_view name) {
-    if (plan_.refusal != ReplaceRefusal::None) return;
-    std::optional<std::string> changed = replacer_.Apply(name);
-    if (!changed) return;
+    Take(section, kind, std::move(key), name, replacer_.Apply(name));
+  }
+
+  // Adds the edit that gives `name` its new text, if it has one and may.
+  void Take(const IniSection& section, NameKind kind, std::string key, std::string_view name,
+            std::optional<std::string> changed) {
+    if (plan_.refusal != ReplaceRefusal::None || !changed) return;
     changed->resize(ini::TrimEnd(*changed).size());
     if (*changed == name) return;
     const ReplaceRefusal refusal = Check(kind, name, *changed);
