@@ -370,7 +370,9 @@ def check_duplicates(lumo):
     press(find(alert, BUTTONS, "Yes"))
     wait_for("the copy's section to go", lambda: ("[%s]" % key).encode() not in file_bytes(lumo))
     wait_for("the list to empty", lambda: not children(entries))
-    press(find(dialog, BUTTONS, "Close"))
+    # Esc in a page closes the whole dialog, not just the page.
+    subprocess.run(["xdotool", "windowfocus", "--sync", lumo.x_window("Duplicates")], timeout=WAIT, check=True)
+    lumo.keys("alt+a", "Escape")
     lumo.gone(dialog, "the duplicates")
     undo(lumo, "Undo Delete Duplicate", before)
 

@@ -29,8 +29,12 @@ void FillList(QListWidget& list, const QStringList& rows, int selected) {
   list.setCurrentRow(rows.empty() ? -1 : std::clamp(selected, 0, static_cast<int>(rows.size()) - 1));
 }
 
+void CleanupPage::OnCancel() {
+  if (QWidget* dialog = window(); dialog != this) dialog->close();
+}
+
 DuplicatePage::DuplicatePage(const IniDocument& document, Remove remove, QWidget* parent)
-    : LumoDialog(kTemplate, parent), document_(document), remove_(std::move(remove)) {
+    : CleanupPage(kTemplate, parent), document_(document), remove_(std::move(remove)) {
   if (auto* entries = ControlAs<QListWidget>(kEntries)) {
     connect(entries, &QListWidget::currentRowChanged, this, &DuplicatePage::ShowTracks);
   }
@@ -77,7 +81,7 @@ void DuplicatePage::ShowTracks(int row) {
 }
 
 bool DuplicatePage::OnCommand(int id) {
-  if (id != kDelete) return LumoDialog::OnCommand(id);
+  if (id != kDelete) return CleanupPage::OnCommand(id);
   Delete();
   return true;
 }
@@ -89,7 +93,7 @@ void DuplicatePage::Delete() {
 }
 
 SimilarPage::SimilarPage(const IniDocument& document, Merge merge, QWidget* parent)
-    : LumoDialog(kTemplate, parent), document_(document), merge_(std::move(merge)) {
+    : CleanupPage(kTemplate, parent), document_(document), merge_(std::move(merge)) {
   if (auto* groups = ControlAs<QListWidget>(kGroups)) {
     connect(groups, &QListWidget::currentRowChanged, this, &SimilarPage::ShowSpellings);
   }
@@ -128,7 +132,7 @@ void SimilarPage::ShowSpellings(int row) {
 }
 
 bool SimilarPage::OnCommand(int id) {
-  if (id != kMerge) return LumoDialog::OnCommand(id);
+  if (id != kMerge) return CleanupPage::OnCommand(id);
   MergeSelected();
   return true;
 }

@@ -15,12 +15,26 @@ namespace lumo {
 
 class IniDocument;
 
+// A page of the Duplicates dialog. Enter and Esc reach a page first: Esc
+// closes the whole dialog, and Enter does nothing, rather than either ending
+// the page and leaving its tab blank.
+class CleanupPage : public lumo::LumoDialog {
+  Q_OBJECT
+
+ public:
+  using LumoDialog::LumoDialog;
+
+ protected:
+  void OnOK() override {}
+  void OnCancel() override;
+};
+
 // The first page of the Duplicates dialog: every copy of every album that
 // is entered more than once, a copy's CD key, artist, title and track count
 // on its row and the copies of one album on adjacent rows; below, the
 // tracks of the selected copy. Delete hands the selected copy's CD key to
 // `remove`, which asks, writes and says whether the section went.
-class DuplicatePage : public lumo::LumoDialog, public lumo::DuplicatePageIds {
+class DuplicatePage : public CleanupPage, public lumo::DuplicatePageIds {
   Q_OBJECT
 
  public:
@@ -52,7 +66,7 @@ class DuplicatePage : public lumo::LumoDialog, public lumo::DuplicatePageIds {
 // The second page: groups of artist names that differ only in letter case,
 // a leading "The", blanks or punctuation; Merge gives all albums of the
 // selected group the selected spelling through `merge`.
-class SimilarPage : public lumo::LumoDialog, public lumo::SimilarPageIds {
+class SimilarPage : public CleanupPage, public lumo::SimilarPageIds {
   Q_OBJECT
 
  public:
