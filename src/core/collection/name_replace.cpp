@@ -78,11 +78,12 @@ class Planner {
   void Take(const IniSection& section, NameKind kind, std::string key, std::string_view name,
             std::optional<std::string> changed) {
     if (plan_.refusal != ReplaceRefusal::None || !changed) return;
+    ++plan_.found;
     changed->resize(ini::TrimEnd(*changed).size());
     if (*changed == name) return;
     const ReplaceRefusal refusal = Check(kind, name, *changed);
     if (refusal != ReplaceRefusal::None) {
-      plan_ = {{}, refusal, std::string(name)};
+      plan_ = {{}, plan_.found, refusal, std::string(name)};
       return;
     }
     plan_.edits.push_back(profile::Edit::Set(section.GetName(), std::move(key), std::move(*changed)));

@@ -54,6 +54,8 @@ class NameReplacer {
 struct ReplacePlan {
   // One edit per name that changes, in the document's order; empty when refused.
   std::vector<profile::Edit> edits;
+  // Names the text was found in, those it leaves as they were included.
+  std::size_t found = 0;
   ReplaceRefusal refusal = ReplaceRefusal::None;
   std::string refusedName;  // the name as it stands, when refused
 };

@@ -70,7 +70,8 @@ bool CleanupCommands::ReplaceAll(const ReplaceRequest& request) {
     return false;
   }
   if (plan.edits.empty()) {
-    ShowMessageBox(Text(QString::fromLatin1(kNotFound).arg(FromWindows1252(request.find))), MessageButtons::Ok,
+    const char* why = plan.found > 0 ? kNothingChanges : kNotFound;
+    ShowMessageBox(Text(QString::fromLatin1(why).arg(FromWindows1252(request.find))), MessageButtons::Ok,
                    MessageIcon::Information);
     return false;
   }

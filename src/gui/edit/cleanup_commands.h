@@ -26,6 +26,7 @@ class CleanupCommands {
   static constexpr char kReplaceQuestion[] = "%1 names will change.\nReplace them all?\n(Edit > Undo takes it back.)";
   static constexpr char kReplacedNote[] = "Replaced %1 names.";
   static constexpr char kNotFound[] = "Cannot find \"%1\".";
+  static constexpr char kNothingChanges[] = "Every name with \"%1\" stays as it is: nothing to replace.";
   static constexpr char kRefusedLead[] = "Replace all would change \"%1\", which is refused:\n\n%2\n\nNothing has been changed.";
   static constexpr char kEmptyTitle[] = "An album's title cannot be empty.\nPlease choose another text.";
   static constexpr char kTooLong[] =

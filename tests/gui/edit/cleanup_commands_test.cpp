@@ -30,6 +30,7 @@ TEST(CleanupCommands, AskRefuseAndWriteOnlyWhenTheUserAgrees) {
   const std::vector<Case> cases{
       {"refused as the edit dialog refuses", {"Nina", "<UNKNOWN>"}, kAnswerYes, EditDlg::kHiddenArtist, false},
       {"nothing to replace", {"Zed", "Z"}, kAnswerYes, "Cannot find \"Zed\".", false},
+      {"nothing changes", {"nina", "Nina"}, kAnswerYes, "stays as it is", false},
       {"the user says no", {"live", "Dead"}, kAnswerNo, "3 names will change.", false},
       {"the user says yes", {"live", "Dead"}, kAnswerYes, "3 names will change.", true},
   };
