@@ -3,11 +3,20 @@
 //   shown     the window is on the screen and its first posted event runs
 //   tree      the start-up load, build and Artist level are done, the
 //             progress panel is gone and the window repainted
-//   all       the All level applied and painted
+//   all       the All level chosen with its button, as a user does, and
+//             painted ("refused" when the window declines it as too large)
 // and reads its peak memory (VmHWM) after each. A minimal Qt dialog with a
-// tree view is measured in the same run, as the floor to compare with.
+// tree view is measured in the same run, and the window on an empty
+// collection, as the floors to compare with.
+// The command line is measured the same way, a new process per sample:
+// --list and the CSV and HTML reports, each beside `lumo --version`, its floor.
 // Run by hand (under xvfb-run for a real X server, else off screen):
-//   build/bench/startup_bench [runs] [albums ...]     default: 5 20000 200000
+//   build/bench/startup_bench [--shape albums|unnamed|headers] [--no-all]
+//                             [--lumo PATH] [runs] [albums ...]
+//     default: albums, 5 runs, 20000 200000 albums; --shape unnamed writes
+//     albums with numtracks=99 and no track keys, --shape headers bare
+//     section headers (the count given as albums); --no-all leaves out the
+//     All level; --lumo names another build's program for the command line.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
@@ -15,13 +24,16 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -31,6 +43,7 @@
 #include "gui/tree/lumo_tree_ctrl.h"
 #include "gui/main/duplicate_notify.h"
 #include "gui/platform/classic_look.h"
+#include "core/platform/message_box.h"
 #include "support/answer_duplicates.h"
 #include "support/collection_generator.h"
 #include "support/temp_dir.h"
@@ -72,11 +85,19 @@ class StartUpProbe : public QObject {
     window->repaint();
     const double tree = MillisecondsSinceStart();
     const double treePeak = PeakMegabytes();
-    auto* treeCtrl = window->findChild<LumoTreeCtrl*>();
-    treeCtrl->ApplyDisplayLevel(DisplayLevel::All, false);
-    treeCtrl->viewport()->repaint();
-    const double all = MillisecondsSinceStart() - tree;
-    std::printf("%.3f %.1f %.3f %.1f %.3f %.1f\n", shown, shownPeak, tree, treePeak, all, PeakMegabytes());
+    double all = 0;
+    double allPeak = 0;
+    if (qEnvironmentVariableIsEmpty("LUMO_BENCH_NO_ALL")) {
+      auto* main = static_cast<CLumoDlg*>(watched);
+      // A refusal's message box is answered at once.
+      lumo::SetMessageBoxHandler([](const std::string&, lumo::MessageButtons, lumo::MessageIcon) { return 1; });
+      main->ControlAs<QAbstractButton>(CLumoDlg::kLevelAll)->click();
+      main->Tree().viewport()->repaint();
+      all = MillisecondsSinceStart() - tree;
+      allPeak = PeakMegabytes();
+      if (main->GetDisplayLevel() != DisplayLevel::All) all = -all;  // refused
+    }
+    std::printf("%.3f %.1f %.3f %.1f %.3f %.1f\n", shown, shownPeak, tree, treePeak, all, allPeak);
     std::fflush(stdout);
     std::_Exit(0);  // the figures are out; closing would write settings
   }
@@ -158,8 +179,13 @@ double Median(std::vector<double> values) {
 }
 
 void PrintRow(const char* name, const char* which, const Sample& s) {
-  std::printf("%-24s %-7s shown %7.1f ms (%5.1f MB)  load..Artist %7.1f ms  peak %6.1f MB  All %7.1f ms  peak %6.1f MB\n",
-              name, which, s.shown, s.shownPeak, s.tree, s.treePeak, s.all, s.allPeak);
+  std::printf("%-30s %-7s shown %7.1f ms (%5.1f MB)  load..Artist %8.1f ms  peak %7.1f MB  ", name, which, s.shown,
+              s.shownPeak, s.tree, s.treePeak);
+  if (s.all < 0) {
+    std::printf("All refused in %.1f ms, peak %.1f MB\n", -s.all, s.allPeak);
+  } else {
+    std::printf("All %8.1f ms  peak %7.1f MB\n", s.all, s.allPeak);
+  }
 }
 
 void Report(const char* name, const std::vector<Sample>& samples) {
@@ -185,26 +211,119 @@ void Measure(const char* self, const char* name, const char* kind, const fs::pat
   Report(name, samples);
 }
 
-int RunParent(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+// One run of the program's command line in a new process, its output
+// thrown away: wall time and the process's peak memory (ru_maxrss).
+struct CommandSample {
+  double ms = 0;
+  double peak = 0;  // MB
+};
+
+CommandSample RunCommand(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const Clock::time_point start = Clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int null = open("/dev/null", O_WRONLY);
+    dup2(null, 1);
+    dup2(null, 2);  // notes on duplicates, once per sample
+    execv(argv[0], argv.data());
+    std::_Exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  // An HTML report of a collection without artists is refused, as it should be.
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::printf("(%s %s: exit status %d)\n", arguments[0].c_str(), arguments[1].c_str(), status);
+  }
+  return {ms, static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+void MeasureCommand(const std::string& name, const std::vector<std::string>& arguments, int runs) {
+  std::vector<double> times;
+  std::vector<double> peaks;
+  for (int i = 0; i < runs; ++i) {
+    const CommandSample sample = RunCommand(arguments);
+    if (i == 0) std::printf("%-30s first   %9.1f ms  peak %7.1f MB\n", name.c_str(), sample.ms, sample.peak);
+    times.push_back(sample.ms);
+    peaks.push_back(sample.peak);
+  }
+  std::printf("%-30s median  %9.1f ms  peak %7.1f MB\n", name.c_str(), Median(times), Median(peaks));
+}
+
+struct Options {
+  lumo::bench::CollectionShape::Kind kind = lumo::bench::CollectionShape::Kind::Albums;
+  const char* kindName = "albums";
+  bool all = true;
+  std::string lumo = LUMO_EXECUTABLE;
+  int runs = 5;
   std::vector<int> sizes;
-  for (int i = 2; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
-  if (sizes.empty()) sizes = {20000, 200000};
+};
+
+Options ReadOptions(int argc, char** argv) {
+  Options options;
+  std::vector<const char*> numbers;
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word == "--no-all") {
+      options.all = false;
+    } else if (word == "--lumo" && i + 1 < argc) {
+      options.lumo = argv[++i];
+    } else if (word == "--shape" && i + 1 < argc) {
+      options.kindName = argv[++i];
+      using Kind = lumo::bench::CollectionShape::Kind;
+      const std::string kind = options.kindName;
+      options.kind = kind == "unnamed" ? Kind::UnnamedTracks : kind == "headers" ? Kind::BareHeaders : Kind::Albums;
+    } else {
+      numbers.push_back(argv[i]);
+    }
+  }
+  if (!numbers.empty()) options.runs = std::max(1, std::atoi(numbers[0]));
+  for (std::size_t i = 1; i < numbers.size(); ++i) options.sizes.push_back(std::atoi(numbers[i]));
+  if (options.sizes.empty()) options.sizes = {20000, 200000};
+  return options;
+}
+
+void MeasureCommandLine(const Options& options, const fs::path& dir, const std::string& name) {
+  const std::string ini = (dir / "cdplayer.ini").string();
+  MeasureCommand(name + " --list", {options.lumo, "--list", "--ini", ini}, options.runs);
+  MeasureCommand(name + " CSV", {options.lumo, "--report", (dir / "r.csv").string(), "--ini", ini}, options.runs);
+  MeasureCommand(name + " HTML", {options.lumo, "--report", (dir / "r.html").string(), "--ini", ini}, options.runs);
+}
+
+int RunParent(int argc, char** argv) {
+  const Options options = ReadOptions(argc, argv);
+  if (!options.all) setenv("LUMO_BENCH_NO_ALL", "1", 1);
   const lumo::test::TempDir scratchFolder;
   const fs::path scratch = scratchFolder.Path();
   const std::string self = fs::read_symlink("/proc/self/exe").string();
-  std::printf("%d processes per row; times from main(), peak = VmHWM\n", runs);
-  Measure(self.c_str(), "minimal Qt dialog", "minimal", scratch / "config-minimal", runs);
-  for (int albums : sizes) {
+  std::printf("%d processes per row; times from main(), peak = VmHWM (window) or ru_maxrss (command line)\n",
+              options.runs);
+  Measure(self.c_str(), "minimal Qt dialog", "minimal", scratch / "config-minimal", options.runs);
+  // The floors of what follows: the window on an empty collection, and
+  // the command line that reads none.
+  const fs::path empty = scratch / "empty";
+  fs::create_directories(empty);
+  std::ofstream(empty / "cdplayer.ini", std::ios::binary);
+  WriteSettings(empty / "config", empty);
+  Measure(self.c_str(), "Lumo, empty collection", "lumo", empty / "config", options.runs);
+  MeasureCommand("lumo --version", {options.lumo, "--version"}, options.runs);
+  for (int albums : options.sizes) {
     const fs::path dir = scratch / std::to_string(albums);
     fs::create_directories(dir);
     lumo::bench::CollectionShape shape;
+    shape.kind = options.kind;
     shape.albums = albums;
+    if (options.kind == lumo::bench::CollectionShape::Kind::UnnamedTracks) shape.tracksPerAlbum = 99;
     lumo::bench::WriteCollection(shape, (dir / "cdplayer.ini").string());
     WriteSettings(dir / "config", dir);
-    const std::string name = "Lumo, " + std::to_string(albums) + " albums";
+    const std::string name = "Lumo, " + std::to_string(albums) + " " + options.kindName;
     std::printf("%s: %.1f MB file\n", name.c_str(), fs::file_size(dir / "cdplayer.ini") / 1048576.0);
-    Measure(self.c_str(), name.c_str(), "lumo", dir / "config", runs);
+    Measure(self.c_str(), name.c_str(), "lumo", dir / "config", options.runs);
+    MeasureCommandLine(options, dir, name);
   }
   return 0;
 }

@@ -5,8 +5,8 @@
 // by its key or "?" and labelled "%2d. %s", the same whether they were made
 // by the build or later from the file's lines; counts that match the tree;
 // and never more items than the file's own keys justify. The document the
-// tree was built from is gone before the tree is read, so an item that still
-// points into it is caught by AddressSanitizer.
+// tree was built from is gone before its tracks are read, so an item that
+// still points into it is caught by AddressSanitizer.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -36,17 +36,15 @@ class PlainTree final : public lumo::CatalogueTree {
 
   TreeItem& Root() { return root_; }
   int64_t LeftOut() const { return leftOut_; }
+  // The artist and title pairs a duplicate question named.
+  const std::set<std::pair<std::string, std::string>>& Asked() const { return asked_; }
 
   void KeepTexts(std::shared_ptr<const void> texts) override { texts_.push_back(std::move(texts)); }
-  TreeItem* AddArtist(const RecordView& artist) override {
-    return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr));
-  }
-  TreeItem* AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) override {
-    if (record.kind == ItemKind::Album) albums_.emplace(parent->Text(), record.text);
-    return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(record, nullptr, pending));
+  TreeItem* AddArtist(const RecordView& artist, const PendingChildren& albums) override {
+    return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr, albums));
   }
   bool LeaveOutDuplicate(std::string_view artist, std::string_view title) override {
-    Check(albums_.count({std::string(artist), std::string(title)}) == 1);  // asked only about a pair shown
+    asked_.emplace(artist, title);
     const bool leaveOut = (answers_ >> (questions_++ % 32) & 1) != 0;
     leftOut_ += leaveOut ? 1 : 0;
     return leaveOut;
@@ -58,8 +56,25 @@ class PlainTree final : public lumo::CatalogueTree {
   int64_t leftOut_ = 0;
   uint32_t answers_;
   int questions_ = 0;
-  std::set<std::pair<std::string, std::string>> albums_;
+  std::set<std::pair<std::string, std::string>> asked_;
 };
+
+// Makes every artist's albums while their document is still there; their
+// tracks are left to be made from the loaded bytes the items share.
+void MakeAlbums(const TreeItem& root) {
+  for (const TreeItem* artist = root.Child(0); artist; artist = artist->NextSibling()) artist->Child(0);
+}
+
+// A question about duplicates is asked only of a pair two sections share.
+void CheckQuestions(const lumo::IniDocument& document, const PlainTree& tree) {
+  std::multiset<std::pair<std::string, std::string>> pairs;
+  lumo::IniSection section;
+  for (auto at = document.FirstSection(); at;) {
+    document.NextSection(at, section);
+    pairs.emplace(section.GetString("artist", "<UNKNOWN>"), section.GetString("title", "<UNKNOWN>"));
+  }
+  for (const auto& asked : tree.Asked()) Check(pairs.count(asked) >= 2);
+}
 
 // Builds from a document of its own, dropped before the tree is read.
 lumo::CatalogueCounts Build(const std::string& path, PlainTree& tree) {
@@ -72,6 +87,8 @@ lumo::CatalogueCounts Build(const std::string& path, PlainTree& tree) {
   });
   Check(lastPercent == (document.SectionCount() > 0 ? 100 : 0));
   tree.Root().PlaceAppended();
+  CheckQuestions(document, tree);
+  MakeAlbums(tree.Root());
   return counts;
 }
 

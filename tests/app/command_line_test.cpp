@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/about/about_info.h"
@@ -132,6 +133,22 @@ TEST_F(LumoFromAShell, ListsInTreeOrderInUtf8) {
             "Beatles\tRevolver\t1\tTaxman\n"
             "Beatles\tRevolver\t2\tEleanor Rigby\n"
             "Bj\xC3\xB6rk\tDebut\t1\tHuman Behaviour\n");
+}
+
+// A file of oddities (tracks without names, a header twice, keys out of
+// order, duplicates, quotes and markup, accents, a Ctrl-Z) lists and reports
+// byte for byte as it did before outputs were written as they come.
+TEST_F(LumoFromAShell, OutputsOfATrickyFileMatchTheirGoldenFiles) {
+  const QString ini = QStringLiteral(LUMO_APP_GOLDEN "/tricky.ini");
+  const std::vector<std::tuple<QStringList, const char*, const char*>> cases = {
+      {{"--list"}, nullptr, "tricky.list"},
+      {{"--report", "r.csv"}, "r.csv", "tricky.csv"},
+      {{"--report", "r.html", "--title", "Tricky \"one\"", "--comment", "<b>&</b>"}, "r.html", "tricky.html"},
+  };
+  for (const auto& [arguments, written, golden] : cases) {
+    ASSERT_EQ(Run(arguments + QStringList{"--ini", ini}), kExitOk) << err;
+    EXPECT_EQ(written ? ReadBytes(dir.File(written)) : out, ReadBytes(std::string(LUMO_APP_GOLDEN "/") + golden)) << golden;
+  }
 }
 
 TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {

@@ -11,11 +11,15 @@ namespace lumo::bench {
 
 struct CollectionShape {
   int albums = 1000;
-  int tracksPerAlbum = 12;      // each album varies by up to 3 either way
+  int tracksPerAlbum = 12;      // each album varies by up to 3 either way (not for UnnamedTracks)
   int artists = 0;              // 0: albums / 4
   double duplicateShare = 0.0;  // albums repeated under a second CD key
   uint32_t seed = 1;
   bool artistPerAlbum = false;  // every album by an artist of its own (overrides `artists`)
+  // Albums as the player writes them; albums with "numtracks" but no track
+  // keys; or bare section headers, nothing under them ("albums" of them).
+  enum class Kind { Albums, UnnamedTracks, BareHeaders };
+  Kind kind = Kind::Albums;
 };
 
 // The whole file's bytes.

@@ -18,22 +18,20 @@ class IniDocument;
 class IniSection;
 
 // What a catalogue build fills: the main window's tree, or bare TreeItems
-// where no window is needed. The build only adds, and reads nothing back but
-// the texts of the items it added. The records' texts are views into what
-// KeepTexts hands over, which the tree keeps as long as the items.
+// where no window is needed. The build only adds artists, each with its
+// albums as children still to be made (see PendingChildren). The records'
+// texts are views into what KeepTexts hands over, which the tree keeps as
+// long as the items.
 class CatalogueTree {
  public:
   virtual ~CatalogueTree() = default;
   // Takes a share in the texts of the items added from now on.
   virtual void KeepTexts(std::shared_ptr<const void> texts) = 0;
   // A new top-level lean item for `artist`, in label order among the others
-  // (equal labels in the order they came).
-  virtual TreeItem* AddArtist(const RecordView& artist) = 0;
-  // A new lean last child of `parent` (an artist's or album's item), with
-  // children still to be made, if any.
-  virtual TreeItem* AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) = 0;
-  // Asked for an album whose artist and title are already in the tree under
-  // another CD key: true leaves this later album out.
+  // (equal labels in the order they came), with `albums` to be made.
+  virtual TreeItem* AddArtist(const RecordView& artist, const PendingChildren& albums) = 0;
+  // Asked for an album whose artist and title an earlier album has (in the
+  // document's enumeration order): true leaves this later album out.
   virtual bool LeaveOutDuplicate(std::string_view artist, std::string_view title) = 0;
 };
 
@@ -48,12 +46,15 @@ inline constexpr int kMaxTracks = 32767;
 // Tracks an album may show without a name in its section: an audio CD's limit.
 inline constexpr int kMaxUnnamedTracks = 99;
 
-// Fills `tree`, which should be empty, from the document's sections in their
-// enumeration order: one artist item per distinct "artist" text (sections
-// without one, or with "<UNKNOWN>", are skipped), under it one album item
-// per section that is not a duplicate left out, under each album its tracks
-// (TracksToShow), named by their keys or "?". `progress` gets the percentage of
-// sections done, rising, ending at 100. Nothing is written to any file.
+// Fills `tree`, which should be empty, from the document's sections: one
+// artist item per distinct "artist" text (sections without one, or with
+// "<UNKNOWN>", are skipped), under it one album per section that is not a
+// duplicate left out, in label order, under each album its tracks
+// (TracksToShow), named by their keys or "?". Albums and tracks are made
+// when first needed (CollectionIndex, AlbumMaker, TrackMaker), so that a
+// large file costs an item per artist only; the document must outlive the
+// tree's items. `progress` gets the percentage of sections done, rising,
+// ending at 100. Nothing is written to any file.
 CatalogueCounts BuildCatalogue(const IniDocument& document, CatalogueTree& tree,
                                const std::function<void(int percent)>& progress = {});
 

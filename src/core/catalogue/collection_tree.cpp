@@ -16,12 +16,8 @@ void CollectionTree::Build(const IniDocument& document) {
 
 void CollectionTree::KeepTexts(std::shared_ptr<const void> texts) { texts_.push_back(std::move(texts)); }
 
-TreeItem* CollectionTree::AddArtist(const RecordView& artist) {
-  return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr));
-}
-
-TreeItem* CollectionTree::AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) {
-  return parent->InsertChild(parent->ChildCount(), std::make_unique<TreeItem>(record, nullptr, pending));
+TreeItem* CollectionTree::AddArtist(const RecordView& artist, const PendingChildren& albums) {
+  return root_.AppendForSorting(std::make_unique<TreeItem>(artist, nullptr, albums));
 }
 
 bool CollectionTree::LeaveOutDuplicate(std::string_view, std::string_view) {

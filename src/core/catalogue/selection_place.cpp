@@ -10,11 +10,9 @@ namespace {
 
 TreeItem* FirstChild(const TreeItem* item) { return item->HasChildren() ? item->Child(0) : nullptr; }
 
-TreeItem* AlbumWithKey(const TreeItem& root, const std::string& cdKey) {
-  for (TreeItem* artist = FirstChild(&root); artist; artist = artist->NextSibling()) {
-    for (TreeItem* album = FirstChild(artist); album; album = album->NextSibling()) {
-      if (album->HasRecord() && album->CdKey() == cdKey) return album;
-    }
+TreeItem* AlbumUnder(TreeItem* artist, const std::string& cdKey) {
+  for (TreeItem* album = FirstChild(artist); album; album = album->NextSibling()) {
+    if (album->HasRecord() && album->CdKey() == cdKey) return album;
   }
   return nullptr;
 }
@@ -22,6 +20,17 @@ TreeItem* AlbumWithKey(const TreeItem& root, const std::string& cdKey) {
 TreeItem* ArtistNamed(const TreeItem& root, const std::string& name) {
   for (TreeItem* artist = FirstChild(&root); artist; artist = artist->NextSibling()) {
     if (artist->HasRecord() && artist->Text() == name) return artist;
+  }
+  return nullptr;
+}
+
+// Under the artist named `artist` first; else under every artist.
+TreeItem* AlbumWithKey(const TreeItem& root, const std::string& cdKey, const std::string& artist) {
+  if (TreeItem* named = ArtistNamed(root, artist)) {
+    if (TreeItem* album = AlbumUnder(named, cdKey)) return album;
+  }
+  for (TreeItem* each = FirstChild(&root); each; each = each->NextSibling()) {
+    if (TreeItem* album = AlbumUnder(each, cdKey)) return album;
   }
   return nullptr;
 }
@@ -42,13 +51,17 @@ SelectionPlace RememberSelection(const TreeItem* selected) {
   if (record->kind == ItemKind::Artist) {
     place.artist = record->text;
     if (const TreeItem* album = FirstChild(selected); album && album->Record()) place.cdKey = album->Record()->cdKey;
+    return place;
   }
+  const TreeItem* artist = selected->Parent();
+  if (artist != nullptr && record->kind == ItemKind::Track) artist = artist->Parent();
+  if (artist != nullptr && artist->HasRecord()) place.artist = artist->Text();
   return place;
 }
 
 TreeItem* FindPlace(const TreeItem& root, const SelectionPlace& place) {
   if (!place.any) return nullptr;
-  TreeItem* album = place.cdKey.empty() ? nullptr : AlbumWithKey(root, place.cdKey);
+  TreeItem* album = place.cdKey.empty() ? nullptr : AlbumWithKey(root, place.cdKey, place.artist);
   switch (place.kind) {
     case ItemKind::Artist: return album ? album->Parent() : ArtistNamed(root, place.artist);
     case ItemKind::Album: return album;

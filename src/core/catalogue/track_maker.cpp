@@ -10,7 +10,12 @@
 namespace lumo {
 namespace {
 
-constexpr char kNoName[] = "?";
+// A token of names kept by TrackMaker::Keep: this bit, where they start in
+// the kept list, and how many there are (at most one per track number).
+constexpr uint64_t kKeptToken = uint64_t{1} << 63;
+constexpr int kKeptSizeBits = 16;
+constexpr uint64_t kKeptSizeMask = (uint64_t{1} << kKeptSizeBits) - 1;
+static_assert(kMaxTracks <= kKeptSizeMask, "a kept list's size fits its part of the token");
 
 bool HoldsHeader(std::string_view lines) {
   // Most albums have no '[' anywhere in their lines: no need to parse them.
@@ -37,7 +42,21 @@ std::optional<int> TrackNumberOfKey(std::string_view key) {
 }
 
 TrackMaker::TrackMaker(std::shared_ptr<const std::string> loaded)
-    : loaded_(std::move(loaded)), text_(ini::TextPart(*loaded_)) {}
+    : loaded_(std::move(loaded)), text_(loaded_ ? ini::TextPart(*loaded_) : std::string_view()) {}
+
+void KeepLastOfEachTrack(std::vector<NamedTrack>& named) {
+  const auto byNumber = [](const NamedTrack& a, const NamedTrack& b) { return a.first < b.first; };
+  if (!std::is_sorted(named.begin(), named.end(), byNumber)) std::stable_sort(named.begin(), named.end(), byNumber);
+  std::size_t kept = 0;
+  for (const NamedTrack& track : named) {
+    if (kept > 0 && named[kept - 1].first == track.first) {
+      named[kept - 1] = track;
+    } else {
+      named[kept++] = track;
+    }
+  }
+  named.resize(kept);
+}
 
 std::optional<uint64_t> TrackMaker::TokenFor(const std::vector<NamedTrack>& named) const {
   if (named.empty()) return 0;
@@ -59,31 +78,50 @@ std::optional<uint64_t> TrackMaker::TokenFor(const std::vector<NamedTrack>& name
   return uint64_t{begin} << 32 | (end - begin);
 }
 
-std::vector<std::unique_ptr<TreeItem>> TrackMaker::MakeChildren(const TreeItem& album, int count,
-                                                                uint64_t token) const {
-  const std::vector<std::string_view> names = ChildTexts(album, count, token);
-  std::vector<std::unique_ptr<TreeItem>> tracks;
-  tracks.reserve(names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    const RecordView track{ItemKind::Track, names[i], album.MadeWithCdKey(), static_cast<int16_t>(i)};
-    tracks.push_back(std::make_unique<TreeItem>(track, nullptr));
-  }
-  return tracks;
+uint64_t TrackMaker::Keep(const std::vector<NamedTrack>& named) {
+  const uint64_t start = kept_.size();
+  kept_.insert(kept_.end(), named.begin(), named.end());
+  return kKeptToken | start << kKeptSizeBits | named.size();
 }
 
-std::vector<std::string_view> TrackMaker::ChildTexts(const TreeItem&, int count, uint64_t token) const {
-  std::vector<std::string_view> names(static_cast<std::size_t>(count), kNoName);
+std::vector<NamedTrack> TrackMaker::NamedTracks(int count, uint64_t token) const {
+  std::vector<NamedTrack> named;
+  if ((token & kKeptToken) != 0) {
+    const auto start = static_cast<std::size_t>((token & ~kKeptToken) >> kKeptSizeBits);
+    const auto size = static_cast<std::size_t>(token & kKeptSizeMask);
+    for (std::size_t i = start; i < start + size; ++i) {
+      if (kept_[i].first < count) named.push_back(kept_[i]);
+    }
+    return named;
+  }
   const std::string_view lines = text_.substr(token >> 32, token & UINT32_MAX);
-  ini::ForEachLine(lines, [&names, count](const ini::RawLine& raw) {
+  ini::ForEachLine(lines, [&named, count](const ini::RawLine& raw) {
     const ini::ParsedLine line = ini::ParseLine(raw.text);
     if (line.kind != ini::LineKind::Key) return true;
     // Track keys are digits, which no folding changes.
     if (const std::optional<int> number = TrackNumberOfKey(line.name); number && *number < count) {
-      names[static_cast<std::size_t>(*number)] = line.value;
+      named.emplace_back(*number, line.value);
     }
     return true;
   });
-  return names;
+  KeepLastOfEachTrack(named);
+  return named;
+}
+
+std::vector<std::unique_ptr<TreeItem>> TrackMaker::MakeChildren(const TreeItem& album, int count,
+                                                                uint64_t token) const {
+  std::vector<std::unique_ptr<TreeItem>> tracks;
+  tracks.reserve(static_cast<std::size_t>(count));
+  ForEachChildText(album, count, token, [&tracks, &album](int row, std::string_view name) {
+    const RecordView track{ItemKind::Track, name, album.MadeWithCdKey(), static_cast<int16_t>(row)};
+    tracks.push_back(std::make_unique<TreeItem>(track, nullptr));
+  });
+  return tracks;
+}
+
+void TrackMaker::ForEachChildText(const TreeItem&, int count, uint64_t token,
+                                  const std::function<void(int row, std::string_view text)>& visit) const {
+  ForEachTrackName(NamedTracks(count, token), count, visit);
 }
 
 }  // namespace lumo

@@ -208,9 +208,15 @@ TreeItem* TreeItem::Child(int row) const {
 }
 
 std::vector<std::string_view> TreeItem::PendingChildTexts() const {
-  if (!HasPendingChildren()) return {};
+  std::vector<std::string_view> texts;
+  ForEachPendingChildText([&texts](int, std::string_view text) { texts.push_back(text); });
+  return texts;
+}
+
+void TreeItem::ForEachPendingChildText(const std::function<void(int row, std::string_view text)>& visit) const {
+  if (!HasPendingChildren()) return;
   const PendingChildren& pending = children_->pending;
-  return pending.maker->ChildTexts(*this, pending.count, pending.token);
+  pending.maker->ForEachChildText(*this, pending.count, pending.token, visit);
 }
 
 void TreeItem::MakePending() const {
@@ -306,6 +312,7 @@ void TreeItem::ClearChildren() noexcept { children_.reset(); }
 
 void TreeItem::SortChildren() {
   if (!children_) return;
+  if (HasPendingChildren() && children_->pending.maker->InLabelOrder()) return;
   MakePending();
   PlaceAppended();
   std::stable_sort(children_->items.begin(), children_->items.end(), LabelLess);
@@ -319,7 +326,7 @@ void SortAlbums(TreeItem& root) {
 int64_t TreeItem::SubtreeSize() const noexcept {
   int64_t size = 1;
   if (children_) {
-    size += children_->pending.count;
+    size += int64_t{children_->pending.count} + children_->pending.below;
     for (const auto& child : children_->items) size += child->SubtreeSize();
   }
   return size;

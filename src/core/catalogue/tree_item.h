@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,8 +69,13 @@ class ChildMaker {
   // which says where to find what they stand for.
   virtual std::vector<std::unique_ptr<TreeItem>> MakeChildren(const TreeItem& parent, int count,
                                                               uint64_t token) const = 0;
-  // The texts those children would have, without making them.
-  virtual std::vector<std::string_view> ChildTexts(const TreeItem& parent, int count, uint64_t token) const = 0;
+  // Calls `visit(row, text)` with the text of each of those children in row
+  // order, without making them or keeping their texts anywhere.
+  virtual void ForEachChildText(const TreeItem& parent, int count, uint64_t token,
+                                const std::function<void(int row, std::string_view text)>& visit) const = 0;
+  // True when the children come in label order, so that sorting them needs
+  // not make them.
+  virtual bool InLabelOrder() const { return false; }
 };
 
 // Children an item is given without making them yet: they are counted
@@ -78,8 +84,11 @@ class ChildMaker {
 // its items, and most are never shown.
 struct PendingChildren {
   const ChildMaker* maker = nullptr;  // must outlive the item
-  int count = 0;
   uint64_t token = 0;
+  int count = 0;
+  // The items the children will have below them, counted as well (an
+  // artist's albums' tracks); wide enough for any loadable file.
+  uint32_t below = 0;
 };
 
 // One node of the catalogue tree: a label, the record it stands for (may be
@@ -139,6 +148,8 @@ class TreeItem {
   // Children counted but not made yet, and their texts, read without making them.
   bool HasPendingChildren() const noexcept { return children_ && children_->pending.count > 0; }
   std::vector<std::string_view> PendingChildTexts() const;
+  // Calls `visit(row, text)` for each child not made yet, in row order, keeping nothing.
+  void ForEachPendingChildText(const std::function<void(int row, std::string_view text)>& visit) const;
 
   int ChildCount() const noexcept {
     return children_ ? static_cast<int>(children_->items.size()) + children_->pending.count : 0;

@@ -10,17 +10,22 @@ namespace lumo {
 
 namespace {
 
-// A place in the search's order: an item, or one of the children it has
-// not made yet, which the search reads without making them: a search
-// through every name must not make every track of a collection.
+// A place in the search's order: an item, or one of the tracks its album
+// has not made yet, which the search reads without making them: a search
+// through every name must not make every track of a collection. (An
+// artist's albums are made as the search comes to them.)
 struct Place {
   TreeItem* item = nullptr;  // null: past either end
-  int pending = -1;          // the pending child's row, or -1 for the item itself
+  int pending = -1;          // the pending track's row, or -1 for the item itself
 };
+
+bool HasPendingTracks(const TreeItem& item) {
+  return item.HasPendingChildren() && item.HasRecord() && item.Kind() == ItemKind::Album;
+}
 
 Place LastPlaceUnder(TreeItem* item) {
   while (item->HasChildren()) {
-    if (item->HasPendingChildren()) return {item, item->ChildCount() - 1};
+    if (HasPendingTracks(*item)) return {item, item->ChildCount() - 1};
     item = item->Child(item->ChildCount() - 1);
   }
   return {item, -1};
@@ -29,7 +34,7 @@ Place LastPlaceUnder(TreeItem* item) {
 // Pre-order steps over the places below `root`.
 Place After(Place at, const TreeItem* root) {
   TreeItem* item = at.item;
-  if (at.pending < 0 && item->HasPendingChildren()) return {item, 0};
+  if (at.pending < 0 && HasPendingTracks(*item)) return {item, 0};
   if (at.pending >= 0 && at.pending + 1 < item->ChildCount()) return {item, at.pending + 1};
   if (at.pending < 0 && item->HasChildren()) return {item->Child(0), -1};
   for (; item != root; item = item->Parent()) {

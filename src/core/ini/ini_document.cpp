@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <tuple>
 #include <utility>
 
 #include "core/platform/ini_number.h"
@@ -63,11 +64,10 @@ class LoadProgress {
 // The key lines under one header, as the load comes across them.
 struct KeyStretch {
   std::size_t begin = 0;  // of the first key line
-  std::size_t end = 0;    // of the last one, with its line end
-  uint32_t keyLines = 0;
+  std::size_t end = 0;    // of the last one, with its line end; 0: none yet
 
   void Take(const ini::RawLine& raw) {
-    if (keyLines++ == 0) begin = raw.begin;
+    if (end == 0) begin = raw.begin;
     end = raw.end;
   }
 };
@@ -88,7 +88,9 @@ std::size_t ExpectedSectionCount(std::string_view text) {
 
 IniDocument::IniDocument(const std::string& fileName) : path_(PathOrDefault(fileName)) {}
 
-IniDocument::~IniDocument() = default;
+IniDocument::~IniDocument() {
+  if (loadedFile_) loadedFile_->holder = nullptr;
+}
 
 void IniDocument::SetFile(const std::string& fileName) { path_ = PathOrDefault(fileName); }
 
@@ -99,7 +101,12 @@ bool IniDocument::IsLoaded() const { return loaded_; }
 const std::string& IniDocument::FileBytes() const {
   static const std::string kNone;
   if (!loaded_) return kNone;
-  return onDiskIsLoaded_ ? *loadedBytes_ : onDisk_;
+  return onDiskIsLoaded_ ? loadedFile_->bytes : onDisk_;
+}
+
+std::shared_ptr<const std::string> IniDocument::LoadedBytes() const {
+  if (!loadedFile_) return nullptr;
+  return std::shared_ptr<const std::string>(loadedFile_, &loadedFile_->bytes);
 }
 
 bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook& duplicate) {
@@ -126,42 +133,44 @@ bool IniDocument::Load(const ProgressHook& progress, const DuplicateSectionHook&
 void IniDocument::Adopt(std::string bytes) { Take(std::move(bytes), {}, {}); }
 
 void IniDocument::Take(std::string bytes, const ProgressHook& progress, const DuplicateSectionHook& duplicate) {
-  auto loaded = std::make_shared<const std::string>(std::move(bytes));
+  std::shared_ptr<const LoadedFileBytes> loaded = std::make_shared<LoadedFileBytes>(std::move(bytes));
   // Parsed into a fresh table and swapped in, so a hook that throws leaves
   // the old content in place.
   SectionMap fresh;
-  ParseInto(loaded, progress, duplicate, fresh);
+  ParseInto(*loaded, progress, duplicate, fresh);
   sections_ = std::move(fresh);
-  loadedBytes_ = std::move(loaded);
+  if (loadedFile_) loadedFile_->holder = nullptr;
+  loaded->holder = this;
+  loadedFile_ = std::move(loaded);
   std::string().swap(onDisk_);
   onDiskIsLoaded_ = true;
   loaded_ = true;
   loadProblem_ = LoadProblem::None;
 }
 
-// Key lines are not read here: each section keeps where its key lines lie
-// and reads them when asked.
+// Key lines are not read here: each section keeps where its name and key
+// lines lie and reads them when asked.
 static_assert(profile::kMaxDataFileBytes < UINT32_MAX, "sections keep 32-bit offsets into the loaded bytes");
-void IniDocument::ParseInto(const std::shared_ptr<const std::string>& file, const ProgressHook& progress,
+void IniDocument::ParseInto(const LoadedFileBytes& file, const ProgressHook& progress,
                             const DuplicateSectionHook& duplicate, SectionMap& sections) {
-  LoadProgress counter(file->size(), progress);
+  const std::string_view text = file.text;
+  LoadProgress counter(file.bytes.size(), progress);
   std::string folded;  // reused for every name, so folding allocates rarely
   SectionMap::Cursor current = SectionMap::kNone;
+  bool currentIsNew = false;  // the header just read named its section
   KeyStretch stretch;
-  sections.Reserve(ExpectedSectionCount(ini::TextPart(*file)));
+  sections.Reserve(ExpectedSectionCount(text));
   const auto closeStretch = [&] {
-    if (stretch.keyLines > 0) {
-      sections.ValueAt(current).AddLoadedLines(file, stretch.begin, stretch.end, stretch.keyLines);
-    }
+    if (stretch.end != 0) sections.ValueAt(current).AddLoadedLines(stretch.begin, stretch.end, currentIsNew);
     stretch = KeyStretch{};
   };
-  ini::ForEachLine(ini::TextPart(*file), [&](const ini::RawLine& raw) {
+  ini::ForEachLine(text, [&](const ini::RawLine& raw) {
     counter.CountLine(raw.text.size());
     const ini::ParsedLine line = ini::ParseLine(raw.text);
     if (line.kind == ini::LineKind::Header) {
       // Before the hook runs, so that it sees every key read so far.
       closeStretch();
-      current = EnterSection(line.name, folded, duplicate, sections);
+      std::tie(current, currentIsNew) = EnterSection(file, raw.begin, line.name, folded, duplicate, sections);
     } else if (line.kind == ini::LineKind::Key && current != SectionMap::kNone) {
       // Key lines before the first header have no section and are dropped.
       stretch.Take(raw);
@@ -172,19 +181,20 @@ void IniDocument::ParseInto(const std::shared_ptr<const std::string>& file, cons
   counter.Finish();
 }
 
-IniDocument::SectionMap::Cursor IniDocument::EnterSection(std::string_view nameAsWritten, std::string& folded,
-                                                          const DuplicateSectionHook& duplicate,
-                                                          SectionMap& sections) {
+std::pair<IniDocument::SectionMap::Cursor, bool> IniDocument::EnterSection(
+    const LoadedFileBytes& file, std::size_t headerBegin, std::string_view nameAsWritten, std::string& folded,
+    const DuplicateSectionHook& duplicate, SectionMap& sections) {
   folded.assign(nameAsWritten);
   FoldCaseInPlace(folded);
   const auto [cursor, inserted] = sections.Emplace(folded);
   IniSection& section = sections.ValueAt(cursor);
   if (inserted) {
-    section.name_.assign(nameAsWritten);
+    // Named at once: the map finds sections by their names.
+    section = IniSection(file, headerBegin);
   } else if (duplicate) {
     duplicate(std::string(nameAsWritten), section);
   }
-  return cursor;
+  return {cursor, inserted};
 }
 
 std::string IniDocument::GetString(const std::string& section, const std::string& key,
@@ -243,7 +253,7 @@ void IniDocument::ApplyInMemory(const profile::Edit& edit) {
 bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, Message* failure,
                             std::optional<std::string>* replaced) {
   if (!loaded_) return profile::ApplyEdits(edits, path_, failure, {});
-  if (onDiskIsLoaded_) onDisk_ = *loadedBytes_;
+  if (onDiskIsLoaded_) onDisk_ = loadedFile_->bytes;
   std::optional<std::string> before;
   const bool written = profile::ApplyEdits(edits, path_, failure,
                                            {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_, &before});
@@ -259,7 +269,7 @@ bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, Message* fa
 IniSection& IniDocument::SectionForWrite(const std::string& section) {
   const auto [cursor, inserted] = sections_.Emplace(FoldCase(section));
   IniSection& target = sections_.ValueAt(cursor);
-  if (inserted) target.name_ = section;
+  if (inserted) target = IniSection(section);
   return target;
 }
 
@@ -269,13 +279,19 @@ IniDocument::Position IniDocument::FirstSection() const {
 }
 
 void IniDocument::NextSection(Position& position, IniSection& target) const {
-  if (!position || !sections_.IsLive(position.cursor_)) {
-    position = Position();
-    return;
-  }
-  target = sections_.ValueAt(position.cursor_);
+  if (const IniSection* section = SectionAt(position)) target = *section;
+  position = After(position);
+}
+
+const IniSection* IniDocument::SectionAt(Position position) const {
+  if (!position || !sections_.IsLive(position.cursor_)) return nullptr;
+  return &sections_.ValueAt(position.cursor_);
+}
+
+IniDocument::Position IniDocument::After(Position position) const {
+  if (!position || !sections_.IsLive(position.cursor_)) return Position();
   const SectionMap::Cursor next = sections_.Next(position.cursor_);
-  position = next == SectionMap::kNone ? Position() : Position(next);
+  return next == SectionMap::kNone ? Position() : Position(next);
 }
 
 void IniDocument::ForEachSection(const std::function<void(const IniSection&)>& visit) const {
@@ -288,6 +304,8 @@ const IniSection* IniDocument::FindSection(std::string_view section) const {
   const SectionMap::Cursor cursor = sections_.Find(FoldCase(section));
   return cursor == SectionMap::kNone ? nullptr : &sections_.ValueAt(cursor);
 }
+
+void IniDocument::DropNameIndex() noexcept { sections_.DropIndex(); }
 
 std::size_t IniDocument::SectionCount() const noexcept { return sections_.Size(); }
 

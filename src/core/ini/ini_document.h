@@ -12,6 +12,7 @@
 #include "core/ini/bucket_map.h"
 #include "core/ini/ini_section.h"
 #include "core/platform/profile.h"
+#include "core/platform/text_fold.h"
 
 namespace lumo {
 
@@ -74,7 +75,10 @@ class IniDocument {
   // null. Sections as loaded refer into them, and the views they hand out
   // (IniSection::Find, ForEachAssignment) point into them; whoever keeps
   // such a view past the next change of the document keeps these too.
-  std::shared_ptr<const std::string> LoadedBytes() const { return loadedBytes_; }
+  std::shared_ptr<const std::string> LoadedBytes() const;
+  // The same with the note of whether this document still holds sections
+  // in them (LoadedFileBytes::holder), for whoever may outlive it.
+  std::shared_ptr<const LoadedFileBytes> LoadedFile() const { return loadedFile_; }
 
   // Why the last Load failed.
   enum class LoadProblem { None, CannotRead, TooLarge };
@@ -124,6 +128,12 @@ class IniDocument {
   // (or for a stale position) `position` becomes false.
   void NextSection(Position& position, IniSection& target) const;
 
+  // The section at `position`, without copying it, or null at the end (or
+  // for a stale position); valid until the document changes.
+  const IniSection* SectionAt(Position position) const;
+  // The position after `position` in the enumeration.
+  Position After(Position position) const;
+
   // Calls `visit` with each section in memory, in enumeration order,
   // without copying it. The document must not change meanwhile.
   void ForEachSection(const std::function<void(const IniSection&)>& visit) const;
@@ -132,15 +142,34 @@ class IniDocument {
   // valid until the document changes.
   const IniSection* FindSection(std::string_view section) const;
   std::size_t SectionCount() const noexcept;
+  // Gives back the memory that finds sections by name, for a reader that
+  // only walks the sections from now on (a listing of a large file); the
+  // next look-up or change by name makes it again.
+  void DropNameIndex() noexcept;
 
  private:
-  using SectionMap = BucketMap<IniSection>;
+  // Sections are found by their own names, folded: the map keeps no copy.
+  struct SectionNames {
+    struct Stored {};
+    static void Store(Stored&, std::string_view) {}
+    static bool Matches(const Stored&, const IniSection& section, std::string_view folded) noexcept {
+      return EqualsFolded(section.Name(), folded);
+    }
+    static std::string_view KeyOf(const Stored&, const IniSection& section, std::string& buffer) {
+      buffer.assign(section.Name());
+      FoldCaseInPlace(buffer);
+      return buffer;
+    }
+  };
+  using SectionMap = BucketMap<IniSection, SectionNames>;
 
   void Take(std::string bytes, const ProgressHook& progress, const DuplicateSectionHook& duplicate);
-  static void ParseInto(const std::shared_ptr<const std::string>& file, const ProgressHook& progress,
+  static void ParseInto(const LoadedFileBytes& file, const ProgressHook& progress,
                         const DuplicateSectionHook& duplicate, SectionMap& sections);
-  static SectionMap::Cursor EnterSection(std::string_view nameAsWritten, std::string& folded,
-                                         const DuplicateSectionHook& duplicate, SectionMap& sections);
+  // The section a header names, new or met before, and whether it is new.
+  static std::pair<SectionMap::Cursor, bool> EnterSection(const LoadedFileBytes& file, std::size_t headerBegin,
+                                                          std::string_view nameAsWritten, std::string& folded,
+                                                          const DuplicateSectionHook& duplicate, SectionMap& sections);
   IniSection& SectionForWrite(const std::string& section);
   void ApplyInMemory(const profile::Edit& edit);
   bool WriteFile(const std::vector<profile::Edit>& edits, Message* failure,
@@ -149,7 +178,7 @@ class IniDocument {
   std::string path_;
   bool loaded_ = false;
   LoadProblem loadProblem_ = LoadProblem::None;
-  std::shared_ptr<const std::string> loadedBytes_;
+  std::shared_ptr<const LoadedFileBytes> loadedFile_;
   // The file's bytes as last written, in loaded mode; until the first write
   // they are the loaded bytes, and onDisk_ stays empty rather than copy them.
   std::string onDisk_;

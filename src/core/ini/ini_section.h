@@ -15,18 +15,28 @@
 
 namespace lumo {
 
+// The bytes of a loaded file, never changed, shared by the document that
+// loaded them, the copies of its sections and whoever keeps views into them.
+struct LoadedFileBytes : std::enable_shared_from_this<LoadedFileBytes> {
+  explicit LoadedFileBytes(std::string loaded) : bytes(std::move(loaded)), text(ini::TextPart(bytes)) {}
+  const std::string bytes;
+  const std::string_view text;  // the part of `bytes` read as lines (see ini::TextPart)
+  // The document whose sections lie in these bytes, while one does: null
+  // once it has loaded another file or is gone.
+  mutable const void* holder = nullptr;
+};
+
 // One section of an INI file in memory: its name as first written and its
 // keys (folded to lower case) with their values exactly as read or written.
 // A plain value: a copy holds the same content and never changes with the
 // original.
 //
-// A section as loaded keeps no copy of its keys: it refers to its lines in
-// the loaded file's bytes (shared, never changed; see
-// IniDocument::LoadedBytes) and reads them when asked, the last value of a
-// key winning. Its first change turns it into a table of its own, and so
-// does a load that finds more than 64 key lines for it, so that lookups stay
-// quick. Copying a section as loaded is cheap, and the copy keeps the bytes
-// alive.
+// A section as loaded keeps no copy of its name or keys: it refers to its
+// header and lines in the loaded file's bytes and reads them when asked, the
+// last value of a key winning. Only its first change turns it into a table
+// of its own. A document holds millions of sections in little room this
+// way: one as loaded relies on its document for the bytes, while a copy
+// of it takes a share in them.
 class IniSection {
  public:
   explicit IniSection(std::string name = {});
@@ -37,7 +47,11 @@ class IniSection {
   ~IniSection();
 
   // The name with the letter case of the header (or write) that made it.
-  const std::string& GetName() const;
+  std::string GetName() const;
+  // The same as a view: for a section as loaded it points into the loaded
+  // bytes (and lives as long as they do); otherwise it is valid until the
+  // section changes.
+  std::string_view Name() const noexcept;
 
   // The value of `key`, matched in any letter case, or `defaultText`.
   std::string GetString(const std::string& key, const std::string& defaultText) const;
@@ -72,8 +86,9 @@ class IniSection {
       ForEachKeyLine([&](std::string_view key, std::string_view value) { visit(Folded(key, buffer), value); });
       return;
     }
-    for (std::size_t i = 0; entries_ != nullptr && i < entries_->Size(); ++i) {
-      const auto [key, value] = entries_->At(i);
+    const IniEntries* entries = Entries();
+    for (std::size_t i = 0; entries != nullptr && i < entries->Size(); ++i) {
+      const auto [key, value] = entries->At(i);
       visit(key, value);
     }
   }
@@ -82,18 +97,31 @@ class IniSection {
   friend class IniDocument;
 
   // Byte offsets in the loaded bytes: from the first key line under one
-  // header to the end of the last (a loaded file is at most 1 GB).
+  // header to the end of the last (a loaded file is at most 1 GB), or of a
+  // section's name in its header.
   struct Stretch {
     uint32_t begin = 0;
     uint32_t end = 0;
   };
 
-  // Loaded sections with more key lines than this are turned into a table at
-  // once, so that lookups in them stay fast.
-  static constexpr uint32_t kMaxRawKeyLines = 64;
+  // What few sections have, so that the many as loaded stay small.
+  struct Rest {
+    std::shared_ptr<const LoadedFileBytes> share;  // a copy's share in the loaded bytes
+    std::string name;             // a name that does not lie in the loaded bytes
+    std::vector<Stretch> more;    // lines under later headers of the same name
+    // The keys once changed; for a section as loaded, the listing KeyCount
+    // and EntryAt made, if any.
+    std::unique_ptr<IniEntries> entries;
+  };
+
+  // A section as loaded from `file`, named by the header line that begins at
+  // `headerBegin` in its bytes, without key lines so far.
+  IniSection(const LoadedFileBytes& file, std::size_t headerBegin);
 
   bool IsRaw() const noexcept { return loaded_ != nullptr; }
-  static std::unique_ptr<std::vector<Stretch>> CopyOf(const std::unique_ptr<std::vector<Stretch>>& stretches);
+  Rest& Rests() const;
+  IniEntries* Entries() const noexcept { return rest_ != nullptr ? rest_->entries.get() : nullptr; }
+  void CopyFrom(const IniSection& other);
 
   // `key` folded: itself when it is (as most keys are), else its folded copy in `buffer`.
   static std::string_view Folded(std::string_view key, std::string& buffer);
@@ -111,23 +139,25 @@ class IniSection {
   // Calls `visit(lineText)` for every line of a section as loaded, in file order.
   template <typename Visit>
   void ForEachLineText(Visit&& visit) const {
-    const std::string_view all(*loaded_);
+    const std::string_view all(loaded_->bytes);
     auto walk = [&](Stretch stretch) {
       ini::ForEachLine(all.substr(stretch.begin, stretch.end - stretch.begin), [&](const ini::RawLine& raw) {
         visit(raw.text);
         return true;
       });
     };
-    walk(first_);
-    if (more_ != nullptr) {
-      for (const Stretch& stretch : *more_) walk(stretch);
+    if (linesEnd_ != 0) walk(Stretch{static_cast<uint32_t>(HeaderLine().end), linesEnd_});
+    if (rest_ != nullptr) {
+      for (const Stretch& stretch : rest_->more) walk(stretch);
     }
   }
 
-  // Adds the `keyLines` key lines in [begin, end) of `loaded` (the loader's
-  // call, once per header with key lines under it, in file order).
-  void AddLoadedLines(const std::shared_ptr<const std::string>& loaded, std::size_t begin, std::size_t end,
-                      uint32_t keyLines);
+  // Adds the key lines in [begin, end) of the loaded bytes to a section as
+  // loaded (the loader's call, once per header with key lines under it, in
+  // file order); `underFirstHeader` when they follow the header that named it.
+  void AddLoadedLines(std::size_t begin, std::size_t end, bool underFirstHeader);
+  // The header line that named a section as loaded, found again in the loaded bytes.
+  ini::RawLine HeaderLine() const noexcept;
   // The keys of a section as loaded, in a table of their own.
   std::unique_ptr<IniEntries> ReadEntries() const;
   // Turns a section as loaded into a table of its own; no change otherwise.
@@ -135,16 +165,16 @@ class IniSection {
   // Sets an already folded key, replacing an earlier value.
   void SetFolded(std::string_view foldedKey, std::string_view value);
 
-  std::string name_;
-  // Set while the section is as loaded: the bytes its lines lie in.
-  std::shared_ptr<const std::string> loaded_;
-  Stretch first_;
-  // The stretches under later headers of the same name; most sections have none.
-  std::unique_ptr<std::vector<Stretch>> more_;
-  uint32_t keyLines_ = 0;      // in all stretches
-  // The keys once changed (null: none yet); for a section as loaded, the
-  // listing KeyCount and EntryAt made, if any.
-  mutable std::unique_ptr<IniEntries> entries_;
+  // Set while the section is as loaded: the bytes its header and lines lie
+  // in, kept alive by its document, or by its share for a copy.
+  const LoadedFileBytes* loaded_ = nullptr;
+  mutable std::unique_ptr<Rest> rest_;
+  // Where the header that named it begins: its name is read from there
+  // again rather than kept, as millions of sections may be loaded.
+  uint32_t header_ = 0;
+  // The end of the key lines under that header, which run from the line
+  // after it; 0 when it has none.
+  uint32_t linesEnd_ = 0;
 };
 
 }  // namespace lumo

@@ -57,6 +57,11 @@ void WriteCrLf(ReportFile& file, std::string_view text) {
 }  // namespace
 
 void LumoCsv::Reset() {
+  StartOver();
+  feed_ = nullptr;
+}
+
+void LumoCsv::StartOver() {
   lines.clear();
   newArtist = false;
   anyArtist = false;
@@ -93,6 +98,13 @@ void LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
   if (const lumo::FileErrorCause cause = file.Open(path); cause != lumo::FileErrorCause::None) {
     throw lumo::FileException(cause, path, 0, lumo::FileStep::Open);
   }
+  if (feed_) {
+    // Each line goes out as soon as it is finished.
+    StartOver();
+    const SinkScope direct(sink_, file);
+    feed_(*this);
+    FinishLine();
+  }
   FinishLine();
   for (const std::string& line : lines) WriteCrLf(file, line);
   if (!file.Close()) throw lumo::FileException(lumo::FileErrorCauseFromErrno(file.Error()), path, file.Error());
@@ -101,7 +113,11 @@ void LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
 void LumoCsv::FinishLine() {
   if (currentLine.empty()) return;
   currentLine += '\n';
-  lines.push_back(std::move(currentLine));
+  if (sink_ != nullptr) {
+    WriteCrLf(*sink_, currentLine);
+  } else {
+    lines.push_back(std::move(currentLine));
+  }
   currentLine.clear();
 }
 

@@ -7,6 +7,8 @@
 
 namespace lumo {
 
+class ReportFile;
+
 // The CSV report: one line per album, the artist, the album title and every
 // track title, each in double quotes (inner quotes doubled), separated by
 // commas; an artist without albums gives a line of the artist alone. Lines
@@ -35,7 +37,10 @@ class LumoCsv : public LumoReportBase {
 
  private:
   void FinishLine();
+  // Forgets the lines and the artist so far.
+  void StartOver();
 
+  ReportFile* sink_ = nullptr;  // while fed: where finished lines go at once
   bool newArtist = false;
   bool anyArtist = false;  // so that a first artist named "" is new as well
   std::string currentArtist;

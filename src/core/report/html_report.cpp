@@ -70,6 +70,11 @@ std::string PageFooter(const lumo::ReportFooter& footer) {
                "</a></FONT></P></I></BODY></HTML>"});
 }
 
+// No artist: there is no page to write.
+[[noreturn]] void ThrowNothingToWrite(const std::string& path) {
+  throw lumo::FileException(lumo::FileErrorCause::Generic, path, 0, lumo::FileStep::Open);
+}
+
 void WriteAll(ReportFile& file, const std::vector<std::string>& pieces) {
   for (const std::string& piece : pieces) file.Write(piece);
 }
@@ -79,22 +84,40 @@ void WriteAll(ReportFile& file, const std::vector<std::string>& pieces) {
 LumoHtml::LumoHtml(lumo::ReportFooter footer) : footer_(std::move(footer)) { Reset(); }
 
 void LumoHtml::Reset() {
-  artistCount = 0;
-  albumCount = 0;
   body.clear();
   lines.clear();
+  feed_ = nullptr;
+  StartPass(Pass::Keep);
+}
+
+void LumoHtml::StartPass(Pass pass) {
+  pass_ = pass;
+  artistCount = 0;
+  albumCount = 0;
   lastIndexEntry = kNone;
   tableOpen = false;
+}
+
+void LumoHtml::IndexPiece(std::string piece) {
+  if (pass_ == Pass::Keep) lines.push_back(std::move(piece));
+  if (pass_ != Pass::Index) return;
+  sink_->Write(piece);
+  indexed_ = true;
+}
+
+void LumoHtml::ListingPiece(std::string piece) {
+  if (pass_ == Pass::Keep) body.push_back(std::move(piece));
+  if (pass_ == Pass::Listing) sink_->Write(piece);
 }
 
 void LumoHtml::AddArtist(const std::string& name) {
   CloseOpenTable();
   const std::string anchor = "a" + std::to_string(++artistCount);
   const std::string text = Escaped(name);
-  body.push_back(Join({"<B><I><FONT FACE=\"Arial\" SIZE=4><P><A NAME=\"", anchor, "\"></A>", text,
-                       "</P></FONT></B></I>"}));
-  if (lastIndexEntry == kAlbum) lines.emplace_back(kArtistParagraphEnd);
-  lines.push_back(Join({"<P><A HREF=\"#", anchor, "\"><FONT SIZE=4>", LinkText(text), "</FONT></A> - "}));
+  ListingPiece(Join({"<B><I><FONT FACE=\"Arial\" SIZE=4><P><A NAME=\"", anchor, "\"></A>", text,
+                      "</P></FONT></B></I>"}));
+  if (lastIndexEntry == kAlbum) IndexPiece(std::string(kArtistParagraphEnd));
+  IndexPiece(Join({"<P><A HREF=\"#", anchor, "\"><FONT SIZE=4>", LinkText(text), "</FONT></A> - "}));
   lastIndexEntry = kArtist;
 }
 
@@ -102,50 +125,75 @@ void LumoHtml::AddAlbum(const std::string& title) {
   CloseOpenTable();
   const std::string anchor = "b" + std::to_string(++albumCount);
   const std::string text = Escaped(title);
-  body.push_back(Join({"<FONT SIZE=4><P><A NAME=\"", anchor, "\"></A>", text, "</P></FONT>"}));
-  if (lastIndexEntry == kAlbum) lines.emplace_back(kAlbumSeparator);
-  lines.push_back(Join({"<A HREF=\"#", anchor, "\"><FONT SIZE=3>", LinkText(text), "</FONT></A>"}));
+  ListingPiece(Join({"<FONT SIZE=4><P><A NAME=\"", anchor, "\"></A>", text, "</P></FONT>"}));
+  if (lastIndexEntry == kAlbum) IndexPiece(std::string(kAlbumSeparator));
+  IndexPiece(Join({"<A HREF=\"#", anchor, "\"><FONT SIZE=3>", LinkText(text), "</FONT></A>"}));
   lastIndexEntry = kAlbum;
 }
 
 void LumoHtml::AddTrack(int16_t number, const std::string& title) {
   if (!tableOpen) {
-    body.emplace_back(kTableStart);
+    ListingPiece(std::string(kTableStart));
     tableOpen = true;
   }
-  body.push_back(Join({"<TR><TD WIDTH=\"11%\" VALIGN=\"TOP\"><P ALIGN=\"RIGHT\">",
-                       std::to_string(number), "</TD><TD WIDTH=\"89%\" VALIGN=\"TOP\"><P>",
-                       Escaped(title), "</TD></TR>"}));
+  ListingPiece(Join({"<TR><TD WIDTH=\"11%\" VALIGN=\"TOP\"><P ALIGN=\"RIGHT\">",
+                     std::to_string(number), "</TD><TD WIDTH=\"89%\" VALIGN=\"TOP\"><P>",
+                     Escaped(title), "</TD></TR>"}));
 }
 
 void LumoHtml::WriteReport(const std::string& path, const std::string& title,
                            const std::string& comment) {
   // Checked before opening, so that an empty collection never truncates an
   // existing report.
-  if (lines.empty() || body.empty()) {
-    throw lumo::FileException(lumo::FileErrorCause::Generic, path, 0, lumo::FileStep::Open);
-  }
+  if (!feed_ && (lines.empty() || body.empty())) ThrowNothingToWrite(path);
   ReportFile file;
   if (const lumo::FileErrorCause cause = file.Open(path); cause != lumo::FileErrorCause::None) {
     throw lumo::FileException(cause, path, 0, lumo::FileStep::Open);
   }
-  CloseOpenTable();
-  const std::string escapedTitle = Escaped(title);
-  file.Write(PageHeader(escapedTitle, Escaped(comment)));
+  file.Write(PageHeader(Escaped(title), Escaped(comment)));
   file.Write(kIndexHeading);
-  WriteAll(file, lines);
+  // A fed collection proves empty only now: the unfinished page is dropped.
+  if (!WriteIndex(file)) ThrowNothingToWrite(path);
   file.Write(kIndexEnd);
   file.Write(kTrackListingHeading);
-  WriteAll(file, body);
+  WriteListing(file);
   file.Write(PageFooter(footer_));
   if (!file.Close()) {
     throw lumo::FileException(lumo::FileErrorCauseFromErrno(file.Error()), path, file.Error());
   }
 }
 
+// With a feed, the index and the listing are each written by a walk of
+// their own, so that neither is held in memory.
+bool LumoHtml::WriteIndex(ReportFile& file) {
+  if (!feed_) {
+    WriteAll(file, lines);
+    return true;
+  }
+  const SinkScope index(sink_, file);
+  indexed_ = false;
+  StartPass(Pass::Index);
+  feed_(*this);
+  StartPass(Pass::Keep);
+  return indexed_;
+}
+
+void LumoHtml::WriteListing(ReportFile& file) {
+  if (!feed_) {
+    CloseOpenTable();
+    WriteAll(file, body);
+    return;
+  }
+  const SinkScope listing(sink_, file);
+  StartPass(Pass::Listing);
+  feed_(*this);
+  CloseOpenTable();
+  StartPass(Pass::Keep);
+}
+
 void LumoHtml::CloseOpenTable() {
   if (!tableOpen) return;
-  body.emplace_back(kTableEnd);
+  ListingPiece(std::string(kTableEnd));
   tableOpen = false;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumo {
@@ -10,9 +12,22 @@ namespace lumo {
 // feeds it the collection in order (each artist, then that artist's albums,
 // each album followed by its tracks), calls WriteReport once and destroys it.
 // Texts are Windows-1252 bytes, taken unchanged from the catalogue.
+//
+// A writer can also be given the collection as a walk (SetFeed) instead of
+// piece by piece: WriteReport then runs it while it writes, so that no
+// report is ever held whole in memory, whatever the collection's size.
 class LumoReportBase {
  public:
+  // A walk that adds a collection to the writer in order (AddArtist,
+  // AddAlbum, AddTrack), and adds the same each time it runs.
+  using Feed = std::function<void(LumoReportBase& writer)>;
+
   virtual ~LumoReportBase();
+
+  // From now on WriteReport writes what `feed` adds, in place of anything
+  // added before; it may run the walk more than once. Whatever the walk
+  // reads must stay unchanged until then. Reset forgets the walk.
+  void SetFeed(Feed feed) { feed_ = std::move(feed); }
 
   // Forgets everything added so far.
   virtual void Reset() = 0;
@@ -29,8 +44,9 @@ class LumoReportBase {
 
  protected:
   // The HTML writer keeps its index entries here, the CSV writer its
-  // finished lines.
+  // finished lines (unless they are written as they come).
   std::vector<std::string> lines;
+  Feed feed_;  // none: WriteReport writes what was added
 };
 
 }  // namespace lumo

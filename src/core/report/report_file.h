@@ -52,4 +52,17 @@ class ReportFile {
   int error_ = 0;
 };
 
+// Points a writer's `sink` at `file` for as long as it lives, and back at
+// nothing when it goes, also when a walk feeding the writer throws.
+class SinkScope {
+ public:
+  SinkScope(ReportFile*& sink, ReportFile& file) : sink_(sink) { sink_ = &file; }
+  ~SinkScope() { sink_ = nullptr; }
+  SinkScope(const SinkScope&) = delete;
+  SinkScope& operator=(const SinkScope&) = delete;
+
+ private:
+  ReportFile*& sink_;
+};
+
 }  // namespace lumo

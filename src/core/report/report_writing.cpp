@@ -25,9 +25,11 @@ std::string CsvCauseText(const FileException& error, const std::string& shownNam
 
 }  // namespace
 
-void WriteTreeReport(const TreeItem& root, const ReportOrder& order) {
+void WriteTreeReport(const TreeItem& root, const ReportOrder& order) { WriteCollectionReport(WalkOf(root), order); }
+
+void WriteCollectionReport(const CollectionWalk& walk, const ReportOrder& order) {
   const std::unique_ptr<LumoReportBase> writer = MakeWriter(order);
-  FeedReport(root, *writer);
+  FeedReport(walk, *writer);
   writer->WriteReport(order.path, order.title, order.comment);
 }
 

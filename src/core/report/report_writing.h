@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/catalogue/collection_walk.h"
 #include "core/report/html_report.h"
 
 namespace lumo {
@@ -26,6 +27,9 @@ struct ReportOrder {
 // `order.path` when no report was written (see LumoHtml and LumoCsv for the
 // steps and causes); an earlier file at the path then stays as it was.
 void WriteTreeReport(const TreeItem& root, const ReportOrder& order);
+// The same for the collection `walk` meets, written as the walk goes: the
+// report is never held whole in memory.
+void WriteCollectionReport(const CollectionWalk& walk, const ReportOrder& order);
 
 // What the writer of the format says of `error`, thrown by WriteTreeReport,
 // naming the file as `shownName` (Windows-1252): for CSV "Unable to open

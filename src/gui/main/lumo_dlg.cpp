@@ -86,6 +86,15 @@ std::string CountText(int64_t count, const char* noun) {
   return text;
 }
 
+std::string TooManyRowsText(int64_t rows) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "The All level would show %lld rows, more than the %lld that can be shown at once.\n"
+                "Choose Album and open the albums you want, or use Find to go to a name.",
+                static_cast<long long>(rows), static_cast<long long>(LumoTreeCtrl::kMaxAllLevelRows));
+  return text;
+}
+
 void FillAboutInfo(const QIcon& icon, QWidget* owner) {
   FillProgramAboutInfo(TheAboutInfo());
   TheAboutWindowInfo().icon = icon;
@@ -411,7 +420,13 @@ void CLumoDlg::SetStatusLine(const std::string& path) {
 void CLumoDlg::ApplyDisplayLevel(bool sort) {
   if (!loaded_) return;
   applyingLevel_ = true;
+  const int previous = displayLevel_;
   UpdateData(true);
+  if (GetDisplayLevel() == DisplayLevel::All && !tree_->CanShowAll()) {
+    // Laying out that many rows would take minutes and gigabytes.
+    lumo::ShowMessageBox(TooManyRowsText(tree_->GetCount()), lumo::MessageButtons::Ok, lumo::MessageIcon::Information);
+    displayLevel_ = previous != static_cast<int>(DisplayLevel::All) ? previous : static_cast<int>(DisplayLevel::Album);
+  }
   tree_->ApplyDisplayLevel(GetDisplayLevel(), sort);
   UpdateCounts();
   UpdateData(false);

@@ -216,6 +216,8 @@ void LumoTreeCtrl::SetLevelExpansion(DisplayLevel level) {
   const bool albumsOpen = level == DisplayLevel::All;
   for (TreeItem* artist = GetRootItem(); artist; artist = artist->NextSibling()) {
     if (artist->HasChildren()) setExpanded(model_->IndexOf(artist), artistsOpen);
+    // Albums not made yet are closed: they are made only to be opened.
+    if (artist->HasPendingChildren() && !albumsOpen) continue;
     for (TreeItem* album = artist->Child(0); album; album = album->NextSibling()) {
       if (album->HasChildren()) setExpanded(model_->IndexOf(album), albumsOpen);
     }

@@ -100,6 +100,12 @@ class LumoTreeCtrl : public QTreeView {
   // into view.
   void EnsureVisible(TreeItem* item);
 
+  // Rows the All level may open at most: beyond them the view would take
+  // minutes and gigabytes to lay them out.
+  static constexpr int64_t kMaxAllLevelRows = 1'000'000;
+  // True when the All level opens no more than kMaxAllLevelRows rows.
+  bool CanShowAll() const { return GetCount() <= kMaxAllLevelRows; }
+
   // Optionally sorts each artist's albums, expands or collapses for `level`
   // (Custom leaves expansion alone) and scrolls the selected item, or the
   // album or artist standing for it at this level, to the top. Never selects.

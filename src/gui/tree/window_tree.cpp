@@ -9,12 +9,8 @@ WindowTree::WindowTree(LumoTreeCtrl& tree, DuplicateQuestion leaveOutDuplicate)
 
 void WindowTree::KeepTexts(std::shared_ptr<const void> texts) { tree_.KeepTexts(std::move(texts)); }
 
-TreeItem* WindowTree::AddArtist(const RecordView& artist) {
-  return tree_.InsertLeanItem(artist, nullptr, InsertAt::Sort);
-}
-
-TreeItem* WindowTree::AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) {
-  return tree_.InsertLeanItem(record, parent, InsertAt::Last, pending);
+TreeItem* WindowTree::AddArtist(const RecordView& artist, const PendingChildren& albums) {
+  return tree_.InsertLeanItem(artist, nullptr, InsertAt::Sort, albums);
 }
 
 // Without a question the first of each album is kept, as if every question were answered Ok.

@@ -19,8 +19,7 @@ class WindowTree final : public CatalogueTree {
   WindowTree(LumoTreeCtrl& tree, DuplicateQuestion leaveOutDuplicate);
 
   void KeepTexts(std::shared_ptr<const void> texts) override;
-  TreeItem* AddArtist(const RecordView& artist) override;
-  TreeItem* AddLast(TreeItem* parent, const RecordView& record, const PendingChildren& pending) override;
+  TreeItem* AddArtist(const RecordView& artist, const PendingChildren& albums) override;
   bool LeaveOutDuplicate(std::string_view artist, std::string_view title) override;
 
  private:

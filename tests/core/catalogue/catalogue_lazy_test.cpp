@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/collection_index.h"
 #include "core/catalogue/collection_tree.h"
 #include "core/catalogue/track_maker.h"
 #include "core/ini/ini_test_util.h"
@@ -85,10 +86,22 @@ std::string RandomCollection(std::mt19937& rng) {
   return file;
 }
 
+// The listing of the albums without a tree (CollectionIndex), as loaded or
+// changed, with its counts.
+std::string IndexListing(const lumo::IniDocument& document, const lumo::CollectionTree& tree) {
+  const lumo::CollectionIndex index(document);
+  EXPECT_EQ(index.DuplicatesLeftOut(), tree.DuplicatesLeftOut());
+  EXPECT_EQ(index.Counts().artists, tree.Counts().artists);
+  EXPECT_EQ(index.Counts().albums, tree.Counts().albums);
+  std::string listing;
+  WriteCollectionListing(index.AsWalk(), [&listing](std::string_view piece) { listing.append(piece); });
+  return listing;
+}
+
 // The tree of a freshly loaded file, whose tracks are read again from the
 // file (to be listed, or made when shown), lists exactly as the tree of the
 // same content once every section has been changed in memory, whose tracks
-// are made at once.
+// are made at once, and as the albums listed without a tree.
 TEST(TrackMaker, LazyTracksListAsTracksMadeAtOnce) {
   std::mt19937 rng(20261207);
   for (int round = 0; round < 300; ++round) {
@@ -98,6 +111,7 @@ TEST(TrackMaker, LazyTracksListAsTracksMadeAtOnce) {
     lumo::CollectionTree fresh;
     fresh.Build(file.document);
     const std::string listed = CollectionListing(fresh.Root());  // tracks read, not made
+    ASSERT_EQ(IndexListing(file.document, fresh), listed) << bytes;
     for (const TreeItem* artist = fresh.Root().Child(0); artist; artist = artist->NextSibling()) {
       for (const TreeItem* album = artist->Child(0); album; album = album->NextSibling()) album->Child(0);
     }
@@ -111,6 +125,36 @@ TEST(TrackMaker, LazyTracksListAsTracksMadeAtOnce) {
     lumo::CollectionTree touched;
     touched.Build(file.document);
     EXPECT_EQ(CollectionListing(touched.Root()), listed) << bytes;
+    EXPECT_EQ(IndexListing(file.document, touched), listed) << bytes;
+  }
+}
+
+// Albums with numtracks=99 and no track keys, one beside them with a name:
+// their tracks are counted but no track item is made, by the build or by a
+// listing, whether the file is as loaded or every section was changed since
+// (whose names cannot be read from the file again).
+TEST(TrackMaker, TracksWithoutNamesAreCountedNotMade) {
+  std::string bytes = "[named]\r\nartist=N\r\ntitle=T\r\nnumtracks=99\r\n98=Last\r\n";
+  for (int i = 0; i < 3000; ++i) {
+    bytes += "[k" + std::to_string(i) + "]\r\nartist=A" + std::to_string(i % 7) + "\r\ntitle=T" + std::to_string(i) +
+             "\r\nnumtracks=99\r\n";
+  }
+  lumo::test::LoadedFile file(bytes);
+  ASSERT_TRUE(file.loaded);
+  for (const bool changed : {false, true}) {
+    if (changed) {
+      ASSERT_TRUE(file.document.ApplyEdits({lumo::profile::Edit::Set("named", "touched", "1")}));
+    }
+    lumo::CollectionTree tree;
+    tree.Build(file.document);
+    const std::string listed = CollectionListing(tree.Root());
+    EXPECT_NE(listed.find("N\tT\t98\t?\nN\tT\t99\tLast\n"), std::string::npos) << changed;
+    EXPECT_EQ(tree.Root().SubtreeSize(), 1 + 8 + 3001 * 100) << changed;
+    for (const TreeItem* artist = tree.Root().Child(0); artist; artist = artist->NextSibling()) {
+      for (const TreeItem* album = artist->Child(0); album; album = album->NextSibling()) {
+        ASSERT_TRUE(album->HasPendingChildren()) << album->Text() << " " << changed;
+      }
+    }
   }
 }
 

@@ -158,8 +158,9 @@ class CountingMaker final : public ChildMaker {
     for (int i = 0; i < count; ++i) made.push_back(Item("c" + std::to_string(i), i));
     return made;
   }
-  std::vector<std::string_view> ChildTexts(const TreeItem&, int count, uint64_t) const override {
-    return std::vector<std::string_view>(static_cast<std::size_t>(count), "c");
+  void ForEachChildText(const TreeItem&, int count, uint64_t,
+                        const std::function<void(int, std::string_view)>& visit) const override {
+    for (int i = 0; i < count; ++i) visit(i, "c");
   }
   mutable int calls = 0;
   mutable uint64_t lastToken = 0;
@@ -178,7 +179,7 @@ TEST(TreeItemTest, PendingChildrenAreCountedAndMadeOnceWhenNeeded) {
   };
   for (const auto& [what, need] : needs) {
     CountingMaker maker;
-    TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {&maker, 3, 42});
+    TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {.maker = &maker, .token = 42, .count = 3});
     EXPECT_EQ(album.ChildCount(), 3) << what;
     EXPECT_EQ(album.SubtreeSize(), 4) << what;
     EXPECT_EQ(maker.calls, 0) << what;
@@ -192,7 +193,7 @@ TEST(TreeItemTest, PendingChildrenAreCountedAndMadeOnceWhenNeeded) {
     EXPECT_EQ(maker.calls, 1) << what;
   }
   CountingMaker maker;
-  TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {&maker, 3, 0});
+  TreeItem album(RecordView{ItemKind::Album, "A", "k", 0}, nullptr, {.maker = &maker, .count = 3});
   album.ClearChildren();
   EXPECT_EQ(album.ChildCount(), 0);
   EXPECT_EQ(album.Child(0), nullptr);

@@ -121,6 +121,33 @@ TEST(IniLoad, DuplicateHeadersMergeAndCallTheHook) {
   EXPECT_EQ(file.document.GetString("abc", "j", "-"), "1");
 }
 
+// A section as loaded finds its name and lines again from its header; the
+// index of names, once given back, is made again by the next look-up.
+TEST(IniLoad, SectionsReadTheirHeaderAgainAndFindOnceTheIndexIsDropped) {
+  const struct {
+    const char* bytes;
+    const char* name;   // of the one section asked for
+    const char* value;  // of its key "k"
+  } cases[] = {
+      {" [ Spaced Name ] \r\nk=1\r\n", " Spaced Name ", "1"},
+      {"[a]\n; note\n\nk=2\n[b]\nk=3\n", "a", "2"},
+      {"[a]\n[b]\nk=3\n[A]\nk=4\n", "a", "4"},          // no key under the first header
+      {"[a]\nk=5\n[b]\nk=3\n[A]\nj=4\n", "a", "5"},    // lines under a later header too
+      {"x=0\n[last]\nk=6\x1a[last]\nk=7\n", "last", "6"},  // nothing after Ctrl-Z
+      {"[last]", "last", "-"},
+  };
+  for (const auto& c : cases) {
+    LoadedFile file(c.bytes);
+    ASSERT_TRUE(file.loaded) << c.bytes;
+    file.document.DropNameIndex();
+    const IniSection* section = file.document.FindSection(c.name);
+    ASSERT_NE(section, nullptr) << c.bytes;
+    EXPECT_EQ(section->GetName(), c.name) << c.bytes;
+    EXPECT_EQ(section->GetString("k", "-"), c.value) << c.bytes;
+    EXPECT_EQ(file.document.FindSection("missing"), nullptr);
+  }
+}
+
 std::vector<int> ProgressOf(const std::string& bytes) {
   std::vector<int> calls;
   LoadedFile file(bytes, [&](int percent) { calls.push_back(percent); });

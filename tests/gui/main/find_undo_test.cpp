@@ -225,12 +225,12 @@ TEST(FindInTree, TracksNotMadeYetAreFoundInOrderAndOnlyTheirAlbumIsMade) {
       {"book", false, false, true, false}, {"?", false, false, false, true}, {"nowhere", false, true, true, true}};
   for (const FindOptions& options : searches) {
     for (FindDirection direction : {FindDirection::Next, FindDirection::Previous}) {
+      Catalogue catalogues[2];  // albums are made from their documents: these outlive the trees
       LumoTreeCtrl lazy;
       LumoTreeCtrl made;
-      for (LumoTreeCtrl* tree : {&lazy, &made}) {
-        Catalogue catalogue;
-        ASSERT_TRUE(catalogue.Load(dir.File("cdplayer.ini")));
-        lumo::test::BuildInto(catalogue, *tree, false);
+      for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(catalogues[i].Load(dir.File("cdplayer.ini")));
+        lumo::test::BuildInto(catalogues[i], i == 0 ? lazy : made, false);
       }
       made.ApplyDisplayLevel(DisplayLevel::All, true);
       const std::vector<std::string> found = FindSequence(lazy, options, direction);

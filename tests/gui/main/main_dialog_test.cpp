@@ -28,6 +28,7 @@
 #include "gui/platform/text_codec.h"
 #include "gui/report/report_dlg.h"
 #include "gui/settings/options_dlg.h"
+#include "support/collection_generator.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -227,6 +228,32 @@ TEST_F(MainWindow, LevelsFollowTheRadioButtonsAndUserExpansionMeansCustom) {
   Menu(CLumoDlg::kMenuRefresh);  // every load comes back at the Artist level
   EXPECT_TRUE(Checked(CLumoDlg::kLevelArtist));
   EXPECT_FALSE(tree.IsExpanded(Artist(1)));
+}
+
+// The All level on more rows than the view can lay out (here a million
+// tracks without names) is declined with a word why; the Album level stays,
+// and no track is made.
+TEST_F(MainWindow, AllLevelOnMoreThanAMillionRowsIsRefusedAndTheLevelKept) {
+  lumo::bench::CollectionShape shape;
+  shape.kind = lumo::bench::CollectionShape::Kind::UnnamedTracks;
+  shape.albums = 10100;
+  shape.tracksPerAlbum = 99;
+  lumo::bench::WriteCollection(shape, dir_.File("cdplayer.ini"));
+  WriteSettings(dir_.Path());
+  CLumoDlg& window = Open();
+  LumoTreeCtrl& tree = window.Tree();
+  ASSERT_GT(tree.GetCount(), LumoTreeCtrl::kMaxAllLevelRows);
+  Click(CLumoDlg::kLevelAlbum);
+  MessageBoxRecorder boxes;
+  Click(CLumoDlg::kLevelAll);
+  ASSERT_EQ(boxes.Messages().size(), 1u);
+  EXPECT_NE(boxes.Messages()[0].text.find(std::to_string(tree.GetCount())), std::string::npos);
+  EXPECT_TRUE(Checked(CLumoDlg::kLevelAlbum));
+  EXPECT_EQ(window.GetDisplayLevel(), DisplayLevel::Album);
+  TreeItem* album = tree.GetChildItem(Artist(0));
+  EXPECT_TRUE(tree.IsExpanded(Artist(0)));
+  EXPECT_FALSE(tree.IsExpanded(album));
+  EXPECT_TRUE(album->HasPendingChildren());
 }
 
 TEST_F(MainWindow, CdKeyBoxShowsTheSelectedAlbumsKey) {
