@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "core/catalogue/album_section.h"
 #include "core/catalogue/catalogue_build.h"
 #include "core/catalogue/tree_item.h"
 #include "core/ini/ini_document.h"
@@ -67,15 +68,11 @@ std::vector<DuplicateGroup> FindDuplicateAlbums(const std::vector<AlbumIdentity>
 }
 
 std::vector<std::string> AlbumTrackNames(const IniSection& section) {
-  AlbumNames names;
-  names.Read(section);
-  const int count = TracksToShow(section);
+  AlbumSection album;
+  album.Read(section);
   std::vector<std::string> tracks;
-  tracks.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    const bool named = static_cast<std::size_t>(i) < names.tracks.size() && names.tracks[i];
-    tracks.emplace_back(named ? *names.tracks[i] : kMissingTrack);
-  }
+  tracks.reserve(static_cast<std::size_t>(album.TracksToShow()));
+  album.ForEachTrack([&tracks](int, std::string_view name) { tracks.emplace_back(name); });
   return tracks;
 }
 

@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "core/catalogue/catalogue_build.h"
-#include "core/collection/album_names.h"
+#include "core/catalogue/album_section.h"
 #include "core/ini/ini_document.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/profile_text.h"
@@ -47,37 +46,28 @@ class Planner {
   explicit Planner(const ReplaceRequest& request) : request_(request), replacer_(request) {}
 
   void Section(const IniSection& section) {
-    names_.Read(section);
-    if (!names_.IsAlbum()) return;
-    if (request_.artists) Name(section, NameKind::Artist, "artist", *names_.artist);
-    if (request_.albums && names_.title && *names_.title != kMissingName) {
-      Name(section, NameKind::Title, "title", *names_.title);
+    album_.Read(section);
+    if (!album_.IsAlbum()) return;
+    if (request_.artists) Name(section, NameKind::Artist, "artist", *album_.Artist());
+    if (request_.albums && album_.HasTitle() && album_.Title() != kUnknownName) {
+      Name(section, NameKind::Title, "title", album_.Title());
     }
     if (!request_.tracks) return;
-    // How many tracks the tree shows takes another pass over the section:
-    // it is worked out only for a section with a track name to change.
-    std::optional<std::size_t> shown;
-    for (std::size_t i = 0; i < names_.tracks.size(); ++i) {
-      if (!names_.tracks[i]) continue;
-      std::optional<std::string> changed = replacer_.Apply(*names_.tracks[i]);
-      if (!changed) continue;
-      if (!shown) shown = static_cast<std::size_t>(TracksToShow(section));
-      if (i >= *shown) break;
-      Take(section, NameKind::Track, std::to_string(i), *names_.tracks[i], std::move(changed));
+    const int shown = album_.TracksToShow();
+    for (const NamedTrack& track : album_.Named()) {
+      if (track.first >= shown) break;
+      Name(section, NameKind::Track, std::to_string(track.first), track.second);
     }
   }
 
   ReplacePlan Take() { return std::move(plan_); }
 
  private:
-  void Name(const IniSection& section, NameKind kind, std::string key, std::string_view name) {
-    Take(section, kind, std::move(key), name, replacer_.Apply(name));
-  }
-
   // Adds the edit that gives `name` its new text, if it has one and may.
-  void Take(const IniSection& section, NameKind kind, std::string key, std::string_view name,
-            std::optional<std::string> changed) {
-    if (plan_.refusal != ReplaceRefusal::None || !changed) return;
+  void Name(const IniSection& section, NameKind kind, std::string key, std::string_view name) {
+    if (plan_.refusal != ReplaceRefusal::None) return;
+    std::optional<std::string> changed = replacer_.Apply(name);
+    if (!changed) return;
     ++plan_.found;
     changed->resize(ini::TrimEnd(*changed).size());
     if (*changed == name) return;
@@ -91,7 +81,7 @@ class Planner {
 
   static ReplaceRefusal Check(NameKind kind, std::string_view before, const std::string& after) {
     if (profile::HasLineBreakingByte(after)) return ReplaceRefusal::LineBreak;
-    if (kind == NameKind::Artist && after == kMissingName) return ReplaceRefusal::HiddenArtist;
+    if (kind == NameKind::Artist && after == kUnknownName) return ReplaceRefusal::HiddenArtist;
     if (kind == NameKind::Title && after.empty()) return ReplaceRefusal::EmptyTitle;
     if (after.size() > kMaxReplacedNameBytes && after.size() > before.size()) return ReplaceRefusal::TooLong;
     return ReplaceRefusal::None;
@@ -99,7 +89,7 @@ class Planner {
 
   const ReplaceRequest& request_;
   NameReplacer replacer_;
-  AlbumNames names_;
+  AlbumSection album_;  // reused for every section
   ReplacePlan plan_;
 };
 
