@@ -144,6 +144,45 @@ constexpr std::array kFind{
     ControlTemplate{FindIds::kClose, K::PushButton, "Close", 170, 52, 56, 14, kTabStop},
 };
 
+// Duplicates and similar artists: a dialog of two pages.
+constexpr std::array kDuplicates{
+    ControlTemplate{DuplicatesIds::kTabs, K::TabControl, "", 7, 7, 306, 186, kTabStop},
+    ControlTemplate{DuplicatesIds::kClose, K::PushButton, "Close", 263, 199, 50, 14, kTabStop},
+};
+
+constexpr uint32_t kPickList = kBorder | kVScroll | kHScroll | kNoIntegralHeight | kNotify | kTabStop;
+
+constexpr std::array kDuplicatePage{
+    ControlTemplate{DuplicatePageIds::kEntriesLabel, K::Static, "&Albums entered more than once:", 4, 4, 200, 8, 0},
+    ControlTemplate{DuplicatePageIds::kEntries, K::ListBox, "", 4, 14, 292, 80, kPickList},
+    ControlTemplate{DuplicatePageIds::kTracksLabel, K::Static, "&Tracks of the selected entry:", 4, 98, 200, 8, 0},
+    ControlTemplate{DuplicatePageIds::kTracks, K::ListBox, "", 4, 108, 230, 58, kPickList},
+    ControlTemplate{DuplicatePageIds::kDelete, K::PushButton, "&Delete", 242, 152, 54, 14, kTabStop},
+};
+
+constexpr std::array kSimilarPage{
+    ControlTemplate{SimilarPageIds::kGroupsLabel, K::Static, "&Groups of similar artist names:", 4, 4, 200, 8, 0},
+    ControlTemplate{SimilarPageIds::kGroups, K::ListBox, "", 4, 14, 292, 80, kPickList},
+    ControlTemplate{SimilarPageIds::kSpellingsLabel, K::Static, "&Spelling to give them all:", 4, 98, 200, 8, 0},
+    ControlTemplate{SimilarPageIds::kSpellings, K::ListBox, "", 4, 108, 230, 58, kPickList},
+    ControlTemplate{SimilarPageIds::kMerge, K::PushButton, "&Merge", 242, 152, 54, 14, kTabStop},
+};
+
+// Replace across names.
+constexpr std::array kReplace{
+    ControlTemplate{kNone, K::Static, "Fi&nd what:", 7, 9, 50, 8, 0},
+    ControlTemplate{ReplaceIds::kFindText, K::Edit, "", 60, 7, 112, 12, kAutoHScroll | kBorder | kTabStop},
+    ControlTemplate{kNone, K::Static, "Re&place with:", 7, 26, 50, 8, 0},
+    ControlTemplate{ReplaceIds::kWithText, K::Edit, "", 60, 24, 112, 12, kAutoHScroll | kBorder | kTabStop},
+    ControlTemplate{ReplaceIds::kMatchCase, K::CheckBox, "Match &case", 7, 42, 80, 10, kGroup | kTabStop},
+    ControlTemplate{kNone, K::GroupBox, "Look in", 7, 56, 165, 27, 0},
+    ControlTemplate{ReplaceIds::kArtists, K::CheckBox, "&Artists", 13, 68, 44, 10, kGroup | kTabStop},
+    ControlTemplate{ReplaceIds::kAlbums, K::CheckBox, "A&lbums", 64, 68, 44, 10, kTabStop},
+    ControlTemplate{ReplaceIds::kTracks, K::CheckBox, "&Tracks", 115, 68, 44, 10, kTabStop},
+    ControlTemplate{ReplaceIds::kReplaceAll, K::DefPushButton, "&Replace all", 180, 7, 56, 14, kGroup | kTabStop},
+    ControlTemplate{ReplaceIds::kClose, K::PushButton, "Close", 180, 24, 56, 14, kTabStop},
+};
+
 using namespace dlg;
 
 constexpr uint32_t kPlainBox = kCaption | kSysMenu | kModalFrame;
@@ -162,6 +201,11 @@ constexpr std::array kDialogs{
     DialogTemplate{FindIds::kTemplate, "Find", 233, 73, "MS Sans Serif", 8, kPlainBox, 0, kFind},
     DialogTemplate{DuplicateIds::kTemplate, "Duplicate album found", 254, 210, "MS Sans Serif", 8, kPlainBox, 0,
                    kDuplicate},
+    DialogTemplate{DuplicatesIds::kTemplate, "Duplicates", 320, 220, "MS Sans Serif", 8, kPlainBox, 0, kDuplicates},
+    DialogTemplate{DuplicatePageIds::kTemplate, "", 300, 170, "MS Sans Serif", 8, kChild | kVisible, 0,
+                   kDuplicatePage},
+    DialogTemplate{SimilarPageIds::kTemplate, "", 300, 170, "MS Sans Serif", 8, kChild | kVisible, 0, kSimilarPage},
+    DialogTemplate{ReplaceIds::kTemplate, "Replace", 243, 90, "MS Sans Serif", 8, kPlainBox, 0, kReplace},
     DialogTemplate{AboutTextIds::kTemplate, "", 253, 102, "MS Sans Serif", 8, kChild | kVisible, 0, kAboutText},
     DialogTemplate{AboutIds::kTemplate, "About", 272, 164, "MS Sans Serif", 8, kPlainBox, 0, kAbout},
     DialogTemplate{AboutMakerIds::kTemplate, "", 253, 102, "MS Sans Serif", 8, kChild, 0, kAboutMaker},

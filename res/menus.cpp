@@ -25,6 +25,9 @@ constexpr std::array kEditItems{
     MenuItemTemplate{"&Find...\tCtrl+F", MainWindowIds::kMenuFind},
     MenuItemTemplate{"Find &next\tF3", MainWindowIds::kMenuFindNext},
     MenuItemTemplate{"Find &previous\tShift+F3", MainWindowIds::kMenuFindPrevious},
+    MenuItemTemplate{"Re&place...\tCtrl+H", MainWindowIds::kMenuReplace},
+    MenuItemTemplate{nullptr, 0},
+    MenuItemTemplate{"&Duplicates...", MainWindowIds::kMenuDuplicates},
 };
 
 constexpr std::array kOptionsItems{

@@ -397,6 +397,72 @@ def check_options(lumo):
     lumo.gone(dialog, "the options")
 
 
+def any_alert(lumo):
+    return wait_for("a message", lambda: next(
+        (node for node in children(lumo.app) if role(node) == pyatspi.ROLE_ALERT), None))
+
+
+def file_bytes(lumo):
+    with open(lumo.collection, "rb") as collection:
+        return collection.read()
+
+
+def undo(lumo, step, before):
+    """Edit > Undo named for the step puts back the file's very bytes."""
+    press(wait_for("the menu item " + step, lambda: find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, step)))
+    wait_for(step + " to restore the file", lambda: file_bytes(lumo) == before)
+
+
+def check_duplicates(lumo):
+    before = file_bytes(lumo)
+    press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Duplicates..."))
+    dialog = lumo.window("Duplicates")
+    entries = wait_for("the list of duplicates",
+                       lambda: find(dialog, {pyatspi.ROLE_LIST}, "Albums entered more than once:"))
+    copies = wait_for("the copies listed", lambda: children(entries))
+    key = name(copies[-1]).split(":")[0]
+    if len(copies) < 2 or any(":" not in name(row) for row in copies):
+        raise Failed("the duplicates are listed as %r" % [name(row) for row in copies])
+    subprocess.run(["xdotool", "windowfocus", "--sync", lumo.x_window("Duplicates")], timeout=WAIT, check=True)
+    lumo.keys("alt+a", "End")  # the label's mnemonic, then the last copy
+    wait_for("the last copy selected", lambda: has(children(entries)[-1], pyatspi.STATE_SELECTED))
+    tracks = find(dialog, {pyatspi.ROLE_LIST}, "Tracks of the selected entry:")
+    wait_for("the copy's tracks", lambda: children(tracks))
+    press(find(dialog, BUTTONS, "Delete"))
+    alert = lumo.alert("Are you sure you want to delete this album?\n(Edit > Undo takes it back.)")
+    press(find(alert, BUTTONS, "Yes"))
+    wait_for("the copy's section to go", lambda: ("[%s]" % key).encode() not in file_bytes(lumo))
+    wait_for("the list to empty", lambda: not children(entries))
+    # Esc in a page closes the whole dialog, not just the page.
+    subprocess.run(["xdotool", "windowfocus", "--sync", lumo.x_window("Duplicates")], timeout=WAIT, check=True)
+    lumo.keys("alt+a", "Escape")
+    lumo.gone(dialog, "the duplicates")
+    undo(lumo, "Undo Delete Duplicate", before)
+
+
+def check_replace(lumo):
+    before = file_bytes(lumo)
+    press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Replace..."))
+    dialog = lumo.window("Replace")
+    find_field = wait_for("the field named Find what:", lambda: find(dialog, FIELDS, "Find what:"))
+    with_field = find(dialog, FIELDS, "Replace with:")
+    if with_field is None:
+        raise Failed("the replacement field has no name")
+    check_mnemonic(lumo, dialog, "alt+p", "Replace with:")
+    find_field.queryEditableText().setTextContents("the")
+    with_field.queryEditableText().setTextContents("Thé")
+    press(find(dialog, BUTTONS, "Replace all"))
+    question = any_alert(lumo)
+    press(find(question, BUTTONS, "Yes"))
+    wait_for("the names to change", lambda: "Thé".encode("cp1252") in file_bytes(lumo))
+    wait_for("the count in the status line",
+             lambda: any((name(node) or "").startswith("Replaced ")
+                         for node in descendants(lumo.main) if role(node) == pyatspi.ROLE_LABEL))
+    press(find(dialog, BUTTONS, "Close"))
+    lumo.gone(dialog, "the replace dialog")
+    undo(lumo, "Undo Replace", before)
+
+
 def exit_lumo(lumo):
     press(find(lumo.main, BUTTONS, "Exit"))
     status = lumo.process.wait(timeout=WAIT)
@@ -411,6 +477,7 @@ def first_run(program, sample, scratch):
     os.makedirs(backup)
     shutil.copy(sample, os.path.join(backup, "discs.ini"))
     lumo = Lumo(program, sample, scratch, args=[os.path.join("Backup Ç", "discs.ini")])
+    lumo.collection = os.path.join(backup, "discs.ini")  # the file the edits go to
     return lumo, lambda: (finish_loading(lumo), check_status_line(lumo, os.path.join(backup, "discs.ini")))
 
 
@@ -454,6 +521,8 @@ def main(program, sample, scratch):
         check_tree_keys(lumo, tree)
         check_report(lumo)
         check_options(lumo)
+        check_duplicates(lumo)
+        check_replace(lumo)
     if not run(lumo, steps) or not run(*second_run(program, sample, scratch)):
         return 1
     print("AT-SPI check passed")

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/catalogue/catalogue_item.h"
+#include "core/collection/similar_artists.h"
 #include "core/edit/write_back.h"
 #include "core/platform/profile.h"
 #include "core/platform/safe_replace.h"
@@ -75,6 +76,16 @@ bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
   --artistCount_;
   return true;
 }
+
+bool Catalogue::DeleteDuplicate(const std::string& cdKey) {
+  return Apply({lumo::profile::Edit::Remove(cdKey)}, "Delete Duplicate");
+}
+
+bool Catalogue::MergeArtists(const std::vector<std::string>& spellings, const std::string& chosen) {
+  return Apply(lumo::ArtistMergeEdits(document_, spellings, chosen), "Merge Artists");
+}
+
+bool Catalogue::ReplaceNames(const std::vector<lumo::profile::Edit>& edits) { return Apply(edits, "Replace"); }
 
 // The file's bytes before and after each change make its undo step; the
 // document hands over the old bytes, which it compared with the disk.

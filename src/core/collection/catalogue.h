@@ -74,6 +74,14 @@ class Catalogue {
   // wrote. After a success the document holds `text` and the caller
   // rebuilds the tree.
   bool Rewrite(std::string text, const char* stepName);
+  // Cleaning up. Each is one change of the file like those above, after
+  // which the caller builds the tree again (the counts come with it).
+  // Removes the section of one copy of a duplicate album.
+  bool DeleteDuplicate(const std::string& cdKey);
+  // Gives every album whose artist is one of `spellings` the artist `chosen`.
+  bool MergeArtists(const std::vector<std::string>& spellings, const std::string& chosen);
+  // Writes the edits a replace planned (lumo::PlanReplace).
+  bool ReplaceNames(const std::vector<lumo::profile::Edit>& edits);
 
   // Every change above is kept so that it can be taken back and done again,
   // for as long as this file stays loaded. Undo and Redo are one

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -24,95 +25,106 @@ Lines SplitLines(std::string_view text) {
   return lines;
 }
 
-// A range of lines on each side: [beforeFirst, beforeLast) and [afterFirst, afterLast).
-struct Span {
-  std::size_t beforeFirst, beforeLast, afterFirst, afterLast;
-};
-
-// Narrows a span by the lines it starts and ends with on both sides.
-Span Trimmed(Span s, const Lines& before, const Lines& after) {
-  while (s.beforeFirst < s.beforeLast && s.afterFirst < s.afterLast && before[s.beforeFirst] == after[s.afterFirst]) {
-    ++s.beforeFirst;
-    ++s.afterFirst;
-  }
-  while (s.beforeFirst < s.beforeLast && s.afterFirst < s.afterLast &&
-         before[s.beforeLast - 1] == after[s.afterLast - 1]) {
-    --s.beforeLast;
-    --s.afterLast;
-  }
-  return s;
-}
-
-struct Anchor {
-  std::size_t before, after;
+// A section header line, with its line end, and where it starts.
+struct Header {
+  std::string_view line;
+  std::size_t at;
 };
 
 // Only section headers can pair the versions up: they are few, and in a
 // cdplayer.ini nearly all are unique, so pairing stays cheap on a big file.
-bool MayAnchor(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(" \t");
-  return first != std::string_view::npos && line[first] == '[';
+// Found by their "[" (a line whose first non-blank character it is), so the
+// rest of the text need not be split into lines.
+std::vector<Header> Headers(std::string_view text) {
+  std::vector<Header> headers;
+  for (std::size_t bracket = text.find('['); bracket != std::string_view::npos; bracket = text.find('[', bracket)) {
+    std::size_t start = bracket;
+    while (start > 0 && (text[start - 1] == ' ' || text[start - 1] == '\t')) --start;
+    std::size_t end = text.find('\n', bracket);
+    end = end == std::string_view::npos ? text.size() : end + 1;
+    if (start == 0 || text[start - 1] == '\n') headers.push_back({text.substr(start, end - start), start});
+    bracket = end;
+  }
+  return headers;
 }
+
+struct Anchor {
+  std::size_t before, after;  // where the paired header lines start
+  std::size_t beforeEnd, afterEnd;
+};
 
 // Headers found exactly once on each side pair the two versions up; the
 // longest run of pairs in the same order on both sides is kept (patience
 // sorting). Without any, the changed span is one run.
-std::vector<Anchor> UniqueAnchors(const Span& s, const Lines& before, const Lines& after) {
+std::vector<Anchor> UniqueAnchors(const std::vector<Header>& before, const std::vector<Header>& after) {
   struct Seen {
     std::size_t countBefore = 0, countAfter = 0, before = 0, after = 0;
   };
   std::unordered_map<std::string_view, Seen> seen;
-  for (std::size_t i = s.beforeFirst; i < s.beforeLast; ++i) {
-    if (!MayAnchor(before[i])) continue;
-    Seen& entry = seen[before[i]];
+  seen.reserve(before.size());
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    Seen& entry = seen[before[i].line];
     ++entry.countBefore;
     entry.before = i;
   }
-  for (std::size_t j = s.afterFirst; j < s.afterLast; ++j) {
-    if (!MayAnchor(after[j])) continue;
-    auto found = seen.find(after[j]);
+  for (std::size_t j = 0; j < after.size(); ++j) {
+    auto found = seen.find(after[j].line);
     if (found == seen.end()) continue;
     ++found->second.countAfter;
     found->second.after = j;
   }
-  std::vector<Anchor> pairs;
+  std::vector<std::pair<std::size_t, std::size_t>> pairs;
   for (const auto& [line, entry] : seen) {
-    if (entry.countBefore == 1 && entry.countAfter == 1) pairs.push_back({entry.before, entry.after});
+    if (entry.countBefore == 1 && entry.countAfter == 1) pairs.emplace_back(entry.before, entry.after);
   }
-  std::sort(pairs.begin(), pairs.end(), [](const Anchor& a, const Anchor& b) { return a.before < b.before; });
+  std::sort(pairs.begin(), pairs.end());
   // Longest increasing run of `after` positions.
   std::vector<std::size_t> tails, previous(pairs.size(), SIZE_MAX), tailIndex;
   for (std::size_t i = 0; i < pairs.size(); ++i) {
-    auto at = std::lower_bound(tails.begin(), tails.end(), pairs[i].after);
+    auto at = std::lower_bound(tails.begin(), tails.end(), pairs[i].second);
     const std::size_t length = static_cast<std::size_t>(at - tails.begin());
     if (length > 0) previous[i] = tailIndex[length - 1];
     if (at == tails.end()) {
-      tails.push_back(pairs[i].after);
+      tails.push_back(pairs[i].second);
       tailIndex.push_back(i);
     } else {
-      *at = pairs[i].after;
+      *at = pairs[i].second;
       tailIndex[length] = i;
     }
   }
   std::vector<Anchor> kept;
   for (std::size_t i = tailIndex.empty() ? SIZE_MAX : tailIndex.back(); i != SIZE_MAX; i = previous[i]) {
-    kept.push_back(pairs[i]);
+    const Header& b = before[pairs[i].first];
+    const Header& a = after[pairs[i].second];
+    kept.push_back({b.at, a.at, b.at + b.line.size(), a.at + a.line.size()});
   }
   std::reverse(kept.begin(), kept.end());
   return kept;
 }
 
-// Byte offsets of each line start, with the text's size at the end.
-std::vector<std::size_t> Offsets(const Lines& lines, std::size_t total) {
-  std::vector<std::size_t> offsets;
-  offsets.reserve(lines.size() + 1);
-  std::size_t at = 0;
-  for (std::string_view line : lines) {
-    offsets.push_back(at);
-    at += line.size();
+// The changed lines of one stretch between anchors, without the lines both
+// versions start and end it with; nothing when the stretches are equal.
+// Offsets are those of the stretches.
+struct Change {
+  std::size_t beforeAt, afterAt;
+  std::string_view beforeBytes, afterBytes;
+};
+
+std::optional<Change> ChangedLines(std::string_view before, std::string_view after) {
+  if (before == after) return std::nullopt;
+  const Lines b = SplitLines(before), a = SplitLines(after);
+  std::size_t first = 0, lastB = b.size(), lastA = a.size();
+  while (first < lastB && first < lastA && b[first] == a[first]) ++first;
+  while (lastB > first && lastA > first && b[lastB - 1] == a[lastA - 1]) {
+    --lastB;
+    --lastA;
   }
-  offsets.push_back(total);
-  return offsets;
+  const auto offset = [](const Lines& lines, std::size_t index, std::string_view text) {
+    return index < lines.size() ? static_cast<std::size_t>(lines[index].data() - text.data()) : text.size();
+  };
+  const std::size_t bFrom = offset(b, first, before), aFrom = offset(a, first, after);
+  return Change{bFrom, aFrom, before.substr(bFrom, offset(b, lastB, before) - bFrom),
+                after.substr(aFrom, offset(a, lastA, after) - aFrom)};
 }
 
 }  // namespace
@@ -138,23 +150,21 @@ FilePatch FilePatch::Between(std::string_view before, std::string_view after) {
   const auto [head, tail] = SharedEnds(before, after);
   const std::string_view beforeMiddle = before.substr(head, before.size() - head - tail);
   const std::string_view afterMiddle = after.substr(head, after.size() - head - tail);
-  const Lines beforeLines = SplitLines(beforeMiddle), afterLines = SplitLines(afterMiddle);
-  const Span whole = Trimmed({0, beforeLines.size(), 0, afterLines.size()}, beforeLines, afterLines);
-  std::vector<Span> gaps;
-  Span gap{whole.beforeFirst, 0, whole.afterFirst, 0};
-  for (const Anchor& anchor : UniqueAnchors(whole, beforeLines, afterLines)) {
-    gaps.push_back({gap.beforeFirst, anchor.before, gap.afterFirst, anchor.after});
-    gap = {anchor.before + 1, 0, anchor.after + 1, 0};
+  std::size_t beforeFrom = 0, afterFrom = 0;
+  const auto addHunk = [&](std::size_t beforeTo, std::size_t afterTo) {
+    const std::optional<Change> change = ChangedLines(beforeMiddle.substr(beforeFrom, beforeTo - beforeFrom),
+                                                      afterMiddle.substr(afterFrom, afterTo - afterFrom));
+    if (change) {
+      patch.hunks_.push_back({head + beforeFrom + change->beforeAt, head + afterFrom + change->afterAt,
+                              std::string(change->beforeBytes), std::string(change->afterBytes)});
+    }
+  };
+  for (const Anchor& anchor : UniqueAnchors(Headers(beforeMiddle), Headers(afterMiddle))) {
+    addHunk(anchor.before, anchor.after);
+    beforeFrom = anchor.beforeEnd;
+    afterFrom = anchor.afterEnd;
   }
-  gaps.push_back({gap.beforeFirst, whole.beforeLast, gap.afterFirst, whole.afterLast});
-  const auto beforeAt = Offsets(beforeLines, beforeMiddle.size()), afterAt = Offsets(afterLines, afterMiddle.size());
-  for (const Span& raw : gaps) {
-    const Span s = Trimmed(raw, beforeLines, afterLines);
-    if (s.beforeFirst == s.beforeLast && s.afterFirst == s.afterLast) continue;
-    const std::size_t b = beforeAt[s.beforeFirst], a = afterAt[s.afterFirst];
-    patch.hunks_.push_back({head + b, head + a, std::string(beforeMiddle.substr(b, beforeAt[s.beforeLast] - b)),
-                            std::string(afterMiddle.substr(a, afterAt[s.afterLast] - a))});
-  }
+  addHunk(beforeMiddle.size(), afterMiddle.size());
   return patch;
 }
 

@@ -12,10 +12,6 @@ namespace lumo {
 
 namespace {
 
-constexpr const char* kUnstorable =
-    "The name contains a line break or a control character (NUL, Ctrl-Z) that cdplayer.ini cannot hold.\n"
-    "Please remove it.";
-
 // The file's reader drops blanks at the end of a line, so they could never
 // come back: the name is stored without them.
 void DropTrailingBlanks(std::string& text) { text.resize(lumo::ini::TrimEnd(text).size()); }
@@ -23,9 +19,6 @@ void DropTrailingBlanks(std::string& text) { text.resize(lumo::ini::TrimEnd(text
 // Sections whose artist reads as this are skipped by the build: an artist
 // renamed so would vanish with all its albums at the next load.
 constexpr const char* kHiddenArtistName = "<UNKNOWN>";
-constexpr const char* kHiddenArtist =
-    "\"<UNKNOWN>\" stands for a disc without an artist, and such discs are not shown.\n"
-    "Please choose another name.";
 
 // Each label's mnemonic moves the focus to its field; no two in one dialog
 // share a letter.

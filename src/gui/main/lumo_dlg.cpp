@@ -33,6 +33,7 @@
 #include "gui/main/duplicate_notify.h"
 #include "gui/tree/tree_model.h"
 #include "core/catalogue/catalogue_item.h"
+#include "gui/edit/cleanup_commands.h"
 #include "gui/edit/tree_context_menu.h"
 #include "core/platform/message_box.h"
 #include "gui/platform/path_text.h"
@@ -141,6 +142,8 @@ CLumoDlg::~CLumoDlg() = default;
 void CLumoDlg::ConnectTree() {
   contextMenu_ = std::make_unique<TreeContextMenu>(*tree_, catalogue_, this, [this] { UpdateCounts(); });
   catalogue_.SetHistoryListener([this] { UpdateEditMenu(); });
+  cleanup_ = std::make_unique<CleanupCommands>(
+      catalogue_, this, [this] { ShowFileAgain(); }, [this](const QString& note) { ShowStatusNote(note); });
   connect(tree_, &LumoTreeCtrl::rightClicked, this, [this](QPoint at) {
     BusyScope busy(*this);
     contextMenu_->OnRightClick(at);
@@ -229,6 +232,8 @@ bool CLumoDlg::OnCommand(int id) {
     case kMenuFind: ShowFind(); return true;
     case kMenuFindNext: Find(FindDirection::Next); return true;
     case kMenuFindPrevious: Find(FindDirection::Previous); return true;
+    case kMenuDuplicates: Cleanup(&CleanupCommands::ShowDuplicates); return true;
+    case kMenuReplace: Cleanup(&CleanupCommands::ShowReplace); return true;
     case kLevelArtist: case kLevelAlbum: case kLevelAll: case kLevelCustom: ApplyDisplayLevel(false); return true;
     default: return CResizingDialog::OnCommand(id);
   }
@@ -295,17 +300,17 @@ void CLumoDlg::Report() {
 void CLumoDlg::UndoOrRedo(bool undo) {
   if (!loaded_ || !(undo ? catalogue_.History().NextUndo() : catalogue_.History().NextRedo())) return;
   BusyScope busy(*this);
-  const SelectionPlace place = RememberSelection(tree_->GetSelectedItem());
   if (!(undo ? catalogue_.Undo() : catalogue_.Redo())) {
     ReportWriteFailure(catalogue_, undo ? "The change could not be undone in" : "The change could not be redone in");
     return;
   }
-  RebuildAfterWrite(place);
+  ShowFileAgain();
 }
 
-// After the file was rewritten whole: the tree again, at the same level and
-// selection. Duplicates were asked about at the load: the first of each stays.
-void CLumoDlg::RebuildAfterWrite(const SelectionPlace& place) {
+// The tree built again from the document as last written, at the same
+// display level and with the same item selected where it still exists.
+void CLumoDlg::ShowFileAgain() {
+  const SelectionPlace place = RememberSelection(tree_->GetSelectedItem());
   UpdateData(true);
   const int level = displayLevel_;
   RebuildTree({});
@@ -324,11 +329,17 @@ void CLumoDlg::Import() {
     return;
   }
   BusyScope busy(*this);
-  const SelectionPlace place = RememberSelection(tree_->GetSelectedItem());
   const int added = ImportCollection(this, catalogue_, lastSearch_.path);
   if (added == 0) return;
-  RebuildAfterWrite(place);
+  ShowFileAgain();
   ShowTextNote(kTextImported, std::to_string(added));
+}
+
+// The clean-up dialogs work on a loaded file only.
+void CLumoDlg::Cleanup(void (CleanupCommands::*command)()) {
+  if (!loaded_) return;
+  BusyScope busy(*this);
+  (cleanup_.get()->*command)();
 }
 
 // "Undo Rename Album", greyed when there is nothing to take back.

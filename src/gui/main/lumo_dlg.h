@@ -16,6 +16,7 @@
 namespace lumo {
 
 class AnimationCtrl;
+class CleanupCommands;
 class FindDlg;
 class OpenQueue;
 class RecentFilesMenu;
@@ -105,8 +106,9 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void Find(FindDirection direction);
   void ShowStatusNote(const QString& note);
   void UndoOrRedo(bool undo);
-  void RebuildAfterWrite(const SelectionPlace& place);
   void Import();
+  void ShowFileAgain();
+  void Cleanup(void (CleanupCommands::*command)());
   void UpdateEditMenu();
   void CloseWindow(int result);
   void OnSelectionChanged(TreeItem* item);
@@ -132,6 +134,7 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   std::string startFile_;            // opened at start-up in place of the search
   bool startedUp_ = false;           // the first load is done
   std::unique_ptr<TreeContextMenu> contextMenu_;  // the tree's right-click commands
+  std::unique_ptr<CleanupCommands> cleanup_;      // Edit > Duplicates and Replace
   bool loaded_ = false;
   lumo::SearchOutcome lastSearch_;  // what the last load found along the search path
   bool applyingLevel_ = false;

@@ -27,6 +27,7 @@ struct MainWindowIds {
     kTextNothingFound = 1220, kTextNoAlbums = 1221, kTextOpenCaption = 1222, kTextOpenFilter = 1223,
     kMenuImport = 32840, kTextImportCaption = 1230, kTextImportQuestion = 1231, kTextImportNothing = 1232,
     kTextImportKept = 1233, kTextImportMore = 1234, kTextImportRefused = 1235, kTextImported = 1236,
+    kMenuDuplicates = 32810, kMenuReplace = 32811,
   };
 };
 
@@ -64,6 +65,27 @@ struct FindIds {
     kTemplate = 150,
     kText = 1100, kMatchCase = 1101, kArtists = 1102, kAlbums = 1103, kTracks = 1104,
     kFindNext = 1105, kFindPrevious = 1106, kClose = kIdCancel,
+  };
+};
+
+// Edit > Duplicates: the dialog, its two pages, and Edit > Replace.
+struct DuplicatesIds {
+  enum : int { kTemplate = 160, kTabs = 1200, kClose = kIdCancel };
+};
+
+struct DuplicatePageIds {
+  enum : int { kTemplate = 161, kEntries = 1201, kTracks = 1202, kDelete = 1203, kEntriesLabel = 1204, kTracksLabel = 1205 };
+};
+
+struct SimilarPageIds {
+  enum : int { kTemplate = 162, kGroups = 1211, kSpellings = 1212, kMerge = 1213, kGroupsLabel = 1214, kSpellingsLabel = 1215 };
+};
+
+struct ReplaceIds {
+  enum : int {
+    kTemplate = 163,
+    kFindText = 1221, kWithText = 1222, kMatchCase = 1223, kArtists = 1224, kAlbums = 1225, kTracks = 1226,
+    kReplaceAll = 1227, kClose = kIdCancel,
   };
 };
 

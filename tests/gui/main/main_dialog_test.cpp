@@ -119,7 +119,7 @@ TEST_F(MainWindow, HasItsCaptionControlsAndMenuCommands) {
     }
   }
   EXPECT_EQ(commands, (std::set<int>{32772, 32773, 32774, 32780, 32781, 32782, 32784, 32790, 32791, 32792, 32793, 32794,
-                                     32820, 32830}));
+                                     32810, 32811, 32820, 32830, 32840}));
 }
 
 TEST_F(MainWindow, StartUpFindsTheFileAlongThePathAndShowsArtistsSorted) {

@@ -1,0 +1,94 @@
+#include "gui/edit/cleanup_commands.h"
+
+#include <utility>
+
+#include "core/collection/catalogue.h"
+#include "core/platform/message_box.h"
+#include "gui/edit/duplicates_dlg.h"
+#include "gui/edit/edit_dlg.h"
+#include "gui/edit/replace_dlg.h"
+#include "gui/edit/tree_context_menu.h"
+#include "gui/platform/text_codec.h"
+
+namespace lumo {
+namespace {
+
+bool Confirmed(const std::string& question) {
+  return ShowMessageBox(question, MessageButtons::YesNo, MessageIcon::Question) == kAnswerYes;
+}
+
+std::string Text(const QString& text) { return ToWindows1252(text).value_or(std::string()); }
+
+const char* RefusalText(ReplaceRefusal refusal) {
+  switch (refusal) {
+    case ReplaceRefusal::LineBreak: return EditDlg::kUnstorable;
+    case ReplaceRefusal::HiddenArtist: return EditDlg::kHiddenArtist;
+    case ReplaceRefusal::EmptyTitle: return CleanupCommands::kEmptyTitle;
+    case ReplaceRefusal::TooLong: return CleanupCommands::kTooLong;
+    case ReplaceRefusal::None: break;
+  }
+  return "";
+}
+
+}  // namespace
+
+CleanupCommands::CleanupCommands(Catalogue& catalogue, QWidget* owner, std::function<void()> fileChanged, Note note)
+    : catalogue_(catalogue), owner_(owner), fileChanged_(std::move(fileChanged)), note_(std::move(note)) {}
+
+void CleanupCommands::ShowDuplicates() {
+  DuplicatesDlg dialog(
+      catalogue_.Document(), [this](const std::string& cdKey) { return DeleteDuplicate(cdKey); },
+      [this](const std::vector<std::string>& spellings, const std::string& chosen) {
+        return Merge(spellings, chosen);
+      },
+      owner_);
+  dialog.DoModal();
+}
+
+void CleanupCommands::ShowReplace() {
+  ReplaceDlg dialog([this](const ReplaceRequest& request) { ReplaceAll(request); }, owner_);
+  dialog.DoModal();
+}
+
+bool CleanupCommands::DeleteDuplicate(const std::string& cdKey) {
+  if (!Confirmed(TreeContextMenu::kDeleteAlbumQuestion)) return false;
+  return Written(catalogue_.DeleteDuplicate(cdKey));
+}
+
+bool CleanupCommands::Merge(const std::vector<std::string>& spellings, const std::string& chosen) {
+  return Written(catalogue_.MergeArtists(spellings, chosen));
+}
+
+// Everything is checked before anything is written: one refused name
+// leaves every name as it was.
+bool CleanupCommands::ReplaceAll(const ReplaceRequest& request) {
+  const ReplacePlan plan = PlanReplace(catalogue_.Document(), request);
+  if (plan.refusal != ReplaceRefusal::None) {
+    const QString text = QString::fromLatin1(kRefusedLead)
+                             .arg(FromWindows1252(plan.refusedName), QString::fromLatin1(RefusalText(plan.refusal)));
+    ShowMessageBox(Text(text), MessageButtons::Ok, MessageIcon::Warning);
+    return false;
+  }
+  if (plan.edits.empty()) {
+    const char* why = plan.found > 0 ? kNothingChanges : kNotFound;
+    ShowMessageBox(Text(QString::fromLatin1(why).arg(FromWindows1252(request.find))), MessageButtons::Ok,
+                   MessageIcon::Information);
+    return false;
+  }
+  const QString count = QString::number(plan.edits.size());
+  if (!Confirmed(Text(QString::fromLatin1(kReplaceQuestion).arg(count)))) return false;
+  if (!Written(catalogue_.ReplaceNames(plan.edits))) return false;
+  note_(QString::fromLatin1(kReplacedNote).arg(count));
+  return true;
+}
+
+bool CleanupCommands::Written(bool written) {
+  if (!written) {
+    ReportWriteFailure(catalogue_, "The change could not be written to");
+    return false;
+  }
+  fileChanged_();
+  return true;
+}
+
+}  // namespace lumo
