@@ -82,7 +82,7 @@ bool Catalogue::DeleteDuplicate(const std::string& cdKey) {
 }
 
 bool Catalogue::MergeArtists(const std::vector<std::string>& spellings, const std::string& chosen) {
-  return Apply(lumo::ArtistMergeEdits(document_, spellings, chosen), "Merge Artists");
+  return Apply(lumo::ArtistMergeEdits(*document_, spellings, chosen), "Merge Artists");
 }
 
 bool Catalogue::ReplaceNames(const std::vector<lumo::profile::Edit>& edits) { return Apply(edits, "Replace"); }
