@@ -147,7 +147,11 @@ FilePatch FilePatch::Between(std::string_view before, std::string_view after) {
   FilePatch patch;
   patch.before_ = FingerprintOf(before);
   patch.after_ = FingerprintOf(after);
-  const auto [head, tail] = SharedEnds(before, after);
+  // Plain names rather than a structured binding: clang 14 cannot capture
+  // one in a lambda.
+  const auto ends = SharedEnds(before, after);
+  const std::size_t head = ends.first;
+  const std::size_t tail = ends.second;
   const std::string_view beforeMiddle = before.substr(head, before.size() - head - tail);
   const std::string_view afterMiddle = after.substr(head, after.size() - head - tail);
   std::size_t beforeFrom = 0, afterFrom = 0;
