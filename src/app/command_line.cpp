@@ -9,7 +9,6 @@
 #include "core/about/about_info.h"
 #include "core/about/about_texts.h"
 #include "core/catalogue/collection_index.h"
-#include "core/collection/catalogue.h"
 #include "core/edit/collection_merge.h"
 #include "core/ini/ini_document.h"
 #include "core/collection/collection_finder.h"
@@ -333,21 +332,25 @@ std::string Side(const std::string& artist, const std::string& title) { return U
 // Adds the other file's new sections to the collection, as the window's
 // Import does, and says what was added and what was kept.
 int Merge(const CommandLine& command, const std::string& searchPath, std::ostream& out, ErrorLines& errors) {
-  Catalogue catalogue;
-  if (!LoadCollection(command, searchPath, catalogue.Document(), errors)) return kExitFileError;
+  lumo::IniDocument collection;
+  if (!LoadCollection(command, searchPath, collection, errors)) return kExitFileError;
   lumo::IniDocument other;
   if (!Loaded(lumo::LoadOne(command.mergeFile, LoaderInto(other)), command.mergeFile + ": not found", errors)) {
     return kExitFileError;
   }
-  const lumo::Message refusal = lumo::ImportRefusal(catalogue.Document(), other);
+  const lumo::Message refusal = lumo::ImportRefusal(collection, other);
   if (refusal.Failed()) {
     errors.Say(command.mergeFile + ": " + ForTerminal(lumo::MessageText(refusal)));
     return kExitFileError;
   }
-  const lumo::MergePlan plan = lumo::PlanMerge(catalogue.Document(), other);
-  if (plan.added > 0 && !catalogue.Rewrite(plan.text, "Import")) {
-    errors.Say(catalogue.Document().GetFile() + ": " + ForTerminal(lumo::MessageText(catalogue.LastWriteError())));
-    return kExitFileError;
+  lumo::MergePlan plan = lumo::PlanMerge(collection, other);
+  // No undo here: the file is replaced, and the document not read again.
+  if (plan.added > 0) {
+    const lumo::Message failure = collection.ReplaceFileWith(std::move(plan.text));
+    if (failure.Failed()) {
+      errors.Say(collection.GetFile() + ": " + ForTerminal(lumo::MessageText(failure)));
+      return kExitFileError;
+    }
   }
   out << plan.added << " section(s) added\n";
   for (const lumo::KeptSection& kept : plan.kept) {

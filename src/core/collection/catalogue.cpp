@@ -8,7 +8,6 @@
 #include "core/collection/similar_artists.h"
 #include "core/edit/write_back.h"
 #include "core/platform/profile.h"
-#include "core/platform/safe_replace.h"
 
 namespace lumo {
 
@@ -127,12 +126,8 @@ bool Catalogue::Replay(bool undo) {
 }
 
 bool Catalogue::ReplaceFile(std::string wanted) {
-  const std::string path = lumo::profile::ResolvePath(document_->GetFile());
-  const std::string& known = document_->FileBytes();
   std::optional<std::string> written;
-  const lumo::platform::ReplaceRules rules{lumo::platform::IfMissing::Refuse, lumo::profile::kMaxDataFileBytes, &known};
-  lumo::Message failure = lumo::platform::ReplaceIfUnchanged(
-      path, rules, [&](const std::string&) { return std::optional<std::string>(std::move(wanted)); }, &written);
+  lumo::Message failure = document_->ReplaceFileWith(std::move(wanted), &written);
   if (failure.Failed()) {
     lastWriteError_ = std::move(failure);
     return false;

@@ -23,27 +23,6 @@ std::string_view LineEndOf(std::string_view text) {
   return lf > 0 && text[lf - 1] == '\r' ? "\r\n" : "\n";
 }
 
-// One section of the other file as it stands there: its header and the
-// lines up to the next header.
-struct TheirSection {
-  std::string_view name;
-  std::string lines;  // with the loaded file's line ends
-};
-
-// The other file's sections in file order; the lines before its first
-// header belong to none.
-std::vector<TheirSection> SectionsOf(std::string_view theirs, std::string_view lineEnd) {
-  std::vector<TheirSection> sections;
-  ini::ForEachLine(ini::TextPart(theirs), [&](const ini::RawLine& raw) {
-    const ini::ParsedLine line = ini::ParseLine(raw.text);
-    if (line.kind == ini::LineKind::Header) sections.push_back({line.name, {}});
-    if (sections.empty()) return true;
-    sections.back().lines.append(raw.text).append(lineEnd);
-    return true;
-  });
-  return sections;
-}
-
 KeptSection Conflict(const IniSection& our, const IniSection& their) {
   return {our.GetName(), our.GetString("artist", kUnknown), our.GetString("title", kUnknown),
           their.GetString("artist", kUnknown), their.GetString("title", kUnknown)};
@@ -59,16 +38,23 @@ MergePlan PlanMerge(const IniDocument& ours, const IniDocument& theirs) {
   std::string appended;
   std::set<std::string> added;  // folded keys: a key under two headers there counts once
   std::set<std::string> kept;
-  for (const TheirSection& section : SectionsOf(theirs.FileBytes(), lineEnd)) {
-    const std::string folded = FoldCase(section.name);
-    const IniSection* our = ours.FindSection(section.name);
-    if (our == nullptr) {
-      appended += section.lines;
-      added.insert(folded);
-    } else if (kept.insert(folded).second) {
-      plan.kept.push_back(Conflict(*our, *theirs.FindSection(section.name)));
+  bool copying = false;  // the lines under the header last met go in
+  // The lines before the other file's first header belong to no section.
+  ini::ForEachLine(ini::TextPart(theirs.FileBytes()), [&](const ini::RawLine& raw) {
+    const ini::ParsedLine line = ini::ParseLine(raw.text);
+    if (line.kind == ini::LineKind::Header) {
+      const IniSection* our = ours.FindSection(line.name);
+      copying = our == nullptr;
+      const std::string folded = FoldCase(line.name);
+      if (copying) {
+        added.insert(folded);
+      } else if (kept.insert(folded).second) {
+        plan.kept.push_back(Conflict(*our, *theirs.FindSection(line.name)));
+      }
     }
-  }
+    if (copying) appended.append(raw.text).append(lineEnd);
+    return true;
+  });
   plan.added = static_cast<int>(added.size());
   plan.text.reserve(oursBytes.size() + appended.size() + lineEnd.size());
   plan.text.append(oursText);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/platform/ini_number.h"
+#include "core/platform/safe_replace.h"
 #include "core/platform/atomic_file.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/profile.h"
@@ -303,6 +304,13 @@ void IniDocument::ForEachSection(const std::function<void(const IniSection&)>& v
 const IniSection* IniDocument::FindSection(std::string_view section) const {
   const SectionMap::Cursor cursor = sections_.Find(FoldCase(section));
   return cursor == SectionMap::kNone ? nullptr : &sections_.ValueAt(cursor);
+}
+
+Message IniDocument::ReplaceFileWith(std::string text, std::optional<std::string>* written) const {
+  const platform::ReplaceRules rules{platform::IfMissing::Refuse, profile::kMaxDataFileBytes, &FileBytes()};
+  return platform::ReplaceIfUnchanged(
+      profile::ResolvePath(path_), rules,
+      [&text](const std::string&) { return std::optional<std::string>(std::move(text)); }, written);
 }
 
 void IniDocument::DropNameIndex() noexcept { sections_.DropIndex(); }

@@ -99,6 +99,11 @@ class IniDocument {
   // a successful Load would have read them back (without hooks), sparing
   // the second read.
   void Adopt(std::string bytes);
+  // Puts `text` in place of the loaded file in one replacement, if the file
+  // still holds what this document last read or wrote (else the failure
+  // says so, and nothing is written). The document itself stays as it was:
+  // `written`, when given, gets the bytes now in the file, for Adopt.
+  Message ReplaceFileWith(std::string text, std::optional<std::string>* written = nullptr) const;
 
   // The value, or `defaultText` when the section or key is missing.
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultText) const;
