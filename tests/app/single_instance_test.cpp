@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -33,7 +34,7 @@ TEST(SingleInstance, ALaterCopyAsksTheFirstToRaiseItsWindow) {
 
   SingleInstance second(key);
   EXPECT_FALSE(second.TryBecomeFirst());
-  EXPECT_TRUE(second.AskFirstToRaise());
+  EXPECT_TRUE(second.AskFirstToRaise({}));
   EXPECT_TRUE(raised.wait(5000));
 }
 
@@ -46,7 +47,7 @@ TEST(SingleInstance, TheLockGoesWithTheFirstCopy) {
   SingleInstance next(key);
   EXPECT_TRUE(next.TryBecomeFirst());
   SingleInstance lonely(UniqueKey());
-  EXPECT_FALSE(lonely.AskFirstToRaise(200));  // nobody to ask
+  EXPECT_FALSE(lonely.AskFirstToRaise({}, 200));  // nobody to ask
 }
 
 // A later copy hands over a path byte for byte; the first copy takes only an
@@ -66,10 +67,56 @@ TEST(SingleInstance, OnlyABoundedAbsolutePathIsHandedOver) {
     socket.waitForBytesWritten(2000);
   }
   SingleInstance second(key);
-  EXPECT_TRUE(second.AskFirstToOpen("/tmp/d\xE9j\xC3\xA0 vu.ini"));
+  EXPECT_TRUE(second.AskFirstToOpen("/tmp/d\xE9j\xC3\xA0 vu.ini", {}));
   QTRY_COMPARE_WITH_TIMEOUT(opened.size(), std::size_t{1}, 5000);
   QTest::qWait(300);  // the junk had its chance too
   EXPECT_EQ(opened, std::vector<std::string>{"/tmp/d\xE9j\xC3\xA0 vu.ini"});
+}
+
+// Requests of older copies, and of newer ones with a launcher's activation
+// token after them: the token never changes the request, and a malformed
+// one counts as none.
+TEST(SingleInstance, AnActivationTokenMayFollowTheRequest) {
+  using namespace std::string_literals;
+  struct Case {
+    std::string sent, opened, token;
+  };
+  for (const Case& c : std::vector<Case>{{"raise\n", "", ""},
+                                         {"raise\ntoken abc-1_TIME2\0"s, "", "abc-1_TIME2"},
+                                         {"open /a.ini\0"s, "/a.ini", ""},
+                                         {"open /a.ini\0token t\0"s, "/a.ini", "t"},
+                                         {"raise\ntok", "", ""},
+                                         {"raise\ntoken a\tb\0"s, "", ""},
+                                         {"raise\ntoken " + std::string(300, 'x') + '\0', "", ""}}) {
+    const QString key = UniqueKey();
+    SingleInstance first(key);
+    ASSERT_TRUE(first.TryBecomeFirst());
+    std::vector<std::string> opened, tokens;
+    QObject::connect(&first, &SingleInstance::openRequested, [&opened](const std::string& path) { opened.push_back(path); });
+    QObject::connect(&first, &SingleInstance::raiseRequested, [&tokens](const std::string& token) { tokens.push_back(token); });
+    QLocalSocket socket;
+    socket.connectToServer(key);
+    ASSERT_TRUE(socket.waitForConnected(2000));
+    socket.write(QByteArray::fromStdString(c.sent));
+    socket.waitForBytesWritten(2000);
+    socket.disconnectFromServer();
+    QTRY_COMPARE_WITH_TIMEOUT(tokens.size(), std::size_t{1}, 5000);
+    EXPECT_EQ(tokens[0], c.token) << c.sent;
+    EXPECT_EQ(opened, c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened}) << c.sent;
+  }
+}
+
+// An older first copy reads a request up to its end and no further.
+TEST(SingleInstance, TheTokenComesAfterWhatOlderCopiesRead) {
+  const QString key = UniqueKey();
+  QLocalServer older;
+  ASSERT_TRUE(older.listen(key));
+  ASSERT_TRUE(SingleInstance(key).AskFirstToOpen("/a.ini", "t"));
+  ASSERT_TRUE(older.waitForNewConnection(2000));
+  QLocalSocket* socket = older.nextPendingConnection();
+  while (socket->waitForReadyRead(500)) {
+  }
+  EXPECT_TRUE(socket->readAll().startsWith(QByteArray("open /a.ini\0", 12)));
 }
 
 // The real program, twice, on a settings folder of its own.
