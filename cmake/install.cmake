@@ -4,6 +4,8 @@
 include(GNUInstallDirs)
 
 set(LUMO_APP_ID example.lumo.Lumo)
+# The window names its menu entry, by which Wayland desktops find its icon.
+target_compile_definitions(lumo PRIVATE LUMO_APP_ID="${LUMO_APP_ID}")
 set(LUMO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/lumo)
 set(LUMO_INSTALL_FILES ${PROJECT_SOURCE_DIR}/res/install)
 

@@ -12,7 +12,8 @@ import shutil
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "accessibility"))
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(ROOT, "tests", "accessibility"))
 import atspi_check as atspi  # noqa: E402
 
 
@@ -39,6 +40,15 @@ def hand_over(lumo, path):
             raise atspi.Failed("lumo.ini does not keep %s first among the recent files" % path)
 
 
+def check_app_id(scratch):
+    """A Wayland desktop finds the window's icon by its app id, the name of
+    the menu entry (WAYLAND_DEBUG has the client log its requests)."""
+    entry = os.path.basename(glob.glob(os.path.join(ROOT, "res", "install", "*.desktop"))[0])
+    with open(os.path.join(scratch, "lumo.log"), errors="replace") as log:
+        if 'set_app_id("%s")' % entry[:-len(".desktop")] not in log.read():
+            raise atspi.Failed("the window's app id is not " + entry)
+
+
 def screenshot(scratch, target):
     """weston-screenshooter writes the whole output into the folder it runs in."""
     folder = os.path.join(scratch, "shots")
@@ -52,6 +62,7 @@ def screenshot(scratch, target):
 
 
 def main(program, sample, scratch, target):
+    os.environ["WAYLAND_DEBUG"] = "1"
     lumo = WaylandLumo(program, sample, scratch)
     handed = os.path.join(scratch, "Handed over", "discs.ini")
     os.makedirs(os.path.dirname(handed))
@@ -59,6 +70,7 @@ def main(program, sample, scratch, target):
 
     def steps():
         atspi.load_shown(lumo, lumo.collection)
+        check_app_id(scratch)
         hand_over(lumo, handed)
         screenshot(scratch, target)
     if not atspi.run(lumo, steps):
