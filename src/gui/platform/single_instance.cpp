@@ -136,14 +136,13 @@ void SingleInstance::OnBytes(QLocalSocket& socket, bool ended) {
   const QByteArray bytes = socket.property("request").toByteArray() + socket.readAll();
   socket.setProperty("request", QByteArray());
   const qsizetype length = RequestLength(bytes);
-  if (length < 0 && !ended && bytes.size() <= kMaxRequest) {
+  const bool more = length < 0 ? bytes.size() <= kMaxRequest : TrailerMayFollow(bytes.mid(length));
+  if (more && !ended) {
     socket.setProperty("request", bytes);
-  } else if (length >= 0 && !ended && TrailerMayFollow(bytes.mid(length))) {
-    socket.setProperty("request", bytes);
-  } else {
-    if (length >= 0) Receive(bytes.first(length), TokenOf(bytes.mid(length)));
-    if (!ended) socket.abort();
+    return;
   }
+  if (length >= 0) Receive(bytes.first(length), TokenOf(bytes.mid(length)));
+  if (!ended) socket.abort();
 }
 
 void SingleInstance::Receive(const QByteArray& request, const std::string& activationToken) {

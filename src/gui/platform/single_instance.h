@@ -41,10 +41,10 @@ class SingleInstance : public QObject {
   // For a later copy: asks the first copy to raise its window, passing on
   // the activation token its launcher gave (empty for none). False when no
   // first copy answered within `timeoutMs`.
-  bool AskFirstToRaise(const std::string& activationToken, int timeoutMs = 2000);
+  bool AskFirstToRaise(const std::string& activationToken = {}, int timeoutMs = 2000);
   // For a later copy: asks the first copy to open `path` (absolute, at most
   // kMaxHandedPath bytes) and raise its window, as AskFirstToRaise() does.
-  bool AskFirstToOpen(const std::string& path, const std::string& activationToken, int timeoutMs = 2000);
+  bool AskFirstToOpen(const std::string& path, const std::string& activationToken = {}, int timeoutMs = 2000);
 
  signals:
   // `activationToken` lets a Wayland compositor give the window the focus;
