@@ -4,6 +4,8 @@
 include(GNUInstallDirs)
 
 set(LUMO_APP_ID example.lumo.Lumo)
+# The window names its menu entry, by which Wayland desktops find its icon.
+target_compile_definitions(lumo PRIVATE LUMO_APP_ID="${LUMO_APP_ID}")
 set(LUMO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/lumo)
 set(LUMO_INSTALL_FILES ${PROJECT_SOURCE_DIR}/res/install)
 
@@ -55,5 +57,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Qt's Wayland plugin: without it Lumo runs in a Wayland session only through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 include(CPack)

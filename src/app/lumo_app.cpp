@@ -1,5 +1,8 @@
 #include "app/lumo_app.h"
 
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <cstdio>
 
 #include "gui/main/lumo_dlg.h"
@@ -9,16 +12,24 @@ namespace lumo {
 
 int CLumoApp::InitInstance(CLumoDlg& mainWindow, SingleInstance& instance, const std::string& file) {
   if (!instance.TryBecomeFirst()) {
+    // Under Wayland only the launcher's token lets the running window take
+    // the focus; this copy shows no window of its own to spend it on.
+    const std::string token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString();
     if (file.empty()) {
-      instance.AskFirstToRaise();
+      instance.AskFirstToRaise(token);
       return 0;
     }
     // The running copy takes only a path it can trust to be whole.
-    if (file.size() <= SingleInstance::kMaxHandedPath && instance.AskFirstToOpen(file)) return 0;
+    if (file.size() <= SingleInstance::kMaxHandedPath && instance.AskFirstToOpen(file, token)) return 0;
     std::fprintf(stderr, "lumo: %s: could not be handed to the running Lumo\n", file.c_str());
     return 1;
   }
-  QObject::connect(&instance, &SingleInstance::raiseRequested, &mainWindow, &CLumoDlg::BringToFront);
+  QObject::connect(&instance, &SingleInstance::raiseRequested, &mainWindow, [&mainWindow](const std::string& token) {
+    // Qt's Wayland plugin hands this to the compositor with the next
+    // activation, and forgets it; X11 ignores it.
+    if (!token.empty()) qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
+    mainWindow.BringToFront();
+  });
   QObject::connect(&instance, &SingleInstance::openRequested, &mainWindow,
                    [&mainWindow](const std::string& path) { mainWindow.RequestOpen(path); });
   mainWindow.SetStartFile(file);

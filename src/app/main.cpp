@@ -1,3 +1,5 @@
+#include <QGuiApplication>
+
 #include <cstdio>
 #include <exception>
 #include <iostream>
@@ -27,6 +29,9 @@ int Run(int argc, char** argv) {
     return RunCommandLine(command, std::cout, std::cerr);
   }
   GuardedApplication application(argc, argv);
+  // A Wayland desktop shows no icon a window sets: it takes the icon, and
+  // the launcher to group the window with, from the entry of this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(LUMO_APP_ID));
   lumo::ApplyClassicLook(application);
   lumo::InstallQtMessageBoxes();
   // The main window, and with it the settings and the icon, exists in every

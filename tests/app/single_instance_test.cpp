@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -8,6 +9,7 @@
 #include <QThread>
 #include <QUuid>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -46,7 +48,7 @@ TEST(SingleInstance, TheLockGoesWithTheFirstCopy) {
   SingleInstance next(key);
   EXPECT_TRUE(next.TryBecomeFirst());
   SingleInstance lonely(UniqueKey());
-  EXPECT_FALSE(lonely.AskFirstToRaise(200));  // nobody to ask
+  EXPECT_FALSE(lonely.AskFirstToRaise({}, 200));  // nobody to ask
 }
 
 // A later copy hands over a path byte for byte; the first copy takes only an
@@ -70,6 +72,43 @@ TEST(SingleInstance, OnlyABoundedAbsolutePathIsHandedOver) {
   QTRY_COMPARE_WITH_TIMEOUT(opened.size(), std::size_t{1}, 5000);
   QTest::qWait(300);  // the junk had its chance too
   EXPECT_EQ(opened, std::vector<std::string>{"/tmp/d\xE9j\xC3\xA0 vu.ini"});
+}
+
+// Requests of older copies, and of newer ones with a launcher's activation
+// token after them: the token never changes the request, and a malformed
+// one counts as none.
+TEST(SingleInstance, AnActivationTokenMayFollowTheRequest) {
+  using namespace std::string_literals;
+  for (const auto& [sent, path, token] : std::vector<std::array<std::string, 3>>{
+           {"raise\n", "", ""}, {"raise\ntoken abc-1_TIME2\0"s, "", "abc-1_TIME2"}, {"open /a.ini\0"s, "/a.ini", ""},
+           {"open /a.ini\0token t\0"s, "/a.ini", "t"}, {"raise\ntok", "", ""}, {"raise\ntoken a\tb\0"s, "", ""},
+           {"raise\ntoken " + std::string(300, 'x') + '\0', "", ""}}) {
+    const QString key = UniqueKey();
+    SingleInstance first(key);
+    ASSERT_TRUE(first.TryBecomeFirst());
+    std::string opened, raised = "none";
+    QObject::connect(&first, &SingleInstance::openRequested, [&opened](const std::string& p) { opened += p; });
+    QObject::connect(&first, &SingleInstance::raiseRequested, [&raised](const std::string& t) { raised = t; });
+    QLocalSocket socket;  // an older copy, or any other client
+    socket.connectToServer(key);
+    ASSERT_TRUE(socket.waitForConnected(2000));
+    ASSERT_GT(socket.write(QByteArray::fromStdString(sent)), 0);
+    socket.waitForBytesWritten(2000);
+    socket.disconnectFromServer();
+    QTRY_VERIFY_WITH_TIMEOUT(raised != "none", 5000);
+    EXPECT_EQ(opened + "|" + raised, path + "|" + token) << sent;
+  }
+}
+
+// An older first copy reads a request up to its end and no further.
+TEST(SingleInstance, TheTokenComesAfterWhatOlderCopiesRead) {
+  const QString key = UniqueKey();
+  QLocalServer older;
+  ASSERT_TRUE(older.listen(key));
+  ASSERT_TRUE(SingleInstance(key).AskFirstToOpen("/a.ini", "t") && older.waitForNewConnection(2000));
+  QLocalSocket* socket = older.nextPendingConnection();
+  socket->waitForReadyRead(2000);
+  EXPECT_TRUE(socket->readAll().startsWith(QByteArray("open /a.ini\0", 12)));
 }
 
 // The real program, twice, on a settings folder of its own.

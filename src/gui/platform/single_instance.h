@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -33,25 +34,29 @@ class SingleInstance : public QObject {
   // True when this process is the first copy: it then holds the lock until it
   // is destroyed and emits raiseRequested() whenever a later copy asks, and
   // openRequested() too when it hands over a file. Only an absolute path of
-  // at most kMaxHandedPath bytes is taken; any other message is dropped.
+  // at most kMaxHandedPath bytes is taken; any other message is dropped. A
+  // token that is not a short line of printable ASCII is taken as none.
   bool TryBecomeFirst();
 
-  // For a later copy: asks the first copy to raise its window. False when no
+  // For a later copy: asks the first copy to raise its window, passing on
+  // the activation token its launcher gave (empty for none). False when no
   // first copy answered within `timeoutMs`.
-  bool AskFirstToRaise(int timeoutMs = 2000);
+  bool AskFirstToRaise(const std::string& activationToken = {}, int timeoutMs = 2000);
   // For a later copy: asks the first copy to open `path` (absolute, at most
-  // kMaxHandedPath bytes) and raise its window. False when no first copy
-  // answered within `timeoutMs`.
-  bool AskFirstToOpen(const std::string& path, int timeoutMs = 2000);
+  // kMaxHandedPath bytes) and raise its window, as AskFirstToRaise() does.
+  bool AskFirstToOpen(const std::string& path, const std::string& activationToken = {}, int timeoutMs = 2000);
 
  signals:
-  void raiseRequested();
+  // `activationToken` lets a Wayland compositor give the window the focus;
+  // empty when the later copy had none.
+  void raiseRequested(const std::string& activationToken);
   void openRequested(const std::string& path);
 
  private:
   void OnNewConnection();
+  void OnBytes(QLocalSocket& socket, bool ended);
   bool Send(const QByteArray& request, int timeoutMs);
-  void Receive(const QByteArray& request);
+  void Receive(const QByteArray& request, const std::string& activationToken);
 
   QString key_;
   std::unique_ptr<QLockFile> lock_;
