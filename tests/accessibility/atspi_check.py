@@ -512,6 +512,28 @@ def run(lumo, steps):
     return True
 
 
+def check_import(lumo, scratch):
+    """File > Import... adds the other file's new section after asking, and
+    Undo takes the import back."""
+    other = os.path.join(scratch, "other pc.ini")
+    with open(other, "wb") as out:
+        out.write(b"[feedf00d]\nartist=Imported Artist\ntitle=Imported Album\n")
+    before = file_bytes(lumo)
+    press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Import..."))
+    dialog = lumo.window("Import another cdplayer.ini")
+    field = wait_for("the file name field", lambda: find(dialog, FIELDS, "File name:"))
+    field.queryEditableText().setTextContents(other)
+    press(find(dialog, BUTTONS, "Open"))
+    lumo.gone(dialog, "the file dialog", refocus=False)
+    press(find(any_alert(lumo), BUTTONS, "Yes"))
+    wait_for("the section to be added after every old byte", lambda: file_bytes(lumo).startswith(before)
+             and b"[feedf00d]" in file_bytes(lumo)[len(before):])
+    wait_for("the count in the status line",
+             lambda: any((name(node) or "").startswith("1 section(s) imported")
+                         for node in descendants(lumo.main) if role(node) == pyatspi.ROLE_LABEL))
+    undo(lumo, "Undo Import", before)
+
+
 def main(program, sample, scratch):
     lumo, opened = first_run(program, sample, scratch)
 
@@ -523,6 +545,7 @@ def main(program, sample, scratch):
         check_options(lumo)
         check_duplicates(lumo)
         check_replace(lumo)
+        check_import(lumo, scratch)
     if not run(lumo, steps) or not run(*second_run(program, sample, scratch)):
         return 1
     print("AT-SPI check passed")
