@@ -728,11 +728,11 @@ Bitte prüfen Sie, ob lumo.ini schreibgeschützt ist.</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederherstellen: %1</translation>
+        <translation>Wieder&amp;herstellen: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
@@ -760,7 +760,7 @@ Bitte prüfen Sie, ob lumo.ini schreibgeschützt ist.</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Wiederherstellen	Ctrl+Y</translation>
+        <translation>Wieder&amp;herstellen	Ctrl+Y</translation>
     </message>
     <message>
         <source>&amp;Find...	Ctrl+F</source>

@@ -37,6 +37,14 @@ void LoadTranslations() {
   }
 }
 
+bool LoadCatalogueFile(const QString& file) {
+  if (file.isEmpty() || !Catalogue().load(file)) {
+    static_cast<void>(Catalogue().load(QString()));  // unloads
+    return false;
+  }
+  return true;
+}
+
 void InstallTranslations(QCoreApplication& app) {
   if (Catalogue().isEmpty()) return;
   app.installTranslator(&Catalogue());

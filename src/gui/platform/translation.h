@@ -15,6 +15,10 @@ namespace lumo {
 // English (nothing loaded) when none has. Needs no application object.
 void LoadTranslations();
 
+// Uses the catalogue in `file` from now on; false (and English) when it
+// cannot be read. An empty name goes back to English.
+bool LoadCatalogueFile(const QString& file);
+
 // Adds Lumo's catalogue and Qt's own (qtbase_<language>) to `app`, so that
 // standard dialogs and tr() follow the same language.
 void InstallTranslations(QCoreApplication& app);
