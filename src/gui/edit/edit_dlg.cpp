@@ -67,9 +67,9 @@ bool EditDlg::OnInitDialog() {
 void EditDlg::Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
                    const std::string& lower) {
   setWindowTitle(Tr("Lumo", caption));
-  upperLabel_ = upperLabel;
+  upperLabel_ = Tr1252("Lumo", upperLabel);
   upperText_ = upper;
-  lowerLabel_ = lowerLabel;
+  lowerLabel_ = Tr1252("Lumo", lowerLabel);
   lowerText_ = lower;
 }
 

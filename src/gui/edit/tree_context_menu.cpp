@@ -20,7 +20,7 @@ namespace lumo {
 namespace {
 
 void AddCommand(QMenu& menu, int id, const char* text, bool enabled) {
-  QAction* action = menu.addAction(QString::fromLatin1(text));
+  QAction* action = menu.addAction(Tr("Lumo", text));
   action->setData(id);
   action->setEnabled(enabled);
 }
