@@ -1,5 +1,7 @@
 // The program's dialog templates: ids, texts, positions and sizes in dialog
 // units, styles, and the tab order (the order of each table).
+#include <QtGlobal>
+
 #include <array>
 
 #include "core/about/about_info.h"
@@ -19,67 +21,67 @@ constexpr std::array kMain{
     ControlTemplate{MainWindowIds::kTree, K::TreeView, "", 5, 0, 184, 185,
                     kTreeButtons | kTreeLines | kTreeLinesAtRoot | kTreeNoDragDrop |
                         kTreeTrackSelect | kBorder | kTabStop},
-    ControlTemplate{MainWindowIds::kExit, K::PushButton, "Exit", 195, 189, 58, 12, kTabStop},
-    ControlTemplate{MainWindowIds::kAbout, K::PushButton, "About", 195, 173, 58, 12, kTabStop},
+    ControlTemplate{MainWindowIds::kExit, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Exit"), 195, 189, 58, 12, kTabStop},
+    ControlTemplate{MainWindowIds::kAbout, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "About"), 195, 173, 58, 12, kTabStop},
     ControlTemplate{MainWindowIds::kCdKeyBox, K::Edit, "", 203, 65, 44, 14,
                     kReadOnly | kCenter | kUpperCase | kMultiLine | kAutoHScroll | kBorder |
                         kTabStop | kHidden},
-    ControlTemplate{MainWindowIds::kDisplayBox, K::GroupBox, "Display", 195, 89, 58, 62, kLeft},
-    ControlTemplate{MainWindowIds::kLevelArtist, K::RadioButton, "Artist", 203, 101, 41, 10, kLeftText | kGroup},
-    ControlTemplate{MainWindowIds::kLevelAlbum, K::RadioButton, "Album", 203, 113, 41, 10, kLeftText},
-    ControlTemplate{MainWindowIds::kLevelAll, K::RadioButton, "All", 203, 125, 41, 10, kLeftText},
-    ControlTemplate{MainWindowIds::kLevelCustom, K::RadioButton, "Custom", 203, 137, 41, 10, kLeftText},
+    ControlTemplate{MainWindowIds::kDisplayBox, K::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Display"), 195, 89, 58, 62, kLeft},
+    ControlTemplate{MainWindowIds::kLevelArtist, K::RadioButton, QT_TRANSLATE_NOOP("Dialog", "Artist"), 203, 101, 41, 10, kLeftText | kGroup},
+    ControlTemplate{MainWindowIds::kLevelAlbum, K::RadioButton, QT_TRANSLATE_NOOP("Dialog", "Album"), 203, 113, 41, 10, kLeftText},
+    ControlTemplate{MainWindowIds::kLevelAll, K::RadioButton, QT_TRANSLATE_NOOP("Dialog", "All"), 203, 125, 41, 10, kLeftText},
+    ControlTemplate{MainWindowIds::kLevelCustom, K::RadioButton, QT_TRANSLATE_NOOP("Dialog", "Custom"), 203, 137, 41, 10, kLeftText},
     ControlTemplate{MainWindowIds::kAnimation, K::Animation, "", 214, 0, 39, 27, kAutoPlay | kBorder},
-    ControlTemplate{MainWindowIds::kInfoBox, K::GroupBox, "Info", 195, 29, 58, 59, 0},
-    ControlTemplate{MainWindowIds::kArtistCount, K::Static, "Artists", 203, 41, 44, 8, kCenter},
-    ControlTemplate{MainWindowIds::kAlbumCount, K::Static, "Albums", 203, 53, 44, 8, kCenter},
-    ControlTemplate{MainWindowIds::kReport, K::PushButton, "Report", 195, 157, 58, 12, kTabStop},
+    ControlTemplate{MainWindowIds::kInfoBox, K::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Info"), 195, 29, 58, 59, 0},
+    ControlTemplate{MainWindowIds::kArtistCount, K::Static, QT_TRANSLATE_NOOP("Dialog", "Artists"), 203, 41, 44, 8, kCenter},
+    ControlTemplate{MainWindowIds::kAlbumCount, K::Static, QT_TRANSLATE_NOOP("Dialog", "Albums"), 203, 53, 44, 8, kCenter},
+    ControlTemplate{MainWindowIds::kReport, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Report"), 195, 157, 58, 12, kTabStop},
     ControlTemplate{MainWindowIds::kStatusLine, K::Static, "", 5, 189, 184, 12, kSunken},
 };
 
 // Options.
 constexpr std::array kOptions{
-    ControlTemplate{OptionsIds::kSave, K::DefPushButton, "Save", 69, 79, 50, 14, kGroup | kTabStop},
-    ControlTemplate{OptionsIds::kCancel, K::PushButton, "Cancel", 126, 79, 50, 14, kGroup | kTabStop},
-    ControlTemplate{kNone, K::Static, "&Search path for cdplayer.ini", 7, 38, 112, 8, kLeft},
+    ControlTemplate{OptionsIds::kSave, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "Save"), 69, 79, 50, 14, kGroup | kTabStop},
+    ControlTemplate{OptionsIds::kCancel, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Cancel"), 126, 79, 50, 14, kGroup | kTabStop},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Search path for cdplayer.ini"), 7, 38, 112, 8, kLeft},
     ControlTemplate{OptionsIds::kSearchPath, K::Edit, "", 7, 49, 169, 22,
                     kMultiLine | kUpperCase | kHScroll | kBorder | kGroup | kTabStop},
-    ControlTemplate{OptionsIds::kShowCdKeys, K::CheckBox, "Show CD keys", 7, 7, 63, 10, kGroup | kTabStop},
-    ControlTemplate{OptionsIds::kShowToolTips, K::CheckBox, "Enable ToolTips", 7, 21, 67, 10, kTabStop},
+    ControlTemplate{OptionsIds::kShowCdKeys, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Show CD keys"), 7, 7, 63, 10, kGroup | kTabStop},
+    ControlTemplate{OptionsIds::kShowToolTips, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Enable ToolTips"), 7, 21, 67, 10, kTabStop},
 };
 
 // Progress panel shown while loading.
 constexpr std::array kProgress{
     ControlTemplate{ProgressIds::kFormattedBar, K::ProgressBar, "", 7, 18, 174, 9, kBorder},
     ControlTemplate{ProgressIds::kLoadedBar, K::ProgressBar, "", 7, 7, 174, 9, kBorder},
-    ControlTemplate{ProgressIds::kLoadedLabel, K::Static, "Loaded", 184, 7, 36, 8, 0},
-    ControlTemplate{kNone, K::Static, "Formatted", 184, 18, 36, 8, 0},
+    ControlTemplate{ProgressIds::kLoadedLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "Loaded"), 184, 7, 36, 8, 0},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "Formatted"), 184, 18, 36, 8, 0},
 };
 
 // Report.
 constexpr std::array kReport{
-    ControlTemplate{ReportIds::kExit, K::PushButton, "Exit", 150, 95, 50, 14, kGroup | kTabStop},
-    ControlTemplate{ReportIds::kReport, K::DefPushButton, "Report", 30, 95, 50, 14, kTabStop},
+    ControlTemplate{ReportIds::kExit, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Exit"), 150, 95, 50, 14, kGroup | kTabStop},
+    ControlTemplate{ReportIds::kReport, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "Report"), 30, 95, 50, 14, kTabStop},
     ControlTemplate{ReportIds::kTitle, K::Edit, "", 39, 4, 162, 12, kCenter | kAutoHScroll | kBorder | kTabStop},
-    ControlTemplate{kNone, K::Static, "&Title", 4, 6, 34, 8, 0},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Title"), 4, 6, 34, 8, 0},
     ControlTemplate{ReportIds::kComment, K::Edit, "", 39, 19, 162, 12, kAutoHScroll | kBorder | kTabStop},
-    ControlTemplate{kNone, K::Static, "&Comment", 4, 21, 34, 8, 0},
-    ControlTemplate{kNone, K::Static, "&Filename", 4, 44, 34, 8, 0},
-    ControlTemplate{ReportIds::kBrowse, K::PushButton, "Browse", 161, 42, 40, 12, kTabStop},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Comment"), 4, 21, 34, 8, 0},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Filename"), 4, 44, 34, 8, 0},
+    ControlTemplate{ReportIds::kBrowse, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Browse"), 161, 42, 40, 12, kTabStop},
     ControlTemplate{ReportIds::kFileName, K::ComboBox, "", 40, 42, 118, 67, kAutoHScroll | kVScroll | kTabStop},
-    ControlTemplate{kNone, K::GroupBox, "Report format", 4, 63, 197, 26, 0},
-    ControlTemplate{ReportIds::kHtml, K::RadioButton, "HTML", 12, 74, 36, 10, kGroup | kTabStop},
-    ControlTemplate{ReportIds::kCsv, K::RadioButton, "CSV (comma-delimited ASCII)", 62, 74, 108, 10, 0},
-    ControlTemplate{ReportIds::kView, K::PushButton, "View", 90, 95, 50, 14, kTabStop},
+    ControlTemplate{kNone, K::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Report format"), 4, 63, 197, 26, 0},
+    ControlTemplate{ReportIds::kHtml, K::RadioButton, QT_TRANSLATE_NOOP("Dialog", "HTML"), 12, 74, 36, 10, kGroup | kTabStop},
+    ControlTemplate{ReportIds::kCsv, K::RadioButton, QT_TRANSLATE_NOOP("Dialog", "CSV (comma-delimited ASCII)"), 62, 74, 108, 10, 0},
+    ControlTemplate{ReportIds::kView, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "View"), 90, 95, 50, 14, kTabStop},
 };
 
 // Edit one name.
 constexpr std::array kEdit{
-    ControlTemplate{kIdOk, K::DefPushButton, "OK", 73, 45, 50, 14, kTabStop},
-    ControlTemplate{kIdCancel, K::PushButton, "Cancel", 129, 45, 50, 14, kTabStop},
-    ControlTemplate{EditIds::kUpperLabel, K::Static, "Artist", 7, 7, 26, 14, kRight | kCenterV},
+    ControlTemplate{kIdOk, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "OK"), 73, 45, 50, 14, kTabStop},
+    ControlTemplate{kIdCancel, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Cancel"), 129, 45, 50, 14, kTabStop},
+    ControlTemplate{EditIds::kUpperLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "Artist"), 7, 7, 26, 14, kRight | kCenterV},
     ControlTemplate{EditIds::kUpperField, K::Edit, "", 39, 7, 140, 14, kBorder | kAutoHScroll | kTabStop},
-    ControlTemplate{EditIds::kLowerLabel, K::Static, "Album", 7, 26, 26, 14, kRight | kCenterV},
+    ControlTemplate{EditIds::kLowerLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "Album"), 7, 26, 26, 14, kRight | kCenterV},
     ControlTemplate{EditIds::kLowerField, K::Edit, "", 39, 26, 140, 14, kBorder | kAutoHScroll | kTabStop},
 };
 
@@ -88,34 +90,34 @@ constexpr uint32_t kEmptyList = kDisabled | kBorder | kHScroll | kVScroll | kNoS
 
 // Duplicate album found.
 constexpr std::array kDuplicate{
-    ControlTemplate{DuplicateIds::kAnswerOk, K::DefPushButton, "Ok", 7, 189, 58, 14, kTabStop},
-    ControlTemplate{DuplicateIds::kAnswerNo, K::PushButton, "No", 75, 189, 58, 14, kTabStop | kHidden},
-    ControlTemplate{DuplicateIds::kApplyToAllBox, K::CheckBox, "Apply to all subsequent duplicates like this", 139, 184,
+    ControlTemplate{DuplicateIds::kAnswerOk, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "Ok"), 7, 189, 58, 14, kTabStop},
+    ControlTemplate{DuplicateIds::kAnswerNo, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "No"), 75, 189, 58, 14, kTabStop | kHidden},
+    ControlTemplate{DuplicateIds::kApplyToAllBox, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Apply to all subsequent duplicates like this"), 139, 184,
                     88, 19, kLeftText | kMultiLine | kTabStop},
     ControlTemplate{DuplicateIds::kArtistText, K::Static, "Static", 34, 7, 213, 13, kSunken | kCenterV | kGroup},
     ControlTemplate{DuplicateIds::kTitleText, K::Static, "Static", 34, 22, 213, 13, kSunken | kCenterV | kGroup},
     ControlTemplate{DuplicateIds::kExistingList, K::ListBox, "", 7, 119, 115, 47, kEmptyList},
     ControlTemplate{DuplicateIds::kNewList, K::ListBox, "", 132, 119, 115, 47, kEmptyList},
-    ControlTemplate{DuplicateIds::kExistingSelected, K::CheckBox, "Selected", 40, 169, 82, 12,
+    ControlTemplate{DuplicateIds::kExistingSelected, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Selected"), 40, 169, 82, 12,
                     kLeftText | kRight | kDisabled | kCenterV},
-    ControlTemplate{DuplicateIds::kNewSelected, K::CheckBox, "Selected", 132, 169, 82, 12, kDisabled | kCenterV},
+    ControlTemplate{DuplicateIds::kNewSelected, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Selected"), 132, 169, 82, 12, kDisabled | kCenterV},
     ControlTemplate{DuplicateIds::kExplanation, K::Edit, "", 7, 40, 240, 58, kReadOnly | kMultiLine | kVScroll | kTabStop},
-    ControlTemplate{DuplicateIds::kArtistLabel, K::Static, "Artist", 7, 7, 21, 13, kRight | kCenterV | kGroup},
-    ControlTemplate{DuplicateIds::kTitleLabel, K::Static, "Title", 7, 22, 21, 13, kRight | kCenterV | kGroup},
-    ControlTemplate{kNone, K::Static, "Existing entry", 7, 108, 42, 8, kDisabled | kGroup},
-    ControlTemplate{kNone, K::Static, "New entry", 132, 108, 33, 8, kDisabled | kGroup},
+    ControlTemplate{DuplicateIds::kArtistLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "Artist"), 7, 7, 21, 13, kRight | kCenterV | kGroup},
+    ControlTemplate{DuplicateIds::kTitleLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "Title"), 7, 22, 21, 13, kRight | kCenterV | kGroup},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "Existing entry"), 7, 108, 42, 8, kDisabled | kGroup},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "New entry"), 132, 108, 33, 8, kDisabled | kGroup},
 };
 
 // About box and its pages.
 constexpr std::array kAbout{
-    ControlTemplate{AboutIds::kExit, K::DefPushButton, "E&xit", 227, 141, 37, 16, kGroup | kTabStop},
+    ControlTemplate{AboutIds::kExit, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "E&xit"), 227, 141, 37, 16, kGroup | kTabStop},
     ControlTemplate{AboutIds::kNameAndVersion, K::Static, "Name and Version", 7, 5, 230, 8,
                     kCenter | kNoPrefix | kCenterV},
     ControlTemplate{AboutIds::kIcon, K::Icon, "", 244, 4, 20, 20, 0},
     ControlTemplate{AboutIds::kTabs, K::TabControl, "", 7, 16, 258, 120, kTabStop},
-    ControlTemplate{AboutIds::kWebPage, K::PushButton, "&Web page", 7, 141, 62, 16, kTabStop},
-    ControlTemplate{AboutIds::kMail, K::PushButton, "&Mail us!", 75, 141, 47, 16, kTabStop},
-    ControlTemplate{AboutIds::kDocumentation, K::PushButton, "&Read the documentation", 131, 141, 87, 16, kTabStop},
+    ControlTemplate{AboutIds::kWebPage, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "&Web page"), 7, 141, 62, 16, kTabStop},
+    ControlTemplate{AboutIds::kMail, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "&Mail us!"), 75, 141, 47, 16, kTabStop},
+    ControlTemplate{AboutIds::kDocumentation, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "&Read the documentation"), 131, 141, 87, 16, kTabStop},
 };
 
 constexpr std::array kAboutText{
@@ -132,55 +134,55 @@ constexpr std::array kAboutMaker{
 
 // Find in the collection.
 constexpr std::array kFind{
-    ControlTemplate{kNone, K::Static, "Fi&nd what:", 7, 9, 40, 8, 0},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "Fi&nd what:"), 7, 9, 40, 8, 0},
     ControlTemplate{FindIds::kText, K::Edit, "", 50, 7, 112, 12, kAutoHScroll | kBorder | kTabStop},
-    ControlTemplate{FindIds::kMatchCase, K::CheckBox, "Match &case", 7, 25, 80, 10, kGroup | kTabStop},
-    ControlTemplate{kNone, K::GroupBox, "Look in", 7, 39, 155, 27, 0},
-    ControlTemplate{FindIds::kArtists, K::CheckBox, "&Artists", 13, 51, 44, 10, kGroup | kTabStop},
-    ControlTemplate{FindIds::kAlbums, K::CheckBox, "A&lbums", 60, 51, 44, 10, kTabStop},
-    ControlTemplate{FindIds::kTracks, K::CheckBox, "&Tracks", 107, 51, 44, 10, kTabStop},
-    ControlTemplate{FindIds::kFindNext, K::DefPushButton, "Find &next", 170, 7, 56, 14, kGroup | kTabStop},
-    ControlTemplate{FindIds::kFindPrevious, K::PushButton, "Find &previous", 170, 24, 56, 14, kTabStop},
-    ControlTemplate{FindIds::kClose, K::PushButton, "Close", 170, 52, 56, 14, kTabStop},
+    ControlTemplate{FindIds::kMatchCase, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Match &case"), 7, 25, 80, 10, kGroup | kTabStop},
+    ControlTemplate{kNone, K::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Look in"), 7, 39, 155, 27, 0},
+    ControlTemplate{FindIds::kArtists, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "&Artists"), 13, 51, 44, 10, kGroup | kTabStop},
+    ControlTemplate{FindIds::kAlbums, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "A&lbums"), 60, 51, 44, 10, kTabStop},
+    ControlTemplate{FindIds::kTracks, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "&Tracks"), 107, 51, 44, 10, kTabStop},
+    ControlTemplate{FindIds::kFindNext, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "&Find next"), 170, 7, 56, 14, kGroup | kTabStop},
+    ControlTemplate{FindIds::kFindPrevious, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Find &previous"), 170, 24, 56, 14, kTabStop},
+    ControlTemplate{FindIds::kClose, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Close"), 170, 52, 56, 14, kTabStop},
 };
 
 // Duplicates and similar artists: a dialog of two pages.
 constexpr std::array kDuplicates{
     ControlTemplate{DuplicatesIds::kTabs, K::TabControl, "", 7, 7, 306, 186, kTabStop},
-    ControlTemplate{DuplicatesIds::kClose, K::PushButton, "Close", 263, 199, 50, 14, kTabStop},
+    ControlTemplate{DuplicatesIds::kClose, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Close"), 263, 199, 50, 14, kTabStop},
 };
 
 constexpr uint32_t kPickList = kBorder | kVScroll | kHScroll | kNoIntegralHeight | kNotify | kTabStop;
 
 constexpr std::array kDuplicatePage{
-    ControlTemplate{DuplicatePageIds::kEntriesLabel, K::Static, "&Albums entered more than once:", 4, 4, 200, 8, 0},
+    ControlTemplate{DuplicatePageIds::kEntriesLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Albums entered more than once:"), 4, 4, 200, 8, 0},
     ControlTemplate{DuplicatePageIds::kEntries, K::ListBox, "", 4, 14, 292, 80, kPickList},
-    ControlTemplate{DuplicatePageIds::kTracksLabel, K::Static, "&Tracks of the selected entry:", 4, 98, 200, 8, 0},
+    ControlTemplate{DuplicatePageIds::kTracksLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Tracks of the selected entry:"), 4, 98, 200, 8, 0},
     ControlTemplate{DuplicatePageIds::kTracks, K::ListBox, "", 4, 108, 230, 58, kPickList},
-    ControlTemplate{DuplicatePageIds::kDelete, K::PushButton, "&Delete", 242, 152, 54, 14, kTabStop},
+    ControlTemplate{DuplicatePageIds::kDelete, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "&Delete"), 242, 152, 54, 14, kTabStop},
 };
 
 constexpr std::array kSimilarPage{
-    ControlTemplate{SimilarPageIds::kGroupsLabel, K::Static, "&Groups of similar artist names:", 4, 4, 200, 8, 0},
+    ControlTemplate{SimilarPageIds::kGroupsLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Groups of similar artist names:"), 4, 4, 200, 8, 0},
     ControlTemplate{SimilarPageIds::kGroups, K::ListBox, "", 4, 14, 292, 80, kPickList},
-    ControlTemplate{SimilarPageIds::kSpellingsLabel, K::Static, "&Spelling to give them all:", 4, 98, 200, 8, 0},
+    ControlTemplate{SimilarPageIds::kSpellingsLabel, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Spelling to give them all:"), 4, 98, 200, 8, 0},
     ControlTemplate{SimilarPageIds::kSpellings, K::ListBox, "", 4, 108, 230, 58, kPickList},
-    ControlTemplate{SimilarPageIds::kMerge, K::PushButton, "&Merge", 242, 152, 54, 14, kTabStop},
+    ControlTemplate{SimilarPageIds::kMerge, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "&Merge"), 242, 152, 54, 14, kTabStop},
 };
 
 // Replace across names.
 constexpr std::array kReplace{
-    ControlTemplate{kNone, K::Static, "Fi&nd what:", 7, 9, 50, 8, 0},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "Fi&nd what:"), 7, 9, 50, 8, 0},
     ControlTemplate{ReplaceIds::kFindText, K::Edit, "", 60, 7, 112, 12, kAutoHScroll | kBorder | kTabStop},
-    ControlTemplate{kNone, K::Static, "Re&place with:", 7, 26, 50, 8, 0},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "Re&place with:"), 7, 26, 50, 8, 0},
     ControlTemplate{ReplaceIds::kWithText, K::Edit, "", 60, 24, 112, 12, kAutoHScroll | kBorder | kTabStop},
-    ControlTemplate{ReplaceIds::kMatchCase, K::CheckBox, "Match &case", 7, 42, 80, 10, kGroup | kTabStop},
-    ControlTemplate{kNone, K::GroupBox, "Look in", 7, 56, 165, 27, 0},
-    ControlTemplate{ReplaceIds::kArtists, K::CheckBox, "&Artists", 13, 68, 44, 10, kGroup | kTabStop},
-    ControlTemplate{ReplaceIds::kAlbums, K::CheckBox, "A&lbums", 64, 68, 44, 10, kTabStop},
-    ControlTemplate{ReplaceIds::kTracks, K::CheckBox, "&Tracks", 115, 68, 44, 10, kTabStop},
-    ControlTemplate{ReplaceIds::kReplaceAll, K::DefPushButton, "&Replace all", 180, 7, 56, 14, kGroup | kTabStop},
-    ControlTemplate{ReplaceIds::kClose, K::PushButton, "Close", 180, 24, 56, 14, kTabStop},
+    ControlTemplate{ReplaceIds::kMatchCase, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Match &case"), 7, 42, 80, 10, kGroup | kTabStop},
+    ControlTemplate{kNone, K::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Look in"), 7, 56, 165, 27, 0},
+    ControlTemplate{ReplaceIds::kArtists, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "&Artists"), 13, 68, 44, 10, kGroup | kTabStop},
+    ControlTemplate{ReplaceIds::kAlbums, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "A&lbums"), 64, 68, 44, 10, kTabStop},
+    ControlTemplate{ReplaceIds::kTracks, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "&Tracks"), 115, 68, 44, 10, kTabStop},
+    ControlTemplate{ReplaceIds::kReplaceAll, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "&Replace all"), 180, 7, 56, 14, kGroup | kTabStop},
+    ControlTemplate{ReplaceIds::kClose, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Close"), 180, 24, 56, 14, kTabStop},
 };
 
 using namespace dlg;
@@ -192,22 +194,22 @@ constexpr std::array kDialogs{
                    kCaption | kSysMenu | kSizingBorder | kMinimizeBox | kMaximizeBox | kVisible |
                        kClipSiblings | kAppWindow,
                    MainWindowIds::kMenu, kMain},
-    DialogTemplate{OptionsIds::kTemplate, "Options", 183, 100, "MS Sans Serif", 8, kPlainBox | dlg::kCenter, 0,
+    DialogTemplate{OptionsIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Options"), 183, 100, "MS Sans Serif", 8, kPlainBox | dlg::kCenter, 0,
                    kOptions},
     DialogTemplate{ProgressIds::kTemplate, "", 227, 34, "MS Sans Serif", 8,
                    kModalFrame | dlg::kCenter | kSetForeground | kVisible, 0, kProgress},
-    DialogTemplate{ReportIds::kTemplate, "Generate report", 205, 113, "MS Sans Serif", 8, kPlainBox, 0, kReport},
+    DialogTemplate{ReportIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Generate report"), 205, 113, "MS Sans Serif", 8, kPlainBox, 0, kReport},
     DialogTemplate{EditIds::kTemplate, "Dialog", 186, 66, "MS Sans Serif", 8, kPlainBox, 0, kEdit},
-    DialogTemplate{FindIds::kTemplate, "Find", 233, 73, "MS Sans Serif", 8, kPlainBox, 0, kFind},
-    DialogTemplate{DuplicateIds::kTemplate, "Duplicate album found", 254, 210, "MS Sans Serif", 8, kPlainBox, 0,
+    DialogTemplate{FindIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Find"), 233, 73, "MS Sans Serif", 8, kPlainBox, 0, kFind},
+    DialogTemplate{DuplicateIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Duplicate album found"), 254, 210, "MS Sans Serif", 8, kPlainBox, 0,
                    kDuplicate},
-    DialogTemplate{DuplicatesIds::kTemplate, "Duplicates", 320, 220, "MS Sans Serif", 8, kPlainBox, 0, kDuplicates},
+    DialogTemplate{DuplicatesIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Duplicates"), 320, 220, "MS Sans Serif", 8, kPlainBox, 0, kDuplicates},
     DialogTemplate{DuplicatePageIds::kTemplate, "", 300, 170, "MS Sans Serif", 8, kChild | kVisible, 0,
                    kDuplicatePage},
     DialogTemplate{SimilarPageIds::kTemplate, "", 300, 170, "MS Sans Serif", 8, kChild | kVisible, 0, kSimilarPage},
-    DialogTemplate{ReplaceIds::kTemplate, "Replace", 243, 90, "MS Sans Serif", 8, kPlainBox, 0, kReplace},
+    DialogTemplate{ReplaceIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Replace"), 243, 90, "MS Sans Serif", 8, kPlainBox, 0, kReplace},
     DialogTemplate{AboutTextIds::kTemplate, "", 253, 102, "MS Sans Serif", 8, kChild | kVisible, 0, kAboutText},
-    DialogTemplate{AboutIds::kTemplate, "About", 272, 164, "MS Sans Serif", 8, kPlainBox, 0, kAbout},
+    DialogTemplate{AboutIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "About"), 272, 164, "MS Sans Serif", 8, kPlainBox, 0, kAbout},
     DialogTemplate{AboutMakerIds::kTemplate, "", 253, 102, "MS Sans Serif", 8, kChild, 0, kAboutMaker},
 };
 

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <initializer_list>
+
 #include <QString>
 
 #include <memory>
@@ -18,6 +20,7 @@
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 #include "core/report/file_error.h"
 #include "core/report/file_exception.h"
 #include "core/report/json_report.h"
@@ -25,12 +28,31 @@
 #include "core/report/report_target.h"
 #include "core/report/report_writing.h"
 #include "core/settings/settings.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
 namespace {
 
-constexpr char kUsage[] =
+// A line of ours, translated, in the terminal's encoding, with "%1", "%2" ...
+// replaced in one pass (a name holding "%2" stays as it is).
+std::string Said(const char* english, std::initializer_list<std::string> values = {}) {
+  const std::string pattern = Tr("CommandLine", english).toLocal8Bit().toStdString();
+  std::string said;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::size_t n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
+    if (pattern[i] != '%' || n >= values.size()) {
+      said += pattern[i];
+      continue;
+    }
+    said += *(values.begin() + n);
+    ++i;
+  }
+  return said;
+}
+
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: lumo [FILE]\n"
     "       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]\n"
     "            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]\n"
@@ -52,7 +74,7 @@ constexpr char kUsage[] =
     "                    search path kept in lumo.ini)\n"
     "  --help            show this help\n"
     "  --version         show the version\n"
-    "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n";
+    "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
 
 // Qt's own options, which it also takes with two dashes; any other word
 // with two dashes is a mistyped option of ours.
@@ -117,14 +139,14 @@ bool SetAction(CommandLine& command, CommandLine::Action action) {
 std::string Inconsistency(const CommandLine& command) {
   using Action = CommandLine::Action;
   if (!command.format.empty() && command.format != "html" && command.format != "csv" && command.format != "json") {
-    return "--format takes html, csv or json, not \"" + command.format + "\"";
+    return Said(QT_TRANSLATE_NOOP("CommandLine", "--format takes html, csv or json, not \"%1\""), {command.format});
   }
   const bool reportOptions = !command.format.empty() || command.title || command.comment;
-  if (reportOptions && command.action != Action::Report) return "--format, --title and --comment go with --report";
-  if (command.action == Action::Report && command.reportFile.empty()) return "--report needs a file name";
-  if (command.action == Action::Merge && command.mergeFile.empty()) return "--merge needs a file name";
+  if (reportOptions && command.action != Action::Report) return Said(QT_TRANSLATE_NOOP("CommandLine", "--format, --title and --comment go with --report"));
+  if (command.action == Action::Report && command.reportFile.empty()) return Said(QT_TRANSLATE_NOOP("CommandLine", "--report needs a file name"));
+  if (command.action == Action::Merge && command.mergeFile.empty()) return Said(QT_TRANSLATE_NOOP("CommandLine", "--merge needs a file name"));
   if (!command.iniFile.empty() && (command.action == Action::Help || command.action == Action::Version)) {
-    return "--ini goes with --report, --list, --duplicates or --merge";
+    return Said(QT_TRANSLATE_NOOP("CommandLine", "--ini goes with --report, --list, --duplicates or --merge"));
   }
   return {};
 }
@@ -134,7 +156,8 @@ std::string Inconsistency(const CommandLine& command) {
 CommandLine Concluded(CommandLine command, bool ours, const std::vector<std::string>& strangers,
                       const std::vector<std::string>& files) {
   if (files.size() > 1) {
-    command.usageError = "one file at a time: " + files[0] + " and " + files[1] + " were named";
+    command.usageError =
+        Said(QT_TRANSLATE_NOOP("CommandLine", "one file at a time: %1 and %2 were named"), {files[0], files[1]});
     return command;
   }
   if (!ours) {  // the window, with Qt's words left to Qt
@@ -143,11 +166,11 @@ CommandLine Concluded(CommandLine command, bool ours, const std::vector<std::str
     return window;
   }
   if (command.usageError.empty() && !files.empty()) {
-    command.usageError = "the collection goes with --ini, not as " + files.front();
+    command.usageError = Said(QT_TRANSLATE_NOOP("CommandLine", "the collection goes with --ini, not as %1"), {files.front()});
   }
-  if (command.usageError.empty() && !strangers.empty()) command.usageError = "unknown argument " + strangers.front();
+  if (command.usageError.empty() && !strangers.empty()) command.usageError = Said(QT_TRANSLATE_NOOP("CommandLine", "unknown argument %1"), {strangers.front()});
   if (command.usageError.empty() && command.action == CommandLine::Action::Window) {
-    command.usageError = "nothing to do";
+    command.usageError = Said(QT_TRANSLATE_NOOP("CommandLine", "nothing to do"));
   }
   if (command.usageError.empty()) command.usageError = Inconsistency(command);
   return command;
@@ -184,16 +207,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                           : option == "--version" ? CommandLine::Action::Version
                           : option == "--list"    ? CommandLine::Action::List
                                                   : CommandLine::Action::Duplicates;
-      if (inlineValue || !SetAction(command, action)) command.usageError = "unexpected " + arguments[i];
+      if (inlineValue || !SetAction(command, action)) command.usageError = Said(QT_TRANSLATE_NOOP("CommandLine", "unexpected %1"), {arguments[i]});
     } else if (TakesValue(option)) {
       ours = true;
       if (!inlineValue && i + 1 == arguments.size()) {
-        command.usageError = option + " needs a value";
+        command.usageError = Said(QT_TRANSLATE_NOOP("CommandLine", "%1 needs a value"), {option});
         continue;
       }
       if (!inlineValue) value = arguments[++i];
       if ((option == "--report" || option == "--merge") && command.action != CommandLine::Action::Window) {
-        command.usageError = option + " cannot be combined with another command";
+        command.usageError = Said(QT_TRANSLATE_NOOP("CommandLine", "%1 cannot be combined with another command"), {option});
       }
       Store(command, option, std::move(value));
     } else {
@@ -256,9 +279,9 @@ bool Loaded(const lumo::SearchOutcome& found, const std::string& notFound, Error
   switch (found.verdict) {
     case lumo::SearchVerdict::Loaded: return true;
     case lumo::SearchVerdict::TooLarge:
-      errors.Say(found.path + ": is too large to be loaded: a cdplayer.ini of more than 1 GB is not read");
+      errors.Say(found.path + Said(QT_TRANSLATE_NOOP("CommandLine", ": is too large to be loaded: a cdplayer.ini of more than 1 GB is not read")));
       break;
-    case lumo::SearchVerdict::CannotRead: errors.Say(found.path + ": cannot be read as cdplayer.ini"); break;
+    case lumo::SearchVerdict::CannotRead: errors.Say(found.path + Said(QT_TRANSLATE_NOOP("CommandLine", ": cannot be read as cdplayer.ini"))); break;
     case lumo::SearchVerdict::NotFound: errors.Say(notFound); break;
   }
   return false;
@@ -269,10 +292,10 @@ bool Loaded(const lumo::SearchOutcome& found, const std::string& notFound, Error
 bool LoadCollection(const CommandLine& command, const std::string& searchPath, lumo::IniDocument& document,
                     ErrorLines& errors) {
   if (!command.iniFile.empty()) {
-    return Loaded(lumo::LoadOne(command.iniFile, LoaderInto(document)), command.iniFile + ": not found", errors);
+    return Loaded(lumo::LoadOne(command.iniFile, LoaderInto(document)), command.iniFile + Said(QT_TRANSLATE_NOOP("CommandLine", ": not found")), errors);
   }
   return Loaded(lumo::FindCollection(searchPath, LoaderInto(document)),
-                "cdplayer.ini: not found along the search path \"" + searchPath + "\" (see --ini)", errors);
+                Said(QT_TRANSLATE_NOOP("CommandLine", "cdplayer.ini: not found along the search path \"%1\" (see --ini)"), {searchPath}), errors);
 }
 
 bool EndsWith(const std::string& text, const char* ending) {
@@ -322,7 +345,7 @@ int PrintDuplicates(const lumo::IniDocument& document, std::ostream& out, ErrorL
   const CollectionIndex albums(document, {}, {}, line);
   out << std::flush;
   if (out.good()) return kExitOk;
-  errors.Say("standard output: cannot be written");
+  errors.Say(Said(QT_TRANSLATE_NOOP("CommandLine", "standard output: cannot be written")));
   return kExitFileError;
 }
 
@@ -352,10 +375,11 @@ int Merge(const CommandLine& command, const std::string& searchPath, std::ostrea
       return kExitFileError;
     }
   }
-  out << plan.added << " section(s) added\n";
+  out << Said(QT_TRANSLATE_NOOP("CommandLine", "%1 section(s) added"), {std::to_string(plan.added)}) << '\n';
   for (const lumo::KeptSection& kept : plan.kept) {
-    out << "kept " << Utf8(kept.cdKey) << ": " << Side(kept.ourArtist, kept.ourTitle) << " (the other file has "
-        << Side(kept.theirArtist, kept.theirTitle) << ")\n";
+    out << Said(QT_TRANSLATE_NOOP("CommandLine", "kept %1: %2 (the other file has %3)"),
+                {Utf8(kept.cdKey), Side(kept.ourArtist, kept.ourTitle), Side(kept.theirArtist, kept.theirTitle)})
+        << '\n';
   }
   out << std::flush;
   return kExitOk;
@@ -372,7 +396,7 @@ int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, con
   const auto title = ReportText(command.title, kDefaultReportTitle);
   const auto comment = ReportText(command.comment, "");
   if (!title || !comment) {
-    errors.Say("the title and the comment must keep to the Western European (Windows-1252) characters");
+    errors.Say(Said(QT_TRANSLATE_NOOP("CommandLine", "the title and the comment must keep to the Western European (Windows-1252) characters")));
     return kExitUsage;
   }
   if (WantsJson(command)) return WriteJson(command.reportFile, shownName, albums, errors);
@@ -385,7 +409,7 @@ int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, con
     // The writer's own words when it has them (naming the file as the
     // dialog does), else a line of ours: one line either way.
     const std::string text = lumo::ReportErrorText(error, csv, shownName);
-    errors.Say(text.empty() ? command.reportFile + ": the report could not be written (check the folder and the name)"
+    errors.Say(text.empty() ? command.reportFile + Said(QT_TRANSLATE_NOOP("CommandLine", ": the report could not be written (check the folder and the name)"))
                             : ForTerminal(text));
     return kExitFileError;
   }
@@ -396,11 +420,11 @@ int WriteReport(const CommandLine& command, const lumo::ProtectedFiles& own, con
 int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& err) {
   ErrorLines errors(err);
   if (!command.usageError.empty()) {
-    errors.Say(command.usageError + " (see lumo --help)");
+    errors.Say(command.usageError + Said(QT_TRANSLATE_NOOP("CommandLine", " (see lumo --help)")));
     return kExitUsage;
   }
   switch (command.action) {
-    case CommandLine::Action::Help: out << kUsage; return kExitOk;
+    case CommandLine::Action::Help: out << Said(kUsage); return kExitOk;
     case CommandLine::Action::Version:
       out << about_texts::kProgramName << ' ' << about_texts::kVersionLabel << '\n';
       return kExitOk;
@@ -419,7 +443,7 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   // Albums in the window's order without a tree: 28 bytes each.
   const CollectionIndex albums(document);
   if (albums.DuplicatesLeftOut() > 0) {
-    errors.Say(std::to_string(albums.DuplicatesLeftOut()) + " duplicate album(s) left out, the first of each kept");
+    errors.Say(Said(QT_TRANSLATE_NOOP("CommandLine", "%1 duplicate album(s) left out, the first of each kept"), {std::to_string(albums.DuplicatesLeftOut())}));
   }
   if (command.action == CommandLine::Action::List) {
     // Converted and written piece by piece: the listing is never held whole.
@@ -429,7 +453,7 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     });
     out << std::flush;
     if (out.good()) return kExitOk;
-    errors.Say("standard output: cannot be written");
+    errors.Say(Said(QT_TRANSLATE_NOOP("CommandLine", "standard output: cannot be written")));
     return kExitFileError;
   }
   const lumo::ProtectedFiles own{lumo::profile::ResolvePath(document.GetFile()), settings.Path()};

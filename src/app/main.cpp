@@ -16,6 +16,7 @@
 #include "gui/platform/message_box_qt.h"
 #include "gui/platform/message_text.h"
 #include "gui/platform/single_instance.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
@@ -32,6 +33,7 @@ int Run(int argc, char** argv) {
   // A Wayland desktop shows no icon a window sets: it takes the icon, and
   // the launcher to group the window with, from the entry of this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(LUMO_APP_ID));
+  lumo::InstallTranslations(application);
   lumo::ApplyClassicLook(application);
   lumo::InstallQtMessageBoxes();
   // The main window, and with it the settings and the icon, exists in every
@@ -51,7 +53,9 @@ int main(int argc, char** argv) {
   // A report written into a pipe whose reader left, or past the file size
   // limit, must fail with a message rather than end the program.
   lumo::platform::IgnoreWriteSignals();
-  // Before anything can fail: reports from the command line word their errors too.
+  // Before anything can fail: reports from the command line word their errors too,
+  // in the user's language.
+  lumo::LoadTranslations();
   lumo::InstallMessageText();
   // Events are guarded by the application object; this catches what
   // happens outside them (start-up, shut-down).

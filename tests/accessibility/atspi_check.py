@@ -135,10 +135,11 @@ def press(node):
 class Lumo:
     """One run of the program on its own settings and collection: the sample
     in the home's default Wine folder (none when `sample` is None), and the
-    command line's `args`, run from `scratch`."""
+    command line's `args`, run from `scratch`, in `language`."""
 
-    def __init__(self, program, sample, scratch, home="José", config="config", args=()):
+    def __init__(self, program, sample, scratch, home="José", config="config", args=(), language="en"):
         self.program = program
+        self.language = language
         self.home = os.path.join(scratch, home)
         self.collection = os.path.join(self.home, ".wine", "drive_c", "windows", "cdplayer.ini")
         os.makedirs(os.path.dirname(self.collection))
@@ -147,7 +148,7 @@ class Lumo:
         self.reports = os.path.join(scratch, "日本")
         os.makedirs(self.reports, exist_ok=True)
         self.settings = os.path.join(scratch, config, "lumo", "lumo.ini")
-        self.env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(scratch, config))
+        self.env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(scratch, config), LANGUAGE=language)
         self.log = open(os.path.join(scratch, "lumo.log"), "a")
         self.shown = Shown()
         self.process = subprocess.Popen([program, *args], env=self.env, cwd=scratch,
@@ -464,7 +465,7 @@ def check_replace(lumo):
 
 
 def exit_lumo(lumo):
-    press(find(lumo.main, BUTTONS, "Exit"))
+    press(find(lumo.main, BUTTONS, {"en": "Exit", "de": "Beenden"}[lumo.language]))
     status = lumo.process.wait(timeout=WAIT)
     if status != 0:
         raise Failed("Lumo ended with status %d (its output is below)" % status)
@@ -496,6 +497,23 @@ def second_run(program, sample, scratch):
         check_hand_over(lumo, capitals)
         check_open_key(lumo, renamed)
         check_recent(lumo, capitals, 2)
+    return lumo, steps
+
+
+def german_run(program, scratch):
+    """Under LANGUAGE=de: the German menus, the note and a dialog."""
+    lumo = Lumo(program, None, scratch, home="Niemand", config="config3", language="de")
+
+    def steps():
+        for menu in ("Datei", "Bearbeiten", "Optionen", "Hilfe"):
+            wait_for("the menu " + menu, lambda: find(lumo.main, {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM}, menu))
+        wait_for("the German note", lambda: any((name(node) or "").startswith("Keine cdplayer.ini gefunden")
+                                                for node in descendants(lumo.main)))
+        press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Einstellungen"))
+        dialog = lumo.window("Optionen")
+        wait_for("the field Suchpfad", lambda: find(dialog, FIELDS, "Suchpfad für cdplayer.ini"))
+        press(find(dialog, BUTTONS, "Abbrechen"))
+        lumo.gone(dialog, "the options")
     return lumo, steps
 
 
@@ -546,7 +564,9 @@ def main(program, sample, scratch):
         check_duplicates(lumo)
         check_replace(lumo)
         check_import(lumo, scratch)
-    if not run(lumo, steps) or not run(*second_run(program, sample, scratch)):
+    # Each run starts only when the one before it has ended.
+    if not all(run(*start()) for start in (lambda: (lumo, steps), lambda: second_run(program, sample, scratch),
+                                           lambda: german_run(program, scratch))):
         return 1
     print("AT-SPI check passed")
     return 0

@@ -18,6 +18,7 @@ expected=(
   share/doc/lumo/Lumo.html
   share/doc/lumo/LICENSE
   share/doc/lumo/copyright
+  share/lumo/translations/lumo_de.qm
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 status=0
@@ -32,7 +33,7 @@ for picture in $(grep -o 'src="[^"]*"' "$prefix/share/doc/lumo/Lumo.html" | cut 
 done
 # Nothing else lands outside the program's own places.
 unexpected=$(cd "$prefix" && find . -type f | sed 's|^\./||' |
-  grep -v -E '^(bin/lumo|share/(applications|metainfo)/example\.lumo\.Lumo\.|share/man/man1/lumo\.1\.gz|share/doc/lumo/|share/icons/hicolor/[0-9]+x[0-9]+/apps/example\.lumo\.Lumo\.png)' || true)
+  grep -v -E '^(bin/lumo|share/(applications|metainfo)/example\.lumo\.Lumo\.|share/man/man1/lumo\.1\.gz|share/doc/lumo/|share/lumo/translations/lumo_[a-zA-Z_]+\.qm$|share/icons/hicolor/[0-9]+x[0-9]+/apps/example\.lumo\.Lumo\.png)' || true)
 [ -z "$unexpected" ] || { echo "unexpected files installed:"; echo "$unexpected"; status=1; }
 
 if command -v desktop-file-validate >/dev/null; then

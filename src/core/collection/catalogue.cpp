@@ -1,5 +1,7 @@
 #include "core/collection/catalogue.h"
 
+#include "core/platform/translatable.h"
+
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -51,7 +53,7 @@ void Catalogue::BuildTree(lumo::CatalogueTree& tree, const Progress& progress) {
 
 bool Catalogue::WriteItemName(const CatalogueItem& record) {
   return Apply(lumo::write_back::ItemNameEdits(record),
-               record.kind == ItemKind::Track ? "Rename Track" : "Rename Album");
+               record.kind == ItemKind::Track ? LUMO_TRANSLATE_NOOP("Undo", "Rename Track") : LUMO_TRANSLATE_NOOP("Undo", "Rename Album"));
 }
 
 bool Catalogue::WriteAlbumArtist(const std::string& newName, const CatalogueItem& album) {
@@ -59,32 +61,32 @@ bool Catalogue::WriteAlbumArtist(const std::string& newName, const CatalogueItem
 }
 
 bool Catalogue::DeleteAlbum(const CatalogueItem& album, bool lastOfArtist) {
-  if (!Apply(lumo::write_back::AlbumRemovalEdits({&album}), "Delete Album")) return false;
+  if (!Apply(lumo::write_back::AlbumRemovalEdits({&album}), LUMO_TRANSLATE_NOOP("Undo", "Delete Album"))) return false;
   --albumCount_;
   if (lastOfArtist) --artistCount_;
   return true;
 }
 
 bool Catalogue::RenameArtist(const std::string& newName, const std::vector<const CatalogueItem*>& albums) {
-  return Apply(lumo::write_back::ArtistNameEdits(newName, albums), "Rename Artist");
+  return Apply(lumo::write_back::ArtistNameEdits(newName, albums), LUMO_TRANSLATE_NOOP("Undo", "Rename Artist"));
 }
 
 bool Catalogue::DeleteAlbums(const std::vector<const CatalogueItem*>& albums) {
-  if (!Apply(lumo::write_back::AlbumRemovalEdits(albums), "Delete Artist")) return false;
+  if (!Apply(lumo::write_back::AlbumRemovalEdits(albums), LUMO_TRANSLATE_NOOP("Undo", "Delete Artist"))) return false;
   albumCount_ -= static_cast<int64_t>(albums.size());
   --artistCount_;
   return true;
 }
 
 bool Catalogue::DeleteDuplicate(const std::string& cdKey) {
-  return Apply({lumo::profile::Edit::Remove(cdKey)}, "Delete Duplicate");
+  return Apply({lumo::profile::Edit::Remove(cdKey)}, LUMO_TRANSLATE_NOOP("Undo", "Delete Duplicate"));
 }
 
 bool Catalogue::MergeArtists(const std::vector<std::string>& spellings, const std::string& chosen) {
-  return Apply(lumo::ArtistMergeEdits(*document_, spellings, chosen), "Merge Artists");
+  return Apply(lumo::ArtistMergeEdits(*document_, spellings, chosen), LUMO_TRANSLATE_NOOP("Undo", "Merge Artists"));
 }
 
-bool Catalogue::ReplaceNames(const std::vector<lumo::profile::Edit>& edits) { return Apply(edits, "Replace"); }
+bool Catalogue::ReplaceNames(const std::vector<lumo::profile::Edit>& edits) { return Apply(edits, LUMO_TRANSLATE_NOOP("Undo", "Replace")); }
 
 // The file's bytes before and after each change make its undo step; the
 // document hands over the old bytes, which it compared with the disk.

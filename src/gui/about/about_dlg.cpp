@@ -11,6 +11,7 @@
 #include "gui/platform/text_codec.h"
 #include "gui/widgets/button_factory.h"
 #include "gui/widgets/shaped_button.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
@@ -33,7 +34,7 @@ bool AboutDlg::OnInitDialog() {
     if (auto* button = ControlAs<ShapedButton>(id)) button->SetShape(button_rings::Pill);
   }
   const std::string nameAndVersion = info_.name + " " + info_.version;
-  setWindowTitle(lumo::FromWindows1252("About " + nameAndVersion));
+  setWindowTitle(lumo::Tr("Lumo", "About %1").arg(lumo::FromWindows1252(nameAndVersion)));
   if (auto* label = ControlAs<QLabel>(kNameAndVersion)) label->setText(lumo::FromWindows1252(nameAndVersion));
   const QIcon& icon = TheAboutWindowInfo().icon;
   if (auto* label = ControlAs<QLabel>(kIcon); label && !icon.isNull()) {
@@ -50,11 +51,12 @@ void AboutDlg::AddPages() {
   if (!tabs || tabs->count() > 0) return;
   auto addPage = [tabs](lumo::LumoDialog* page, const char* label) {
     page->CreateModeless(tabs);
-    tabs->addTab(page, QString::fromLatin1(label));
+    tabs->addTab(page, lumo::Tr("Lumo", label));
   };
   addPage(new AboutMakerPage(tabs), "Brightfern");
-  addPage(new AboutTextPage(info_.overviewText, tabs), "Overview");
-  addPage(new AboutTextPage(info_.distributionText + "\r\n\r\n", tabs), "Distribution and Legal");
+  addPage(new AboutTextPage(lumo::TranslateParagraphs(info_.overviewText), tabs), QT_TRANSLATE_NOOP("Lumo", "Overview"));
+  addPage(new AboutTextPage(lumo::TranslateParagraphs(info_.distributionText) + "\r\n\r\n", tabs),
+          QT_TRANSLATE_NOOP("Lumo", "Distribution and Legal"));
   tabs->setCurrentIndex(0);
 }
 
@@ -69,9 +71,9 @@ bool AboutDlg::OnCommand(int id) {
 
 void AboutDlg::ReadDocumentation() {
   if (lumo::OpenDocumentation(info_)) return;
-  lumo::ShowMessageBox(lumo::FillIn("Unable to locate %s.html.  It is most likely that you have an incomplete\n"
+  lumo::ShowMessageBox(lumo::FillIn(lumo::Tr1252("Lumo", "Unable to locate %s.html.  It is most likely that you have an incomplete\n"
                                  "copy of %s.  Please complain to whoever sent it to you,\n"
-                                 "and visit our web site to get the complete version of the software.",
+                                 "and visit our web site to get the complete version of the software."),
                                  "%s", info_.name),
                        lumo::MessageButtons::Ok, lumo::MessageIcon::Information);
 }

@@ -11,6 +11,7 @@
 #include "core/platform/atomic_file.h"
 #include "core/platform/message_box.h"
 #include "gui/platform/shell_open.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
@@ -78,7 +79,7 @@ bool SendMailHandoff(const std::string& recipient, const std::string& subject, b
   const QString mail = QString::fromStdString(EscapeBlanks(MailUrl(recipient, subject)));
   const int result = ShellOpener(QStringLiteral("xdg-email")).Open(mail);
   if (result == kShellNoAssociation && interactive) {
-    ShowMessageBox("Can't generate a mail message.  Do you have mail installed?", MessageButtons::Ok,
+    ShowMessageBox(Tr1252("Lumo", "Can't generate a mail message.  Do you have mail installed?"), MessageButtons::Ok,
                    MessageIcon::Warning);
   }
   return result > 32;
@@ -88,7 +89,7 @@ bool SendFeedbackMail(const AboutInfo& info) {
   const std::string url = EscapeBlanks(FeedbackMailUrl(kFeedbackAddress, info.name, info.version));
   if (OpenUrl(QString::fromStdString(url))) return true;
   if (SendMailHandoff(kFeedbackAddress, FeedbackSubject(info.name, info.version), true)) return true;
-  ShowMessageBox("Failed to send mail - tried indirect (browser) and direct (MAPI)", MessageButtons::Ok,
+  ShowMessageBox(Tr1252("Lumo", "Failed to send mail - tried indirect (browser) and direct (MAPI)"), MessageButtons::Ok,
                  MessageIcon::Warning);
   return false;
 }

@@ -9,6 +9,7 @@
 #include "gui/edit/replace_dlg.h"
 #include "gui/edit/tree_context_menu.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
@@ -51,7 +52,7 @@ void CleanupCommands::ShowReplace() {
 }
 
 bool CleanupCommands::DeleteDuplicate(const std::string& cdKey) {
-  if (!Confirmed(TreeContextMenu::kDeleteAlbumQuestion)) return false;
+  if (!Confirmed(Tr1252("Lumo", TreeContextMenu::kDeleteAlbumQuestion))) return false;
   return Written(catalogue_.DeleteDuplicate(cdKey));
 }
 
@@ -64,27 +65,27 @@ bool CleanupCommands::Merge(const std::vector<std::string>& spellings, const std
 bool CleanupCommands::ReplaceAll(const ReplaceRequest& request) {
   const ReplacePlan plan = PlanReplace(catalogue_.Document(), request);
   if (plan.refusal != ReplaceRefusal::None) {
-    const QString text = QString::fromLatin1(kRefusedLead)
-                             .arg(FromWindows1252(plan.refusedName), QString::fromLatin1(RefusalText(plan.refusal)));
+    const QString text = Tr("Lumo", kRefusedLead)
+                             .arg(FromWindows1252(plan.refusedName), Tr("Lumo", RefusalText(plan.refusal)));
     ShowMessageBox(Text(text), MessageButtons::Ok, MessageIcon::Warning);
     return false;
   }
   if (plan.edits.empty()) {
     const char* why = plan.found > 0 ? kNothingChanges : kNotFound;
-    ShowMessageBox(Text(QString::fromLatin1(why).arg(FromWindows1252(request.find))), MessageButtons::Ok,
+    ShowMessageBox(Text(Tr("Lumo", why).arg(FromWindows1252(request.find))), MessageButtons::Ok,
                    MessageIcon::Information);
     return false;
   }
   const QString count = QString::number(plan.edits.size());
-  if (!Confirmed(Text(QString::fromLatin1(kReplaceQuestion).arg(count)))) return false;
+  if (!Confirmed(Text(Tr("Lumo", kReplaceQuestion).arg(count)))) return false;
   if (!Written(catalogue_.ReplaceNames(plan.edits))) return false;
-  note_(QString::fromLatin1(kReplacedNote).arg(count));
+  note_(Tr("Lumo", kReplacedNote).arg(count));
   return true;
 }
 
 bool CleanupCommands::Written(bool written) {
   if (!written) {
-    ReportWriteFailure(catalogue_, "The change could not be written to");
+    ReportWriteFailure(catalogue_, QT_TRANSLATE_NOOP("Lumo", "The change could not be written to"));
     return false;
   }
   fileChanged_();

@@ -23,14 +23,14 @@ class CleanupCommands {
  public:
   using Note = std::function<void(const QString&)>;
 
-  static constexpr char kReplaceQuestion[] = "%1 names will change.\nReplace them all?\n(Edit > Undo takes it back.)";
-  static constexpr char kReplacedNote[] = "Replaced %1 names.";
-  static constexpr char kNotFound[] = "Cannot find \"%1\".";
-  static constexpr char kNothingChanges[] = "Every name with \"%1\" stays as it is: nothing to replace.";
-  static constexpr char kRefusedLead[] = "Replace all would change \"%1\", which is refused:\n\n%2\n\nNothing has been changed.";
-  static constexpr char kEmptyTitle[] = "An album's title cannot be empty.\nPlease choose another text.";
+  static constexpr char kReplaceQuestion[] = QT_TRANSLATE_NOOP("Lumo", "%1 names will change.\nReplace them all?\n(Edit > Undo takes it back.)");
+  static constexpr char kReplacedNote[] = QT_TRANSLATE_NOOP("Lumo", "Replaced %1 names.");
+  static constexpr char kNotFound[] = QT_TRANSLATE_NOOP("Lumo", "Cannot find \"%1\".");
+  static constexpr char kNothingChanges[] = QT_TRANSLATE_NOOP("Lumo", "Every name with \"%1\" stays as it is: nothing to replace.");
+  static constexpr char kRefusedLead[] = QT_TRANSLATE_NOOP("Lumo", "Replace all would change \"%1\", which is refused:\n\n%2\n\nNothing has been changed.");
+  static constexpr char kEmptyTitle[] = QT_TRANSLATE_NOOP("Lumo", "An album's title cannot be empty.\nPlease choose another text.");
   static constexpr char kTooLong[] =
-      "The name would grow past 1023 characters, more than the CD player can read.\nPlease choose a shorter text.";
+      QT_TRANSLATE_NOOP("Lumo", "The name would grow past 1023 characters, more than the CD player can read.\nPlease choose a shorter text.");
 
   // All are borrowed and must outlive the commands.
   CleanupCommands(Catalogue& catalogue, QWidget* owner, std::function<void()> fileChanged, Note note);

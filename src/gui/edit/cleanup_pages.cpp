@@ -11,6 +11,7 @@
 #include "core/collection/similar_artists.h"
 #include "core/ini/ini_document.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
@@ -53,10 +54,10 @@ void DuplicatePage::Fill(const std::vector<AlbumIdentity>& albums) {
   QStringList texts;
   for (const DuplicateGroup& group : FindDuplicateAlbums(albums)) {
     for (const DuplicateEntry& entry : group.entries) {
-      QString row = QString::fromLatin1(kRowPattern)
+      QString row = Tr("Lumo", kRowPattern)
                         .arg(FromWindows1252(entry.cdKey), FromWindows1252(group.artist),
                              FromWindows1252(group.title), QString::number(entry.tracks));
-      if (&entry == &group.entries.front()) row += QString::fromLatin1(kShownMark);
+      if (&entry == &group.entries.front()) row += Tr("Lumo", kShownMark);
       texts.push_back(row);
       rows_.push_back(entry);
     }

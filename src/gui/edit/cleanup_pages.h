@@ -40,8 +40,8 @@ class DuplicatePage : public CleanupPage, public lumo::DuplicatePageIds {
  public:
   using Remove = std::function<bool(const std::string& cdKey)>;
   // "1A2B3C4D: Artist - Title, 12 tracks"; the copy the tree shows is marked.
-  static constexpr char kRowPattern[] = "%1: %2 - %3, %4 tracks";
-  static constexpr char kShownMark[] = " (shown in the tree)";
+  static constexpr char kRowPattern[] = QT_TRANSLATE_NOOP("Lumo", "%1: %2 - %3, %4 tracks");
+  static constexpr char kShownMark[] = QT_TRANSLATE_NOOP("Lumo", " (shown in the tree)");
 
   // `document` is borrowed and read again at each Fill.
   DuplicatePage(const IniDocument& document, Remove remove, QWidget* parent);

@@ -1,4 +1,5 @@
 #include "gui/edit/duplicates_dlg.h"
+#include "gui/platform/translation.h"
 
 #include <QTabWidget>
 
@@ -33,8 +34,8 @@ bool DuplicatesDlg::OnInitDialog() {
   if (tabs != nullptr && tabs->count() == 0) {
     duplicates_->CreateModeless(tabs);
     similar_->CreateModeless(tabs);
-    tabs->addTab(duplicates_, QString::fromLatin1(kDuplicatesTab));
-    tabs->addTab(similar_, QString::fromLatin1(kSimilarTab));
+    tabs->addTab(duplicates_, Tr("Lumo", kDuplicatesTab));
+    tabs->addTab(similar_, Tr("Lumo", kSimilarTab));
   }
   Refill();
   return LumoDialog::OnInitDialog();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "gui/edit/cleanup_pages.h"
 #include "gui/platform/lumo_dialog.h"
 
@@ -12,8 +14,8 @@ class DuplicatesDlg : public lumo::LumoDialog, public lumo::DuplicatesIds {
   Q_OBJECT
 
  public:
-  static constexpr char kDuplicatesTab[] = "Duplicate albums";
-  static constexpr char kSimilarTab[] = "Similar artists";
+  static constexpr char kDuplicatesTab[] = QT_TRANSLATE_NOOP("Lumo", "Duplicate albums");
+  static constexpr char kSimilarTab[] = QT_TRANSLATE_NOOP("Lumo", "Similar artists");
 
   // `document` is borrowed; the actions write and return true on success.
   DuplicatesDlg(const IniDocument& document, DuplicatePage::Remove remove, SimilarPage::Merge merge,

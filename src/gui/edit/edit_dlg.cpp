@@ -7,6 +7,7 @@
 #include "core/platform/profile_text.h"
 #include "gui/platform/text_codec.h"
 #include "gui/widgets/button_factory.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
@@ -22,9 +23,9 @@ constexpr const char* kHiddenArtistName = "<UNKNOWN>";
 
 // Each label's mnemonic moves the focus to its field; no two in one dialog
 // share a letter.
-constexpr const char* kArtistLabel = "&Artist";
-constexpr const char* kAlbumLabel = "A&lbum";
-constexpr const char* kTrackLabel = "&Track";
+constexpr const char* kArtistLabel = QT_TRANSLATE_NOOP("Lumo", "&Artist");
+constexpr const char* kAlbumLabel = QT_TRANSLATE_NOOP("Lumo", "A&lbum");
+constexpr const char* kTrackLabel = QT_TRANSLATE_NOOP("Lumo", "&Track");
 
 // The fields must hold any name the file does, however long.
 constexpr int kNoLengthLimit = 1 << 30;
@@ -41,15 +42,15 @@ std::string EditDlg::ParentName() const { return parent_ != nullptr ? parent_->t
 bool EditDlg::OnInitDialog() {
   switch (item_.kind) {
     case ItemKind::Artist:
-      Show("Edit Artist", kArtistLabel, item_.text, "", "");
+      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Artist"), kArtistLabel, item_.text, "", "");
       Control(kLowerLabel)->hide();
       Control(kLowerField)->hide();
       break;
     case ItemKind::Album:
-      Show("Edit Album", kArtistLabel, ParentName(), kAlbumLabel, item_.text);
+      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Album"), kArtistLabel, ParentName(), kAlbumLabel, item_.text);
       break;
     case ItemKind::Track:
-      Show("Edit Track", kAlbumLabel, ParentName(), kTrackLabel, item_.text);
+      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Track"), kAlbumLabel, ParentName(), kTrackLabel, item_.text);
       SetPlaceholder(kLowerField);
       ControlAs<QLineEdit>(kUpperField)->setReadOnly(true);
       break;
@@ -65,15 +66,15 @@ bool EditDlg::OnInitDialog() {
 
 void EditDlg::Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
                    const std::string& lower) {
-  setWindowTitle(caption);
-  upperLabel_ = upperLabel;
+  setWindowTitle(Tr("Lumo", caption));
+  upperLabel_ = Tr1252("Lumo", upperLabel);
   upperText_ = upper;
-  lowerLabel_ = lowerLabel;
+  lowerLabel_ = Tr1252("Lumo", lowerLabel);
   lowerText_ = lower;
 }
 
 void EditDlg::SetPlaceholder(int fieldId) {
-  if (auto* field = ControlAs<QLineEdit>(fieldId)) field->setPlaceholderText(kEmptyPlaceholder);
+  if (auto* field = ControlAs<QLineEdit>(fieldId)) field->setPlaceholderText(Tr("Lumo", kEmptyPlaceholder));
 }
 
 void EditDlg::PutBackArtist() {
@@ -93,9 +94,9 @@ void EditDlg::DoDataExchange(lumo::DataExchange& exchange) {
   DropTrailingBlanks(lowerText_);
   const std::string& stored = StoredField() == kUpperField ? upperText_ : lowerText_;
   if (lumo::profile::HasLineBreakingByte(stored)) {
-    exchange.Fail(StoredField(), kUnstorable);
+    exchange.Fail(StoredField(), Tr1252("Lumo", kUnstorable));
   } else if (item_.kind == ItemKind::Artist && stored == kHiddenArtistName) {
-    exchange.Fail(StoredField(), kHiddenArtist);
+    exchange.Fail(StoredField(), Tr1252("Lumo", kHiddenArtist));
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <string>
 
 #include "core/catalogue/catalogue_item.h"
@@ -24,14 +26,14 @@ class EditDlg : public lumo::LumoDialog, public lumo::EditIds {
   Q_OBJECT
 
  public:
-  static constexpr char kEmptyPlaceholder[] = "(empty)";
+  static constexpr char kEmptyPlaceholder[] = QT_TRANSLATE_NOOP("Lumo", "(empty)");
   // Why a name is refused; Replace refuses the same names with the same words.
   static constexpr char kUnstorable[] =
-      "The name contains a line break or a control character (NUL, Ctrl-Z) that cdplayer.ini cannot hold.\n"
-      "Please remove it.";
+      QT_TRANSLATE_NOOP("Lumo", "The name contains a line break or a control character (NUL, Ctrl-Z) that cdplayer.ini cannot hold.\n"
+      "Please remove it.");
   static constexpr char kHiddenArtist[] =
-      "\"<UNKNOWN>\" stands for a disc without an artist, and such discs are not shown.\n"
-      "Please choose another name.";
+      QT_TRANSLATE_NOOP("Lumo", "\"<UNKNOWN>\" stands for a disc without an artist, and such discs are not shown.\n"
+      "Please choose another name.");
 
   // Both records are borrowed and must outlive the dialog. `parent` is the
   // album's artist or the track's album; null for an artist.

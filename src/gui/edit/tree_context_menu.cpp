@@ -13,18 +13,19 @@
 #include "core/platform/message_box.h"
 #include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
 namespace {
 
 void AddCommand(QMenu& menu, int id, const char* text, bool enabled) {
-  QAction* action = menu.addAction(QString::fromLatin1(text));
+  QAction* action = menu.addAction(Tr("Lumo", text));
   action->setData(id);
   action->setEnabled(enabled);
 }
 
-bool Confirmed(const char* question) {
+bool Confirmed(const std::string& question) {
   return lumo::ShowMessageBox(question, lumo::MessageButtons::YesNo, lumo::MessageIcon::Question) ==
          lumo::kAnswerYes;
 }
@@ -90,9 +91,9 @@ void TreeContextMenu::OpenMenu(TreeItem* item, QPoint globalPos) {
   if (record == nullptr) return;
   // Made for this use only and gone when the command is done.
   QMenu menu(owner_);
-  AddCommand(menu, kDelete, "&Delete", record->kind != ItemKind::Track);
-  AddCommand(menu, kEdit, "&Edit", true);
-  AddCommand(menu, kMove, "&Move", record->kind == ItemKind::Album);
+  AddCommand(menu, kDelete, QT_TRANSLATE_NOOP("Lumo", "&Delete"), record->kind != ItemKind::Track);
+  AddCommand(menu, kEdit, QT_TRANSLATE_NOOP("Lumo", "&Edit"), true);
+  AddCommand(menu, kMove, QT_TRANSLATE_NOOP("Lumo", "&Move"), record->kind == ItemKind::Album);
   const int command = runMenu_(menu, globalPos);
   Carry(command, item, *record, ParentRecord(item, *record));
 }
@@ -114,7 +115,7 @@ void TreeContextMenu::Carry(int command, TreeItem* item, CatalogueItem& record, 
   } else if (command == kDelete && record.kind == ItemKind::Album) {
     DeleteAlbum(item, record);
   } else if (command == kMove && record.kind == ItemKind::Album) {
-    lumo::ShowMessageBox(kMoveMessage, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+    lumo::ShowMessageBox(lumo::Tr1252("Lumo", kMoveMessage), lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
   }
 }
 
@@ -130,7 +131,7 @@ void TreeContextMenu::Edit(TreeItem* item, CatalogueItem& record, const Catalogu
 }
 
 void TreeContextMenu::DeleteArtist(TreeItem* artist) {
-  if (!Confirmed(kDeleteArtistQuestion)) return;
+  if (!Confirmed(lumo::Tr1252("Lumo", kDeleteArtistQuestion))) return;
   if (!catalogue_.DeleteAlbums(AlbumRecords(artist))) return ReportWriteFailure();
   while (TreeItem* album = tree_.GetChildItem(artist)) RemoveAlbumItem(album);
   tree_.DeleteItemWithData(artist);
@@ -138,7 +139,7 @@ void TreeContextMenu::DeleteArtist(TreeItem* artist) {
 }
 
 void TreeContextMenu::DeleteAlbum(TreeItem* album, const CatalogueItem& record) {
-  if (!Confirmed(kDeleteAlbumQuestion)) return;
+  if (!Confirmed(lumo::Tr1252("Lumo", kDeleteAlbumQuestion))) return;
   TreeItem* artist = tree_.GetParentItem(album);
   const bool lastOfArtist = artist != nullptr && artist->ChildCount() == 1;
   if (!catalogue_.DeleteAlbum(record, lastOfArtist)) return ReportWriteFailure();
@@ -160,12 +161,13 @@ std::vector<const CatalogueItem*> TreeContextMenu::AlbumRecords(TreeItem* artist
   return albums;
 }
 
-void TreeContextMenu::ReportWriteFailure() const { lumo::ReportWriteFailure(catalogue_, "The change could not be written to"); }
+void TreeContextMenu::ReportWriteFailure() const { lumo::ReportWriteFailure(catalogue_, QT_TRANSLATE_NOOP("Lumo", "The change could not be written to")); }
 
 void ReportWriteFailure(const Catalogue& catalogue, const char* lead) {
   const std::string file = lumo::PathForMessage(catalogue.Document().GetFile());
   const std::string why = lumo::MessageText(catalogue.LastWriteError());
-  const std::string text = std::string(lead) + "\n" + file + "\n\n" + why + "\n\nNothing has been changed.";
+  const std::string text = lumo::Tr1252("Lumo", lead) + "\n" + file + "\n\n" + why + "\n\n" +
+                           lumo::Tr1252("Lumo", "Nothing has been changed.");
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
 }
 

@@ -60,10 +60,10 @@ class TreeContextMenu {
   static int RunEditDialog(CatalogueItem& record, const CatalogueItem* parent, QWidget* owner);
 
   static constexpr char kDeleteArtistQuestion[] =
-      "Are you sure you want to delete this artist\nand ALL albums attached to it?\n(Edit > Undo takes it back.)";
+      QT_TRANSLATE_NOOP("Lumo", "Are you sure you want to delete this artist\nand ALL albums attached to it?\n(Edit > Undo takes it back.)");
   static constexpr char kDeleteAlbumQuestion[] =
-      "Are you sure you want to delete this album?\n(Edit > Undo takes it back.)";
-  static constexpr char kMoveMessage[] = "Moving not implemented yet";
+      QT_TRANSLATE_NOOP("Lumo", "Are you sure you want to delete this album?\n(Edit > Undo takes it back.)");
+  static constexpr char kMoveMessage[] = QT_TRANSLATE_NOOP("Lumo", "Moving not implemented yet");
 
  private:
   void OpenMenu(TreeItem* item, QPoint globalPos);

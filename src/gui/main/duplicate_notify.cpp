@@ -1,21 +1,24 @@
 #include "gui/main/duplicate_notify.h"
 
+#include <QtGlobal>
+
 #include <memory>
 
 #include "core/catalogue/tree_item.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
 namespace {
 
 constexpr char kExplanationText[] =
-    "Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album "
+    QT_TRANSLATE_NOOP("Lumo", "Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album "
     "is re-released or when some programs (like WinDac32) write several albums with a blank artist and title "
-    "field.";
+    "field.");
 
 }  // namespace
 
-DuplicateNotify::DuplicateNotify(QWidget* parent) : LumoDialog(kTemplate, parent), explanation_(kExplanationText) {}
+DuplicateNotify::DuplicateNotify(QWidget* parent) : LumoDialog(kTemplate, parent), explanation_(Tr1252("Lumo", kExplanationText)) {}
 
 int DuplicateNotify::Ask(const std::string& artist, const std::string& title) {
   artist_ = artist;

@@ -10,13 +10,13 @@
 #include "gui/platform/dialog_template.h"
 #include "gui/platform/path_text.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
 
 QString TableText(int id) {
-  const char* text = LoadResourceString(id);
-  return text != nullptr ? FromWindows1252(text) : QString();
+  return FromWindows1252(StringText(id));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "gui/platform/dialog_template.h"
 #include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
@@ -22,7 +23,7 @@ namespace {
 // A box lists this many kept keys at most, then how many more there are.
 constexpr std::size_t kListedKeys = 15;
 
-std::string Text(int id) { return LoadResourceString(id); }
+std::string Text(int id) { return StringText(id); }
 
 // `text` with its "%1" (and "%2") replaced.
 std::string Filled(const std::string& text, const std::string& first, const std::string& second = {}) {
@@ -78,8 +79,8 @@ int ImportCollection(QWidget* parent, Catalogue& catalogue, const std::string& l
   const std::string question =
       Filled(Text(MainWindowIds::kTextImportQuestion), std::to_string(plan.added), shown) + KeptLines(plan);
   if (ShowMessageBox(question, MessageButtons::YesNo, MessageIcon::Question) != kAnswerYes) return 0;
-  if (catalogue.Rewrite(plan.text, "Import")) return plan.added;
-  ReportWriteFailure(catalogue, "The import could not be written to");
+  if (catalogue.Rewrite(plan.text, QT_TRANSLATE_NOOP("Undo", "Import"))) return plan.added;
+  ReportWriteFailure(catalogue, QT_TRANSLATE_NOOP("Lumo", "The import could not be written to"));
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "core/platform/message_id.h"
 #include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
@@ -23,13 +24,13 @@ bool Tell(const std::string& path, SearchVerdict verdict) {
   const char* why = nullptr;
   switch (verdict) {
     case SearchVerdict::TooLarge:
-      why = "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.";
+      why = QT_TRANSLATE_NOOP("Lumo", "\nis too large to be loaded: a cdplayer.ini of more than 1 GB is not read.");
       break;
-    case SearchVerdict::CannotRead: why = "\ncannot be read: please check that it is a file you may read."; break;
+    case SearchVerdict::CannotRead: why = QT_TRANSLATE_NOOP("Lumo", "\ncannot be read: please check that it is a file you may read."); break;
     case SearchVerdict::Loaded:
     case SearchVerdict::NotFound: return false;
   }
-  ShowMessageBox(ShownPath(path) + why, MessageButtons::Ok, MessageIcon::Stop);
+  ShowMessageBox(ShownPath(path) + Tr1252("Lumo", why), MessageButtons::Ok, MessageIcon::Stop);
   return true;
 }
 

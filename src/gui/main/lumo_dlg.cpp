@@ -39,6 +39,7 @@
 #include "gui/platform/path_text.h"
 #include "core/platform/profile.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 #include "core/settings/settings.h"
 #include "gui/report/report_dlg.h"
 #include "gui/settings/options_dlg.h"
@@ -76,17 +77,17 @@ void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
 
 std::string CountText(int64_t count, const char* noun) {
   char text[48];
-  std::snprintf(text, sizeof text, "%lld %s", static_cast<long long>(count), noun);
-  return text;
+  std::snprintf(text, sizeof text, "%lld", static_cast<long long>(count));
+  return lumo::FillIn(lumo::Tr1252("Lumo", noun), "%1", text);
 }
 
 std::string TooManyRowsText(int64_t rows) {
-  char text[256];
-  std::snprintf(text, sizeof text,
-                "The All level would show %lld rows, more than the %lld that can be shown at once.\n"
-                "Choose Album and open the albums you want, or use Find to go to a name.",
-                static_cast<long long>(rows), static_cast<long long>(LumoTreeCtrl::kMaxAllLevelRows));
-  return text;
+  const std::string text =
+      lumo::Tr1252("Lumo",
+                   "The All level would show %1 rows, more than the %2 that can be shown at once.\n"
+                   "Choose Album and open the albums you want, or use Find to go to a name.");
+  return lumo::FillIn(lumo::FillIn(text, "%1", std::to_string(rows)), "%2",
+                      std::to_string(LumoTreeCtrl::kMaxAllLevelRows));
 }
 
 void FillAboutInfo(const QIcon& icon, QWidget* owner) {
@@ -266,7 +267,7 @@ void CLumoDlg::Refresh() {
   // The tree is empty now: the counts must not go on showing the old numbers.
   UpdateCounts();
   if (TellWhyNotLoaded(lastSearch_)) return;
-  lumo::ShowMessageBox("Can't find cdplayer.ini.\nPlease check the path and try again", lumo::MessageButtons::Ok,
+  lumo::ShowMessageBox(lumo::Tr1252("Lumo", "Can't find cdplayer.ini.\nPlease check the path and try again"), lumo::MessageButtons::Ok,
                        lumo::MessageIcon::Stop);
 }
 
@@ -301,7 +302,8 @@ void CLumoDlg::UndoOrRedo(bool undo) {
   if (!loaded_ || !(undo ? catalogue_.History().NextUndo() : catalogue_.History().NextRedo())) return;
   BusyScope busy(*this);
   if (!(undo ? catalogue_.Undo() : catalogue_.Redo())) {
-    ReportWriteFailure(catalogue_, undo ? "The change could not be undone in" : "The change could not be redone in");
+    ReportWriteFailure(catalogue_, undo ? QT_TRANSLATE_NOOP("Lumo", "The change could not be undone in")
+                                     : QT_TRANSLATE_NOOP("Lumo", "The change could not be redone in"));
     return;
   }
   ShowFileAgain();
@@ -348,11 +350,11 @@ void CLumoDlg::UpdateEditMenu() {
   const UndoHistory::Step* undo = loaded_ ? history.NextUndo() : nullptr;
   const UndoHistory::Step* redo = loaded_ ? history.NextRedo() : nullptr;
   if (QAction* action = FindMenuAction(MenuBar(), kMenuUndo)) {
-    action->setText(lumo::FromWindows1252(undo ? "&Undo " + undo->name : std::string("&Undo")));
+    action->setText(undo ? lumo::Tr("Menu", "&Undo %1").arg(lumo::Tr("Undo", undo->name.c_str())) : lumo::Tr("Menu", "&Undo"));
     action->setEnabled(undo != nullptr);
   }
   if (QAction* action = FindMenuAction(MenuBar(), kMenuRedo)) {
-    action->setText(lumo::FromWindows1252(redo ? "&Redo " + redo->name : std::string("&Redo")));
+    action->setText(redo ? lumo::Tr("Menu", "&Redo %1").arg(lumo::Tr("Undo", redo->name.c_str())) : lumo::Tr("Menu", "&Redo"));
     action->setEnabled(redo != nullptr);
   }
 }
@@ -372,15 +374,15 @@ void CLumoDlg::Find(FindDirection direction) {
   if (find_ == nullptr || !find_->ReadOptions()) return ShowFind();
   const FindResult found = FindInTree(*tree_->Model()->Root(), tree_->GetSelectedItem(), find_->Options(), direction);
   if (found.item == nullptr) {
-    lumo::ShowMessageBox("Cannot find \"" + find_->Options().text + "\".", lumo::MessageButtons::Ok,
+    lumo::ShowMessageBox(lumo::FillIn(lumo::Tr1252("Lumo", "Cannot find \"%1\"."), "%1", find_->Options().text), lumo::MessageButtons::Ok,
                          lumo::MessageIcon::Information);
     return;
   }
   tree_->EnsureVisible(found.item);
   tree_->SelectItem(found.item);
   if (found.wrapped) {
-    ShowStatusNote(direction == FindDirection::Next ? QStringLiteral("Passed the end; searched on from the top.")
-                                                    : QStringLiteral("Passed the top; searched on from the end."));
+    ShowStatusNote(direction == FindDirection::Next ? lumo::Tr("Lumo", "Passed the end; searched on from the top.")
+                                                    : lumo::Tr("Lumo", "Passed the top; searched on from the end."));
   }
 }
 
@@ -389,8 +391,8 @@ void CLumoDlg::ShowStatusNote(const QString& note) { status_->ShowNote(note); }
 
 // A note of the string table, "%1" standing for `path`.
 void CLumoDlg::ShowTextNote(int textId, const std::string& path) {
-  const char* text = LoadResourceString(textId);
-  if (text != nullptr) ShowStatusNote(lumo::FromWindows1252(lumo::FillIn(text, "%1", lumo::PathForMessage(path))));
+  const std::string text = lumo::StringText(textId);
+  if (!text.empty()) ShowStatusNote(lumo::FromWindows1252(lumo::FillIn(text, "%1", lumo::PathForMessage(path))));
 }
 
 bool CLumoDlg::LoadCatalogue() {
@@ -491,10 +493,10 @@ void CLumoDlg::ApplyDisplayLevel(bool sort) {
 
 void CLumoDlg::UpdateCounts() {
   if (auto* artists = ControlAs<QLabel>(kArtistCount)) {
-    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.ArtistCount(), "artists"));
+    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.ArtistCount(), QT_TRANSLATE_NOOP("Lumo", "%1 artists")));
   }
   if (auto* albums = ControlAs<QLabel>(kAlbumCount)) {
-    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.AlbumCount(), "albums"));
+    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.AlbumCount(), QT_TRANSLATE_NOOP("Lumo", "%1 albums")));
   }
 }
 

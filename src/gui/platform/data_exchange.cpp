@@ -17,15 +17,16 @@
 #include "core/platform/message_box.h"
 #include "gui/platform/path_text.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
 
 constexpr const char* kNotAFileName =
-    "The path contains characters that this system cannot use in file names.";
+    QT_TRANSLATE_NOOP("Lumo", "The path contains characters that this system cannot use in file names.");
 constexpr const char* kNotInCodePage =
-    "The text contains characters that cannot be stored.\n"
-    "Please use only the characters of the Western European (Windows-1252) character set.";
+    QT_TRANSLATE_NOOP("Lumo", "The text contains characters that cannot be stored.\n"
+    "Please use only the characters of the Western European (Windows-1252) character set.");
 
 QString WidgetText(QWidget* widget) {
   if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
@@ -78,11 +79,11 @@ DataExchange::DataExchange(LumoDialog& dialog, bool saveAndValidate)
 QWidget* DataExchange::Find(int id) const { return failed_ ? nullptr : dialog_.Control(id); }
 
 void DataExchange::Text(int id, std::string& value) {
-  ExchangeText(id, value, FromWindows1252, ToWindows1252, kNotInCodePage);
+  ExchangeText(id, value, FromWindows1252, ToWindows1252, Tr1252("Lumo", kNotInCodePage).c_str());
 }
 
 void DataExchange::Path(int id, std::string& path) {
-  ExchangeText(id, path, PathToText, TextToPath, kNotAFileName);
+  ExchangeText(id, path, PathToText, TextToPath, Tr1252("Lumo", kNotAFileName).c_str());
 }
 
 void DataExchange::ExchangeText(int id, std::string& value, QString (*toText)(const std::string&),
@@ -163,7 +164,7 @@ void DataExchange::MaxPathChars(int id, const std::string& path, int maxChars) {
 
 void DataExchange::CheckLength(int id, qsizetype length, int maxChars) {
   if (Find(id) != nullptr && length > maxChars) {
-    Fail(id, "Please enter no more than " + std::to_string(maxChars) + " characters.");
+    Fail(id, FillIn(Tr1252("Lumo", "Please enter no more than %1 characters."), "%1", std::to_string(maxChars)));
   }
 }
 

@@ -23,13 +23,15 @@
 #include "gui/platform/classic_look.h"
 #include "gui/platform/edit_behaviour.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
 
 bool Has(const ControlTemplate& c, uint32_t bit) { return (c.style & bit) != 0; }
 
-QString Text(const char* text) { return FromWindows1252(text != nullptr ? text : ""); }
+// Template texts are translated here, where they become widgets.
+QString Text(const char* text) { return Tr("Dialog", text); }
 
 Qt::Alignment TextAlignment(const ControlTemplate& c) {
   Qt::Alignment h = Qt::AlignLeft;
@@ -351,7 +353,7 @@ namespace {
 // "&Find...\tCtrl+F": the text before the tab is the item, the rest its
 // shortcut, as menu resources write them.
 void AddMenuItem(QMenu& menu, const MenuItemTemplate& item) {
-  const QStringList parts = Text(item.text).split(QLatin1Char('\t'));
+  const QStringList parts = Tr("Menu", item.text).split(QLatin1Char('\t'));
   QAction* action = menu.addAction(parts.front());
   action->setData(item.commandId);
   if (parts.size() > 1) action->setShortcut(QKeySequence(parts[1], QKeySequence::PortableText));
@@ -364,7 +366,7 @@ QMenuBar* DialogBuilder::BuildMenu(QWidget* host) const {
   if (menu == nullptr) return nullptr;
   auto* bar = new QMenuBar(host);
   for (const PopupMenuTemplate& popup : menu->popups) {
-    QMenu* dropDown = bar->addMenu(Text(popup.text));
+    QMenu* dropDown = bar->addMenu(Tr("Menu", popup.text));
     for (const MenuItemTemplate& item : popup.items) {
       if (item.text == nullptr) {
         dropDown->addSeparator();

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 namespace {
@@ -48,7 +49,7 @@ LumoDialog::LumoDialog(int templateId, QWidget* parent,
                        const DialogBuilder::ControlFactory& factory)
     : QDialog(parent), template_(TemplateOrEmpty(templateId)) {
   setWindowFlags(WindowFlags(template_));
-  setWindowTitle(FromWindows1252(template_.caption));
+  setWindowTitle(Tr("Dialog", template_.caption));
   const DialogBuilder builder(template_);
   baseUnits_ = builder.BaseUnits();
   built_ = builder.Build(this, factory);

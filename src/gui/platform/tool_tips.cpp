@@ -5,6 +5,7 @@
 #include "gui/platform/dialog_template.h"
 #include "gui/platform/lumo_dialog.h"
 #include "gui/platform/text_codec.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
@@ -26,8 +27,8 @@ bool ToolTips::AddTool(int id, const std::string& text) {
 }
 
 bool ToolTips::AddTool(int id) {
-  const char* text = LoadResourceString(id);
-  return text != nullptr && AddTool(id, text);
+  const std::string text = StringText(id);
+  return !text.empty() && AddTool(id, text);
 }
 
 void ToolTips::Activate(bool active) {

@@ -17,32 +17,33 @@
 #include "gui/platform/path_text.h"
 #include "gui/platform/text_codec.h"
 #include "gui/widgets/button_factory.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
 namespace {
 
 constexpr char kHtmlFilter[] =
-    "HTML files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*||";
+    QT_TRANSLATE_NOOP("Lumo", "HTML files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*||");
 constexpr char kCsvFilter[] =
-    "CSV files (*.csv)|*.csv|Text files (*.txt;*.asc)|*.txt;*.asc|All Files (*.*)|*.*||";
+    QT_TRANSLATE_NOOP("Lumo", "CSV files (*.csv)|*.csv|Text files (*.txt;*.asc)|*.txt;*.asc|All Files (*.*)|*.*||");
 
-constexpr char kGenerated[] = "Report generated Ok";
+constexpr char kGenerated[] = QT_TRANSLATE_NOOP("Lumo", "Report generated Ok");
 constexpr char kGenerateFailed[] =
-    "Failed to generate report.\nPossible causes are an incorrect filename, or the file "
-    "specified may be in use by another application";
+    QT_TRANSLATE_NOOP("Lumo", "Failed to generate report.\nPossible causes are an incorrect filename, or the file "
+    "specified may be in use by another application");
 constexpr char kViewFailed[] =
-    "Failed to execute the \"open\" verb on %s\nCheck that you have a default assocation for "
-    "this file type";
+    QT_TRANSLATE_NOOP("Lumo", "Failed to execute the \"open\" verb on %s\nCheck that you have a default assocation for "
+    "this file type");
 constexpr char kChosenNameRefused[] =
-    "The chosen file name contains characters that this system cannot use in file names.";
+    QT_TRANSLATE_NOOP("Lumo", "The chosen file name contains characters that this system cannot use in file names.");
 
 bool IsFormat(int32_t type) {
   return type == LumoReportDlg::kHtmlFormat || type == LumoReportDlg::kCsvFormat;
 }
 
 // The name is data, never a format: it goes in as it is.
-std::string ViewFailedText(const std::string& fileName) { return lumo::FillIn(kViewFailed, "%s", fileName); }
+std::string ViewFailedText(const std::string& fileName) { return lumo::FillIn(lumo::Tr1252("Lumo", kViewFailed), "%s", fileName); }
 
 // Blanks only count as no name at all (the classic C-locale white space).
 bool HasText(const QString& text) {
@@ -50,7 +51,7 @@ bool HasText(const QString& text) {
                      [](QChar c) { return !QStringView(u" \t\n\v\f\r").contains(c); });
 }
 
-void Tell(const char* text, lumo::MessageIcon icon) {
+void Tell(const std::string& text, lumo::MessageIcon icon) {
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, icon);
 }
 
@@ -151,14 +152,14 @@ void LumoReportDlg::SwitchFormat(Format format) {
 void LumoReportDlg::Browse() {
   if (!UpdateData(true) || !IsFormat(reportType)) return;
   const bool html = reportType == kHtmlFormat;
-  const lumo::SaveFileRequest request{lumo::QtFileFilter(html ? kHtmlFilter : kCsvFilter),
+  const lumo::SaveFileRequest request{lumo::QtFileFilter(lumo::Tr1252("Lumo", html ? kHtmlFilter : kCsvFilter).c_str()),
                                       html ? QStringLiteral("htm") : QStringLiteral("csv"),
                                       lumo::PathToText(fileName)};
   const std::optional<QString> chosen = chooser_(this, request);
   if (!chosen) return;
   std::optional<std::string> name = lumo::TextToPath(*chosen);
   if (!name) {
-    Tell(kChosenNameRefused, lumo::MessageIcon::Warning);
+    Tell(lumo::Tr1252("Lumo", kChosenNameRefused), lumo::MessageIcon::Warning);
     return;
   }
   fileName = std::move(*name);
@@ -169,7 +170,7 @@ void LumoReportDlg::Generate() {
   if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
   try {
     lumo::WriteTreeReport(root_, {reportType == kCsvFormat, fileName, reportTitle, reportComment, footer_});
-    Tell(kGenerated, lumo::MessageIcon::Information);
+    Tell(lumo::Tr1252("Lumo", kGenerated), lumo::MessageIcon::Information);
   } catch (const lumo::FileException& error) {
     TellFailure(error);
   }
@@ -186,7 +187,7 @@ void LumoReportDlg::TellFailure(const lumo::FileException& error) const {
     return;
   }
   if (!text.empty()) lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
-  Tell(kGenerateFailed, lumo::MessageIcon::Warning);
+  Tell(lumo::Tr1252("Lumo", kGenerateFailed), lumo::MessageIcon::Warning);
 }
 
 // Checked before the report is built: the collection and the settings are

@@ -7,6 +7,7 @@
 #include "core/platform/ini_syntax.h"
 #include "gui/platform/edit_behaviour.h"
 #include "gui/widgets/button_factory.h"
+#include "gui/platform/translation.h"
 
 namespace lumo {
 
@@ -15,7 +16,7 @@ namespace {
 constexpr int kMaxSearchPath = 255;
 
 constexpr const char* kOneLine =
-    "Please keep the search path on one line, with its folders separated by \";\".";
+    QT_TRANSLATE_NOOP("Lumo", "Please keep the search path on one line, with its folders separated by \";\".");
 
 }  // namespace
 
@@ -47,7 +48,7 @@ void LumoOptionsDlg::DoDataExchange(lumo::DataExchange& exchange) {
   // A pasted line break could not be stored in lumo.ini as one value.
   if (exchange.Saving() && !exchange.Failed() &&
       searchPath.find_first_of("\r\n") != std::string::npos) {
-    exchange.Fail(kSearchPath, kOneLine);
+    exchange.Fail(kSearchPath, lumo::Tr1252("Lumo", kOneLine));
   }
   exchange.Check(kShowCdKeys, options_.showCdKeys);
   exchange.Check(kShowToolTips, options_.showToolTips);

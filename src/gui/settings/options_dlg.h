@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "core/settings/settings.h"
 #include "gui/platform/lumo_dialog.h"
 #include "gui/platform/tool_tips.h"
@@ -9,7 +11,7 @@ namespace lumo {
 // What the main window says when the options it was handed back could not
 // be written.
 inline constexpr char kOptionsNotSaved[] =
-    "There was a problem saving the options.\nPlease check that lumo.ini is not write-protected.";
+    QT_TRANSLATE_NOOP("Lumo", "There was a problem saving the options.\nPlease check that lumo.ini is not write-protected.");
 
 // The "Options" dialog: the search path for cdplayer.ini, the CD key box and
 // tooltips. It edits a copy of the options and writes nothing itself: Save

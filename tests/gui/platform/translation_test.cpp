@@ -1,0 +1,93 @@
+// The translated menus and dialogs: each letter marked with '&' once per
+// menu and per dialog, in English and in every catalogue built.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QString>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/about/about_texts.h"
+#include "gui/platform/dialog_template.h"
+#include "gui/platform/translation.h"
+
+namespace lumo {
+namespace {
+
+// "Fi&nd what:" -> 'n'; "&&" is a literal ampersand; 0 when there is none.
+QChar Mnemonic(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+    ++i;
+  }
+  return QChar();
+}
+
+// The letters that appear more than once among `texts`, "" when none does.
+std::string Clashes(const std::vector<QString>& texts) {
+  std::map<QChar, QStringList> users;
+  for (const QString& text : texts) {
+    if (const QChar letter = Mnemonic(text); !letter.isNull()) users[letter].append(text);
+  }
+  std::string clashes;
+  for (const auto& [letter, named] : users) {
+    if (named.size() > 1) clashes += named.join(QStringLiteral(" / ")).toStdString() + "; ";
+  }
+  return clashes;
+}
+
+void ExpectUniqueMnemonics(const std::string& language) {
+  for (int id = 1; id < 4000; ++id) {
+    const DialogTemplate* dialog = FindDialogTemplate(id);
+    if (dialog != nullptr) {
+      std::vector<QString> texts;
+      for (const ControlTemplate& control : dialog->controls) texts.push_back(Tr("Dialog", control.text));
+      EXPECT_EQ(Clashes(texts), "") << language << ", dialog " << id;
+    }
+    const MenuTemplate* menu = FindMenuTemplate(id);
+    if (menu == nullptr) continue;
+    std::vector<QString> bar;
+    for (const PopupMenuTemplate& popup : menu->popups) {
+      bar.push_back(Tr("Menu", popup.text));
+      std::vector<QString> items;
+      for (const MenuItemTemplate& item : popup.items) {
+        if (item.text != nullptr) items.push_back(Tr("Menu", item.text));
+      }
+      EXPECT_EQ(Clashes(items), "") << language << ", menu " << popup.text;
+    }
+    EXPECT_EQ(Clashes(bar), "") << language << ", menu bar " << id;
+  }
+}
+
+TEST(Translation, MnemonicsAreUniqueInEveryMenuAndDialogInEveryLanguage) {
+  ExpectUniqueMnemonics("English");
+  const QDir folder(QStringLiteral(LUMO_QM_DIR));
+  const QStringList catalogues = folder.entryList({QStringLiteral("lumo_*.qm")}, QDir::Files);
+  ASSERT_FALSE(catalogues.isEmpty()) << "no catalogue built in " << LUMO_QM_DIR;
+  for (const QString& name : catalogues) {
+    ASSERT_TRUE(LoadCatalogueFile(folder.filePath(name))) << name.toStdString();
+    ExpectUniqueMnemonics(name.toStdString());
+  }
+  LoadCatalogueFile(QString());
+}
+
+// Translated text reaches the Windows-1252 paths whole, umlauts included,
+// and a table text without a translation stays English.
+TEST(Translation, GermanSurvivesTheWindows1252Path) {
+  ASSERT_TRUE(LoadCatalogueFile(QStringLiteral(LUMO_QM_DIR "/lumo_de.qm")));
+  EXPECT_EQ(Tr1252("Message", "The file is write-protected."), "Die Datei ist schreibgesch\xFCtzt.");
+  EXPECT_EQ(Tr("Menu", "&File"), QStringLiteral("&Datei"));
+  EXPECT_EQ(Tr1252("Dialog", "no such text"), "no such text");
+  const std::string legal = TranslateParagraphs(about_texts::kDistribution);
+  EXPECT_EQ(legal.rfind("Lumo darf", 0), 0u) << legal;
+  EXPECT_NE(legal.find("\r\nLumo wird ohne Gew\xE4hr"), std::string::npos) << legal;
+  EXPECT_NE(legal.find("\r\nCopyright \xA9 Brightfern Software."), std::string::npos) << legal;
+  LoadCatalogueFile(QString());
+  EXPECT_EQ(Tr("Menu", "&File"), QStringLiteral("&File"));
+}
+
+}  // namespace
+}  // namespace lumo
