@@ -38,9 +38,21 @@ void AppendChar(std::string& out, unsigned char byte) {
   }
 }
 
+// Printable ASCII other than a quote or a backslash goes out as it is.
+bool IsPlain(unsigned char byte) { return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\'; }
+
 void AppendString(std::string& out, std::string_view windows1252) {
   out += '"';
-  for (const char c : windows1252) AppendChar(out, static_cast<unsigned char>(c));
+  // Most names are plain ASCII: copied a run at a time.
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < windows1252.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(windows1252[i]);
+    if (IsPlain(byte)) continue;
+    out.append(windows1252.substr(run, i - run));
+    AppendChar(out, byte);
+    run = i + 1;
+  }
+  out.append(windows1252.substr(run));
   out += '"';
 }
 
