@@ -13,6 +13,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -218,6 +220,83 @@ void FitText(const ControlTemplate& c, QWidget* widget) {
   label->setGeometry(rect);
 }
 
+// The size a label's or button's text needs at the control's present
+// width: the text itself, plus the frame, indicator and margins the style
+// draws around it. An invalid size for other controls.
+QSize TextNeeds(QWidget* widget, const QString& text) {
+  const QFontMetrics metrics = widget->fontMetrics();
+  const QRect wrapAt(0, 0, std::max(1, widget->width()), 1 << 16);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    const int flags = Qt::TextShowMnemonic | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const int frame = 2 * label->frameWidth() + 2 * label->margin();
+    return metrics.boundingRect(wrapAt.adjusted(0, 0, -frame, 0), flags, text).size() + QSize(frame, frame);
+  }
+  auto* button = qobject_cast<QAbstractButton*>(widget);
+  if (button == nullptr) return {};
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = text;
+  QStyle::ContentsType type = QStyle::CT_CheckBox;
+  if (qobject_cast<QRadioButton*>(button) != nullptr) type = QStyle::CT_RadioButton;
+  if (qobject_cast<QPushButton*>(button) != nullptr) {
+    type = QStyle::CT_PushButton;
+    option.text.clear();  // so that the style's least width for captioned buttons does not count
+  }
+  const QSize textSize = metrics.size(Qt::TextShowMnemonic, text);
+  return widget->style()->sizeFromContents(type, &option, textSize, widget);
+}
+
+QString TextOf(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  return {};
+}
+
+// Moves the controls after `old` in its row (or below it in its column) by
+// `grow` pixels, when the control grown from `old` would reach one of them.
+void MoveAlong(const std::vector<BuiltControl>& controls, const QRect& old, int grow, bool downwards) {
+  const QRect grown = downwards ? old.adjusted(0, 0, 0, grow) : old.adjusted(0, 0, grow, 0);
+  std::vector<QWidget*> after;
+  bool reached = false;
+  for (const BuiltControl& other : controls) {
+    const QRect at = other.widget->geometry();
+    const bool follows = downwards ? at.top() > old.bottom() && at.left() <= old.right() && at.right() >= old.left()
+                                   : at.left() > old.right() && at.top() <= old.bottom() && at.bottom() >= old.top();
+    if (!follows) continue;
+    after.push_back(other.widget);
+    reached = reached || grown.intersects(at);
+  }
+  if (!reached) return;
+  for (QWidget* widget : after) widget->move(widget->pos() + (downwards ? QPoint(0, grow) : QPoint(grow, 0)));
+}
+
+// A translated text may need more room than the English one the template
+// was drawn for. Its control grows to the right, or downwards for a text of
+// several lines; the controls after it in its row (or column) move along
+// when it reaches them, and the dialog grows to hold them. Controls with
+// their English text keep the template's geometry.
+void MakeRoomForTranslations(const std::vector<BuiltControl>& controls, QSize& clientSize) {
+  QRect extent;
+  for (const BuiltControl& built : controls) extent |= built.widget->geometry();
+  for (const BuiltControl& built : controls) {
+    QWidget* widget = built.widget;
+    const QString text = TextOf(widget);
+    if (text.isEmpty() || Text(built.control->text) == FromWindows1252(built.control->text)) continue;
+    const QRect old = widget->geometry();
+    const bool downwards = qobject_cast<QLabel*>(widget) != nullptr
+                               ? old.height() >= 2 * widget->fontMetrics().lineSpacing()
+                               : Has(*built.control, ctl::kMultiLine);
+    const QSize needed = TextNeeds(widget, text);
+    const int grow = downwards ? needed.height() - old.height() : needed.width() - old.width();
+    if (grow <= 0) continue;
+    widget->resize(old.size() + (downwards ? QSize(0, grow) : QSize(grow, 0)));
+    MoveAlong(controls, old, grow, downwards);
+  }
+  QRect grown;
+  for (const BuiltControl& built : controls) grown |= built.widget->geometry();
+  clientSize += QSize(std::max(0, grown.right() - extent.right()), std::max(0, grown.bottom() - extent.bottom()));
+}
+
 // Controls without a tab stop can still take the focus by a click; radio
 // buttons keep Qt's own group navigation.
 void ApplyFocusPolicy(const ControlTemplate& c, QWidget* widget) {
@@ -345,6 +424,7 @@ BuiltDialog DialogBuilder::Build(QWidget* host, const ControlFactory& factory) c
   LinkLabels(built.controls);
   ChainTabOrder(built.controls);
   built.clientSize = DialogSize() + QSize(0, top);
+  MakeRoomForTranslations(built.controls, built.clientSize);
   return built;
 }
 

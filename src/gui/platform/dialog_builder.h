@@ -53,7 +53,8 @@ class DialogBuilder {
 
   // Creates the menu bar and the controls on `host` (font, geometry, styles,
   // tab order, radio groups, default button). Each control is asked of
-  // `factory` first. The host is not resized.
+  // `factory` first. A translated text that does not fit gets room, and
+  // clientSize grows with it. The host is not resized.
   BuiltDialog Build(QWidget* host, const ControlFactory& factory = {}) const;
 
   // Gives a button made for a push button, check box or radio button entry

@@ -4,13 +4,14 @@
 
 #include <QDir>
 #include <QString>
+#include <QStyleOptionButton>
 
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/about/about_texts.h"
-#include "gui/platform/dialog_template.h"
+#include "gui/platform/dialog_builder.h"
 #include "gui/platform/translation.h"
 
 namespace lumo {
@@ -62,14 +63,35 @@ void ExpectUniqueMnemonics(const std::string& language) {
   }
 }
 
-TEST(Translation, MnemonicsAreUniqueInEveryMenuAndDialogInEveryLanguage) {
+// Every text within the room its style leaves it, every control within its dialog.
+void ExpectTextsFit(const std::string& language) {
+  for (int id = 1; id < 4000; ++id) {
+    QWidget host;
+    const BuiltDialog built = FindDialogTemplate(id) ? DialogBuilder(*FindDialogTemplate(id)).Build(&host) : BuiltDialog{};
+    for (const auto& [entry, widget] : built.controls) {
+      QStyleOptionButton option;
+      option.initFrom(widget);
+      option.text = widget->property("text").toString();
+      const auto kind = widget->inherits("QCheckBox") ? QStyle::SE_CheckBoxContents : widget->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+      const QRect room = widget->inherits("QAbstractButton") ? widget->style()->subElementRect(kind, &option, widget) : widget->contentsRect();
+      const QRect needed = widget->fontMetrics().boundingRect(room, Qt::TextShowMnemonic | Qt::TextWordWrap, option.text);
+      const bool inside = QRect(QPoint(), built.clientSize).contains(widget->geometry());
+      EXPECT_TRUE(inside && needed.width() <= room.width() && needed.height() <= std::max(room.height(), widget->fontMetrics().height()))
+          << language << ", dialog " << id << ": " << option.text.toStdString();
+    }
+  }
+}
+
+TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLanguage) {
   ExpectUniqueMnemonics("English");
+  ExpectTextsFit("English");
   const QDir folder(QStringLiteral(LUMO_QM_DIR));
   const QStringList catalogues = folder.entryList({QStringLiteral("lumo_*.qm")}, QDir::Files);
   ASSERT_FALSE(catalogues.isEmpty()) << "no catalogue built in " << LUMO_QM_DIR;
   for (const QString& name : catalogues) {
     ASSERT_TRUE(LoadCatalogueFile(folder.filePath(name))) << name.toStdString();
     ExpectUniqueMnemonics(name.toStdString());
+    ExpectTextsFit(name.toStdString());
   }
   LoadCatalogueFile(QString());
 }
