@@ -169,6 +169,10 @@ Rückgabewert: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben we
         <source>%1 duplicate album(s) left out, the first of each kept</source>
         <translation>%1 doppelte(s) Album/Alben weggelassen, jeweils das erste behalten</translation>
     </message>
+    <message>
+        <source>%1: could not be handed to the running Lumo</source>
+        <translation>%1: konnte nicht an das laufende Lumo übergeben werden</translation>
+    </message>
 </context>
 <context>
     <name>Dialog</name>

@@ -32,11 +32,7 @@
 
 namespace lumo {
 
-namespace {
-
-// A line of ours, translated, in the terminal's encoding, with "%1", "%2" ...
-// replaced in one pass (a name holding "%2" stays as it is).
-std::string Said(const char* english, std::initializer_list<std::string> values = {}) {
+std::string Said(const char* english, std::initializer_list<std::string> values) {
   const std::string pattern = Tr("CommandLine", english).toLocal8Bit().toStdString();
   std::string said;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -50,6 +46,8 @@ std::string Said(const char* english, std::initializer_list<std::string> values 
   }
   return said;
 }
+
+namespace {
 
 constexpr char kUsage[] = QT_TRANSLATE_NOOP(
     "CommandLine",

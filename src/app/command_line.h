@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -27,6 +28,11 @@ struct CommandLine {
 
 // Reads the arguments after the program's name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// A line of ours, `english` translated (context "CommandLine"), in the
+// terminal's encoding, with "%1", "%2" ... replaced by `values` in one pass
+// (a name holding "%2" stays as it is).
+std::string Said(const char* english, std::initializer_list<std::string> values = {});
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;

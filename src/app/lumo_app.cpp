@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "gui/main/lumo_dlg.h"
 #include "gui/platform/single_instance.h"
 
@@ -21,7 +22,8 @@ int CLumoApp::InitInstance(CLumoDlg& mainWindow, SingleInstance& instance, const
     }
     // The running copy takes only a path it can trust to be whole.
     if (file.size() <= SingleInstance::kMaxHandedPath && instance.AskFirstToOpen(file, token)) return 0;
-    std::fprintf(stderr, "lumo: %s: could not be handed to the running Lumo\n", file.c_str());
+    const std::string line = Said(QT_TRANSLATE_NOOP("CommandLine", "%1: could not be handed to the running Lumo"), {file});
+    std::fprintf(stderr, "lumo: %s\n", line.c_str());
     return 1;
   }
   QObject::connect(&instance, &SingleInstance::raiseRequested, &mainWindow, [&mainWindow](const std::string& token) {
