@@ -264,12 +264,9 @@ std::string AsGiven(const std::string& path) {
   return path.find(kDirectorySeparator) == std::string::npos ? std::string(".") + kDirectorySeparator + path : path;
 }
 
-lumo::CandidateLoader LoaderInto(lumo::IniDocument& document) {
-  return [&document](const std::string& path) {
-    document.SetFile(AsGiven(path));
-    document.Load();
-    return document.LastLoadProblem();
-  };
+// The finder's loader, for names as a shell gives them.
+lumo::CandidateLoader LoaderFromShell(lumo::IniDocument& document) {
+  return [load = lumo::LoaderInto(document)](const std::string& path) { return load(AsGiven(path)); };
 }
 
 // One line on why `found` did not load; true when it did.
@@ -290,9 +287,9 @@ bool Loaded(const lumo::SearchOutcome& found, const std::string& notFound, Error
 bool LoadCollection(const CommandLine& command, const std::string& searchPath, lumo::IniDocument& document,
                     ErrorLines& errors) {
   if (!command.iniFile.empty()) {
-    return Loaded(lumo::LoadOne(command.iniFile, LoaderInto(document)), command.iniFile + Said(QT_TRANSLATE_NOOP("CommandLine", ": not found")), errors);
+    return Loaded(lumo::LoadOne(command.iniFile, LoaderFromShell(document)), command.iniFile + Said(QT_TRANSLATE_NOOP("CommandLine", ": not found")), errors);
   }
-  return Loaded(lumo::FindCollection(searchPath, LoaderInto(document)),
+  return Loaded(lumo::FindCollection(searchPath, LoaderFromShell(document)),
                 Said(QT_TRANSLATE_NOOP("CommandLine", "cdplayer.ini: not found along the search path \"%1\" (see --ini)"), {searchPath}), errors);
 }
 
@@ -356,7 +353,7 @@ int Merge(const CommandLine& command, const std::string& searchPath, std::ostrea
   lumo::IniDocument collection;
   if (!LoadCollection(command, searchPath, collection, errors)) return kExitFileError;
   lumo::IniDocument other;
-  if (!Loaded(lumo::LoadOne(command.mergeFile, LoaderInto(other)), command.mergeFile + ": not found", errors)) {
+  if (!Loaded(lumo::LoadOne(command.mergeFile, LoaderFromShell(other)), command.mergeFile + Said(QT_TRANSLATE_NOOP("CommandLine", ": not found")), errors)) {
     return kExitFileError;
   }
   const lumo::Message refusal = lumo::ImportRefusal(collection, other);
@@ -446,8 +443,8 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   if (command.action == CommandLine::Action::List) {
     // Converted and written piece by piece: the listing is never held whole.
     WriteCollectionListing(albums.AsWalk(), [&out](std::string_view piece) {
-      const QByteArray utf8 = lumo::FromWindows1252(std::string(piece)).toUtf8();
-      out.write(utf8.constData(), utf8.size());
+      const std::string utf8 = Utf8(piece);
+      out.write(utf8.data(), static_cast<std::streamsize>(utf8.size()));
     });
     out << std::flush;
     if (out.good()) return kExitOk;

@@ -118,16 +118,32 @@ void CollectionIndex::ForEachArtist(
   }
 }
 
+namespace {
+
+// A walk of what the sections hold, met as the tree shows it: "<UNKNOWN>"
+// for a missing title, "?" for a track without a name, tracks numbered.
+class ShownNames final : public RecordVisitor {
+ public:
+  explicit ShownNames(CollectionVisitor& shown) : shown_(shown) {}
+  void Artist(std::string_view name) override { shown_.Artist(name); }
+  void Album(std::string_view, std::optional<std::string_view> title, int trackCount) override {
+    shown_.Album(title.value_or(kUnknownName), trackCount);
+    row_ = 0;
+  }
+  void Track(std::optional<std::string_view> name) override {
+    shown_.Track(TrackNumber(row_++), name.value_or(kUnnamedTrack));
+  }
+
+ private:
+  CollectionVisitor& shown_;
+  int row_ = 0;
+};
+
+}  // namespace
+
 void CollectionIndex::Walk(CollectionVisitor& visitor) const {
-  AlbumSection album;  // reused, so that its list of names is allocated once
-  ForEachArtist([&](std::string_view name, std::size_t first, int count, uint32_t) {
-    visitor.Artist(name);
-    for (std::size_t i = first; i < first + static_cast<std::size_t>(count); ++i) {
-      album.Read(*document_.SectionAt(albums_[i].section));
-      visitor.Album(Title(i), album.TracksToShow());
-      album.ForEachTrack([&visitor](int row, std::string_view track) { visitor.Track(TrackNumber(row), track); });
-    }
-  });
+  ShownNames shown(visitor);
+  WalkRecords(shown);
 }
 
 void CollectionIndex::WalkRecords(RecordVisitor& visitor) const {

@@ -24,6 +24,9 @@ std::optional<int> TrackNumberOfKey(std::string_view key);
 // the one that came last, as a key that comes twice holds its last value.
 void KeepLastOfEachTrack(std::vector<NamedTrack>& named);
 
+// What a track without a name shows.
+inline constexpr char kUnnamedTrack[] = "?";
+
 // Calls `visit(row, name)` for rows 0 .. count - 1: the name `named`
 // (ascending, one per number) holds for the row, else "?", which is never
 // stored anywhere.
@@ -32,7 +35,7 @@ void ForEachTrackName(const std::vector<NamedTrack>& named, int count, Visit&& v
   auto next = named.begin();
   for (int row = 0; row < count; ++row) {
     const bool hasName = next != named.end() && next->first == row;
-    visit(row, hasName ? (next++)->second : std::string_view("?"));
+    visit(row, hasName ? (next++)->second : std::string_view(kUnnamedTrack));
   }
 }
 

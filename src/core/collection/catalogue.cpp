@@ -31,11 +31,7 @@ lumo::SearchOutcome Catalogue::LoadAlong(const std::string& searchPath, const Pr
 // only once it has loaded.
 lumo::SearchOutcome Catalogue::Open(const std::string& path, const Progress& progress) {
   auto fresh = std::make_unique<lumo::IniDocument>();
-  lumo::SearchOutcome outcome = lumo::LoadOne(path, [&](const std::string& file) {
-    fresh->SetFile(file);
-    fresh->Load(progress);
-    return fresh->LastLoadProblem();
-  });
+  lumo::SearchOutcome outcome = lumo::LoadOne(path, lumo::LoaderInto(*fresh, progress));
   if (outcome.verdict == lumo::SearchVerdict::Loaded) {
     document_ = std::move(fresh);
     history_.Clear();

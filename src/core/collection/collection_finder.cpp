@@ -74,4 +74,12 @@ SearchOutcome FindCollection(const std::string& searchPath, const CandidateLoade
   return first;
 }
 
+CandidateLoader LoaderInto(IniDocument& document, const IniDocument::ProgressHook& progress) {
+  return [&document, progress](const std::string& path) {
+    document.SetFile(path);
+    document.Load(progress);
+    return document.LastLoadProblem();
+  };
+}
+
 }  // namespace lumo

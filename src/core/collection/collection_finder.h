@@ -27,6 +27,10 @@ struct SearchOutcome {
 // Loads one candidate and says what stood in the way (None: loaded).
 using CandidateLoader = std::function<IniDocument::LoadProblem(const std::string& path)>;
 
+// The loader that points `document` at each candidate and reads it, with
+// `progress` following the reading; the document must outlive the loader.
+CandidateLoader LoaderInto(IniDocument& document, const IniDocument::ProgressHook& progress = {});
+
 // The names to try for `candidate` (a folder, a separator, cdplayer.ini):
 // the candidate itself first, then every other entry of its folder whose
 // name equals cdplayer.ini but for ASCII letter case (a copy from a FAT disk

@@ -61,10 +61,12 @@ std::optional<unsigned char> ByteOfChar(char32_t c) noexcept {
   return std::nullopt;
 }
 
+void AppendUtf8(std::string& out, unsigned char byte) { AppendUtf8(out, CharOfByte(byte)); }
+
 std::string ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 2);
-  for (char byte : bytes) AppendUtf8(out, CharOfByte(static_cast<unsigned char>(byte)));
+  for (char byte : bytes) AppendUtf8(out, static_cast<unsigned char>(byte));
   return out;
 }
 

@@ -18,6 +18,8 @@ std::optional<unsigned char> ByteOfChar(char32_t c) noexcept;
 
 // The bytes' text as UTF-8.
 std::string ToUtf8(std::string_view bytes);
+// Appends the UTF-8 of the character `byte` stands for.
+void AppendUtf8(std::string& out, unsigned char byte);
 
 // True when the bytes are well-formed UTF-8: no stray or missing
 // continuation bytes, no overlong forms, no surrogates, nothing past U+10FFFF.

@@ -24,17 +24,8 @@ void AppendChar(std::string& out, unsigned char byte) {
   }
   if (byte < 0x20 || byte == 0x7F) {
     out.append("\\u00").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
-  } else if (byte < 0x80) {
-    out += static_cast<char>(byte);
   } else {
-    const char16_t c = cp1252::CharOfByte(byte);
-    if (c < 0x800) {
-      out.append(1, static_cast<char>(0xC0 | (c >> 6))).append(1, static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.append(1, static_cast<char>(0xE0 | (c >> 12)))
-          .append(1, static_cast<char>(0x80 | ((c >> 6) & 0x3F)))
-          .append(1, static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    cp1252::AppendUtf8(out, byte);
   }
 }
 

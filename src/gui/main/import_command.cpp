@@ -46,11 +46,7 @@ std::string KeptLines(const MergePlan& plan) {
 
 // The other file, loaded, or nothing after a box that says why not.
 bool LoadOther(const std::string& path, const Catalogue& catalogue, IniDocument& other) {
-  const SearchOutcome outcome = LoadOne(path, [&other](const std::string& candidate) {
-    other.SetFile(candidate);
-    other.Load();
-    return other.LastLoadProblem();
-  });
+  const SearchOutcome outcome = LoadOne(path, LoaderInto(other));
   if (outcome.verdict != SearchVerdict::Loaded) {
     TellWhyNotOpened(path, outcome);
     return false;
