@@ -41,13 +41,15 @@ constexpr std::array kMain{
 
 // Options.
 constexpr std::array kOptions{
-    ControlTemplate{OptionsIds::kSave, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "Save"), 69, 79, 50, 14, kGroup | kTabStop},
-    ControlTemplate{OptionsIds::kCancel, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Cancel"), 126, 79, 50, 14, kGroup | kTabStop},
+    ControlTemplate{OptionsIds::kSave, K::DefPushButton, QT_TRANSLATE_NOOP("Dialog", "Save"), 69, 105, 50, 14, kGroup | kTabStop},
+    ControlTemplate{OptionsIds::kCancel, K::PushButton, QT_TRANSLATE_NOOP("Dialog", "Cancel"), 126, 105, 50, 14, kGroup | kTabStop},
     ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Search path for cdplayer.ini"), 7, 38, 112, 8, kLeft},
     ControlTemplate{OptionsIds::kSearchPath, K::Edit, "", 7, 49, 169, 22,
                     kMultiLine | kUpperCase | kHScroll | kBorder | kGroup | kTabStop},
     ControlTemplate{OptionsIds::kShowCdKeys, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Show CD keys"), 7, 7, 63, 10, kGroup | kTabStop},
     ControlTemplate{OptionsIds::kShowToolTips, K::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Enable ToolTips"), 7, 21, 67, 10, kTabStop},
+    ControlTemplate{kNone, K::Static, QT_TRANSLATE_NOOP("Dialog", "&Character set:"), 7, 76, 112, 8, kLeft},
+    ControlTemplate{OptionsIds::kCharacterSet, K::ComboBox, "", 7, 86, 169, 120, kDropDownList | kVScroll | kGroup | kTabStop},
 };
 
 // Progress panel shown while loading.
@@ -194,7 +196,7 @@ constexpr std::array kDialogs{
                    kCaption | kSysMenu | kSizingBorder | kMinimizeBox | kMaximizeBox | kVisible |
                        kClipSiblings | kAppWindow,
                    MainWindowIds::kMenu, kMain},
-    DialogTemplate{OptionsIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Options"), 183, 100, "MS Sans Serif", 8, kPlainBox | dlg::kCenter, 0,
+    DialogTemplate{OptionsIds::kTemplate, QT_TRANSLATE_NOOP("Dialog", "Options"), 183, 126, "MS Sans Serif", 8, kPlainBox | dlg::kCenter, 0,
                    kOptions},
     DialogTemplate{ProgressIds::kTemplate, "", 227, 34, "MS Sans Serif", 8,
                    kModalFrame | dlg::kCenter | kSetForeground | kVisible, 0, kProgress},

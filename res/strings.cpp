@@ -41,6 +41,7 @@ constexpr std::array kStrings{
     StringEntry{MainWindowIds::kTextImported, QT_TRANSLATE_NOOP("Strings", "%1 section(s) imported.")},
     // Options.
     StringEntry{OptionsIds::kSearchPath, QT_TRANSLATE_NOOP("Strings", "Search path for finding cdplayer.ini.  (Searched left-to-right)")},
+    StringEntry{OptionsIds::kCharacterSet, QT_TRANSLATE_NOOP("Strings", "The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)")},
     StringEntry{OptionsIds::kShowCdKeys, QT_TRANSLATE_NOOP("Strings", "Show or hide unique CD key for each album")},
     StringEntry{OptionsIds::kShowToolTips, QT_TRANSLATE_NOOP("Strings", "Turn tooltips on or off")},
 };

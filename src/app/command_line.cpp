@@ -10,6 +10,7 @@
 
 #include "core/about/about_info.h"
 #include "core/about/about_texts.h"
+#include "core/platform/code_page.h"
 #include "core/catalogue/collection_index.h"
 #include "core/edit/collection_merge.h"
 #include "core/ini/ini_document.h"
@@ -53,7 +54,7 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP(
     "CommandLine",
     "Usage: lumo [FILE]\n"
     "       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]\n"
-    "            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]\n"
+    "            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]\n"
     "Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini\n"
     "found along the search path. When Lumo runs already, its window opens FILE and\n"
     "comes to the front.\n"
@@ -70,6 +71,8 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP(
     "                    CD key it lacks; sections it has stay as they are and are listed\n"
     "  --ini FILE        the cdplayer.ini to read (default: the first found along the\n"
     "                    search path kept in lumo.ini)\n"
+    "  --codepage N      the Windows code page the collection's names are in, such as 1251\n"
+    "                    or 932 (default: the one chosen in the Options, else 1252)\n"
     "  --help            show this help\n"
     "  --version         show the version\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
@@ -102,7 +105,7 @@ bool IsQtOptionWithValue(const std::string& word) {
 
 bool TakesValue(const std::string& option) {
   return option == "--report" || option == "--format" || option == "--title" || option == "--comment" ||
-         option == "--ini" || option == "--merge";
+         option == "--ini" || option == "--merge" || option == "--codepage";
 }
 
 // Stores one option's value; false for an option that is not ours.
@@ -121,6 +124,8 @@ bool Store(CommandLine& command, const std::string& option, std::string value) {
   } else if (option == "--merge") {
     command.action = CommandLine::Action::Merge;
     command.mergeFile = std::move(value);
+  } else if (option == "--codepage") {
+    command.codePage = std::move(value);
   } else {
     return false;
   }
@@ -133,9 +138,21 @@ bool SetAction(CommandLine& command, CommandLine::Action action) {
   return true;
 }
 
+bool IsSupportedCodePage(const std::string& number) {
+  if (number.empty() || number.size() > 5 || number.find_first_not_of("0123456789") != std::string::npos) return false;
+  return lumo::FindCodePage(std::stoi(number)) != nullptr;
+}
+
 // The checks that need the whole line.
 std::string Inconsistency(const CommandLine& command) {
   using Action = CommandLine::Action;
+  if (!command.codePage.empty() && !IsSupportedCodePage(command.codePage)) {
+    return Said(QT_TRANSLATE_NOOP("CommandLine", "--codepage takes one of %1, not \"%2\""),
+                {lumo::SupportedCodePageList(), command.codePage});
+  }
+  if (!command.codePage.empty() && (command.action == Action::Help || command.action == Action::Version)) {
+    return Said(QT_TRANSLATE_NOOP("CommandLine", "--codepage goes with --report, --list, --duplicates or --merge"));
+  }
   if (!command.format.empty() && command.format != "html" && command.format != "csv" && command.format != "json") {
     return Said(QT_TRANSLATE_NOOP("CommandLine", "--format takes html, csv or json, not \"%1\""), {command.format});
   }
@@ -228,8 +245,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 namespace {
 
-// Texts of the core are Windows-1252; a terminal wants the local encoding.
-std::string ForTerminal(const std::string& windows1252) { return lumo::FromWindows1252(windows1252).toLocal8Bit().toStdString(); }
+// Messages are UTF-8; a terminal wants the local encoding.
+std::string ForTerminal(const std::string& utf8) { return QString::fromStdString(utf8).toLocal8Bit().toStdString(); }
 
 // One line on standard error, "lumo: ..." (message texts may span lines).
 class ErrorLines {
@@ -310,7 +327,7 @@ bool WantsJson(const CommandLine& command) {
 }
 
 // A name from the collection for a terminal or a pipe: UTF-8.
-std::string Utf8(std::string_view windows1252) { return lumo::FromWindows1252(std::string(windows1252)).toUtf8().toStdString(); }
+std::string Utf8(std::string_view name) { return lumo::CollectionCodePage().ToUtf8(name); }
 
 // A title or comment as the report stores it, or nothing when Windows-1252
 // cannot hold it.
@@ -429,6 +446,7 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
   // The HTML report's footer names the program from the about record.
   FillProgramAboutInfo(TheAboutInfo());
   const lumo::Settings settings;
+  lumo::UseCollectionCodePage(command.codePage.empty() ? settings.GetOptions().codePage : std::stoi(command.codePage));
   if (command.action == CommandLine::Action::Merge) return Merge(command, settings.GetOptions().searchPath, out, errors);
   lumo::IniDocument document;
   if (!LoadCollection(command, settings.GetOptions().searchPath, document, errors)) return kExitFileError;

@@ -22,6 +22,7 @@ struct CommandLine {
   std::optional<std::string> title;    // as typed, in the local encoding
   std::optional<std::string> comment;  // as typed, in the local encoding
   std::string iniFile;                 // empty: along the search path in lumo.ini
+  std::string codePage;                // a supported Windows code page number; empty: lumo.ini's
   std::string openFile;                // Window: the file to open, as given; empty: none
   std::string usageError;              // set when the words do not make a command
 };

@@ -25,10 +25,10 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
 
 std::string GuardedApplication::FailureText(const std::exception* error) {
   if (dynamic_cast<const std::bad_alloc*>(error) != nullptr) {
-    return Tr1252("Lumo", "There is not enough memory to finish the operation.\n\nIt has been stopped.");
+    return TrUtf8("Lumo", "There is not enough memory to finish the operation.\n\nIt has been stopped.");
   }
-  const std::string cause = error != nullptr ? error->what() : Tr1252("Lumo", "an unknown error");
-  return FillIn(Tr1252("Lumo", "The operation could not be finished:\n%1\n\nIt has been stopped."), "%1", cause);
+  const std::string cause = error != nullptr ? error->what() : TrUtf8("Lumo", "an unknown error");
+  return FillIn(TrUtf8("Lumo", "The operation could not be finished:\n%1\n\nIt has been stopped."), "%1", cause);
 }
 
 }  // namespace lumo

@@ -150,15 +150,24 @@ TEST_F(LumoFromAShell, ListsInTreeOrderInUtf8) {
 // A file of oddities (tracks without names, a header twice, keys out of
 // order, duplicates, quotes and markup, accents, a Ctrl-Z) lists and reports
 // byte for byte as it did before outputs were written as they come.
+// Collections of other code pages come out in UTF-8: Russian names with
+// quotes and markup, Japanese ones full of second bytes that look like '\'
+// and '[' and one name with bytes that are no character.
 TEST_F(LumoFromAShell, OutputsOfATrickyFileMatchTheirGoldenFiles) {
-  const QString ini = QStringLiteral(LUMO_APP_GOLDEN "/tricky.ini");
   const std::vector<std::tuple<QStringList, const char*, const char*>> cases = {
-      {{"--list"}, nullptr, "tricky.list"},
-      {{"--report", "r.csv"}, "r.csv", "tricky.csv"},
-      {{"--report", "r.html", "--title", "Tricky \"one\"", "--comment", "<b>&</b>"}, "r.html", "tricky.html"},
+      {{"tricky.ini", "--list"}, nullptr, "tricky.list"},
+      {{"tricky.ini", "--report", "r.csv"}, "r.csv", "tricky.csv"},
+      {{"tricky.ini", "--report", "r.html", "--title", "Tricky \"one\"", "--comment", "<b>&</b>"}, "r.html", "tricky.html"},
+      {{"cyrillic.ini", "--codepage", "1251", "--list"}, nullptr, "cyrillic.list"},
+      {{"cyrillic.ini", "--codepage", "1251", "--report", "r.csv"}, "r.csv", "cyrillic.csv"},
+      {{"cyrillic.ini", "--codepage", "1251", "--report", "r.html", "--title", "Été"}, "r.html", "cyrillic.html"},
+      {{"japanese.ini", "--codepage", "932", "--list"}, nullptr, "japanese.list"},
+      {{"japanese.ini", "--codepage", "932", "--report", "r.json"}, "r.json", "japanese.json"},
   };
-  for (const auto& [arguments, written, golden] : cases) {
-    ASSERT_EQ(Run(arguments + QStringList{"--ini", ini}), kExitOk) << err;
+  for (auto [arguments, written, golden] : cases) {
+    arguments.front() = QStringLiteral(LUMO_APP_GOLDEN "/") + arguments.front();
+    arguments.push_front(QStringLiteral("--ini"));
+    ASSERT_EQ(Run(arguments), kExitOk) << err;
     EXPECT_EQ(written ? ReadBytes(dir.File(written)) : out, ReadBytes(std::string(LUMO_APP_GOLDEN "/") + golden)) << golden;
   }
 }
@@ -171,6 +180,9 @@ TEST_F(LumoFromAShell, ExitStatusesAndOneLineErrorsNamingTheFile) {
 
   EXPECT_EQ(Run({"--report", "r.html", "--format", "pdf"}), kExitUsage);
   EXPECT_EQ(err, "lumo: --format takes html, csv or json, not \"pdf\" (see lumo --help)\n");
+  EXPECT_EQ(Run({"--list", "--codepage", "1252x"}), kExitUsage);
+  EXPECT_EQ(err.rfind("lumo: --codepage takes one of 1252, ", 0), 0u) << err;
+  EXPECT_NE(err.find(" 932, 936, 949, 950, not \"1252x\" (see lumo --help)\n"), std::string::npos) << err;
   EXPECT_EQ(Run({"--list", "--ini", "missing.ini"}), kExitFileError);
   EXPECT_EQ(err, "lumo: missing.ini: not found\n");
 

@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """Checks translations/*.ts against the sources: `current` runs lupdate on a
 copy and fails on any unfinished, obsolete or vanished entry; `placeholders`
-fails where a translation drops or adds a %1 or %s of its source, or holds a
-character that Windows-1252 lacks (such a message would fall back to English)."""
+fails where a translation drops or adds a %1 or %s of its source."""
 import pathlib, re, shutil, subprocess, sys, tempfile
 import xml.etree.ElementTree as ET
 
@@ -32,16 +31,7 @@ def placeholders(root):
             for ts in sorted((root / "translations").glob("*.ts"))
             for context, message in messages(ts)
             if sorted(PLACEHOLDER.findall(message.findtext("source")))
-            != sorted(PLACEHOLDER.findall(message.findtext("translation") or ""))
-            or not in_windows_1252(message.findtext("translation") or "")]
-
-
-def in_windows_1252(text):
-    try:
-        text.encode("cp1252")
-        return True
-    except UnicodeEncodeError:
-        return False
+            != sorted(PLACEHOLDER.findall(message.findtext("translation") or ""))]
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 #include "core/catalogue/album_section.h"
 #include "core/catalogue/catalogue_texts.h"
 #include "core/catalogue/tree_item.h"
+#include "core/platform/code_page.h"
 #include "core/ini/ini_section.h"
 
 namespace lumo {
@@ -44,11 +45,34 @@ void CollectionIndex::Add(IniDocument::Position at, const IniSection& section) {
 // labels in the order they came. Labels compare equal only when their bytes
 // are, so duplicates end up side by side, the first of each in front.
 void CollectionIndex::Sort() {
+  if (!CollectionCodePage().IsWindows1252()) return SortByDecodedKeys();
   std::sort(albums_.begin(), albums_.end(), [this](const Album& a, const Album& b) {
     const int artist = CompareTreeLabels(View(a.artist), View(b.artist));
     if (artist != 0) return artist < 0;
     const int title = CompareTreeLabels(View(a.title), View(b.title));
     return title != 0 ? title < 0 : a.order < b.order;
+  });
+}
+
+// The same order for another code page, each name decoded and folded once.
+void CollectionIndex::SortByDecodedKeys() {
+  struct Keys {
+    std::string artist, title;
+  };
+  std::vector<Keys> keys;
+  keys.reserve(albums_.size());
+  for (const Album& album : albums_) {
+    keys.push_back({CollectionCodePage().FoldKey(View(album.artist)), CollectionCodePage().FoldKey(View(album.title))});
+  }
+  const auto order = [](std::string_view a, std::string_view b) { return a < b ? -1 : (b < a ? 1 : 0); };
+  std::sort(albums_.begin(), albums_.end(), [&](const Album& a, const Album& b) {
+    const Keys& ka = keys[a.order];
+    const Keys& kb = keys[b.order];
+    if (const int artist = order(ka.artist, kb.artist); artist != 0) return artist < 0;
+    if (const int artist = order(View(a.artist), View(b.artist)); artist != 0) return artist < 0;
+    if (const int title = order(ka.title, kb.title); title != 0) return title < 0;
+    if (const int title = order(View(a.title), View(b.title)); title != 0) return title < 0;
+    return a.order < b.order;
   });
 }
 

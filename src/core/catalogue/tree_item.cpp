@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue_build.h"
+#include "core/platform/code_page.h"
 #include "core/platform/text_fold.h"
 
 namespace lumo {
@@ -44,8 +45,35 @@ uint64_t FoldedPrefix(LabelView label) noexcept {
   return prefix;
 }
 
+std::string Joined(LabelView label) { return std::string(label.head).append(label.tail); }
+
+int CompareFolded(const std::string& a, const std::string& b) noexcept {
+  const int order = a.compare(b);
+  return order == 0 ? 0 : (order < 0 ? -1 : 1);
+}
+
+// The same order for a code page other than Windows-1252: each label
+// decoded and folded once, not at every comparison.
+std::vector<SortKey> SortedByDecodedKeys(const std::vector<std::unique_ptr<TreeItem>>& items, std::size_t first) {
+  std::vector<std::string> folded;
+  folded.reserve(items.size() - first);
+  std::vector<SortKey> keys;
+  keys.reserve(items.size() - first);
+  for (std::size_t row = first; row < items.size(); ++row) {
+    folded.push_back(CollectionCodePage().FoldKey(Joined(items[row]->LabelParts())));
+    keys.push_back({0, row});
+  }
+  std::stable_sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+    const int order = CompareFolded(folded[a.row - first], folded[b.row - first]);
+    if (order != 0) return order < 0;
+    return CompareBytes(items[a.row]->LabelParts(), items[b.row]->LabelParts(), false) < 0;
+  });
+  return keys;
+}
+
 // The children from `first` on, in label order; equal labels keep their order.
 std::vector<SortKey> SortedKeys(const std::vector<std::unique_ptr<TreeItem>>& items, std::size_t first) {
+  if (!CollectionCodePage().IsWindows1252()) return SortedByDecodedKeys(items, first);
   std::vector<SortKey> keys;
   keys.reserve(items.size() - first);
   for (std::size_t row = first; row < items.size(); ++row) keys.push_back({FoldedPrefix(items[row]->LabelParts()), row});
@@ -77,7 +105,9 @@ std::string_view TrackPrefix(int16_t trackIndex) noexcept {
 }
 
 int CompareTreeLabels(LabelView a, LabelView b) noexcept {
-  const int folded = CompareBytes(a, b, true);
+  const CodePage& page = CollectionCodePage();
+  const int folded = page.IsWindows1252() ? CompareBytes(a, b, true)
+                                          : CompareFolded(page.FoldKey(Joined(a)), page.FoldKey(Joined(b)));
   // Same letters in another case: a fixed byte order keeps the result total.
   return folded != 0 ? folded : CompareBytes(a, b, false);
 }
@@ -88,8 +118,12 @@ std::string ShortenedForDisplay(LabelView label) {
   shown.reserve(keep + 1);
   shown.append(label.head.substr(0, keep));
   shown.append(label.tail.substr(0, keep - shown.size()));
-  if (label.size() > kDisplayLabelLimit) shown += '\x85';  // the ellipsis
-  return shown;
+  if (label.size() <= kDisplayLabelLimit) return shown;
+  const CodePage& page = CollectionCodePage();
+  if (page.IsWindows1252()) return shown += '\x85';  // the ellipsis
+  // Not half a character: a cut through a double-byte one drops its lead byte.
+  if (!page.IsReadable(shown) && page.IsReadable(std::string_view(shown).substr(0, shown.size() - 1))) shown.pop_back();
+  return shown += page.FromUtf8("\u2026").value_or("...");
 }
 
 TreeItem::TreeItem(std::string_view label, std::unique_ptr<CatalogueItem> record, TreeItem* parent)

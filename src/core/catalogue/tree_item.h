@@ -24,8 +24,8 @@ struct LabelView {
   }
 };
 
-// Order of tree labels: letter case ignored (Windows-1252 folding), ties
-// broken by plain byte order. Negative, zero or positive like strcmp.
+// Order of tree labels: letter case ignored (the collection code page's
+// FoldKey), ties broken by plain byte order. Negative, zero or positive like strcmp.
 int CompareTreeLabels(LabelView a, LabelView b) noexcept;
 inline int CompareTreeLabels(std::string_view a, std::string_view b) noexcept {
   return CompareTreeLabels(LabelView{a, {}}, LabelView{b, {}});
@@ -37,7 +37,8 @@ inline int CompareTreeLabels(std::string_view a, std::string_view b) noexcept {
 inline constexpr std::size_t kDisplayLabelLimit = 4096;
 
 // The label as shown: whole up to kDisplayLabelLimit characters, otherwise
-// its first kDisplayLabelLimit characters and an ellipsis (Windows-1252 0x85).
+// its first kDisplayLabelLimit bytes (never half a character) and an ellipsis
+// in the collection's code page.
 std::string ShortenedForDisplay(LabelView label);
 
 class TreeItem;

@@ -4,6 +4,7 @@
 
 #include "core/catalogue/album_section.h"
 #include "core/ini/ini_document.h"
+#include "core/platform/code_page.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/profile_text.h"
 #include "core/platform/text_fold.h"
@@ -13,9 +14,23 @@ namespace lumo {
 NameReplacer::NameReplacer(const ReplaceRequest& request)
     : piece_(request.matchCase ? request.find : FoldCase(request.find)),
       with_(request.with),
-      matchCase_(request.matchCase) {}
+      matchCase_(request.matchCase),
+      page_(CollectionCodePage()) {
+  if (page_.IsWindows1252()) return;
+  pieceText_ = Folded(page_.Decode(request.find));
+  withText_ = page_.Decode(request.with);
+}
+
+std::u32string NameReplacer::Folded(std::u32string text) const {
+  if (!matchCase_) {
+    for (char32_t& c : text) c = CodePage::Fold(c);
+  }
+  return text;
+}
 
 std::optional<std::string> NameReplacer::Apply(std::string_view name) {
+  skipped_ = false;
+  if (!page_.IsWindows1252()) return ApplyDecoded(name);
   if (piece_.empty() || piece_.size() > name.size()) return std::nullopt;
   std::string_view haystack = name;
   if (!matchCase_) {
@@ -34,6 +49,29 @@ std::optional<std::string> NameReplacer::Apply(std::string_view name) {
     done = found + piece_.size();
   }
   return result.append(name.substr(done));
+}
+
+// Other code pages: matched on the decoded text, so that the second byte of
+// a double-byte character is never taken for a letter of its own. Simple
+// case folding maps one character to one, so positions carry over.
+std::optional<std::string> NameReplacer::ApplyDecoded(std::string_view name) {
+  if (pieceText_.empty()) return std::nullopt;
+  bool readable = true;
+  const std::u32string text = page_.Decode(name, &readable);
+  const std::u32string haystack = Folded(text);
+  std::size_t found = haystack.find(pieceText_);
+  if (found == std::u32string::npos) return std::nullopt;
+  if (!readable) {  // its bytes could not be written back as they are
+    skipped_ = true;
+    return std::nullopt;
+  }
+  std::u32string result;
+  std::size_t done = 0;
+  for (; found != std::u32string::npos; found = haystack.find(pieceText_, done)) {
+    result.append(text, done, found - done).append(withText_);
+    done = found + pieceText_.size();
+  }
+  return page_.Encode(result.append(text, done));
 }
 
 namespace {
@@ -67,6 +105,7 @@ class Planner {
   void Name(const IniSection& section, NameKind kind, std::string key, std::string_view name) {
     if (plan_.refusal != ReplaceRefusal::None) return;
     std::optional<std::string> changed = replacer_.Apply(name);
+    if (replacer_.Skipped()) ++plan_.skipped;
     if (!changed) return;
     ++plan_.found;
     changed->resize(ini::TrimEnd(*changed).size());

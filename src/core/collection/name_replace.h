@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/code_page.h"
 #include "core/platform/profile.h"
 
 namespace lumo {
@@ -14,7 +15,7 @@ class IniDocument;
 
 // What Replace all looks for, what it puts in its place, and where.
 struct ReplaceRequest {
-  std::string find;  // Windows-1252; empty finds nothing
+  std::string find;  // in the collection's code page; empty finds nothing
   std::string with;
   bool matchCase = false;  // otherwise letter case is folded as in Find
   bool artists = true;
@@ -40,14 +41,24 @@ inline constexpr std::size_t kMaxReplacedNameBytes = 1023;
 class NameReplacer {
  public:
   explicit NameReplacer(const ReplaceRequest& request);
-  // The new name, or nothing when the piece does not occur in `name`.
+  // The new name, or nothing when the piece does not occur in `name`, or
+  // when it does in a name with bytes the code page does not define.
   std::optional<std::string> Apply(std::string_view name);
+  // True when the last Apply left such a name alone.
+  bool Skipped() const { return skipped_; }
 
  private:
+  std::optional<std::string> ApplyDecoded(std::string_view name);
+  std::u32string Folded(std::u32string text) const;
+
   std::string piece_;  // folded unless matching case
   std::string with_;
   bool matchCase_;
+  CodePage page_;  // the collection's, when the replacer was made
+  std::u32string pieceText_;  // other code pages: decoded, folded unless matching case
+  std::u32string withText_;
   std::string folded_;  // reused for each name
+  bool skipped_ = false;
 };
 
 // The outcome of planning a replace over a whole document.
@@ -58,6 +69,9 @@ struct ReplacePlan {
   std::size_t found = 0;
   ReplaceRefusal refusal = ReplaceRefusal::None;
   std::string refusedName;  // the name as it stands, when refused
+  // Names the text was found in that hold bytes the code page does not
+  // define: left as they are, since they could not be written back.
+  std::size_t skipped = 0;
 };
 
 // Plans a replace in the names of every album section (duplicates left out

@@ -8,7 +8,7 @@
 #include "core/catalogue/tree_item.h"
 #include "core/collection/album_names.h"
 #include "core/ini/ini_document.h"
-#include "core/platform/text_fold.h"
+#include "core/platform/code_page.h"
 
 namespace lumo {
 namespace {
@@ -20,7 +20,7 @@ bool LabelLess(const std::string& a, const std::string& b) { return CompareTreeL
 }  // namespace
 
 std::string SimilarArtistKey(std::string_view artist) {
-  std::string folded = FoldCase(artist);
+  std::string folded = CollectionCodePage().FoldKey(artist);
   std::string_view rest = folded;
   if (rest.starts_with("the ")) {
     rest.remove_prefix(4);

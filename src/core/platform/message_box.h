@@ -6,7 +6,7 @@
 
 // Message boxes, reachable from the Qt-free core. The GUI installs a handler
 // that shows a real box (caption: the executable's base name); tests install
-// one that answers without a screen. Texts are Windows-1252 bytes.
+// one that answers without a screen. Texts are UTF-8, as the user reads them.
 namespace lumo {
 
 enum class MessageIcon { None, Stop, Warning, Information, Question };

@@ -98,6 +98,8 @@ void LumoCsv::WriteReport(const std::string& path, const std::string& /*title*/,
   if (const lumo::FileErrorCause cause = file.Open(path); cause != lumo::FileErrorCause::None) {
     throw lumo::FileException(cause, path, 0, lumo::FileStep::Open);
   }
+  // The byte-order mark tells spreadsheets the file is UTF-8.
+  if (ReportIsUtf8()) file.Write("\xEF\xBB\xBF");
   if (feed_) {
     // Each line goes out as soon as it is finished.
     StartOver();

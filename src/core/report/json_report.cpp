@@ -1,5 +1,6 @@
 #include "core/report/json_report.h"
 
+#include "core/platform/code_page.h"
 #include "core/platform/windows1252.h"
 #include "core/report/file_error.h"
 #include "core/report/file_exception.h"
@@ -8,9 +9,10 @@
 namespace lumo {
 namespace {
 
-// Appends the UTF-8 of one character of the code page, escaped as JSON
-// wants: quotes, backslashes and control characters.
-void AppendChar(std::string& out, unsigned char byte) {
+// Appends one byte of a name, escaped as JSON wants (quotes, backslashes and
+// control characters): a Windows-1252 character as its UTF-8, a byte of
+// UTF-8 as it is.
+void AppendChar(std::string& out, unsigned char byte, bool utf8) {
   static constexpr char kHex[] = "0123456789abcdef";
   switch (byte) {
     case '"': out += "\\\""; return;
@@ -24,6 +26,8 @@ void AppendChar(std::string& out, unsigned char byte) {
   }
   if (byte < 0x20 || byte == 0x7F) {
     out.append("\\u00").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+  } else if (utf8) {
+    out += static_cast<char>(byte);
   } else {
     cp1252::AppendUtf8(out, byte);
   }
@@ -32,19 +36,27 @@ void AppendChar(std::string& out, unsigned char byte) {
 // Printable ASCII other than a quote or a backslash goes out as it is.
 bool IsPlain(unsigned char byte) { return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\'; }
 
-void AppendString(std::string& out, std::string_view windows1252) {
+void AppendEscaped(std::string& out, std::string_view text, bool utf8) {
   out += '"';
   // Most names are plain ASCII: copied a run at a time.
   std::size_t run = 0;
-  for (std::size_t i = 0; i < windows1252.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(windows1252[i]);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
     if (IsPlain(byte)) continue;
-    out.append(windows1252.substr(run, i - run));
-    AppendChar(out, byte);
+    out.append(text.substr(run, i - run));
+    AppendChar(out, byte, utf8);
     run = i + 1;
   }
-  out.append(windows1252.substr(run));
+  out.append(text.substr(run));
   out += '"';
+}
+
+// A name of another code page is decoded first: the second byte of a
+// double-byte character may look like a quote's backslash.
+void AppendString(std::string& out, std::string_view name) {
+  const CodePage& page = CollectionCodePage();
+  if (page.IsWindows1252()) return AppendEscaped(out, name, false);
+  AppendEscaped(out, page.ToUtf8(name), true);
 }
 
 void AppendNullable(std::string& out, std::optional<std::string_view> text) {

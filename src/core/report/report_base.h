@@ -11,11 +11,17 @@ namespace lumo {
 // What every report writer offers. The report generator creates one writer,
 // feeds it the collection in order (each artist, then that artist's albums,
 // each album followed by its tracks), calls WriteReport once and destroys it.
-// Texts are Windows-1252 bytes, taken unchanged from the catalogue.
+// Texts are the report's bytes: for a Windows-1252 collection the names as
+// stored and the page in Windows-1252, as always; for any other code page
+// everything in UTF-8 (ReportIsUtf8), which browsers and spreadsheets read
+// whatever the reader's system, where a legacy code page would need guessing.
 //
 // A writer can also be given the collection as a walk (SetFeed) instead of
 // piece by piece: WriteReport then runs it while it writes, so that no
 // report is ever held whole in memory, whatever the collection's size.
+// True when reports of the collection loaded are written in UTF-8.
+bool ReportIsUtf8();
+
 class LumoReportBase {
  public:
   // A walk that adds a collection to the writer in order (AddArtist,

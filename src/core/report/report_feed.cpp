@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/catalogue/tree_item.h"
+#include "core/platform/code_page.h"
 #include "core/report/report_base.h"
 
 namespace lumo {
@@ -38,15 +39,21 @@ void WalkTree(const TreeItem& root, CollectionVisitor& visitor) {
   }
 }
 
+// Names reach the writers as the report's bytes: Windows-1252 as stored,
+// any other code page as UTF-8 (see ReportIsUtf8).
 class WriterFeed final : public CollectionVisitor {
  public:
   explicit WriterFeed(LumoReportBase& writer) : writer_(writer) {}
-  void Artist(std::string_view name) override { writer_.AddArtist(std::string(name)); }
-  void Album(std::string_view title, int) override { writer_.AddAlbum(std::string(title)); }
-  void Track(int16_t number, std::string_view name) override { writer_.AddTrack(number, std::string(name)); }
+  void Artist(std::string_view name) override { writer_.AddArtist(Bytes(name)); }
+  void Album(std::string_view title, int) override { writer_.AddAlbum(Bytes(title)); }
+  void Track(int16_t number, std::string_view name) override { writer_.AddTrack(number, Bytes(name)); }
 
  private:
+  std::string Bytes(std::string_view name) const { return utf8_ ? page_.ToUtf8(name) : std::string(name); }
+
   LumoReportBase& writer_;
+  const CodePage& page_ = CollectionCodePage();
+  const bool utf8_ = ReportIsUtf8();
 };
 
 // Lines of the listing, handed on in pieces of some 64 KB of whole lines.

@@ -7,6 +7,7 @@
 
 #include "core/collection/search_path.h"
 #include "core/platform/atomic_file.h"
+#include "core/platform/code_page.h"
 #include "core/platform/ini_number.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/local_path.h"
@@ -47,6 +48,8 @@ Options ReadOptions(std::string_view file) {
   options.searchPath = path ? PathFromSettings(*path) : DefaultSearchPath();
   options.showCdKeys = profile::IntValue(file, kOptions, "cdkeys", options.showCdKeys);
   options.showToolTips = profile::IntValue(file, kOptions, "tooltips", options.showToolTips);
+  const int32_t codePage = profile::IntValue(file, kOptions, "codepage", options.codePage);
+  if (FindCodePage(codePage) != nullptr) options.codePage = codePage;
   return options;
 }
 
@@ -112,6 +115,7 @@ bool Settings::SaveOptions(const Options& options) {
                    .Key("path", stored.searchPath, options.searchPath)
                    .Key("cdkeys", stored.showCdKeys, options.showCdKeys)
                    .Key("tooltips", stored.showToolTips, options.showToolTips)
+                   .Key("codepage", stored.codePage, options.codePage)
                    .Edits());
 }
 

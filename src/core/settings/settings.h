@@ -12,12 +12,13 @@ namespace lumo {
 // directory (profile::ResolvePath).
 inline constexpr char kSettingsFileName[] = "lumo.ini";
 
-// Section "options": where cdplayer.ini is looked for, and two switches of
-// the main window.
+// Section "options": where cdplayer.ini is looked for, the code page its
+// names are read in, and two switches of the main window.
 struct Options {
   std::string searchPath;    // folders as file-system names, separated by ";"
   int32_t showCdKeys = 0;    // 1 shows the CD key box
   int32_t showToolTips = 1;  // 1 turns tooltips on
+  int32_t codePage = 1252;   // a supported Windows code page; any other reads as 1252
   bool operator==(const Options&) const = default;
 };
 

@@ -71,7 +71,7 @@ bool AboutDlg::OnCommand(int id) {
 
 void AboutDlg::ReadDocumentation() {
   if (lumo::OpenDocumentation(info_)) return;
-  lumo::ShowMessageBox(lumo::FillIn(lumo::Tr1252("Lumo", "Unable to locate %s.html.  It is most likely that you have an incomplete\n"
+  lumo::ShowMessageBox(lumo::FillIn(lumo::TrUtf8("Lumo", "Unable to locate %s.html.  It is most likely that you have an incomplete\n"
                                  "copy of %s.  Please complain to whoever sent it to you,\n"
                                  "and visit our web site to get the complete version of the software."),
                                  "%s", info_.name),

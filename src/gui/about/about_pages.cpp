@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "core/platform/code_page.h"
 #include "core/about/about_info.h"
 #include "gui/about/hyper_link.h"
 #include "gui/about/maker_logo.h"
@@ -40,6 +41,6 @@ bool AboutMakerPage::OnInitDialog() {
   return LumoDialog::OnInitDialog();
 }
 
-void AboutMakerPage::DoDataExchange(lumo::DataExchange& exchange) { exchange.Text(kMakerName, makerName_); }
+void AboutMakerPage::DoDataExchange(lumo::DataExchange& exchange) { exchange.Text(kMakerName, makerName_, lumo::CodePage()); }
 
 }  // namespace lumo

@@ -79,7 +79,7 @@ bool SendMailHandoff(const std::string& recipient, const std::string& subject, b
   const QString mail = QString::fromStdString(EscapeBlanks(MailUrl(recipient, subject)));
   const int result = ShellOpener(QStringLiteral("xdg-email")).Open(mail);
   if (result == kShellNoAssociation && interactive) {
-    ShowMessageBox(Tr1252("Lumo", "Can't generate a mail message.  Do you have mail installed?"), MessageButtons::Ok,
+    ShowMessageBox(TrUtf8("Lumo", "Can't generate a mail message.  Do you have mail installed?"), MessageButtons::Ok,
                    MessageIcon::Warning);
   }
   return result > 32;
@@ -89,7 +89,7 @@ bool SendFeedbackMail(const AboutInfo& info) {
   const std::string url = EscapeBlanks(FeedbackMailUrl(kFeedbackAddress, info.name, info.version));
   if (OpenUrl(QString::fromStdString(url))) return true;
   if (SendMailHandoff(kFeedbackAddress, FeedbackSubject(info.name, info.version), true)) return true;
-  ShowMessageBox(Tr1252("Lumo", "Failed to send mail - tried indirect (browser) and direct (MAPI)"), MessageButtons::Ok,
+  ShowMessageBox(TrUtf8("Lumo", "Failed to send mail - tried indirect (browser) and direct (MAPI)"), MessageButtons::Ok,
                  MessageIcon::Warning);
   return false;
 }

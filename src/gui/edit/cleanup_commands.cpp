@@ -18,7 +18,7 @@ bool Confirmed(const std::string& question) {
   return ShowMessageBox(question, MessageButtons::YesNo, MessageIcon::Question) == kAnswerYes;
 }
 
-std::string Text(const QString& text) { return ToWindows1252(text).value_or(std::string()); }
+std::string Text(const QString& text) { return text.toStdString(); }
 
 const char* RefusalText(ReplaceRefusal refusal) {
   switch (refusal) {
@@ -52,7 +52,7 @@ void CleanupCommands::ShowReplace() {
 }
 
 bool CleanupCommands::DeleteDuplicate(const std::string& cdKey) {
-  if (!Confirmed(Tr1252("Lumo", TreeContextMenu::kDeleteAlbumQuestion))) return false;
+  if (!Confirmed(TrUtf8("Lumo", TreeContextMenu::kDeleteAlbumQuestion))) return false;
   return Written(catalogue_.DeleteDuplicate(cdKey));
 }
 
@@ -66,20 +66,24 @@ bool CleanupCommands::ReplaceAll(const ReplaceRequest& request) {
   const ReplacePlan plan = PlanReplace(catalogue_.Document(), request);
   if (plan.refusal != ReplaceRefusal::None) {
     const QString text = Tr("Lumo", kRefusedLead)
-                             .arg(FromWindows1252(plan.refusedName), Tr("Lumo", RefusalText(plan.refusal)));
+                             .arg(FromName(plan.refusedName), Tr("Lumo", RefusalText(plan.refusal)));
     ShowMessageBox(Text(text), MessageButtons::Ok, MessageIcon::Warning);
     return false;
   }
+  // Names that cannot be written back are counted wherever the count is told.
+  const QString skipped = plan.skipped > 0 ? Tr("Lumo", kSkipped).arg(plan.skipped) : QString();
   if (plan.edits.empty()) {
     const char* why = plan.found > 0 ? kNothingChanges : kNotFound;
-    ShowMessageBox(Text(Tr("Lumo", why).arg(FromWindows1252(request.find))), MessageButtons::Ok,
-                   MessageIcon::Information);
+    const QString text = plan.skipped > 0 && plan.found == 0 ? skipped : Tr("Lumo", why).arg(FromName(request.find));
+    ShowMessageBox(Text(text), MessageButtons::Ok, MessageIcon::Information);
     return false;
   }
   const QString count = QString::number(plan.edits.size());
-  if (!Confirmed(Text(Tr("Lumo", kReplaceQuestion).arg(count)))) return false;
+  const QString question = Tr("Lumo", kReplaceQuestion).arg(count);
+  if (!Confirmed(Text(skipped.isEmpty() ? question : question + QStringLiteral("\n\n") + skipped))) return false;
   if (!Written(catalogue_.ReplaceNames(plan.edits))) return false;
-  note_(Tr("Lumo", kReplacedNote).arg(count));
+  const QString note = Tr("Lumo", kReplacedNote).arg(count);
+  note_(skipped.isEmpty() ? note : note + QLatin1Char(' ') + skipped);
   return true;
 }
 

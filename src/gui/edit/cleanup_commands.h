@@ -26,6 +26,8 @@ class CleanupCommands {
   static constexpr char kReplaceQuestion[] = QT_TRANSLATE_NOOP("Lumo", "%1 names will change.\nReplace them all?\n(Edit > Undo takes it back.)");
   static constexpr char kReplacedNote[] = QT_TRANSLATE_NOOP("Lumo", "Replaced %1 names.");
   static constexpr char kNotFound[] = QT_TRANSLATE_NOOP("Lumo", "Cannot find \"%1\".");
+  static constexpr char kSkipped[] =
+      QT_TRANSLATE_NOOP("Lumo", "%1 names with bytes that are no characters of the character set are left as they are.");
   static constexpr char kNothingChanges[] = QT_TRANSLATE_NOOP("Lumo", "Every name with \"%1\" stays as it is: nothing to replace.");
   static constexpr char kRefusedLead[] = QT_TRANSLATE_NOOP("Lumo", "Replace all would change \"%1\", which is refused:\n\n%2\n\nNothing has been changed.");
   static constexpr char kEmptyTitle[] = QT_TRANSLATE_NOOP("Lumo", "An album's title cannot be empty.\nPlease choose another text.");

@@ -55,8 +55,8 @@ void DuplicatePage::Fill(const std::vector<AlbumIdentity>& albums) {
   for (const DuplicateGroup& group : FindDuplicateAlbums(albums)) {
     for (const DuplicateEntry& entry : group.entries) {
       QString row = Tr("Lumo", kRowPattern)
-                        .arg(FromWindows1252(entry.cdKey), FromWindows1252(group.artist),
-                             FromWindows1252(group.title), QString::number(entry.tracks));
+                        .arg(FromName(entry.cdKey), FromName(group.artist),
+                             FromName(group.title), QString::number(entry.tracks));
       if (&entry == &group.entries.front()) row += Tr("Lumo", kShownMark);
       texts.push_back(row);
       rows_.push_back(entry);
@@ -76,7 +76,7 @@ void DuplicatePage::ShowTracks(int row) {
                                   : nullptr;
   if (section != nullptr) {
     const std::vector<std::string> names = AlbumTrackNames(*section);
-    for (std::size_t i = 0; i < names.size(); ++i) labels.push_back(FromWindows1252(TrackLabel(static_cast<int16_t>(i), names[i])));
+    for (std::size_t i = 0; i < names.size(); ++i) labels.push_back(FromName(TrackLabel(static_cast<int16_t>(i), names[i])));
   }
   FillList(*tracks, labels, 0);
 }
@@ -113,7 +113,7 @@ void SimilarPage::Fill(const std::vector<AlbumIdentity>& albums) {
   QStringList texts;
   for (const std::vector<std::string>& group : groups_) {
     QStringList spellings;
-    for (const std::string& spelling : group) spellings.push_back(FromWindows1252(spelling));
+    for (const std::string& spelling : group) spellings.push_back(FromName(spelling));
     texts.push_back(spellings.join(QString::fromLatin1(kSpellingSeparator)));
   }
   FillList(*list, texts, list->currentRow());
@@ -126,7 +126,7 @@ void SimilarPage::ShowSpellings(int row) {
     const bool valid = row >= 0 && row < static_cast<int>(groups_.size());
     QStringList texts;
     if (valid) {
-      for (const std::string& spelling : groups_[static_cast<std::size_t>(row)]) texts.push_back(FromWindows1252(spelling));
+      for (const std::string& spelling : groups_[static_cast<std::size_t>(row)]) texts.push_back(FromName(spelling));
     }
     FillList(*spellings, texts, 0);
   }

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "core/platform/code_page.h"
 #include "gui/platform/data_exchange.h"
 #include "core/platform/ini_syntax.h"
 #include "core/platform/profile_text.h"
@@ -67,9 +68,9 @@ bool EditDlg::OnInitDialog() {
 void EditDlg::Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
                    const std::string& lower) {
   setWindowTitle(Tr("Lumo", caption));
-  upperLabel_ = Tr1252("Lumo", upperLabel);
+  upperLabel_ = TrUtf8("Lumo", upperLabel);
   upperText_ = upper;
-  lowerLabel_ = Tr1252("Lumo", lowerLabel);
+  lowerLabel_ = TrUtf8("Lumo", lowerLabel);
   lowerText_ = lower;
 }
 
@@ -79,24 +80,24 @@ void EditDlg::SetPlaceholder(int fieldId) {
 
 void EditDlg::PutBackArtist() {
   upperText_ = ParentName();
-  ControlAs<QLineEdit>(kUpperField)->setText(lumo::FromWindows1252(upperText_));
+  ControlAs<QLineEdit>(kUpperField)->setText(lumo::FromName(upperText_));
 }
 
 int EditDlg::StoredField() const { return item_.kind == ItemKind::Artist ? kUpperField : kLowerField; }
 
 void EditDlg::DoDataExchange(lumo::DataExchange& exchange) {
-  exchange.Text(kUpperField, upperText_);
+  exchange.Text(kUpperField, upperText_, lumo::CollectionCodePage());
   exchange.Text(kUpperLabel, upperLabel_);
   exchange.Text(kLowerLabel, lowerLabel_);
-  exchange.Text(kLowerField, lowerText_);
+  exchange.Text(kLowerField, lowerText_, lumo::CollectionCodePage());
   if (!exchange.Saving() || exchange.Failed()) return;
   DropTrailingBlanks(upperText_);
   DropTrailingBlanks(lowerText_);
   const std::string& stored = StoredField() == kUpperField ? upperText_ : lowerText_;
   if (lumo::profile::HasLineBreakingByte(stored)) {
-    exchange.Fail(StoredField(), Tr1252("Lumo", kUnstorable));
+    exchange.Fail(StoredField(), TrUtf8("Lumo", kUnstorable));
   } else if (item_.kind == ItemKind::Artist && stored == kHiddenArtistName) {
-    exchange.Fail(StoredField(), Tr1252("Lumo", kHiddenArtist));
+    exchange.Fail(StoredField(), TrUtf8("Lumo", kHiddenArtist));
   }
 }
 
@@ -104,7 +105,7 @@ void EditDlg::OnOK() {
   // An album's artist is not changed here, whatever was typed, characters
   // that could not be stored included: it is put back and the dialog stays
   // open. Only the artist field is refilled, so a typed title stays.
-  if (item_.kind == ItemKind::Album && !lumo::ToWindows1252(ControlAs<QLineEdit>(kUpperField)->text())) {
+  if (item_.kind == ItemKind::Album && !lumo::ToName(ControlAs<QLineEdit>(kUpperField)->text())) {
     return PutBackArtist();
   }
   if (!UpdateData(true)) return;

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "core/platform/code_page.h"
+
 namespace lumo {
 
 ReplaceDlg::ReplaceDlg(ReplaceHandler onReplace, QWidget* parent)
@@ -14,8 +16,8 @@ ReplaceDlg::ReplaceDlg(ReplaceHandler onReplace, QWidget* parent)
 }
 
 void ReplaceDlg::DoDataExchange(lumo::DataExchange& exchange) {
-  exchange.Text(kFindText, request_.find);
-  exchange.Text(kWithText, request_.with);
+  exchange.Text(kFindText, request_.find, CollectionCodePage());
+  exchange.Text(kWithText, request_.with, CollectionCodePage());
   exchange.Check(kMatchCase, matchCase_);
   exchange.Check(kArtists, artists_);
   exchange.Check(kAlbums, albums_);

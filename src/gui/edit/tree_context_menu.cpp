@@ -10,14 +10,20 @@
 #include "gui/tree/tree_model.h"
 #include "core/collection/catalogue.h"
 #include "gui/edit/edit_dlg.h"
+#include "core/platform/code_page.h"
 #include "core/platform/message_box.h"
 #include "gui/platform/message_text.h"
 #include "gui/platform/path_text.h"
+#include "gui/platform/text_codec.h"
 #include "gui/platform/translation.h"
 
 namespace lumo {
 
 namespace {
+
+constexpr char kUnreadableName[] = QT_TRANSLATE_NOOP(
+    "Lumo", "This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept "
+    "as they are.\nIf the names look wrong, choose their character set in the Options, then Refresh.");
 
 void AddCommand(QMenu& menu, int id, const char* text, bool enabled) {
   QAction* action = menu.addAction(Tr("Lumo", text));
@@ -51,6 +57,14 @@ int TreeContextMenu::RunMenu(QMenu& menu, QPoint globalPos) {
 }
 
 int TreeContextMenu::RunEditDialog(CatalogueItem& record, const CatalogueItem* parent, QWidget* owner) {
+  // A name with bytes the code page does not define could not be written
+  // back as it is: it is kept, not edited.
+  const lumo::CodePage& page = lumo::CollectionCodePage();
+  if (!page.IsReadable(record.text) || (parent != nullptr && !page.IsReadable(parent->text))) {
+    lumo::ShowMessageBox(lumo::FillIn(lumo::TrUtf8("Lumo", kUnreadableName), "%1", lumo::CodePageTitle(page.Number()).toStdString()),
+                         lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+    return kIdCancel;
+  }
   EditDlg dialog(record, parent, owner);
   return dialog.DoModal();
 }
@@ -115,7 +129,7 @@ void TreeContextMenu::Carry(int command, TreeItem* item, CatalogueItem& record, 
   } else if (command == kDelete && record.kind == ItemKind::Album) {
     DeleteAlbum(item, record);
   } else if (command == kMove && record.kind == ItemKind::Album) {
-    lumo::ShowMessageBox(lumo::Tr1252("Lumo", kMoveMessage), lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
+    lumo::ShowMessageBox(lumo::TrUtf8("Lumo", kMoveMessage), lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
   }
 }
 
@@ -131,7 +145,7 @@ void TreeContextMenu::Edit(TreeItem* item, CatalogueItem& record, const Catalogu
 }
 
 void TreeContextMenu::DeleteArtist(TreeItem* artist) {
-  if (!Confirmed(lumo::Tr1252("Lumo", kDeleteArtistQuestion))) return;
+  if (!Confirmed(lumo::TrUtf8("Lumo", kDeleteArtistQuestion))) return;
   if (!catalogue_.DeleteAlbums(AlbumRecords(artist))) return ReportWriteFailure();
   while (TreeItem* album = tree_.GetChildItem(artist)) RemoveAlbumItem(album);
   tree_.DeleteItemWithData(artist);
@@ -139,7 +153,7 @@ void TreeContextMenu::DeleteArtist(TreeItem* artist) {
 }
 
 void TreeContextMenu::DeleteAlbum(TreeItem* album, const CatalogueItem& record) {
-  if (!Confirmed(lumo::Tr1252("Lumo", kDeleteAlbumQuestion))) return;
+  if (!Confirmed(lumo::TrUtf8("Lumo", kDeleteAlbumQuestion))) return;
   TreeItem* artist = tree_.GetParentItem(album);
   const bool lastOfArtist = artist != nullptr && artist->ChildCount() == 1;
   if (!catalogue_.DeleteAlbum(record, lastOfArtist)) return ReportWriteFailure();
@@ -166,8 +180,8 @@ void TreeContextMenu::ReportWriteFailure() const { lumo::ReportWriteFailure(cata
 void ReportWriteFailure(const Catalogue& catalogue, const char* lead) {
   const std::string file = lumo::PathForMessage(catalogue.Document().GetFile());
   const std::string why = lumo::MessageText(catalogue.LastWriteError());
-  const std::string text = lumo::Tr1252("Lumo", lead) + "\n" + file + "\n\n" + why + "\n\n" +
-                           lumo::Tr1252("Lumo", "Nothing has been changed.");
+  const std::string text = lumo::TrUtf8("Lumo", lead) + "\n" + file + "\n\n" + why + "\n\n" +
+                           lumo::TrUtf8("Lumo", "Nothing has been changed.");
   lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/platform/code_page.h"
 #include "core/catalogue/tree_item.h"
 #include "gui/platform/translation.h"
 
@@ -18,7 +19,7 @@ constexpr char kExplanationText[] =
 
 }  // namespace
 
-DuplicateNotify::DuplicateNotify(QWidget* parent) : LumoDialog(kTemplate, parent), explanation_(Tr1252("Lumo", kExplanationText)) {}
+DuplicateNotify::DuplicateNotify(QWidget* parent) : LumoDialog(kTemplate, parent), explanation_(TrUtf8("Lumo", kExplanationText)) {}
 
 int DuplicateNotify::Ask(const std::string& artist, const std::string& title) {
   artist_ = artist;
@@ -27,8 +28,8 @@ int DuplicateNotify::Ask(const std::string& artist, const std::string& title) {
 }
 
 void DuplicateNotify::DoDataExchange(lumo::DataExchange& exchange) {
-  exchange.Text(kTitleText, title_);
-  exchange.Text(kArtistText, artist_);
+  exchange.Text(kTitleText, title_, lumo::CollectionCodePage());
+  exchange.Text(kArtistText, artist_, lumo::CollectionCodePage());
   exchange.Text(kExplanation, explanation_);
   int checked = applyToAll ? 1 : 0;
   exchange.Check(kApplyToAllBox, checked);

@@ -16,7 +16,7 @@ namespace lumo {
 namespace {
 
 QString TableText(int id) {
-  return FromWindows1252(StringText(id));
+  return QString::fromStdString(StringText(id));
 }
 
 }  // namespace

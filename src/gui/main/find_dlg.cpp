@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "core/platform/code_page.h"
+
 namespace lumo {
 
 FindDlg::FindDlg(FindHandler onFind, QWidget* parent) : LumoDialog(kTemplate, parent), onFind_(std::move(onFind)) {
@@ -13,7 +15,7 @@ FindDlg::FindDlg(FindHandler onFind, QWidget* parent) : LumoDialog(kTemplate, pa
 }
 
 void FindDlg::DoDataExchange(lumo::DataExchange& exchange) {
-  exchange.Text(kText, options_.text);
+  exchange.Text(kText, options_.text, lumo::CollectionCodePage());
   exchange.Check(kMatchCase, matchCase_);
   exchange.Check(kArtists, artists_);
   exchange.Check(kAlbums, albums_);

@@ -30,7 +30,7 @@ bool Tell(const std::string& path, SearchVerdict verdict) {
     case SearchVerdict::Loaded:
     case SearchVerdict::NotFound: return false;
   }
-  ShowMessageBox(ShownPath(path) + Tr1252("Lumo", why), MessageButtons::Ok, MessageIcon::Stop);
+  ShowMessageBox(ShownPath(path) + TrUtf8("Lumo", why), MessageButtons::Ok, MessageIcon::Stop);
   return true;
 }
 

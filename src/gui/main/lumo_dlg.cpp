@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/platform/code_page.h"
 #include "gui/about/about_dlg.h"
 #include "core/about/about_info.h"
 #include "core/about/about_texts.h"
@@ -66,7 +67,7 @@ QWidget* MakeMainControl(const lumo::ControlTemplate& control, QWidget* parent) 
 // line grows sideways, centred, within the "Info" box.
 void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
   label->setWordWrap(false);
-  label->setText(lumo::FromWindows1252(text));
+  label->setText(QString::fromStdString(text));
   const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 4;
   if (needed <= label->width() || infoBox == nullptr) return;
   QRect inside = infoBox->geometry().adjusted(2, 0, -2, 0);
@@ -78,12 +79,12 @@ void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
 std::string CountText(int64_t count, const char* noun) {
   char text[48];
   std::snprintf(text, sizeof text, "%lld", static_cast<long long>(count));
-  return lumo::FillIn(lumo::Tr1252("Lumo", noun), "%1", text);
+  return lumo::FillIn(lumo::TrUtf8("Lumo", noun), "%1", text);
 }
 
 std::string TooManyRowsText(int64_t rows) {
   const std::string text =
-      lumo::Tr1252("Lumo",
+      lumo::TrUtf8("Lumo",
                    "The All level would show %1 rows, more than the %2 that can be shown at once.\n"
                    "Choose Album and open the albums you want, or use Find to go to a name.");
   return lumo::FillIn(lumo::FillIn(text, "%1", std::to_string(rows)), "%2",
@@ -198,7 +199,7 @@ void CLumoDlg::SetUpToolTips() {
 }
 
 void CLumoDlg::DoDataExchange(lumo::DataExchange& exchange) {
-  exchange.Text(kCdKeyBox, cdKeyText_);
+  exchange.Text(kCdKeyBox, cdKeyText_, lumo::CollectionCodePage());
   exchange.Radio(kLevelArtist, displayLevel_);
 }
 
@@ -267,7 +268,7 @@ void CLumoDlg::Refresh() {
   // The tree is empty now: the counts must not go on showing the old numbers.
   UpdateCounts();
   if (TellWhyNotLoaded(lastSearch_)) return;
-  lumo::ShowMessageBox(lumo::Tr1252("Lumo", "Can't find cdplayer.ini.\nPlease check the path and try again"), lumo::MessageButtons::Ok,
+  lumo::ShowMessageBox(lumo::TrUtf8("Lumo", "Can't find cdplayer.ini.\nPlease check the path and try again"), lumo::MessageButtons::Ok,
                        lumo::MessageIcon::Stop);
 }
 
@@ -374,7 +375,7 @@ void CLumoDlg::Find(FindDirection direction) {
   if (find_ == nullptr || !find_->ReadOptions()) return ShowFind();
   const FindResult found = FindInTree(*tree_->Model()->Root(), tree_->GetSelectedItem(), find_->Options(), direction);
   if (found.item == nullptr) {
-    lumo::ShowMessageBox(lumo::FillIn(lumo::Tr1252("Lumo", "Cannot find \"%1\"."), "%1", find_->Options().text), lumo::MessageButtons::Ok,
+    lumo::ShowMessageBox(lumo::FillIn(lumo::TrUtf8("Lumo", "Cannot find \"%1\"."), "%1", lumo::CollectionCodePage().ToUtf8(find_->Options().text)), lumo::MessageButtons::Ok,
                          lumo::MessageIcon::Information);
     return;
   }
@@ -392,7 +393,7 @@ void CLumoDlg::ShowStatusNote(const QString& note) { status_->ShowNote(note); }
 // A note of the string table, "%1" standing for `path`.
 void CLumoDlg::ShowTextNote(int textId, const std::string& path) {
   const std::string text = lumo::StringText(textId);
-  if (!text.empty()) ShowStatusNote(lumo::FromWindows1252(lumo::FillIn(text, "%1", lumo::PathForMessage(path))));
+  if (!text.empty()) ShowStatusNote(QString::fromStdString(lumo::FillIn(text, "%1", lumo::PathForMessage(path))));
 }
 
 bool CLumoDlg::LoadCatalogue() {
@@ -425,6 +426,9 @@ lumo::SearchOutcome CLumoDlg::Load(const std::string& file) {
   lumo::SearchOutcome outcome = file.empty() ? catalogue_.LoadAlong(settings_->GetOptions().searchPath, loading)
                                              : catalogue_.Open(file, loading);
   if (!file.empty() && outcome.verdict != lumo::SearchVerdict::Loaded) return outcome;
+  // Names are read in the code page chosen when the file is loaded; a
+  // choice made since then waits for the next load.
+  lumo::UseCollectionCodePage(settings_->GetOptions().codePage);
   lastSearch_ = outcome;
   loaded_ = lastSearch_.verdict == lumo::SearchVerdict::Loaded;
   RebuildTree(AskAboutDuplicates(this), [&progress](int percent) { progress.SetFormatted(percent); });

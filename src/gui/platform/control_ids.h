@@ -32,7 +32,7 @@ struct MainWindowIds {
 };
 
 struct OptionsIds {
-  enum : int { kTemplate = 130, kSave = kIdOk, kCancel = kIdCancel, kShowCdKeys = 1025, kSearchPath = 1026, kShowToolTips = 1027 };
+  enum : int { kTemplate = 130, kSave = kIdOk, kCancel = kIdCancel, kShowCdKeys = 1025, kSearchPath = 1026, kShowToolTips = 1027, kCharacterSet = 1028 };
 };
 
 struct ProgressIds {

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/platform/code_page.h"
+
 #include "gui/platform/edit_behaviour.h"
 #include "gui/platform/lumo_dialog.h"
 #include "core/platform/message_box.h"
@@ -24,9 +26,6 @@ namespace {
 
 constexpr const char* kNotAFileName =
     QT_TRANSLATE_NOOP("Lumo", "The path contains characters that this system cannot use in file names.");
-constexpr const char* kNotInCodePage =
-    QT_TRANSLATE_NOOP("Lumo", "The text contains characters that cannot be stored.\n"
-    "Please use only the characters of the Western European (Windows-1252) character set.");
 
 QString WidgetText(QWidget* widget) {
   if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
@@ -79,15 +78,25 @@ DataExchange::DataExchange(LumoDialog& dialog, bool saveAndValidate)
 QWidget* DataExchange::Find(int id) const { return failed_ ? nullptr : dialog_.Control(id); }
 
 void DataExchange::Text(int id, std::string& value) {
-  ExchangeText(id, value, FromWindows1252, ToWindows1252, Tr1252("Lumo", kNotInCodePage).c_str());
+  const auto toText = [](const std::string& utf8) { return QString::fromStdString(utf8); };
+  const auto fromText = [](const QString& text) { return std::optional<std::string>(text.toStdString()); };
+  ExchangeText(id, value, toText, fromText, std::string());
 }
+
+void DataExchange::Text(int id, std::string& bytes, const CodePage& page) {
+  const auto toText = [&page](const std::string& stored) { return QString::fromStdString(page.ToUtf8(stored)); };
+  const auto fromText = [&page](const QString& text) { return page.FromUtf8(text.toStdString()); };
+  ExchangeText(id, bytes, toText, fromText, NotInCodePageText(page));
+}
+
 
 void DataExchange::Path(int id, std::string& path) {
-  ExchangeText(id, path, PathToText, TextToPath, Tr1252("Lumo", kNotAFileName).c_str());
+  ExchangeText(id, path, PathToText, TextToPath, TrUtf8("Lumo", kNotAFileName));
 }
 
-void DataExchange::ExchangeText(int id, std::string& value, QString (*toText)(const std::string&),
-                                std::optional<std::string> (*fromText)(const QString&), const char* refusal) {
+void DataExchange::ExchangeText(int id, std::string& value, const std::function<QString(const std::string&)>& toText,
+                                const std::function<std::optional<std::string>(const QString&)>& fromText,
+                                const std::string& refusal) {
   QWidget* widget = Find(id);
   if (widget == nullptr) return;
   if (!saving_) {
@@ -164,7 +173,7 @@ void DataExchange::MaxPathChars(int id, const std::string& path, int maxChars) {
 
 void DataExchange::CheckLength(int id, qsizetype length, int maxChars) {
   if (Find(id) != nullptr && length > maxChars) {
-    Fail(id, FillIn(Tr1252("Lumo", "Please enter no more than %1 characters."), "%1", std::to_string(maxChars)));
+    Fail(id, FillIn(TrUtf8("Lumo", "Please enter no more than %1 characters."), "%1", std::to_string(maxChars)));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,7 @@ class QWidget;
 
 namespace lumo {
 
+class CodePage;
 class LumoDialog;
 
 // One run of a dialog's data exchange (LumoDialog::DoDataExchange), in one
@@ -25,9 +27,13 @@ class DataExchange {
   bool Failed() const { return failed_; }
 
   // The text of an edit, static text, combo box, button or group box, as
-  // Windows-1252 bytes. Saving a text with a character the code page lacks
-  // fails with a message.
+  // UTF-8: what the program itself says.
   void Text(int id, std::string& value);
+  // The same kept as bytes of `page`: a collection's names (in its code
+  // page) or a setting kept in Windows-1252. Filling shows bytes the code
+  // page does not define as U+FFFD; saving a character it lacks fails with a
+  // message naming the character set.
+  void Text(int id, std::string& bytes, const CodePage& page);
   // The text of an edit or combo box that holds a path: the file-system
   // name (see platform/path_text.h), not Windows-1252 text. Saving a name
   // the local encoding cannot hold fails with a message.
@@ -51,8 +57,9 @@ class DataExchange {
  private:
   QWidget* Find(int id) const;
   void CheckLength(int id, qsizetype length, int maxChars);
-  void ExchangeText(int id, std::string& value, QString (*toText)(const std::string&),
-                    std::optional<std::string> (*fromText)(const QString&), const char* refusal);
+  void ExchangeText(int id, std::string& value, const std::function<QString(const std::string&)>& toText,
+                    const std::function<std::optional<std::string>(const QString&)>& fromText,
+                    const std::string& refusal);
 
   LumoDialog& dialog_;
   bool saving_;

@@ -141,7 +141,7 @@ QWidget* MakeOther(const ControlTemplate& c, QWidget* parent) {
     }
     case ControlKind::ComboBox: {
       auto* combo = new QComboBox(parent);
-      combo->setEditable(true);
+      combo->setEditable((c.style & ctl::kDropDownList) == 0);
       combo->setInsertPolicy(QComboBox::NoInsert);
       return combo;
     }

@@ -58,6 +58,7 @@ inline constexpr uint32_t kTreeLines = 1u << 23;
 inline constexpr uint32_t kTreeLinesAtRoot = 1u << 24;
 inline constexpr uint32_t kTreeNoDragDrop = 1u << 25;
 inline constexpr uint32_t kTreeTrackSelect = 1u << 26;
+inline constexpr uint32_t kDropDownList = 1u << 27;  // combo box: a list only, nothing typed
 }  // namespace ctl
 
 // Style bits of a dialog.

@@ -17,7 +17,7 @@ QString ToCapitals(const QString& text) {
   QString result;
   for (QChar c : text) {
     const QString upper = QString(c).toUpper();
-    result += ToWindows1252(upper).has_value() ? upper : QString(c);
+    result += ToName(upper).has_value() ? upper : QString(c);
   }
   return result;
 }

@@ -59,7 +59,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, MessageButt
   auto box = std::make_unique<QMessageBox>(parent);
   box->setWindowTitle(MessageBoxCaption());
   box->setTextFormat(Qt::PlainText);  // file names may hold "<" and "&"
-  box->setText(FromWindows1252(text));
+  box->setText(QString::fromStdString(text));
   box->setIcon(QtIcon(icon));
   const ButtonSet set = QtButtons(buttons);
   box->setStandardButtons(set.all);

@@ -16,7 +16,7 @@ namespace lumo {
 // The caption of every box: the executable's base name, "lumo" when unknown.
 QString MessageBoxCaption();
 
-// The box for `text` (Windows-1252), with caption, icon and buttons set and
+// The box for `text` (UTF-8), with caption, icon and buttons set and
 // the first button as default; not shown.
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, MessageButtons buttons,
                                             MessageIcon icon, QWidget* parent = nullptr);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/platform/message_box.h"
+#include "gui/platform/path_text.h"
 #include "gui/platform/translation.h"
 
 namespace lumo {
@@ -79,7 +80,7 @@ std::string MessageText(const Message& message) {
     if (row.id == message.id) pattern = row.pattern;
   }
   // Translated before "%1" is filled, so a name is never looked up.
-  return FillIn(Tr1252("Message", pattern.data()), "%1", message.file);
+  return FillIn(TrUtf8("Message", pattern.data()), "%1", PathForMessage(message.file));
 }
 
 void InstallMessageText() { SetMessageWording(&MessageText); }

@@ -5,7 +5,7 @@
 #include "core/platform/message_id.h"
 
 // The words of the core's messages: the one table that turns a message id
-// and its arguments into the user's text (Windows-1252 bytes), where
+// and its arguments into the user's text (UTF-8), where
 // translations and code pages belong.
 namespace lumo {
 

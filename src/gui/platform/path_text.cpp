@@ -34,15 +34,6 @@ std::optional<std::string> UrlToPath(const QUrl& url) {
   return path.toStdString();
 }
 
-std::string PathForMessage(const std::string& path) {
-  std::string text;
-  for (QChar c : PathToText(path)) {
-    // Characters beyond the code page (and the halves of those outside the
-    // basic plane) each become one "?".
-    if (c.isLowSurrogate()) continue;
-    text += ToWindows1252(QString(c)).value_or("?");
-  }
-  return text;
-}
+std::string PathForMessage(const std::string& path) { return PathToText(path).toStdString(); }
 
 }  // namespace lumo

@@ -18,8 +18,8 @@ QString PathToText(const std::string& path);
 // local encoding cannot hold a character of it.
 std::optional<std::string> TextToPath(const QString& text);
 
-// The path inside a message text, which is Windows-1252: a character the
-// code page lacks is shown as "?". The path itself is never changed.
+// The path inside a message text (UTF-8), as PathToText shows it. The path
+// itself is never changed.
 std::string PathForMessage(const std::string& path);
 
 // The file-system name of a local file's URL (a drop), byte for byte as the

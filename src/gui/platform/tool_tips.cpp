@@ -16,12 +16,12 @@ bool ToolTips::AddTool(int id, const std::string& text) {
   if (control == nullptr) return false;
   for (Tool& tool : tools_) {
     if (tool.control == control) {
-      tool.text = FromWindows1252(text);
+      tool.text = QString::fromStdString(text);
       Show(tool);
       return true;
     }
   }
-  tools_.push_back({control, FromWindows1252(text)});
+  tools_.push_back({control, QString::fromStdString(text)});
   Show(tools_.back());
   return true;
 }

@@ -21,7 +21,7 @@ class ToolTips {
   explicit ToolTips(const LumoDialog& dialog);
 
   // Adds (or replaces) the tool for control `id` with `text`
-  // (Windows-1252). False when the dialog has no such control.
+  // (UTF-8). False when the dialog has no such control.
   bool AddTool(int id, const std::string& text);
   // Adds the tool for control `id` with the string-table entry of the same
   // number. False when either is missing.

@@ -63,16 +63,14 @@ QString Tr(const char* context, const char* text) {
   return translated.isEmpty() ? english : translated;
 }
 
-std::string Tr1252(const char* context, const char* text) {
-  return ToWindows1252(Tr(context, text)).value_or(text != nullptr ? text : "");
-}
+std::string TrUtf8(const char* context, const char* text) { return Tr(context, text).toStdString(); }
 
 std::string TranslateParagraphs(const std::string& text) {
   std::string translated;
   std::size_t start = 0;
   while (true) {
     const std::size_t end = text.find("\r\n", start);
-    translated += Tr1252("About", text.substr(start, end - start).c_str());
+    translated += TrUtf8("About", text.substr(start, end - start).c_str());
     if (end == std::string::npos) return translated;
     translated += "\r\n";
     start = end + 2;
@@ -81,7 +79,7 @@ std::string TranslateParagraphs(const std::string& text) {
 
 std::string StringText(int id) {
   const char* text = LoadResourceString(id);
-  return text != nullptr ? Tr1252("Strings", text) : std::string();
+  return text != nullptr ? TrUtf8("Strings", text) : std::string();
 }
 
 }  // namespace lumo

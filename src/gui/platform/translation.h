@@ -26,15 +26,16 @@ void InstallTranslations(QCoreApplication& app);
 // `text` (English, Windows-1252) in the loaded language.
 QString Tr(const char* context, const char* text);
 
-// The same as Windows-1252 bytes, for the paths that carry core text; the
-// English text when the translation has a character without a byte.
-std::string Tr1252(const char* context, const char* text);
+// The same as UTF-8, for the paths that carry text as bytes (message boxes,
+// dialog members).
+std::string TrUtf8(const char* context, const char* text);
 
 // A text of "\r\n"-separated paragraphs (Windows-1252), each translated on
-// its own in the context "About"; a paragraph without a translation stays.
+// its own in the context "About" (UTF-8); a paragraph without a translation
+// stays English.
 std::string TranslateParagraphs(const std::string& text);
 
-// The string table's entry `id` translated (Windows-1252); empty when none.
+// The string table's entry `id` translated (UTF-8); empty when none.
 std::string StringText(int id);
 
 }  // namespace lumo

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/platform/code_page.h"
 #include "core/platform/message_box.h"
 #include "core/report/file_exception.h"
 #include "core/report/report_target.h"
@@ -43,7 +44,7 @@ bool IsFormat(int32_t type) {
 }
 
 // The name is data, never a format: it goes in as it is.
-std::string ViewFailedText(const std::string& fileName) { return lumo::FillIn(lumo::Tr1252("Lumo", kViewFailed), "%s", fileName); }
+std::string ViewFailedText(const std::string& fileName) { return lumo::FillIn(lumo::TrUtf8("Lumo", kViewFailed), "%s", fileName); }
 
 // Blanks only count as no name at all (the classic C-locale white space).
 bool HasText(const QString& text) {
@@ -90,8 +91,9 @@ bool LumoReportDlg::OnInitDialog() {
 
 void LumoReportDlg::DoDataExchange(lumo::DataExchange& exchange) {
   exchange.Radio(kHtml, reportType);
-  exchange.Text(kComment, reportComment);
-  exchange.Text(kTitle, reportTitle);
+  // Kept in lumo.ini as Windows-1252, whatever the collection's code page.
+  exchange.Text(kComment, reportComment, lumo::CodePage());
+  exchange.Text(kTitle, reportTitle, lumo::CodePage());
   exchange.Path(kFileName, fileName);
 }
 
@@ -152,14 +154,14 @@ void LumoReportDlg::SwitchFormat(Format format) {
 void LumoReportDlg::Browse() {
   if (!UpdateData(true) || !IsFormat(reportType)) return;
   const bool html = reportType == kHtmlFormat;
-  const lumo::SaveFileRequest request{lumo::QtFileFilter(lumo::Tr1252("Lumo", html ? kHtmlFilter : kCsvFilter).c_str()),
+  const lumo::SaveFileRequest request{lumo::QtFileFilter(lumo::TrUtf8("Lumo", html ? kHtmlFilter : kCsvFilter).c_str()),
                                       html ? QStringLiteral("htm") : QStringLiteral("csv"),
                                       lumo::PathToText(fileName)};
   const std::optional<QString> chosen = chooser_(this, request);
   if (!chosen) return;
   std::optional<std::string> name = lumo::TextToPath(*chosen);
   if (!name) {
-    Tell(lumo::Tr1252("Lumo", kChosenNameRefused), lumo::MessageIcon::Warning);
+    Tell(lumo::TrUtf8("Lumo", kChosenNameRefused), lumo::MessageIcon::Warning);
     return;
   }
   fileName = std::move(*name);
@@ -170,7 +172,7 @@ void LumoReportDlg::Generate() {
   if (!UpdateData(true) || !IsFormat(reportType) || RefusedTarget()) return;
   try {
     lumo::WriteTreeReport(root_, {reportType == kCsvFormat, fileName, reportTitle, reportComment, footer_});
-    Tell(lumo::Tr1252("Lumo", kGenerated), lumo::MessageIcon::Information);
+    Tell(lumo::TrUtf8("Lumo", kGenerated), lumo::MessageIcon::Information);
   } catch (const lumo::FileException& error) {
     TellFailure(error);
   }
@@ -187,7 +189,7 @@ void LumoReportDlg::TellFailure(const lumo::FileException& error) const {
     return;
   }
   if (!text.empty()) lumo::ShowMessageBox(text, lumo::MessageButtons::Ok, lumo::MessageIcon::Warning);
-  Tell(lumo::Tr1252("Lumo", kGenerateFailed), lumo::MessageIcon::Warning);
+  Tell(lumo::TrUtf8("Lumo", kGenerateFailed), lumo::MessageIcon::Warning);
 }
 
 // Checked before the report is built: the collection and the settings are

@@ -1,12 +1,16 @@
 #include "gui/settings/options_dlg.h"
 
+#include <QComboBox>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <utility>
 
+#include "core/platform/code_page.h"
 #include "core/platform/ini_syntax.h"
 #include "gui/platform/edit_behaviour.h"
 #include "gui/widgets/button_factory.h"
+#include "gui/platform/text_codec.h"
 #include "gui/platform/translation.h"
 
 namespace lumo {
@@ -24,6 +28,10 @@ LumoOptionsDlg::LumoOptionsDlg(lumo::Options options, QWidget* owner)
     : LumoDialog(kTemplate, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
       options_(std::move(options)),
       toolTips_(*this) {
+  if (auto* pages = ControlAs<QComboBox>(kCharacterSet)) {
+    for (const lumo::CodePageName& page : lumo::SupportedCodePages()) pages->addItem(lumo::CodePageTitle(page.number), page.number);
+    connect(pages, &QComboBox::activated, this, [this] { EnableSave(); });
+  }
 #ifndef Q_OS_WIN
   // Capitals only suit file systems that ignore letter case: here they would
   // turn /home/me into /HOME/ME, a folder that does not exist.
@@ -34,7 +42,7 @@ LumoOptionsDlg::LumoOptionsDlg(lumo::Options options, QWidget* owner)
 bool LumoOptionsDlg::OnInitDialog() {
   LumoDialog::OnInitDialog();
   toolTips_.Activate(options_.showToolTips != 0);
-  for (int id : {kSearchPath, kShowCdKeys, kShowToolTips}) toolTips_.AddTool(id);
+  for (int id : {kSearchPath, kShowCdKeys, kShowToolTips, kCharacterSet}) toolTips_.AddTool(id);
   return true;
 }
 
@@ -48,10 +56,21 @@ void LumoOptionsDlg::DoDataExchange(lumo::DataExchange& exchange) {
   // A pasted line break could not be stored in lumo.ini as one value.
   if (exchange.Saving() && !exchange.Failed() &&
       searchPath.find_first_of("\r\n") != std::string::npos) {
-    exchange.Fail(kSearchPath, lumo::Tr1252("Lumo", kOneLine));
+    exchange.Fail(kSearchPath, lumo::TrUtf8("Lumo", kOneLine));
   }
   exchange.Check(kShowCdKeys, options_.showCdKeys);
   exchange.Check(kShowToolTips, options_.showToolTips);
+  ExchangeCodePage(exchange.Saving());
+}
+
+void LumoOptionsDlg::ExchangeCodePage(bool saving) {
+  auto* pages = ControlAs<QComboBox>(kCharacterSet);
+  if (pages == nullptr) return;
+  if (saving) {
+    options_.codePage = pages->currentData().toInt();
+  } else {
+    pages->setCurrentIndex(std::max(0, pages->findData(options_.codePage)));
+  }
 }
 
 void LumoOptionsDlg::OnOK() {

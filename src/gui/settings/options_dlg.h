@@ -36,6 +36,7 @@ class LumoOptionsDlg : public lumo::LumoDialog, public lumo::OptionsIds {
 
  private:
   void EnableSave();
+  void ExchangeCodePage(bool saving);
 
   lumo::Options options_;
   lumo::ToolTips toolTips_;

@@ -36,7 +36,7 @@ bool TreeModel::hasChildren(const QModelIndex& parent) const { return rowCount(p
 
 QVariant TreeModel::data(const QModelIndex& index, int role) const {
   if (InBulkUpdate() || !index.isValid() || role != Qt::DisplayRole) return {};
-  return lumo::FromWindows1252(ShortenedForDisplay(ItemAt(index)->LabelParts()));
+  return lumo::FromName(ShortenedForDisplay(ItemAt(index)->LabelParts()));
 }
 
 Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {

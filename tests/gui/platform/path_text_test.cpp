@@ -43,10 +43,10 @@ TEST(PathText, NamesStoredAsWindows1252AreReadAsWhatWasTyped) {
   }
 }
 
-TEST(PathText, MessagesShowWhatTheirCodePageCanAndAQuestionMarkForTheRest) {
-  EXPECT_EQ(lumo::PathForMessage("/home/José/日本/x"), "/home/Jos\xE9/?" "?/x");
-  EXPECT_EQ(lumo::PathForMessage("/home/Jos\xE9"), "/home/Jos\xE9");  // an old Windows-1252 name
-  EXPECT_EQ(lumo::PathForMessage("/a/\xF0\x9F\x8E\xB5"), "/a/?");     // one sign beyond the basic plane
+TEST(PathText, MessagesShowEveryCharacterOfThePath) {
+  EXPECT_EQ(lumo::PathForMessage("/home/José/日本/x"), "/home/José/日本/x");
+  EXPECT_EQ(lumo::PathForMessage("/home/Jos\xE9"), "/home/José");  // an old Windows-1252 name
+  EXPECT_EQ(lumo::PathForMessage("/a/\xF0\x9F\x8E\xB5"), "/a/\xF0\x9F\x8E\xB5");  // beyond the basic plane
 }
 
 // A dropped file's name comes byte for byte, even when it is not UTF-8; a

@@ -96,17 +96,17 @@ TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLangua
   LoadCatalogueFile(QString());
 }
 
-// Translated text reaches the Windows-1252 paths whole, umlauts included,
-// and a table text without a translation stays English.
-TEST(Translation, GermanSurvivesTheWindows1252Path) {
+// Translated text reaches the paths that carry bytes whole, as UTF-8, and a
+// table text without a translation stays English.
+TEST(Translation, GermanSurvivesThePathsThatCarryBytes) {
   ASSERT_TRUE(LoadCatalogueFile(QStringLiteral(LUMO_QM_DIR "/lumo_de.qm")));
-  EXPECT_EQ(Tr1252("Message", "The file is write-protected."), "Die Datei ist schreibgesch\xFCtzt.");
+  EXPECT_EQ(TrUtf8("Message", "The file is write-protected."), "Die Datei ist schreibgeschützt.");
   EXPECT_EQ(Tr("Menu", "&File"), QStringLiteral("&Datei"));
-  EXPECT_EQ(Tr1252("Dialog", "no such text"), "no such text");
+  EXPECT_EQ(TrUtf8("Dialog", "no such text"), "no such text");
   const std::string legal = TranslateParagraphs(about_texts::kDistribution);
   EXPECT_EQ(legal.rfind("Lumo darf", 0), 0u) << legal;
-  EXPECT_NE(legal.find("\r\nLumo wird ohne Gew\xE4hr"), std::string::npos) << legal;
-  EXPECT_NE(legal.find("\r\nCopyright \xA9 Brightfern Software."), std::string::npos) << legal;
+  EXPECT_NE(legal.find("\r\nLumo wird ohne Gewähr"), std::string::npos) << legal;
+  EXPECT_NE(legal.find("\r\nCopyright © Brightfern Software."), std::string::npos) << legal;
   LoadCatalogueFile(QString());
   EXPECT_EQ(Tr("Menu", "&File"), QStringLiteral("&File"));
 }

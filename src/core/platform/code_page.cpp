@@ -1,0 +1,254 @@
+#include "core/platform/code_page.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+#include <unicode/utf16.h>
+
+#include <unicode/utf8.h>
+
+#include <array>
+#include <memory>
+#include <stdexcept>
+
+#include "core/platform/text_fold.h"
+#include "core/platform/translatable.h"
+#include "core/platform/windows1252.h"
+
+namespace lumo {
+namespace {
+
+constexpr std::array<CodePageName, 14> kCodePages = {{
+    {1252, LUMO_TRANSLATE_NOOP("CodePage", "Western European (Windows-1252)")},
+    {1250, LUMO_TRANSLATE_NOOP("CodePage", "Central European (Windows-1250)")},
+    {1251, LUMO_TRANSLATE_NOOP("CodePage", "Cyrillic (Windows-1251)")},
+    {1253, LUMO_TRANSLATE_NOOP("CodePage", "Greek (Windows-1253)")},
+    {1254, LUMO_TRANSLATE_NOOP("CodePage", "Turkish (Windows-1254)")},
+    {1255, LUMO_TRANSLATE_NOOP("CodePage", "Hebrew (Windows-1255)")},
+    {1256, LUMO_TRANSLATE_NOOP("CodePage", "Arabic (Windows-1256)")},
+    {1257, LUMO_TRANSLATE_NOOP("CodePage", "Baltic (Windows-1257)")},
+    {1258, LUMO_TRANSLATE_NOOP("CodePage", "Vietnamese (Windows-1258)")},
+    {874, LUMO_TRANSLATE_NOOP("CodePage", "Thai (Windows-874)")},
+    {932, LUMO_TRANSLATE_NOOP("CodePage", "Japanese (Shift-JIS)")},
+    {936, LUMO_TRANSLATE_NOOP("CodePage", "Simplified Chinese (GBK)")},
+    {949, LUMO_TRANSLATE_NOOP("CodePage", "Korean (Windows-949)")},
+    {950, LUMO_TRANSLATE_NOOP("CodePage", "Traditional Chinese (Big5)")},
+}};
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+struct ConverterCloser {
+  void operator()(UConverter* converter) const noexcept { ucnv_close(converter); }
+};
+
+// An ICU converter for one code page, opened once per thread (a converter
+// keeps state and must not be shared). Undefined bytes become U+FFFD and
+// are noted in `undefined`; characters without bytes stop the conversion.
+struct Converter {
+  int number = 0;
+  std::unique_ptr<UConverter, ConverterCloser> handle;
+  bool undefined = false;
+};
+
+void SubstituteAndNote(const void* context, UConverterToUnicodeArgs* args, const char*, int32_t,
+                       UConverterCallbackReason reason, UErrorCode* error) {
+  if (reason > UCNV_IRREGULAR) return;  // reset, close, clone
+  *static_cast<bool*>(const_cast<void*>(context)) = true;
+  *error = U_ZERO_ERROR;
+  const UChar replacement = static_cast<UChar>(kReplacement);
+  ucnv_cbToUWriteUChars(args, &replacement, 1, 0, error);
+}
+
+Converter& ConverterFor(int number) {
+  thread_local Converter converter;
+  if (converter.number == number) return converter;
+  const std::string name = "windows-" + std::to_string(number);
+  UErrorCode error = U_ZERO_ERROR;
+  converter.handle.reset(ucnv_open(name.c_str(), &error));
+  if (U_FAILURE(error) || !converter.handle) throw std::runtime_error("no converter for " + name);
+  ucnv_setToUCallBack(converter.handle.get(), SubstituteAndNote, &converter.undefined, nullptr, nullptr, &error);
+  ucnv_setFromUCallBack(converter.handle.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+  converter.number = number;
+  return converter;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// UTF-16 of ICU's conversion of `bytes`.
+std::u16string DecodeUtf16(int number, std::string_view bytes, bool& undefined) {
+  Converter& converter = ConverterFor(number);
+  converter.undefined = false;
+  ucnv_resetToUnicode(converter.handle.get());
+  // A byte never makes more than two UTF-16 units.
+  std::u16string units(bytes.size() * 2 + 1, u'\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_toUChars(converter.handle.get(), reinterpret_cast<UChar*>(units.data()),
+                                       static_cast<int32_t>(units.size()), bytes.data(),
+                                       static_cast<int32_t>(bytes.size()), &error);
+  units.resize(U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0);
+  undefined = converter.undefined || U_FAILURE(error);
+  return units;
+}
+
+std::u32string CodePoints(std::u16string_view units) {
+  std::u32string points;
+  points.reserve(units.size());
+  for (std::size_t i = 0; i < units.size();) {
+    UChar32 c;
+    U16_NEXT(units.data(), i, units.size(), c);
+    points.push_back(static_cast<char32_t>(c));
+  }
+  return points;
+}
+
+}  // namespace
+
+std::span<const CodePageName> SupportedCodePages() noexcept { return kCodePages; }
+
+const CodePageName* FindCodePage(int number) noexcept {
+  for (const CodePageName& page : kCodePages) {
+    if (page.number == number) return &page;
+  }
+  return nullptr;
+}
+
+std::string SupportedCodePageList() {
+  std::string list;
+  for (const CodePageName& page : kCodePages) list += (list.empty() ? "" : ", ") + std::to_string(page.number);
+  return list;
+}
+
+CodePage::CodePage(int number) noexcept : number_(FindCodePage(number) ? number : 1252) {}
+
+std::u32string CodePage::Decode(std::string_view bytes, bool* valid) const {
+  if (IsWindows1252()) {
+    std::u32string points;
+    points.reserve(bytes.size());
+    for (char byte : bytes) points.push_back(cp1252::CharOfByte(static_cast<unsigned char>(byte)));
+    if (valid != nullptr) *valid = true;
+    return points;
+  }
+  bool undefined = false;
+  std::u32string points = CodePoints(DecodeUtf16(number_, bytes, undefined));
+  if (valid != nullptr) *valid = !undefined;
+  return points;
+}
+
+std::optional<std::string> CodePage::Encode(std::u32string_view text) const {
+  if (IsWindows1252()) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (char32_t c : text) {
+      const std::optional<unsigned char> byte = cp1252::ByteOfChar(c);
+      if (!byte) return std::nullopt;
+      bytes.push_back(static_cast<char>(*byte));
+    }
+    return bytes;
+  }
+  std::u16string units;
+  for (char32_t c : text) {
+    if (c == kReplacement || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    if (c >= 0x10000) {
+      units.push_back(static_cast<char16_t>(U16_LEAD(c)));
+      units.push_back(static_cast<char16_t>(U16_TRAIL(c)));
+    } else {
+      units.push_back(static_cast<char16_t>(c));
+    }
+  }
+  Converter& converter = ConverterFor(number_);
+  ucnv_resetFromUnicode(converter.handle.get());
+  std::string bytes(units.size() * 4 + 1, '\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_fromUChars(converter.handle.get(), bytes.data(), static_cast<int32_t>(bytes.size()),
+                                         reinterpret_cast<const UChar*>(units.data()),
+                                         static_cast<int32_t>(units.size()), &error);
+  if (U_FAILURE(error)) return std::nullopt;
+  bytes.resize(static_cast<std::size_t>(length));
+  return bytes;
+}
+
+void CodePage::AppendUtf8(std::string& out, std::string_view bytes) const {
+  if (IsWindows1252()) {
+    for (char byte : bytes) cp1252::AppendUtf8(out, static_cast<unsigned char>(byte));
+    return;
+  }
+  for (char32_t c : Decode(bytes)) lumo::AppendUtf8(out, c);
+}
+
+std::string CodePage::ToUtf8(std::string_view bytes) const {
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  AppendUtf8(out, bytes);
+  return out;
+}
+
+bool CodePage::IsReadable(std::string_view bytes) const {
+  if (IsWindows1252()) return true;
+  bool valid = true;
+  Decode(bytes, &valid);
+  return valid;
+}
+
+std::optional<std::string> CodePage::FromUtf8(std::string_view text) const {
+  if (!cp1252::IsUtf8(text)) return std::nullopt;
+  std::u32string points;
+  points.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    UChar32 c;
+    U8_NEXT(reinterpret_cast<const uint8_t*>(text.data()), i, text.size(), c);
+    points.push_back(static_cast<char32_t>(c));
+  }
+  return Encode(points);
+}
+
+char32_t CodePage::Fold(char32_t c) noexcept { return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT)); }
+
+std::string CodePage::FoldKey(std::string_view bytes) const {
+  if (IsWindows1252()) return FoldCase(bytes);
+  bool valid = true;
+  std::string key;
+  key.reserve(bytes.size() * 2);
+  for (char32_t c : Decode(bytes, &valid)) lumo::AppendUtf8(key, Fold(c));
+  // 0xFF never occurs in UTF-8: names that differ only in undefined bytes
+  // keep keys of their own.
+  if (!valid) key.append("\xFF").append(bytes);
+  return key;
+}
+
+std::string CodePage::FoldKeyOfUtf8(std::string_view text) {
+  std::string key;
+  key.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    UChar32 c;
+    U8_NEXT(reinterpret_cast<const uint8_t*>(text.data()), i, text.size(), c);
+    lumo::AppendUtf8(key, c < 0 ? kReplacement : Fold(static_cast<char32_t>(c)));
+  }
+  return key;
+}
+
+namespace {
+CodePage collectionCodePage;
+}
+
+const CodePage& CollectionCodePage() noexcept { return collectionCodePage; }
+
+void UseCollectionCodePage(int number) noexcept { collectionCodePage = CodePage(number); }
+
+}  // namespace lumo
