@@ -200,7 +200,7 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizado</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Info</source>
@@ -252,11 +252,11 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Comentario</translation>
+        <translation>&amp;Nota</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Nombre de archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Browse</source>

@@ -201,7 +201,7 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personnalisé</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Info</source>
@@ -253,11 +253,11 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Commentaire</translation>
+        <translation>&amp;Remarque</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Nom du fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Browse</source>
