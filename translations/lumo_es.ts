@@ -501,7 +501,7 @@ Replace them all?
 %2
 
 Nothing has been changed.</source>
-        <translation>«Reemplazar todo» cambiaría «%1», lo cual se rechaza:
+        <translation>«Reemplazar todo» cambiaría «%1», lo que no se permite:
 
 %2
 

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Lumo may be copied and passed on freely, but only complete and unchanged, and it may not be sold or included in anything that is sold.</source>
-        <translation>Lumo peut être copié et distribué librement, mais uniquement complet et non modifié, et il ne peut être ni vendu ni intégré à quoi que ce soit qui est vendu.</translation>
+        <translation>Lumo peut être copié et distribué librement, mais uniquement complet et non modifié, et il ne peut être ni vendu ni intégré à un produit vendu.</translation>
     </message>
     <message>
         <source>Lumo is provided as is, without warranty of any kind. Its makers accept no liability for any loss or damage that comes from using it, including the loss of data: keep a copy of your cdplayer.ini.</source>
