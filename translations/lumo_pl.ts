@@ -5,11 +5,11 @@
     <name>About</name>
     <message>
         <source>Lumo is a small browser and editor for cdplayer.ini, the file in which the Audio CD Player (cdplayer.exe) of Windows 95 and Windows NT keeps the artists, titles and track names you typed for your discs.</source>
-        <translation>Lumo to niewielka przeglądarka i edytor pliku cdplayer.ini, w którym Odtwarzacz CD (cdplayer.exe) systemów Windows 95 i Windows NT przechowuje wykonawców, tytuły i nazwy utworów wpisane dla Twoich płyt.</translation>
+        <translation>Lumo to niewielka przeglądarka i edytor pliku cdplayer.ini, w którym Odtwarzacz CD (cdplayer.exe) systemów Windows 95 i Windows NT przechowuje artystów, tytuły albumów i nazwy utworów wpisane dla Twoich płyt.</translation>
     </message>
     <message>
         <source>It shows that data as a tree of Artist, Album and Track, and can write the whole collection as a formatted report, either as an HTML page or as CSV (comma-separated values).</source>
-        <translation>Lumo przedstawia te dane jako drzewo wykonawców, albumów i utworów oraz potrafi zapisać całą kolekcję jako sformatowany raport: stronę HTML albo plik CSV (wartości rozdzielone przecinkami).</translation>
+        <translation>Lumo przedstawia te dane jako drzewo artystów, albumów i utworów oraz potrafi zapisać całą kolekcję jako sformatowany raport: stronę HTML albo plik CSV (wartości rozdzielone przecinkami).</translation>
     </message>
     <message>
         <source>Lumo also spots albums that are entered twice under different CD keys and leaves the copies out, which makes it handy when several cdplayer.ini files have been joined into one.</source>
@@ -62,10 +62,10 @@ jego okno otwiera PLIK i przechodzi na wierzch.
   --title TEKST     tytuł raportu HTML (domyślnie: Output)
   --comment TEKST   komentarz raportu HTML
   --list            wypisuje kolekcję jako wiersze rozdzielone tabulatorami, w UTF-8:
-                    wykonawca, album, numer utworu, nazwa utworu
+                    artysta, album, numer utworu, nazwa utworu
   --duplicates      wypisuje każdy album pominięty jako duplikat w wierszach rozdzielonych
                     tabulatorami, w UTF-8: zachowany klucz CD, pominięty klucz CD,
-                    wykonawca, tytuł
+                    artysta, tytuł
   --merge INNY      dodaje do kolekcji każdą sekcję pliku cdplayer.ini INNY, której
                     klucza CD w niej brakuje; sekcje, które już ma, pozostają bez zmian
                     i są wypisywane
@@ -189,7 +189,7 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>Artist</source>
-        <translation>Wykonawca</translation>
+        <translation>Artysta</translation>
     </message>
     <message>
         <source>Album</source>
@@ -209,7 +209,7 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>Artists</source>
-        <translation>Wykonawcy</translation>
+        <translation>Artyści</translation>
     </message>
     <message>
         <source>Albums</source>
@@ -253,11 +253,11 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Komentarz</translation>
+        <translation>&amp;Uwagi</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Nazwa pliku</translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -341,11 +341,11 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>&amp;Artists</source>
-        <translation>&amp;Wykonawcy</translation>
+        <translation>&amp;Artyści</translation>
     </message>
     <message>
         <source>A&amp;lbums</source>
-        <translation>&amp;Albumy</translation>
+        <translation>A&amp;lbumy</translation>
     </message>
     <message>
         <source>&amp;Tracks</source>
@@ -377,7 +377,7 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>&amp;Groups of similar artist names:</source>
-        <translation>&amp;Grupy podobnych nazw wykonawców:</translation>
+        <translation>&amp;Grupy podobnych nazw artystów:</translation>
     </message>
     <message>
         <source>&amp;Spelling to give them all:</source>
@@ -534,15 +534,15 @@ Wybierz krótszy tekst.</translation>
     </message>
     <message>
         <source>Similar artists</source>
-        <translation>Podobni wykonawcy</translation>
+        <translation>Podobni artyści</translation>
     </message>
     <message>
         <source>&amp;Artist</source>
-        <translation>&amp;Wykonawca</translation>
+        <translation>&amp;Artysta</translation>
     </message>
     <message>
         <source>A&amp;lbum</source>
-        <translation>&amp;Album</translation>
+        <translation>A&amp;lbum</translation>
     </message>
     <message>
         <source>&amp;Track</source>
@@ -550,7 +550,7 @@ Wybierz krótszy tekst.</translation>
     </message>
     <message>
         <source>Edit Artist</source>
-        <translation>Edytuj wykonawcę</translation>
+        <translation>Edytuj artystę</translation>
     </message>
     <message>
         <source>Edit Album</source>
@@ -573,7 +573,7 @@ Usuń go.</translation>
     <message>
         <source>&quot;&lt;UNKNOWN&gt;&quot; stands for a disc without an artist, and such discs are not shown.
 Please choose another name.</source>
-        <translation>„&lt;UNKNOWN&gt;” oznacza płytę bez wykonawcy, a takie płyty nie są wyświetlane.
+        <translation>„&lt;UNKNOWN&gt;” oznacza płytę bez artysty, a takie płyty nie są wyświetlane.
 Wybierz inną nazwę.</translation>
     </message>
     <message>
@@ -596,7 +596,7 @@ Wybierz inną nazwę.</translation>
         <source>Are you sure you want to delete this artist
 and ALL albums attached to it?
 (Edit &gt; Undo takes it back.)</source>
-        <translation>Czy na pewno chcesz usunąć tego wykonawcę
+        <translation>Czy na pewno chcesz usunąć tego artystę
 i WSZYSTKIE jego albumy?
 (Edycja &gt; Cofnij odwraca zmianę.)</translation>
     </message>
@@ -612,7 +612,7 @@ i WSZYSTKIE jego albumy?
     </message>
     <message>
         <source>Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album is re-released or when some programs (like WinDac32) write several albums with a blank artist and title field.</source>
-        <translation>Lumo ma już wpis dla tej płyty, ale z innym kluczem CD. Zdarza się to czasem, gdy album zostaje wydany ponownie albo gdy niektóre programy (np. WinDac32) zapisują kilka albumów z pustym polem wykonawcy i tytułu.</translation>
+        <translation>Lumo ma już wpis dla tej płyty, ale z innym kluczem CD. Zdarza się to czasem, gdy album zostaje wydany ponownie albo gdy niektóre programy (np. WinDac32) zapisują kilka albumów z pustym polem artysty i tytułu.</translation>
     </message>
     <message>
         <source>The import could not be written to</source>
@@ -660,7 +660,7 @@ Sprawdź ścieżkę i spróbuj ponownie</translation>
     </message>
     <message>
         <source>%1 artists</source>
-        <translation>Wykonawcy: %1</translation>
+        <translation>Artyści: %1</translation>
     </message>
     <message>
         <source>%1 albums</source>
@@ -985,15 +985,15 @@ Sprawdź, czy plik lumo.ini nie jest chroniony przed zapisem.</translation>
     </message>
     <message>
         <source>Show only the Artists, not their albums or tracks</source>
-        <translation>Pokaż tylko wykonawców, bez ich albumów i utworów</translation>
+        <translation>Pokaż tylko artystów, bez ich albumów i utworów</translation>
     </message>
     <message>
         <source>Show Artists and Albums, but not tracks</source>
-        <translation>Pokaż wykonawców i albumy, ale bez utworów</translation>
+        <translation>Pokaż artystów i albumy, ale bez utworów</translation>
     </message>
     <message>
         <source>fully expand the tree to show all Artists, Albums and Tracks.</source>
-        <translation>Rozwiń całe drzewo, aby pokazać wszystkich wykonawców, albumy i utwory.</translation>
+        <translation>Rozwiń całe drzewo, aby pokazać wszystkich artystów, albumy i utwory.</translation>
     </message>
     <message>
         <source>Automatically set when you expand or collapse a node of the tree</source>
@@ -1001,7 +1001,7 @@ Sprawdź, czy plik lumo.ini nie jest chroniony przed zapisem.</translation>
     </message>
     <message>
         <source>The number of artists</source>
-        <translation>Liczba wykonawców</translation>
+        <translation>Liczba artystów</translation>
     </message>
     <message>
         <source>The total number of albums</source>
@@ -1096,11 +1096,11 @@ nie można zaimportować: %2</translation>
     </message>
     <message>
         <source>Delete Artist</source>
-        <translation>Zmiana nazwy wykonawcy</translation>
+        <translation>Zmiana nazwy artysty</translation>
     </message>
     <message>
         <source>Delete Duplicate</source>
-        <translation>Usunięcie wykonawcy</translation>
+        <translation>Usunięcie artysty</translation>
     </message>
     <message>
         <source>Merge Artists</source>
@@ -1108,7 +1108,7 @@ nie można zaimportować: %2</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation>Scalenie wykonawców</translation>
+        <translation>Scalenie artystów</translation>
     </message>
     <message>
         <source>Import</source>

@@ -202,7 +202,7 @@ Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizado</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Info</source>
@@ -254,11 +254,11 @@ Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Comentário</translation>
+        <translation>&amp;Nota</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Nome do arquivo</translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Browse</source>
