@@ -151,7 +151,7 @@ Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
     </message>
     <message>
         <source>kept %1: %2 (the other file has %3)</source>
-        <translation>mantida %1: %2 (o outro arquivo tem %3)</translation>
+        <translation>mantida %1: %2 (no outro arquivo: %3)</translation>
     </message>
     <message>
         <source>the title and the comment must keep to the Western European (Windows-1252) characters</source>
