@@ -60,8 +60,8 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
   --report ファイル    レポートを「ファイル」に書き出す (ウィンドウは開かない)
   --format 形式        html、csv、json のいずれか。既定では「ファイル」の拡張子が
                        .csv、.txt、.asc なら csv、.json なら json、それ以外は html
-  --title テキスト     HTML レポートのタイトル (既定: Output)
-  --comment テキスト   HTML レポートのコメント
+  --title テキスト     HTML レポートの題名 (既定: Output)
+  --comment テキスト   HTML レポートの説明 (題名の下に表示)
   --list               コレクションを UTF-8 のタブ区切りの行で出力する:
                        アーティスト、アルバム、トラック番号、トラック名
   --duplicates         重複として除外した各アルバムを UTF-8 のタブ区切りの行で
@@ -155,7 +155,7 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>the title and the comment must keep to the Western European (Windows-1252) characters</source>
-        <translation>タイトルとコメントには西ヨーロッパ言語 (Windows-1252) の文字しか使えません</translation>
+        <translation>題名と説明には西ヨーロッパ言語 (Windows-1252) の文字しか使えません</translation>
     </message>
     <message>
         <source>: the report could not be written (check the folder and the name)</source>
@@ -250,15 +250,15 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>&amp;Title</source>
-        <translation>タイトル(&amp;T)</translation>
+        <translation>題名(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>コメント(&amp;C)</translation>
+        <translation>説明(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>ファイル名(&amp;F)</translation>
+        <translation>出力先(&amp;F)</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -294,7 +294,7 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>Apply to all subsequent duplicates like this</source>
-        <translation>以降の同様の重複すべてに適用する</translation>
+        <translation>以降も同様に処理</translation>
     </message>
     <message>
         <source>Selected</source>
@@ -322,7 +322,7 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>&amp;Mail us!</source>
-        <translation>メールを送る(&amp;M)</translation>
+        <translation>メール(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Read the documentation</source>
@@ -330,7 +330,7 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation>検索する文字列(&amp;N):</translation>
+        <translation>検索語(&amp;N):</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
@@ -390,7 +390,7 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation>置換後の文字列(&amp;P):</translation>
+        <translation>置換後(&amp;P):</translation>
     </message>
     <message>
         <source>&amp;Replace all</source>

@@ -5,11 +5,11 @@
     <name>About</name>
     <message>
         <source>Lumo is a small browser and editor for cdplayer.ini, the file in which the Audio CD Player (cdplayer.exe) of Windows 95 and Windows NT keeps the artists, titles and track names you typed for your discs.</source>
-        <translation>Lumo — небольшая программа для просмотра и правки cdplayer.ini, файла, в котором лазерный проигрыватель (cdplayer.exe) Windows 95 и Windows NT хранит введённые вами для ваших дисков имена исполнителей, названия альбомов и треков.</translation>
+        <translation>Lumo — небольшая программа для просмотра и правки cdplayer.ini, файла, в котором лазерный проигрыватель (cdplayer.exe) Windows 95 и Windows NT хранит введённые вами для ваших дисков имена артистов, названия альбомов и треков.</translation>
     </message>
     <message>
         <source>It shows that data as a tree of Artist, Album and Track, and can write the whole collection as a formatted report, either as an HTML page or as CSV (comma-separated values).</source>
-        <translation>Lumo показывает эти данные в виде дерева «Исполнитель — Альбом — Трек» и может записать всю коллекцию в виде оформленного отчёта: HTML-страницы или файла CSV (значения, разделённые запятыми).</translation>
+        <translation>Lumo показывает эти данные в виде дерева «Артист — Альбом — Трек» и может записать всю коллекцию в виде оформленного отчёта: HTML-страницы или файла CSV (значения, разделённые запятыми).</translation>
     </message>
     <message>
         <source>Lumo also spots albums that are entered twice under different CD keys and leaves the copies out, which makes it handy when several cdplayer.ini files have been joined into one.</source>
@@ -60,12 +60,12 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
   --format ФОРМАТ   html, csv или json; по умолчанию csv для ФАЙЛА с расширением
                     .csv, .txt или .asc, json для .json, иначе html
   --title ТЕКСТ     заголовок HTML-отчёта (по умолчанию: Output)
-  --comment ТЕКСТ   комментарий HTML-отчёта
+  --comment ТЕКСТ   описание в HTML-отчёте (под заголовком)
   --list            вывести коллекцию строками в UTF-8 с разделителем-табуляцией:
-                    исполнитель, альбом, номер трека, название трека
+                    артист, альбом, номер трека, название трека
   --duplicates      вывести каждый альбом, пропущенный как дубликат, строкой в UTF-8
                     с разделителем-табуляцией: оставленный ключ CD, пропущенный
-                    ключ CD, исполнитель, название
+                    ключ CD, артист, название
   --merge ДРУГОЙ    добавить в коллекцию каждый раздел файла cdplayer.ini ДРУГОЙ,
                     ключа CD которого в ней нет; имеющиеся разделы остаются
                     как есть и перечисляются
@@ -155,7 +155,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>the title and the comment must keep to the Western European (Windows-1252) characters</source>
-        <translation>заголовок и комментарий должны содержать только символы западноевропейской кодировки (Windows-1252)</translation>
+        <translation>заголовок и описание должны содержать только символы западноевропейской кодировки (Windows-1252)</translation>
     </message>
     <message>
         <source>: the report could not be written (check the folder and the name)</source>
@@ -190,7 +190,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>Artist</source>
-        <translation>Исполнитель</translation>
+        <translation>Артист</translation>
     </message>
     <message>
         <source>Album</source>
@@ -210,7 +210,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>Artists</source>
-        <translation>Исполнители</translation>
+        <translation>Артисты</translation>
     </message>
     <message>
         <source>Albums</source>
@@ -254,7 +254,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Комментарий</translation>
+        <translation>&amp;Описание</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
@@ -302,7 +302,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>Title</source>
-        <translation>Название</translation>
+        <translation>Альбом</translation>
     </message>
     <message>
         <source>Existing entry</source>
@@ -342,11 +342,11 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>&amp;Artists</source>
-        <translation>&amp;Исполнители</translation>
+        <translation>&amp;Артисты</translation>
     </message>
     <message>
         <source>A&amp;lbums</source>
-        <translation>&amp;Альбомы</translation>
+        <translation>А&amp;льбомы</translation>
     </message>
     <message>
         <source>&amp;Tracks</source>
@@ -378,7 +378,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>&amp;Groups of similar artist names:</source>
-        <translation>&amp;Группы похожих имён исполнителей:</translation>
+        <translation>&amp;Группы похожих имён артистов:</translation>
     </message>
     <message>
         <source>&amp;Spelling to give them all:</source>
@@ -535,15 +535,15 @@ Please choose a shorter text.</source>
     </message>
     <message>
         <source>Similar artists</source>
-        <translation>Похожие исполнители</translation>
+        <translation>Похожие артисты</translation>
     </message>
     <message>
         <source>&amp;Artist</source>
-        <translation>&amp;Исполнитель</translation>
+        <translation>&amp;Артист</translation>
     </message>
     <message>
         <source>A&amp;lbum</source>
-        <translation>&amp;Альбом</translation>
+        <translation>А&amp;льбом</translation>
     </message>
     <message>
         <source>&amp;Track</source>
@@ -551,7 +551,7 @@ Please choose a shorter text.</source>
     </message>
     <message>
         <source>Edit Artist</source>
-        <translation>Изменение исполнителя</translation>
+        <translation>Изменение артиста</translation>
     </message>
     <message>
         <source>Edit Album</source>
@@ -574,7 +574,7 @@ Please remove it.</source>
     <message>
         <source>&quot;&lt;UNKNOWN&gt;&quot; stands for a disc without an artist, and such discs are not shown.
 Please choose another name.</source>
-        <translation>«&lt;UNKNOWN&gt;» обозначает диск без исполнителя, а такие диски не показываются.
+        <translation>«&lt;UNKNOWN&gt;» обозначает диск без артиста, а такие диски не показываются.
 Выберите другое имя.</translation>
     </message>
     <message>
@@ -597,7 +597,7 @@ Please choose another name.</source>
         <source>Are you sure you want to delete this artist
 and ALL albums attached to it?
 (Edit &gt; Undo takes it back.)</source>
-        <translation>Удалить этого исполнителя
+        <translation>Удалить этого артиста
 и ВСЕ его альбомы?
 (Отменить можно командой «Правка &gt; Отменить».)</translation>
     </message>
@@ -613,7 +613,7 @@ and ALL albums attached to it?
     </message>
     <message>
         <source>Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album is re-released or when some programs (like WinDac32) write several albums with a blank artist and title field.</source>
-        <translation>В Lumo уже есть такая запись, но с другим ключом CD. Так бывает, когда альбом переиздан или когда некоторые программы (например, WinDac32) записывают несколько альбомов с пустыми полями исполнителя и названия.</translation>
+        <translation>В Lumo уже есть такая запись, но с другим ключом CD. Так бывает, когда альбом переиздан или когда некоторые программы (например, WinDac32) записывают несколько альбомов с пустыми полями артиста и названия.</translation>
     </message>
     <message>
         <source>The import could not be written to</source>
@@ -661,7 +661,7 @@ Please check the path and try again</source>
     </message>
     <message>
         <source>%1 artists</source>
-        <translation>Исполнителей: %1</translation>
+        <translation>Артистов: %1</translation>
     </message>
     <message>
         <source>%1 albums</source>
@@ -986,15 +986,15 @@ Please check that lumo.ini is not write-protected.</source>
     </message>
     <message>
         <source>Show only the Artists, not their albums or tracks</source>
-        <translation>Показывать только исполнителей, без их альбомов и треков</translation>
+        <translation>Показывать только артистов, без их альбомов и треков</translation>
     </message>
     <message>
         <source>Show Artists and Albums, but not tracks</source>
-        <translation>Показывать исполнителей и альбомы, но не треки</translation>
+        <translation>Показывать артистов и альбомы, но не треки</translation>
     </message>
     <message>
         <source>fully expand the tree to show all Artists, Albums and Tracks.</source>
-        <translation>Полностью развернуть дерево, чтобы показать всех исполнителей, все альбомы и треки.</translation>
+        <translation>Полностью развернуть дерево, чтобы показать всех артистов, все альбомы и треки.</translation>
     </message>
     <message>
         <source>Automatically set when you expand or collapse a node of the tree</source>
@@ -1002,7 +1002,7 @@ Please check that lumo.ini is not write-protected.</source>
     </message>
     <message>
         <source>The number of artists</source>
-        <translation>Число исполнителей</translation>
+        <translation>Число артистов</translation>
     </message>
     <message>
         <source>The total number of albums</source>
@@ -1093,11 +1093,11 @@ cannot be imported: %2</source>
     </message>
     <message>
         <source>Rename Artist</source>
-        <translation>переименование исполнителя</translation>
+        <translation>переименование артиста</translation>
     </message>
     <message>
         <source>Delete Artist</source>
-        <translation>удаление исполнителя</translation>
+        <translation>удаление артиста</translation>
     </message>
     <message>
         <source>Delete Duplicate</source>
@@ -1105,7 +1105,7 @@ cannot be imported: %2</source>
     </message>
     <message>
         <source>Merge Artists</source>
-        <translation>объединение исполнителей</translation>
+        <translation>объединение артистов</translation>
     </message>
     <message>
         <source>Replace</source>
