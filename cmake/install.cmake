@@ -58,6 +58,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland plugin: without it Lumo runs in a Wayland session only through
-# XWayland. Qt's own texts (standard buttons, the file dialog) in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, qt6-translations-l10n")
+# XWayland. Qt's own texts (standard buttons, the file dialog) in the user's language,
+# and a font with the Japanese glyphs (IPA Gothic first: its lines are no taller
+# than the dialog font's, so Japanese labels keep to their height).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
 include(CPack)

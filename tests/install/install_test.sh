@@ -19,6 +19,12 @@ expected=(
   share/doc/lumo/LICENSE
   share/doc/lumo/copyright
   share/lumo/translations/lumo_de.qm
+  share/lumo/translations/lumo_es.qm
+  share/lumo/translations/lumo_fr.qm
+  share/lumo/translations/lumo_ja.qm
+  share/lumo/translations/lumo_pl.qm
+  share/lumo/translations/lumo_pt_BR.qm
+  share/lumo/translations/lumo_ru.qm
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 status=0
