@@ -17,7 +17,9 @@ inline constexpr std::size_t kCodePageGuessSample = 4096;
 // (Cyrillic), 1253 (Greek) or 1250 (Central European, recognised by Polish
 // letters); 0 when they look like Windows-1252, or when the evidence is thin
 // or mixed. Names of plain ASCII count for nothing, as they read the same in
-// each; of the others, most must point to the same code page. Never throws.
+// each; of the others, at least three and most of them must point to the
+// same code page (a third for Polish, as its other letters look Western).
+// Never throws.
 int GuessCodePage(const std::vector<std::string_view>& names);
 
 // GuessCodePage over the artists, titles and track names of the document's
