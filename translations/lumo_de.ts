@@ -25,58 +25,66 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CodePage</name>
     <message>
-        <source>Usage: lumo [FILE]
-       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]
-Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
-found along the search path. When Lumo runs already, its window opens FILE and
-comes to the front.
-  --report FILE     write a report of the collection to FILE, without a window
-  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
-                    json for .json, else html
-  --title TEXT      the HTML report&apos;s title (default: Output)
-  --comment TEXT    the HTML report&apos;s comment
-  --list            print the collection as tab-separated lines in UTF-8:
-                    artist, album, track number, track name
-  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
-                    the CD key kept, the CD key left out, artist, title
-  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
-                    CD key it lacks; sections it has stay as they are and are listed
-  --ini FILE        the cdplayer.ini to read (default: the first found along the
-                    search path kept in lumo.ini)
-  --help            show this help
-  --version         show the version
-Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
-</source>
-        <translation>Aufruf: lumo [DATEI]
-       lumo [--report DATEI [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge ANDERE] [--ini CDPLAYER_INI] [--help] [--version]
-Ohne Optionen öffnet Lumo sein Fenster mit DATEI, sonst mit der ersten cdplayer.ini
-entlang des Suchpfads. Läuft Lumo bereits, öffnet dessen Fenster DATEI und
-kommt nach vorn.
-  --report DATEI    einen Bericht über die Sammlung nach DATEI schreiben, ohne Fenster
-  --format FORMAT   html, csv oder json; ohne Angabe csv für DATEI mit der Endung .csv, .txt
-                    oder .asc, json für .json, sonst html
-  --title TEXT      die Überschrift des HTML-Berichts (Vorgabe: Output)
-  --comment TEXT    der Kommentar des HTML-Berichts
-  --list            die Sammlung als tabulatorgetrennte Zeilen in UTF-8 ausgeben:
-                    Interpret, Album, Titelnummer, Titelname
-  --duplicates      jedes als Duplikat weggelassene Album als tabulatorgetrennte Zeile in
-                    UTF-8 ausgeben: behaltener CD-Schlüssel, weggelassener CD-Schlüssel,
-                    Interpret, Titel
-  --merge ANDERE    der Sammlung jeden Abschnitt der cdplayer.ini ANDERE hinzufügen, dessen
-                    CD-Schlüssel ihr fehlt; vorhandene Abschnitte bleiben, wie sie sind,
-                    und werden aufgelistet
-  --ini DATEI       die zu lesende cdplayer.ini (Vorgabe: die erste entlang des in
-                    lumo.ini gespeicherten Suchpfads)
-  --help            diese Hilfe anzeigen
-  --version         die Version anzeigen
-Rückgabewert: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werden,
-2 ein Aufruffehler.
-</translation>
+        <source>Western European (Windows-1252)</source>
+        <translation>Westeuropäisch (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Mitteleuropäisch (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Kyrillisch (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Griechisch (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Türkisch (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hebräisch (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Arabisch (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Baltisch (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamesisch (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Thai (Windows-874)</source>
+        <translation>Thailändisch (Windows-874)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation>Japanisch (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation>Chinesisch vereinfacht (GBK)</translation>
+    </message>
+    <message>
+        <source>Korean (Windows-949)</source>
+        <translation>Koreanisch (Windows-949)</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation>Chinesisch traditionell (Big5)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>--format takes html, csv or json, not &quot;%1&quot;</source>
         <translation>--format nimmt html, csv oder json, nicht „%1“</translation>
@@ -172,6 +180,69 @@ Rückgabewert: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben we
     <message>
         <source>%1: could not be handed to the running Lumo</source>
         <translation>%1: konnte nicht an das laufende Lumo übergeben werden</translation>
+    </message>
+    <message>
+        <source>Usage: lumo [FILE]
+       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
+found along the search path. When Lumo runs already, its window opens FILE and
+comes to the front.
+  --report FILE     write a report of the collection to FILE, without a window
+  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
+                    json for .json, else html
+  --title TEXT      the HTML report&apos;s title (default: Output)
+  --comment TEXT    the HTML report&apos;s comment
+  --list            print the collection as tab-separated lines in UTF-8:
+                    artist, album, track number, track name
+  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
+                    the CD key kept, the CD key left out, artist, title
+  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
+                    CD key it lacks; sections it has stay as they are and are listed
+  --ini FILE        the cdplayer.ini to read (default: the first found along the
+                    search path kept in lumo.ini)
+  --codepage N      the Windows code page the collection&apos;s names are in, such as 1251
+                    or 932 (default: the one chosen in the Options, else 1252)
+  --help            show this help
+  --version         show the version
+Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
+</source>
+        <translation>Aufruf: lumo [DATEI]
+       lumo [--report DATEI [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge ANDERE] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Ohne Optionen öffnet Lumo sein Fenster mit DATEI, sonst mit der ersten cdplayer.ini
+entlang des Suchpfads. Läuft Lumo bereits, öffnet dessen Fenster DATEI und
+kommt nach vorn.
+  --report DATEI    einen Bericht über die Sammlung nach DATEI schreiben, ohne Fenster
+  --format FORMAT   html, csv oder json; ohne Angabe csv für DATEI mit der Endung .csv, .txt
+                    oder .asc, json für .json, sonst html
+  --title TEXT      die Überschrift des HTML-Berichts (Vorgabe: Output)
+  --comment TEXT    der Kommentar des HTML-Berichts
+  --list            die Sammlung als tabulatorgetrennte Zeilen in UTF-8 ausgeben:
+                    Interpret, Album, Titelnummer, Titelname
+  --duplicates      jedes als Duplikat weggelassene Album als tabulatorgetrennte Zeile in
+                    UTF-8 ausgeben: behaltener CD-Schlüssel, weggelassener CD-Schlüssel,
+                    Interpret, Titel
+  --merge ANDERE    der Sammlung jeden Abschnitt der cdplayer.ini ANDERE hinzufügen, dessen
+                    CD-Schlüssel ihr fehlt; vorhandene Abschnitte bleiben, wie sie sind,
+                    und werden aufgelistet
+  --ini DATEI       die zu lesende cdplayer.ini (Vorgabe: die erste entlang des in
+                    lumo.ini gespeicherten Suchpfads)
+  --codepage N      die Windows-Codepage der Namen der Sammlung, etwa 1251 oder 932
+                    (Vorgabe: die in den Optionen gewählte, sonst 1252)
+  --help            diese Hilfe anzeigen
+  --version         die Version anzeigen
+Rückgabewert: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werden,
+2 ein Aufruffehler.
+</translation>
+    </message>
+    <message>
+        <source>--codepage takes one of %1, not &quot;%2&quot;</source>
+        <translation>--codepage nimmt eine von %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--codepage goes with --report, --list, --duplicates or --merge</source>
+        <translation>--codepage gehört zu --report, --list, --duplicates oder --merge</translation>
     </message>
 </context>
 <context>
@@ -419,6 +490,10 @@ Rückgabewert: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben we
     <message>
         <source>Replace</source>
         <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Zeichensatz:</translation>
     </message>
 </context>
 <context>
@@ -672,12 +747,6 @@ Bitte prüfen Sie den Pfad und versuchen Sie es erneut</translation>
         <translation>Der Pfad enthält Zeichen, die dieses System in Dateinamen nicht verwenden kann.</translation>
     </message>
     <message>
-        <source>The text contains characters that cannot be stored.
-Please use only the characters of the Western European (Windows-1252) character set.</source>
-        <translation>Der Text enthält Zeichen, die nicht gespeichert werden können.
-Bitte verwenden Sie nur Zeichen des westeuropäischen Zeichensatzes (Windows-1252).</translation>
-    </message>
-    <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
     </message>
@@ -718,6 +787,26 @@ Bitte prüfen Sie, ob diesem Dateityp ein Standardprogramm zugeordnet ist</trans
 Please check that lumo.ini is not write-protected.</source>
         <translation>Beim Speichern der Optionen ist ein Fehler aufgetreten.
 Bitte prüfen Sie, ob lumo.ini schreibgeschützt ist.</translation>
+    </message>
+    <message>
+        <source>%1 names with bytes that are no characters of the character set are left as they are.</source>
+        <translation>%1 Namen mit Bytes, die keine Zeichen des Zeichensatzes sind, bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept as they are.
+If the names look wrong, choose their character set in the Options, then Refresh.</source>
+        <translation>Dieser Name enthält Bytes, die keine Zeichen des Zeichensatzes %1 sind, daher kann er nicht bearbeitet werden: Seine Bytes bleiben, wie sie sind.
+Wenn die Namen falsch aussehen, wählen Sie ihren Zeichensatz in den Optionen und aktualisieren Sie dann.</translation>
+    </message>
+    <message>
+        <source>The names look typed in %1: choose it as the character set in the Options, then Refresh.</source>
+        <translation>Die Namen sehen nach %1 aus: Wählen Sie diesen Zeichensatz in den Optionen und aktualisieren Sie dann.</translation>
+    </message>
+    <message>
+        <source>The text contains characters that cannot be stored.
+Please use only the characters of the %1 character set.</source>
+        <translation>Der Text enthält Zeichen, die nicht gespeichert werden können.
+Bitte verwenden Sie nur Zeichen des Zeichensatzes %1.</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1164,10 @@ kann nicht importiert werden: %2</translation>
     <message>
         <source>Turn tooltips on or off</source>
         <translation>Tooltips ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)</source>
+        <translation>Die Codepage, in der die Namen in cdplayer.ini eingegeben wurden.  (Gilt ab dem nächsten Aktualisieren)</translation>
     </message>
 </context>
 <context>

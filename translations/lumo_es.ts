@@ -25,56 +25,66 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CodePage</name>
     <message>
-        <source>Usage: lumo [FILE]
-       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]
-Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
-found along the search path. When Lumo runs already, its window opens FILE and
-comes to the front.
-  --report FILE     write a report of the collection to FILE, without a window
-  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
-                    json for .json, else html
-  --title TEXT      the HTML report&apos;s title (default: Output)
-  --comment TEXT    the HTML report&apos;s comment
-  --list            print the collection as tab-separated lines in UTF-8:
-                    artist, album, track number, track name
-  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
-                    the CD key kept, the CD key left out, artist, title
-  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
-                    CD key it lacks; sections it has stay as they are and are listed
-  --ini FILE        the cdplayer.ini to read (default: the first found along the
-                    search path kept in lumo.ini)
-  --help            show this help
-  --version         show the version
-Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
-</source>
-        <translation>Uso: lumo [ARCHIVO]
-       lumo [--report ARCHIVO [--format html|csv|json] [--title TEXTO] [--comment TEXTO]] [--list]
-            [--duplicates] [--merge OTRO] [--ini CDPLAYER_INI] [--help] [--version]
-Sin opciones, Lumo abre su ventana con ARCHIVO o, si no, con el primer cdplayer.ini
-encontrado en la ruta de búsqueda. Si Lumo ya se está ejecutando, su ventana abre
-ARCHIVO y pasa a primer plano.
-  --report ARCHIVO  escribir un informe de la colección en ARCHIVO, sin ventana
-  --format FORMATO  html, csv o json; de forma predeterminada, csv para un ARCHIVO terminado
-                    en .csv, .txt o .asc, json para .json y html en los demás casos
-  --title TEXTO     el título del informe HTML (predeterminado: Output)
-  --comment TEXTO   el comentario del informe HTML
-  --list            mostrar la colección como líneas separadas por tabulaciones en UTF-8:
-                    artista, álbum, número de pista, nombre de pista
-  --duplicates      mostrar cada álbum omitido por duplicado como líneas separadas por
-                    tabulaciones en UTF-8: la clave de CD conservada, la clave de CD
-                    omitida, artista, título
-  --merge OTRO      añadir a la colección cada sección del cdplayer.ini OTRO cuya clave de
-                    CD le falte; las secciones que ya tiene quedan como están y se listan
-  --ini ARCHIVO     el cdplayer.ini que se leerá (predeterminado: el primero encontrado en
-                    la ruta de búsqueda guardada en lumo.ini)
-  --help            mostrar esta ayuda
-  --version         mostrar la versión
-Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de uso.
-</translation>
+        <source>Western European (Windows-1252)</source>
+        <translation>Europa occidental (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Europa central (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cirílico (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Griego (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turco (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hebreo (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Árabe (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Báltico (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamita (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Thai (Windows-874)</source>
+        <translation>Tailandés (Windows-874)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation>Japonés (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation>Chino simplificado (GBK)</translation>
+    </message>
+    <message>
+        <source>Korean (Windows-949)</source>
+        <translation>Coreano (Windows-949)</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation>Chino tradicional (Big5)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>--format takes html, csv or json, not &quot;%1&quot;</source>
         <translation>--format admite html, csv o json, no «%1»</translation>
@@ -170,6 +180,67 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     <message>
         <source>%1: could not be handed to the running Lumo</source>
         <translation>%1: no se pudo pasar al Lumo que ya se está ejecutando</translation>
+    </message>
+    <message>
+        <source>Usage: lumo [FILE]
+       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
+found along the search path. When Lumo runs already, its window opens FILE and
+comes to the front.
+  --report FILE     write a report of the collection to FILE, without a window
+  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
+                    json for .json, else html
+  --title TEXT      the HTML report&apos;s title (default: Output)
+  --comment TEXT    the HTML report&apos;s comment
+  --list            print the collection as tab-separated lines in UTF-8:
+                    artist, album, track number, track name
+  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
+                    the CD key kept, the CD key left out, artist, title
+  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
+                    CD key it lacks; sections it has stay as they are and are listed
+  --ini FILE        the cdplayer.ini to read (default: the first found along the
+                    search path kept in lumo.ini)
+  --codepage N      the Windows code page the collection&apos;s names are in, such as 1251
+                    or 932 (default: the one chosen in the Options, else 1252)
+  --help            show this help
+  --version         show the version
+Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
+</source>
+        <translation>Uso: lumo [ARCHIVO]
+       lumo [--report ARCHIVO [--format html|csv|json] [--title TEXTO] [--comment TEXTO]] [--list]
+            [--duplicates] [--merge OTRO] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Sin opciones, Lumo abre su ventana con ARCHIVO o, si no, con el primer cdplayer.ini
+encontrado en la ruta de búsqueda. Si Lumo ya se está ejecutando, su ventana abre
+ARCHIVO y pasa a primer plano.
+  --report ARCHIVO  escribir un informe de la colección en ARCHIVO, sin ventana
+  --format FORMATO  html, csv o json; de forma predeterminada, csv para un ARCHIVO terminado
+                    en .csv, .txt o .asc, json para .json y html en los demás casos
+  --title TEXTO     el título del informe HTML (predeterminado: Output)
+  --comment TEXTO   el comentario del informe HTML
+  --list            mostrar la colección como líneas separadas por tabulaciones en UTF-8:
+                    artista, álbum, número de pista, nombre de pista
+  --duplicates      mostrar cada álbum omitido por duplicado como líneas separadas por
+                    tabulaciones en UTF-8: la clave de CD conservada, la clave de CD
+                    omitida, artista, título
+  --merge OTRO      añadir a la colección cada sección del cdplayer.ini OTRO cuya clave de
+                    CD le falte; las secciones que ya tiene quedan como están y se listan
+  --ini ARCHIVO     el cdplayer.ini que se leerá (predeterminado: el primero encontrado en
+                    la ruta de búsqueda guardada en lumo.ini)
+  --codepage N      la página de códigos de Windows de los nombres, como 1251 o 932
+                    (predeterminado: la elegida en Opciones; si no, 1252)
+  --help            mostrar esta ayuda
+  --version         mostrar la versión
+Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de uso.
+</translation>
+    </message>
+    <message>
+        <source>--codepage takes one of %1, not &quot;%2&quot;</source>
+        <translation>--codepage admite uno de %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--codepage goes with --report, --list, --duplicates or --merge</source>
+        <translation>--codepage va con --report, --list, --duplicates o --merge</translation>
     </message>
 </context>
 <context>
@@ -417,6 +488,10 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     <message>
         <source>Replace</source>
         <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Juego de caracteres:</translation>
     </message>
 </context>
 <context>
@@ -670,12 +745,6 @@ Compruebe la ruta e inténtelo de nuevo</translation>
         <translation>La ruta contiene caracteres que este sistema no puede usar en nombres de archivo.</translation>
     </message>
     <message>
-        <source>The text contains characters that cannot be stored.
-Please use only the characters of the Western European (Windows-1252) character set.</source>
-        <translation>El texto contiene caracteres que no se pueden guardar.
-Use solo los caracteres del juego de caracteres de Europa occidental (Windows-1252).</translation>
-    </message>
-    <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>No escriba más de %1 caracteres.</translation>
     </message>
@@ -716,6 +785,26 @@ Compruebe que hay una aplicación predeterminada asociada a este tipo de archivo
 Please check that lumo.ini is not write-protected.</source>
         <translation>Hubo un problema al guardar las opciones.
 Compruebe que lumo.ini no está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>%1 names with bytes that are no characters of the character set are left as they are.</source>
+        <translation>%1 nombres con bytes que no son caracteres del juego de caracteres quedan igual.</translation>
+    </message>
+    <message>
+        <source>This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept as they are.
+If the names look wrong, choose their character set in the Options, then Refresh.</source>
+        <translation>Este nombre contiene bytes que no son caracteres del juego %1, así que no se puede editar: sus bytes se conservan tal cual.
+Si los nombres se ven mal, elija su juego de caracteres en Opciones y luego actualice.</translation>
+    </message>
+    <message>
+        <source>The names look typed in %1: choose it as the character set in the Options, then Refresh.</source>
+        <translation>Los nombres parecen escritos en %1: elija ese juego de caracteres en Opciones y luego actualice.</translation>
+    </message>
+    <message>
+        <source>The text contains characters that cannot be stored.
+Please use only the characters of the %1 character set.</source>
+        <translation>El texto contiene caracteres que no se pueden guardar.
+Use solo los caracteres del juego de caracteres %1.</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1162,10 @@ no se puede importar: %2</translation>
     <message>
         <source>Turn tooltips on or off</source>
         <translation>Activar o desactivar la información sobre herramientas</translation>
+    </message>
+    <message>
+        <source>The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)</source>
+        <translation>La página de códigos en la que se escribieron los nombres de cdplayer.ini.  (Se aplica a partir de la próxima actualización)</translation>
     </message>
 </context>
 <context>

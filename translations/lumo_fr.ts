@@ -25,57 +25,66 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CodePage</name>
     <message>
-        <source>Usage: lumo [FILE]
-       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]
-Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
-found along the search path. When Lumo runs already, its window opens FILE and
-comes to the front.
-  --report FILE     write a report of the collection to FILE, without a window
-  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
-                    json for .json, else html
-  --title TEXT      the HTML report&apos;s title (default: Output)
-  --comment TEXT    the HTML report&apos;s comment
-  --list            print the collection as tab-separated lines in UTF-8:
-                    artist, album, track number, track name
-  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
-                    the CD key kept, the CD key left out, artist, title
-  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
-                    CD key it lacks; sections it has stay as they are and are listed
-  --ini FILE        the cdplayer.ini to read (default: the first found along the
-                    search path kept in lumo.ini)
-  --help            show this help
-  --version         show the version
-Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
-</source>
-        <translation>Utilisation : lumo [FICHIER]
-       lumo [--report FICHIER [--format html|csv|json] [--title TEXTE] [--comment TEXTE]] [--list]
-            [--duplicates] [--merge AUTRE] [--ini CDPLAYER_INI] [--help] [--version]
-Sans option, Lumo ouvre sa fenêtre sur FICHIER, ou sinon sur le premier cdplayer.ini
-trouvé dans le chemin de recherche. Si Lumo est déjà lancé, sa fenêtre ouvre FICHIER
-et passe au premier plan.
-  --report FICHIER  écrire un rapport de la collection dans FICHIER, sans fenêtre
-  --format FORMAT   html, csv ou json ; par défaut csv pour un FICHIER en .csv, .txt ou .asc,
-                    json pour .json, html sinon
-  --title TEXTE     le titre du rapport HTML (par défaut : Output)
-  --comment TEXTE   le commentaire du rapport HTML
-  --list            afficher la collection en lignes séparées par des tabulations, en UTF-8 :
-                    artiste, album, numéro de piste, nom de piste
-  --duplicates      afficher chaque album écarté comme doublon en lignes séparées par des
-                    tabulations, en UTF-8 : la clé de CD conservée, la clé de CD écartée,
-                    artiste, titre
-  --merge AUTRE     ajouter à la collection chaque section du cdplayer.ini AUTRE dont la clé
-                    de CD lui manque ; les sections qu&apos;elle a déjà restent telles quelles et
-                    sont listées
-  --ini FICHIER     le cdplayer.ini à lire (par défaut : le premier trouvé dans le chemin
-                    de recherche enregistré dans lumo.ini)
-  --help            afficher cette aide
-  --version         afficher la version
-Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 erreur d&apos;utilisation.
-</translation>
+        <source>Western European (Windows-1252)</source>
+        <translation>Europe occidentale (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Europe centrale (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cyrillique (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Grec (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turc (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hébreu (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Arabe (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Balte (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamien (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Thai (Windows-874)</source>
+        <translation>Thaï (Windows-874)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation>Japonais (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation>Chinois simplifié (GBK)</translation>
+    </message>
+    <message>
+        <source>Korean (Windows-949)</source>
+        <translation>Coréen (Windows-949)</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation>Chinois traditionnel (Big5)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>--format takes html, csv or json, not &quot;%1&quot;</source>
         <translation>--format accepte html, csv ou json, pas «&#xa0;%1&#xa0;»</translation>
@@ -171,6 +180,68 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     <message>
         <source>%1: could not be handed to the running Lumo</source>
         <translation>%1&#xa0;: n&apos;a pas pu être transmis au Lumo déjà lancé</translation>
+    </message>
+    <message>
+        <source>Usage: lumo [FILE]
+       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
+found along the search path. When Lumo runs already, its window opens FILE and
+comes to the front.
+  --report FILE     write a report of the collection to FILE, without a window
+  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
+                    json for .json, else html
+  --title TEXT      the HTML report&apos;s title (default: Output)
+  --comment TEXT    the HTML report&apos;s comment
+  --list            print the collection as tab-separated lines in UTF-8:
+                    artist, album, track number, track name
+  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
+                    the CD key kept, the CD key left out, artist, title
+  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
+                    CD key it lacks; sections it has stay as they are and are listed
+  --ini FILE        the cdplayer.ini to read (default: the first found along the
+                    search path kept in lumo.ini)
+  --codepage N      the Windows code page the collection&apos;s names are in, such as 1251
+                    or 932 (default: the one chosen in the Options, else 1252)
+  --help            show this help
+  --version         show the version
+Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
+</source>
+        <translation>Utilisation : lumo [FICHIER]
+       lumo [--report FICHIER [--format html|csv|json] [--title TEXTE] [--comment TEXTE]] [--list]
+            [--duplicates] [--merge AUTRE] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Sans option, Lumo ouvre sa fenêtre sur FICHIER, ou sinon sur le premier cdplayer.ini
+trouvé dans le chemin de recherche. Si Lumo est déjà lancé, sa fenêtre ouvre FICHIER
+et passe au premier plan.
+  --report FICHIER  écrire un rapport de la collection dans FICHIER, sans fenêtre
+  --format FORMAT   html, csv ou json ; par défaut csv pour un FICHIER en .csv, .txt ou .asc,
+                    json pour .json, html sinon
+  --title TEXTE     le titre du rapport HTML (par défaut : Output)
+  --comment TEXTE   le commentaire du rapport HTML
+  --list            afficher la collection en lignes séparées par des tabulations, en UTF-8 :
+                    artiste, album, numéro de piste, nom de piste
+  --duplicates      afficher chaque album écarté comme doublon en lignes séparées par des
+                    tabulations, en UTF-8 : la clé de CD conservée, la clé de CD écartée,
+                    artiste, titre
+  --merge AUTRE     ajouter à la collection chaque section du cdplayer.ini AUTRE dont la clé
+                    de CD lui manque ; les sections qu&apos;elle a déjà restent telles quelles et
+                    sont listées
+  --ini FICHIER     le cdplayer.ini à lire (par défaut : le premier trouvé dans le chemin
+                    de recherche enregistré dans lumo.ini)
+  --codepage N      la page de codes Windows des noms de la collection, comme 1251 ou 932
+                    (par défaut : celle choisie dans les Options, sinon 1252)
+  --help            afficher cette aide
+  --version         afficher la version
+Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 erreur d&apos;utilisation.
+</translation>
+    </message>
+    <message>
+        <source>--codepage takes one of %1, not &quot;%2&quot;</source>
+        <translation>--codepage accepte l&apos;une des valeurs %1, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--codepage goes with --report, --list, --duplicates or --merge</source>
+        <translation>--codepage va avec --report, --list, --duplicates ou --merge</translation>
     </message>
 </context>
 <context>
@@ -418,6 +489,10 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     <message>
         <source>Replace</source>
         <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Jeu de caractères&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -671,12 +746,6 @@ Veuillez vérifier le chemin et réessayer</translation>
         <translation>Le chemin contient des caractères que ce système ne peut pas utiliser dans les noms de fichiers.</translation>
     </message>
     <message>
-        <source>The text contains characters that cannot be stored.
-Please use only the characters of the Western European (Windows-1252) character set.</source>
-        <translation>Le texte contient des caractères qui ne peuvent pas être enregistrés.
-Veuillez n&apos;utiliser que les caractères du jeu d&apos;Europe occidentale (Windows-1252).</translation>
-    </message>
-    <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Veuillez saisir au plus %1 caractères.</translation>
     </message>
@@ -717,6 +786,26 @@ Vérifiez qu&apos;une application par défaut est associée à ce type de fichie
 Please check that lumo.ini is not write-protected.</source>
         <translation>Un problème est survenu lors de l&apos;enregistrement des options.
 Veuillez vérifier que lumo.ini n&apos;est pas protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 names with bytes that are no characters of the character set are left as they are.</source>
+        <translation>%1 noms contenant des octets qui ne sont pas des caractères du jeu restent tels quels.</translation>
+    </message>
+    <message>
+        <source>This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept as they are.
+If the names look wrong, choose their character set in the Options, then Refresh.</source>
+        <translation>Ce nom contient des octets qui ne sont pas des caractères du jeu «&#xa0;%1&#xa0;»&#xa0;; il ne peut donc pas être modifié et ses octets restent tels quels.
+Si les noms semblent faux, choisissez leur jeu de caractères dans les Options, puis actualisez.</translation>
+    </message>
+    <message>
+        <source>The names look typed in %1: choose it as the character set in the Options, then Refresh.</source>
+        <translation>Les noms semblent saisis en «&#xa0;%1&#xa0;»&#xa0;: choisissez ce jeu de caractères dans les Options, puis actualisez.</translation>
+    </message>
+    <message>
+        <source>The text contains characters that cannot be stored.
+Please use only the characters of the %1 character set.</source>
+        <translation>Le texte contient des caractères qui ne peuvent pas être enregistrés.
+Veuillez n&apos;utiliser que les caractères du jeu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1163,10 @@ ne peut pas être importé&#xa0;: %2</translation>
     <message>
         <source>Turn tooltips on or off</source>
         <translation>Activer ou désactiver les info-bulles</translation>
+    </message>
+    <message>
+        <source>The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)</source>
+        <translation>La page de codes dans laquelle les noms de cdplayer.ini ont été saisis.  (Appliquée à la prochaine actualisation)</translation>
     </message>
 </context>
 <context>

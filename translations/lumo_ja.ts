@@ -25,58 +25,66 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CodePage</name>
     <message>
-        <source>Usage: lumo [FILE]
-       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]
-Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
-found along the search path. When Lumo runs already, its window opens FILE and
-comes to the front.
-  --report FILE     write a report of the collection to FILE, without a window
-  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
-                    json for .json, else html
-  --title TEXT      the HTML report&apos;s title (default: Output)
-  --comment TEXT    the HTML report&apos;s comment
-  --list            print the collection as tab-separated lines in UTF-8:
-                    artist, album, track number, track name
-  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
-                    the CD key kept, the CD key left out, artist, title
-  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
-                    CD key it lacks; sections it has stay as they are and are listed
-  --ini FILE        the cdplayer.ini to read (default: the first found along the
-                    search path kept in lumo.ini)
-  --help            show this help
-  --version         show the version
-Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
-</source>
-        <translation>使い方: lumo [ファイル]
-        lumo [--report ファイル [--format html|csv|json] [--title テキスト] [--comment テキスト]] [--list]
-             [--duplicates] [--merge 別ファイル] [--ini CDPLAYER_INI] [--help] [--version]
-オプションを付けないと、Lumo はウィンドウを開いて「ファイル」を表示します。
-「ファイル」がなければ、検索パス上で最初に見つかった cdplayer.ini を表示します。
-Lumo が既に起動している場合は、そのウィンドウが「ファイル」を開き、
-前面に出ます。
-  --report ファイル    レポートを「ファイル」に書き出す (ウィンドウは開かない)
-  --format 形式        html、csv、json のいずれか。既定では「ファイル」の拡張子が
-                       .csv、.txt、.asc なら csv、.json なら json、それ以外は html
-  --title テキスト     HTML レポートの題名 (既定: Output)
-  --comment テキスト   HTML レポートの説明 (題名の下に表示)
-  --list               コレクションを UTF-8 のタブ区切りの行で出力する:
-                       アーティスト、アルバム、トラック番号、トラック名
-  --duplicates         重複として除外した各アルバムを UTF-8 のタブ区切りの行で
-                       出力する: 残した CD キー、除外した CD キー、アーティスト、
-                       タイトル
-  --merge 別ファイル   cdplayer.ini「別ファイル」のセクションのうち、CD キーが
-                       コレクションにないものをすべて追加する。既存のセクションは
-                       そのまま残し、一覧を表示する
-  --ini ファイル       読み込む cdplayer.ini (既定: lumo.ini に保存された検索パス
-                       上で最初に見つかったもの)
-  --help               このヘルプを表示する
-  --version            バージョンを表示する
-終了ステータス: 0 成功、1 ファイルを読み書きできなかった、2 使い方の誤り
-</translation>
+        <source>Western European (Windows-1252)</source>
+        <translation>西ヨーロッパ言語 (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>中央ヨーロッパ言語 (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>キリル言語 (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>ギリシャ語 (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>トルコ語 (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>ヘブライ語 (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>アラビア語 (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>バルト言語 (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>ベトナム語 (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Thai (Windows-874)</source>
+        <translation>タイ語 (Windows-874)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation>日本語 (シフト JIS)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation>簡体字中国語 (GBK)</translation>
+    </message>
+    <message>
+        <source>Korean (Windows-949)</source>
+        <translation>韓国語 (Windows-949)</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation>繁体字中国語 (Big5)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>--format takes html, csv or json, not &quot;%1&quot;</source>
         <translation>--format には html、csv、json のいずれかを指定してください (「%1」は指定できません)</translation>
@@ -172,6 +180,69 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     <message>
         <source>%1: could not be handed to the running Lumo</source>
         <translation>%1: 実行中の Lumo に渡せませんでした</translation>
+    </message>
+    <message>
+        <source>Usage: lumo [FILE]
+       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
+found along the search path. When Lumo runs already, its window opens FILE and
+comes to the front.
+  --report FILE     write a report of the collection to FILE, without a window
+  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
+                    json for .json, else html
+  --title TEXT      the HTML report&apos;s title (default: Output)
+  --comment TEXT    the HTML report&apos;s comment
+  --list            print the collection as tab-separated lines in UTF-8:
+                    artist, album, track number, track name
+  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
+                    the CD key kept, the CD key left out, artist, title
+  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
+                    CD key it lacks; sections it has stay as they are and are listed
+  --ini FILE        the cdplayer.ini to read (default: the first found along the
+                    search path kept in lumo.ini)
+  --codepage N      the Windows code page the collection&apos;s names are in, such as 1251
+                    or 932 (default: the one chosen in the Options, else 1252)
+  --help            show this help
+  --version         show the version
+Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
+</source>
+        <translation>使い方: lumo [ファイル]
+        lumo [--report ファイル [--format html|csv|json] [--title テキスト] [--comment テキスト]] [--list]
+             [--duplicates] [--merge 別ファイル] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+オプションを付けないと、Lumo はウィンドウを開いて「ファイル」を表示します。
+「ファイル」がなければ、検索パス上で最初に見つかった cdplayer.ini を表示します。
+Lumo が既に起動している場合は、そのウィンドウが「ファイル」を開き、
+前面に出ます。
+  --report ファイル    レポートを「ファイル」に書き出す (ウィンドウは開かない)
+  --format 形式        html、csv、json のいずれか。既定では「ファイル」の拡張子が
+                       .csv、.txt、.asc なら csv、.json なら json、それ以外は html
+  --title テキスト     HTML レポートの題名 (既定: Output)
+  --comment テキスト   HTML レポートの説明 (題名の下に表示)
+  --list               コレクションを UTF-8 のタブ区切りの行で出力する:
+                       アーティスト、アルバム、トラック番号、トラック名
+  --duplicates         重複として除外した各アルバムを UTF-8 のタブ区切りの行で
+                       出力する: 残した CD キー、除外した CD キー、アーティスト、
+                       タイトル
+  --merge 別ファイル   cdplayer.ini「別ファイル」のセクションのうち、CD キーが
+                       コレクションにないものをすべて追加する。既存のセクションは
+                       そのまま残し、一覧を表示する
+  --ini ファイル       読み込む cdplayer.ini (既定: lumo.ini に保存された検索パス
+                       上で最初に見つかったもの)
+  --codepage N         コレクションの名前の Windows コード ページ (1251、932 など)
+                       (既定: オプションで選んだもの、なければ 1252)
+  --help               このヘルプを表示する
+  --version            バージョンを表示する
+終了ステータス: 0 成功、1 ファイルを読み書きできなかった、2 使い方の誤り
+</translation>
+    </message>
+    <message>
+        <source>--codepage takes one of %1, not &quot;%2&quot;</source>
+        <translation>--codepage には %1 のいずれかを指定してください (「%2」は指定できません)</translation>
+    </message>
+    <message>
+        <source>--codepage goes with --report, --list, --duplicates or --merge</source>
+        <translation>--codepage は --report、--list、--duplicates、--merge のいずれかと一緒に指定します</translation>
     </message>
 </context>
 <context>
@@ -419,6 +490,10 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     <message>
         <source>Replace</source>
         <translation>置換</translation>
+    </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>文字セット(&amp;C):</translation>
     </message>
 </context>
 <context>
@@ -672,12 +747,6 @@ Please check the path and try again</source>
         <translation>パスに、このシステムのファイル名に使えない文字が含まれています。</translation>
     </message>
     <message>
-        <source>The text contains characters that cannot be stored.
-Please use only the characters of the Western European (Windows-1252) character set.</source>
-        <translation>テキストに保存できない文字が含まれています。
-西ヨーロッパ言語 (Windows-1252) の文字セットの文字だけを使ってください。</translation>
-    </message>
-    <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>%1 文字以内で入力してください。</translation>
     </message>
@@ -718,6 +787,26 @@ Check that you have a default assocation for this file type</source>
 Please check that lumo.ini is not write-protected.</source>
         <translation>オプションを保存できませんでした。
 lumo.ini が書き込み禁止になっていないか確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 names with bytes that are no characters of the character set are left as they are.</source>
+        <translation>文字セットの文字ではないバイトを含む %1 個の名前はそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept as they are.
+If the names look wrong, choose their character set in the Options, then Refresh.</source>
+        <translation>この名前には %1 の文字セットの文字ではないバイトが含まれているため、編集できません。バイトはそのまま残ります。
+名前が正しく表示されない場合は、オプションで文字セットを選んでから最新の情報に更新してください。</translation>
+    </message>
+    <message>
+        <source>The names look typed in %1: choose it as the character set in the Options, then Refresh.</source>
+        <translation>名前は %1 で入力されているようです。オプションでこの文字セットを選んでから最新の情報に更新してください。</translation>
+    </message>
+    <message>
+        <source>The text contains characters that cannot be stored.
+Please use only the characters of the %1 character set.</source>
+        <translation>テキストに保存できない文字が含まれています。
+%1 の文字セットの文字だけを使ってください。</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1164,10 @@ cannot be imported: %2</source>
     <message>
         <source>Turn tooltips on or off</source>
         <translation>ツールヒントの表示をオンまたはオフにします</translation>
+    </message>
+    <message>
+        <source>The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)</source>
+        <translation>cdplayer.ini の名前が入力されたコード ページです。(次に最新の情報に更新したときから使われます)</translation>
     </message>
 </context>
 <context>

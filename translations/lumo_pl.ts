@@ -25,57 +25,66 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CodePage</name>
     <message>
-        <source>Usage: lumo [FILE]
-       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]
-Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
-found along the search path. When Lumo runs already, its window opens FILE and
-comes to the front.
-  --report FILE     write a report of the collection to FILE, without a window
-  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
-                    json for .json, else html
-  --title TEXT      the HTML report&apos;s title (default: Output)
-  --comment TEXT    the HTML report&apos;s comment
-  --list            print the collection as tab-separated lines in UTF-8:
-                    artist, album, track number, track name
-  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
-                    the CD key kept, the CD key left out, artist, title
-  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
-                    CD key it lacks; sections it has stay as they are and are listed
-  --ini FILE        the cdplayer.ini to read (default: the first found along the
-                    search path kept in lumo.ini)
-  --help            show this help
-  --version         show the version
-Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
-</source>
-        <translation>Użycie: lumo [PLIK]
-        lumo [--report PLIK [--format html|csv|json] [--title TEKST] [--comment TEKST]] [--list]
-             [--duplicates] [--merge INNY] [--ini CDPLAYER_INI] [--help] [--version]
-Bez opcji Lumo otwiera swoje okno z plikiem PLIK, a jeśli go nie podano, z pierwszym
-plikiem cdplayer.ini znalezionym w ścieżce wyszukiwania. Jeśli Lumo już działa,
-jego okno otwiera PLIK i przechodzi na wierzch.
-  --report PLIK     zapisuje raport kolekcji do pliku PLIK, bez otwierania okna
-  --format FORMAT   html, csv lub json; domyślnie csv, gdy PLIK ma rozszerzenie .csv, .txt
-                    lub .asc, json dla .json, a w pozostałych przypadkach html
-  --title TEKST     tytuł raportu HTML (domyślnie: Output)
-  --comment TEKST   komentarz raportu HTML
-  --list            wypisuje kolekcję jako wiersze rozdzielone tabulatorami, w UTF-8:
-                    artysta, album, numer utworu, nazwa utworu
-  --duplicates      wypisuje każdy album pominięty jako duplikat w wierszach rozdzielonych
-                    tabulatorami, w UTF-8: zachowany klucz CD, pominięty klucz CD,
-                    artysta, tytuł
-  --merge INNY      dodaje do kolekcji każdą sekcję pliku cdplayer.ini INNY, której
-                    klucza CD w niej brakuje; sekcje, które już ma, pozostają bez zmian
-                    i są wypisywane
-  --ini PLIK        plik cdplayer.ini do odczytu (domyślnie: pierwszy znaleziony
-                    w ścieżce wyszukiwania zapisanej w lumo.ini)
-  --help            wyświetla tę pomoc
-  --version         wyświetla wersję
-Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 błąd użycia.
-</translation>
+        <source>Western European (Windows-1252)</source>
+        <translation>Zachodnioeuropejski (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Środkowoeuropejski (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cyrylica (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Grecki (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turecki (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hebrajski (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Arabski (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Bałtycki (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Wietnamski (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Thai (Windows-874)</source>
+        <translation>Tajski (Windows-874)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation>Japoński (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation>Chiński uproszczony (GBK)</translation>
+    </message>
+    <message>
+        <source>Korean (Windows-949)</source>
+        <translation>Koreański (Windows-949)</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation>Chiński tradycyjny (Big5)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>--format takes html, csv or json, not &quot;%1&quot;</source>
         <translation>--format przyjmuje html, csv lub json, a nie „%1”</translation>
@@ -171,6 +180,68 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     <message>
         <source>%1: could not be handed to the running Lumo</source>
         <translation>%1: nie udało się przekazać do działającego programu Lumo</translation>
+    </message>
+    <message>
+        <source>Usage: lumo [FILE]
+       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
+found along the search path. When Lumo runs already, its window opens FILE and
+comes to the front.
+  --report FILE     write a report of the collection to FILE, without a window
+  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
+                    json for .json, else html
+  --title TEXT      the HTML report&apos;s title (default: Output)
+  --comment TEXT    the HTML report&apos;s comment
+  --list            print the collection as tab-separated lines in UTF-8:
+                    artist, album, track number, track name
+  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
+                    the CD key kept, the CD key left out, artist, title
+  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
+                    CD key it lacks; sections it has stay as they are and are listed
+  --ini FILE        the cdplayer.ini to read (default: the first found along the
+                    search path kept in lumo.ini)
+  --codepage N      the Windows code page the collection&apos;s names are in, such as 1251
+                    or 932 (default: the one chosen in the Options, else 1252)
+  --help            show this help
+  --version         show the version
+Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
+</source>
+        <translation>Użycie: lumo [PLIK]
+        lumo [--report PLIK [--format html|csv|json] [--title TEKST] [--comment TEKST]] [--list]
+             [--duplicates] [--merge INNY] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Bez opcji Lumo otwiera swoje okno z plikiem PLIK, a jeśli go nie podano, z pierwszym
+plikiem cdplayer.ini znalezionym w ścieżce wyszukiwania. Jeśli Lumo już działa,
+jego okno otwiera PLIK i przechodzi na wierzch.
+  --report PLIK     zapisuje raport kolekcji do pliku PLIK, bez otwierania okna
+  --format FORMAT   html, csv lub json; domyślnie csv, gdy PLIK ma rozszerzenie .csv, .txt
+                    lub .asc, json dla .json, a w pozostałych przypadkach html
+  --title TEKST     tytuł raportu HTML (domyślnie: Output)
+  --comment TEKST   komentarz raportu HTML
+  --list            wypisuje kolekcję jako wiersze rozdzielone tabulatorami, w UTF-8:
+                    artysta, album, numer utworu, nazwa utworu
+  --duplicates      wypisuje każdy album pominięty jako duplikat w wierszach rozdzielonych
+                    tabulatorami, w UTF-8: zachowany klucz CD, pominięty klucz CD,
+                    artysta, tytuł
+  --merge INNY      dodaje do kolekcji każdą sekcję pliku cdplayer.ini INNY, której
+                    klucza CD w niej brakuje; sekcje, które już ma, pozostają bez zmian
+                    i są wypisywane
+  --ini PLIK        plik cdplayer.ini do odczytu (domyślnie: pierwszy znaleziony
+                    w ścieżce wyszukiwania zapisanej w lumo.ini)
+  --codepage N      strona kodowa Windows nazw w kolekcji, np. 1251 lub 932
+                    (domyślnie: wybrana w Opcjach, a jeśli brak, 1252)
+  --help            wyświetla tę pomoc
+  --version         wyświetla wersję
+Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 błąd użycia.
+</translation>
+    </message>
+    <message>
+        <source>--codepage takes one of %1, not &quot;%2&quot;</source>
+        <translation>--codepage przyjmuje jedną z wartości %1, a nie „%2”</translation>
+    </message>
+    <message>
+        <source>--codepage goes with --report, --list, --duplicates or --merge</source>
+        <translation>--codepage działa tylko z --report, --list, --duplicates lub --merge</translation>
     </message>
 </context>
 <context>
@@ -418,6 +489,10 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     <message>
         <source>Replace</source>
         <translation>Zamienianie</translation>
+    </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Zestaw znaków:</translation>
     </message>
 </context>
 <context>
@@ -671,12 +746,6 @@ Sprawdź ścieżkę i spróbuj ponownie</translation>
         <translation>Ścieżka zawiera znaki, których ten system nie może używać w nazwach plików.</translation>
     </message>
     <message>
-        <source>The text contains characters that cannot be stored.
-Please use only the characters of the Western European (Windows-1252) character set.</source>
-        <translation>Tekst zawiera znaki, których nie można zapisać.
-Używaj tylko znaków z zachodnioeuropejskiego zestawu znaków (Windows-1252).</translation>
-    </message>
-    <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Maksymalna liczba znaków: %1.</translation>
     </message>
@@ -717,6 +786,26 @@ Sprawdź, czy z tym typem pliku jest skojarzony program domyślny</translation>
 Please check that lumo.ini is not write-protected.</source>
         <translation>Wystąpił problem podczas zapisywania opcji.
 Sprawdź, czy plik lumo.ini nie jest chroniony przed zapisem.</translation>
+    </message>
+    <message>
+        <source>%1 names with bytes that are no characters of the character set are left as they are.</source>
+        <translation>Nazwy z bajtami, które nie są znakami zestawu, pozostają bez zmian (%1).</translation>
+    </message>
+    <message>
+        <source>This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept as they are.
+If the names look wrong, choose their character set in the Options, then Refresh.</source>
+        <translation>Ta nazwa zawiera bajty, które nie są znakami zestawu %1, więc nie można jej edytować: jej bajty pozostają bez zmian.
+Jeśli nazwy wyglądają źle, wybierz ich zestaw znaków w Opcjach, a potem odśwież.</translation>
+    </message>
+    <message>
+        <source>The names look typed in %1: choose it as the character set in the Options, then Refresh.</source>
+        <translation>Nazwy wyglądają na zapisane w zestawie %1: wybierz go w Opcjach, a potem odśwież.</translation>
+    </message>
+    <message>
+        <source>The text contains characters that cannot be stored.
+Please use only the characters of the %1 character set.</source>
+        <translation>Tekst zawiera znaki, których nie można zapisać.
+Używaj tylko znaków z zestawu %1.</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1163,10 @@ nie można zaimportować: %2</translation>
     <message>
         <source>Turn tooltips on or off</source>
         <translation>Włącz lub wyłącz podpowiedzi</translation>
+    </message>
+    <message>
+        <source>The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)</source>
+        <translation>Strona kodowa, w której wpisano nazwy w pliku cdplayer.ini.  (Obowiązuje od następnego odświeżenia)</translation>
     </message>
 </context>
 <context>

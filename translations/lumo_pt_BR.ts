@@ -25,58 +25,66 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CodePage</name>
     <message>
-        <source>Usage: lumo [FILE]
-       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]
-Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
-found along the search path. When Lumo runs already, its window opens FILE and
-comes to the front.
-  --report FILE     write a report of the collection to FILE, without a window
-  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
-                    json for .json, else html
-  --title TEXT      the HTML report&apos;s title (default: Output)
-  --comment TEXT    the HTML report&apos;s comment
-  --list            print the collection as tab-separated lines in UTF-8:
-                    artist, album, track number, track name
-  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
-                    the CD key kept, the CD key left out, artist, title
-  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
-                    CD key it lacks; sections it has stay as they are and are listed
-  --ini FILE        the cdplayer.ini to read (default: the first found along the
-                    search path kept in lumo.ini)
-  --help            show this help
-  --version         show the version
-Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
-</source>
-        <translation>Uso: lumo [ARQUIVO]
-     lumo [--report ARQUIVO [--format html|csv|json] [--title TEXTO] [--comment TEXTO]] [--list]
-          [--duplicates] [--merge OUTRO] [--ini CDPLAYER_INI] [--help] [--version]
-Sem opções, o Lumo abre sua janela com ARQUIVO ou, na falta dele, com o primeiro
-cdplayer.ini encontrado no caminho de busca. Se o Lumo já estiver em execução, a
-janela dele abre ARQUIVO e vem para a frente.
-  --report ARQUIVO  grava um relatório da coleção em ARQUIVO, sem abrir a janela
-  --format FORMATO  html, csv ou json; por padrão, csv para ARQUIVO terminado em .csv,
-                    .txt ou .asc, json para .json e html nos demais casos
-  --title TEXTO     o título do relatório HTML (padrão: Output)
-  --comment TEXTO   o comentário do relatório HTML
-  --list            imprime a coleção em linhas separadas por tabulação, em UTF-8:
-                    artista, álbum, número da faixa, nome da faixa
-  --duplicates      imprime cada álbum omitido como duplicata em linhas separadas por
-                    tabulação, em UTF-8: a chave de CD mantida, a chave de CD omitida,
-                    artista, título
-  --merge OUTRO     adiciona à coleção cada seção do cdplayer.ini OUTRO cuja chave de CD
-                    ainda não esteja nela; as seções que ela já tem ficam como estão e
-                    são listadas
-  --ini ARQUIVO     o cdplayer.ini a ser lido (padrão: o primeiro encontrado no caminho
-                    de busca guardado no lumo.ini)
-  --help            mostra esta ajuda
-  --version         mostra a versão
-Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
-2 erro de uso.
-</translation>
+        <source>Western European (Windows-1252)</source>
+        <translation>Europa Ocidental (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Europa Central (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cirílico (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Grego (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turco (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hebraico (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Árabe (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Báltico (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamita (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Thai (Windows-874)</source>
+        <translation>Tailandês (Windows-874)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation>Japonês (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation>Chinês simplificado (GBK)</translation>
+    </message>
+    <message>
+        <source>Korean (Windows-949)</source>
+        <translation>Coreano (Windows-949)</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation>Chinês tradicional (Big5)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>--format takes html, csv or json, not &quot;%1&quot;</source>
         <translation>--format aceita html, csv ou json, não “%1”</translation>
@@ -172,6 +180,69 @@ Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
     <message>
         <source>%1: could not be handed to the running Lumo</source>
         <translation>%1: não foi possível entregar ao Lumo em execução</translation>
+    </message>
+    <message>
+        <source>Usage: lumo [FILE]
+       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
+found along the search path. When Lumo runs already, its window opens FILE and
+comes to the front.
+  --report FILE     write a report of the collection to FILE, without a window
+  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
+                    json for .json, else html
+  --title TEXT      the HTML report&apos;s title (default: Output)
+  --comment TEXT    the HTML report&apos;s comment
+  --list            print the collection as tab-separated lines in UTF-8:
+                    artist, album, track number, track name
+  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
+                    the CD key kept, the CD key left out, artist, title
+  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
+                    CD key it lacks; sections it has stay as they are and are listed
+  --ini FILE        the cdplayer.ini to read (default: the first found along the
+                    search path kept in lumo.ini)
+  --codepage N      the Windows code page the collection&apos;s names are in, such as 1251
+                    or 932 (default: the one chosen in the Options, else 1252)
+  --help            show this help
+  --version         show the version
+Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
+</source>
+        <translation>Uso: lumo [ARQUIVO]
+     lumo [--report ARQUIVO [--format html|csv|json] [--title TEXTO] [--comment TEXTO]] [--list]
+          [--duplicates] [--merge OUTRO] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Sem opções, o Lumo abre sua janela com ARQUIVO ou, na falta dele, com o primeiro
+cdplayer.ini encontrado no caminho de busca. Se o Lumo já estiver em execução, a
+janela dele abre ARQUIVO e vem para a frente.
+  --report ARQUIVO  grava um relatório da coleção em ARQUIVO, sem abrir a janela
+  --format FORMATO  html, csv ou json; por padrão, csv para ARQUIVO terminado em .csv,
+                    .txt ou .asc, json para .json e html nos demais casos
+  --title TEXTO     o título do relatório HTML (padrão: Output)
+  --comment TEXTO   o comentário do relatório HTML
+  --list            imprime a coleção em linhas separadas por tabulação, em UTF-8:
+                    artista, álbum, número da faixa, nome da faixa
+  --duplicates      imprime cada álbum omitido como duplicata em linhas separadas por
+                    tabulação, em UTF-8: a chave de CD mantida, a chave de CD omitida,
+                    artista, título
+  --merge OUTRO     adiciona à coleção cada seção do cdplayer.ini OUTRO cuja chave de CD
+                    ainda não esteja nela; as seções que ela já tem ficam como estão e
+                    são listadas
+  --ini ARQUIVO     o cdplayer.ini a ser lido (padrão: o primeiro encontrado no caminho
+                    de busca guardado no lumo.ini)
+  --codepage N      a página de código do Windows dos nomes, como 1251 ou 932
+                    (padrão: a escolhida nas Opções; senão, 1252)
+  --help            mostra esta ajuda
+  --version         mostra a versão
+Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
+2 erro de uso.
+</translation>
+    </message>
+    <message>
+        <source>--codepage takes one of %1, not &quot;%2&quot;</source>
+        <translation>--codepage aceita um de %1, não “%2”</translation>
+    </message>
+    <message>
+        <source>--codepage goes with --report, --list, --duplicates or --merge</source>
+        <translation>--codepage só pode ser usado com --report, --list, --duplicates ou --merge</translation>
     </message>
 </context>
 <context>
@@ -419,6 +490,10 @@ Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
     <message>
         <source>Replace</source>
         <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>C&amp;onjunto de caracteres:</translation>
     </message>
 </context>
 <context>
@@ -672,12 +747,6 @@ Verifique o caminho e tente novamente</translation>
         <translation>O caminho contém caracteres que este sistema não pode usar em nomes de arquivo.</translation>
     </message>
     <message>
-        <source>The text contains characters that cannot be stored.
-Please use only the characters of the Western European (Windows-1252) character set.</source>
-        <translation>O texto contém caracteres que não podem ser armazenados.
-Use apenas os caracteres do conjunto de caracteres da Europa Ocidental (Windows-1252).</translation>
-    </message>
-    <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Digite no máximo %1 caracteres.</translation>
     </message>
@@ -718,6 +787,26 @@ Verifique se há um programa padrão associado a este tipo de arquivo</translati
 Please check that lumo.ini is not write-protected.</source>
         <translation>Houve um problema ao salvar as opções.
 Verifique se o lumo.ini não está protegido contra gravação.</translation>
+    </message>
+    <message>
+        <source>%1 names with bytes that are no characters of the character set are left as they are.</source>
+        <translation>%1 nomes com bytes que não são caracteres do conjunto ficam como estão.</translation>
+    </message>
+    <message>
+        <source>This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept as they are.
+If the names look wrong, choose their character set in the Options, then Refresh.</source>
+        <translation>Este nome contém bytes que não são caracteres do conjunto %1, por isso não pode ser editado: seus bytes ficam como estão.
+Se os nomes parecerem errados, escolha o conjunto de caracteres deles nas Opções e depois atualize.</translation>
+    </message>
+    <message>
+        <source>The names look typed in %1: choose it as the character set in the Options, then Refresh.</source>
+        <translation>Os nomes parecem digitados em %1: escolha esse conjunto de caracteres nas Opções e depois atualize.</translation>
+    </message>
+    <message>
+        <source>The text contains characters that cannot be stored.
+Please use only the characters of the %1 character set.</source>
+        <translation>O texto contém caracteres que não podem ser armazenados.
+Use apenas os caracteres do conjunto %1.</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1164,10 @@ não pode ser importado: %2</translation>
     <message>
         <source>Turn tooltips on or off</source>
         <translation>Ativar ou desativar as dicas de ferramenta</translation>
+    </message>
+    <message>
+        <source>The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)</source>
+        <translation>A página de código em que os nomes do cdplayer.ini foram digitados.  (Vale a partir da próxima atualização)</translation>
     </message>
 </context>
 <context>

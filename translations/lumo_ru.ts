@@ -25,58 +25,66 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CodePage</name>
     <message>
-        <source>Usage: lumo [FILE]
-       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
-            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--help] [--version]
-Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
-found along the search path. When Lumo runs already, its window opens FILE and
-comes to the front.
-  --report FILE     write a report of the collection to FILE, without a window
-  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
-                    json for .json, else html
-  --title TEXT      the HTML report&apos;s title (default: Output)
-  --comment TEXT    the HTML report&apos;s comment
-  --list            print the collection as tab-separated lines in UTF-8:
-                    artist, album, track number, track name
-  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
-                    the CD key kept, the CD key left out, artist, title
-  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
-                    CD key it lacks; sections it has stay as they are and are listed
-  --ini FILE        the cdplayer.ini to read (default: the first found along the
-                    search path kept in lumo.ini)
-  --help            show this help
-  --version         show the version
-Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
-</source>
-        <translation>Использование: lumo [ФАЙЛ]
-               lumo [--report ФАЙЛ [--format html|csv|json] [--title ТЕКСТ] [--comment ТЕКСТ]] [--list]
-                    [--duplicates] [--merge ДРУГОЙ] [--ini CDPLAYER_INI] [--help] [--version]
-Без параметров Lumo открывает своё окно с ФАЙЛОМ, а если он не указан, то с первым
-файлом cdplayer.ini, найденным по пути поиска. Если Lumo уже запущен, его окно
-открывает ФАЙЛ и выходит на передний план.
-  --report ФАЙЛ     записать отчёт о коллекции в ФАЙЛ, не открывая окна
-  --format ФОРМАТ   html, csv или json; по умолчанию csv для ФАЙЛА с расширением
-                    .csv, .txt или .asc, json для .json, иначе html
-  --title ТЕКСТ     заголовок HTML-отчёта (по умолчанию: Output)
-  --comment ТЕКСТ   описание в HTML-отчёте (под заголовком)
-  --list            вывести коллекцию строками в UTF-8 с разделителем-табуляцией:
-                    артист, альбом, номер трека, название трека
-  --duplicates      вывести каждый альбом, пропущенный как дубликат, строкой в UTF-8
-                    с разделителем-табуляцией: оставленный ключ CD, пропущенный
-                    ключ CD, артист, название
-  --merge ДРУГОЙ    добавить в коллекцию каждый раздел файла cdplayer.ini ДРУГОЙ,
-                    ключа CD которого в ней нет; имеющиеся разделы остаются
-                    как есть и перечисляются
-  --ini ФАЙЛ        читаемый файл cdplayer.ini (по умолчанию: первый найденный
-                    по пути поиска, сохранённому в lumo.ini)
-  --help            показать эту справку
-  --version         показать версию
-Код возврата: 0 — выполнено, 1 — не удалось прочитать или записать файл,
-2 — ошибка в командной строке.
-</translation>
+        <source>Western European (Windows-1252)</source>
+        <translation>Западноевропейская (Windows-1252)</translation>
     </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Центральноевропейская (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Кириллица (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Греческая (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Турецкая (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Иврит (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Арабская (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Балтийская (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Вьетнамская (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Thai (Windows-874)</source>
+        <translation>Тайская (Windows-874)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation>Японская (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation>Китайская упрощённая (GBK)</translation>
+    </message>
+    <message>
+        <source>Korean (Windows-949)</source>
+        <translation>Корейская (Windows-949)</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation>Китайская традиционная (Big5)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>--format takes html, csv or json, not &quot;%1&quot;</source>
         <translation>--format принимает html, csv или json, а не «%1»</translation>
@@ -172,6 +180,69 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     <message>
         <source>%1: could not be handed to the running Lumo</source>
         <translation>%1: не удалось передать запущенной программе Lumo</translation>
+    </message>
+    <message>
+        <source>Usage: lumo [FILE]
+       lumo [--report FILE [--format html|csv|json] [--title TEXT] [--comment TEXT]] [--list]
+            [--duplicates] [--merge OTHER] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Without options, Lumo opens its window on FILE, or else on the first cdplayer.ini
+found along the search path. When Lumo runs already, its window opens FILE and
+comes to the front.
+  --report FILE     write a report of the collection to FILE, without a window
+  --format FORMAT   html, csv or json; by default csv for FILE ending in .csv, .txt or .asc,
+                    json for .json, else html
+  --title TEXT      the HTML report&apos;s title (default: Output)
+  --comment TEXT    the HTML report&apos;s comment
+  --list            print the collection as tab-separated lines in UTF-8:
+                    artist, album, track number, track name
+  --duplicates      print each album left out as a duplicate as tab-separated lines in UTF-8:
+                    the CD key kept, the CD key left out, artist, title
+  --merge OTHER     add to the collection every section of the cdplayer.ini OTHER whose
+                    CD key it lacks; sections it has stay as they are and are listed
+  --ini FILE        the cdplayer.ini to read (default: the first found along the
+                    search path kept in lumo.ini)
+  --codepage N      the Windows code page the collection&apos;s names are in, such as 1251
+                    or 932 (default: the one chosen in the Options, else 1252)
+  --help            show this help
+  --version         show the version
+Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
+</source>
+        <translation>Использование: lumo [ФАЙЛ]
+               lumo [--report ФАЙЛ [--format html|csv|json] [--title ТЕКСТ] [--comment ТЕКСТ]] [--list]
+                    [--duplicates] [--merge ДРУГОЙ] [--ini CDPLAYER_INI] [--codepage N] [--help] [--version]
+Без параметров Lumo открывает своё окно с ФАЙЛОМ, а если он не указан, то с первым
+файлом cdplayer.ini, найденным по пути поиска. Если Lumo уже запущен, его окно
+открывает ФАЙЛ и выходит на передний план.
+  --report ФАЙЛ     записать отчёт о коллекции в ФАЙЛ, не открывая окна
+  --format ФОРМАТ   html, csv или json; по умолчанию csv для ФАЙЛА с расширением
+                    .csv, .txt или .asc, json для .json, иначе html
+  --title ТЕКСТ     заголовок HTML-отчёта (по умолчанию: Output)
+  --comment ТЕКСТ   описание в HTML-отчёте (под заголовком)
+  --list            вывести коллекцию строками в UTF-8 с разделителем-табуляцией:
+                    артист, альбом, номер трека, название трека
+  --duplicates      вывести каждый альбом, пропущенный как дубликат, строкой в UTF-8
+                    с разделителем-табуляцией: оставленный ключ CD, пропущенный
+                    ключ CD, артист, название
+  --merge ДРУГОЙ    добавить в коллекцию каждый раздел файла cdplayer.ini ДРУГОЙ,
+                    ключа CD которого в ней нет; имеющиеся разделы остаются
+                    как есть и перечисляются
+  --ini ФАЙЛ        читаемый файл cdplayer.ini (по умолчанию: первый найденный
+                    по пути поиска, сохранённому в lumo.ini)
+  --codepage N      кодовая страница Windows для имён коллекции, например 1251 или 932
+                    (по умолчанию: выбранная в параметрах, иначе 1252)
+  --help            показать эту справку
+  --version         показать версию
+Код возврата: 0 — выполнено, 1 — не удалось прочитать или записать файл,
+2 — ошибка в командной строке.
+</translation>
+    </message>
+    <message>
+        <source>--codepage takes one of %1, not &quot;%2&quot;</source>
+        <translation>--codepage принимает одно из значений %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>--codepage goes with --report, --list, --duplicates or --merge</source>
+        <translation>--codepage указывается вместе с --report, --list, --duplicates или --merge</translation>
     </message>
 </context>
 <context>
@@ -419,6 +490,10 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     <message>
         <source>Replace</source>
         <translation>Замена</translation>
+    </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Кодировка:</translation>
     </message>
 </context>
 <context>
@@ -672,12 +747,6 @@ Please check the path and try again</source>
         <translation>Путь содержит символы, которые эта система не может использовать в именах файлов.</translation>
     </message>
     <message>
-        <source>The text contains characters that cannot be stored.
-Please use only the characters of the Western European (Windows-1252) character set.</source>
-        <translation>Текст содержит символы, которые нельзя сохранить.
-Используйте только символы западноевропейской кодировки (Windows-1252).</translation>
-    </message>
-    <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Введите не более %1 символов.</translation>
     </message>
@@ -718,6 +787,26 @@ Check that you have a default assocation for this file type</source>
 Please check that lumo.ini is not write-protected.</source>
         <translation>Не удалось сохранить параметры.
 Проверьте, не защищён ли lumo.ini от записи.</translation>
+    </message>
+    <message>
+        <source>%1 names with bytes that are no characters of the character set are left as they are.</source>
+        <translation>Имена с байтами, не являющимися символами кодировки, оставлены как есть: %1.</translation>
+    </message>
+    <message>
+        <source>This name holds bytes that are no characters of the %1 character set, so it cannot be edited: its bytes are kept as they are.
+If the names look wrong, choose their character set in the Options, then Refresh.</source>
+        <translation>В этом имени есть байты, не являющиеся символами кодировки «%1», поэтому его нельзя изменить: его байты остаются как есть.
+Если имена выглядят неверно, выберите их кодировку в параметрах и обновите.</translation>
+    </message>
+    <message>
+        <source>The names look typed in %1: choose it as the character set in the Options, then Refresh.</source>
+        <translation>Имена похожи на кодировку «%1»: выберите её в параметрах и обновите.</translation>
+    </message>
+    <message>
+        <source>The text contains characters that cannot be stored.
+Please use only the characters of the %1 character set.</source>
+        <translation>Текст содержит символы, которые нельзя сохранить.
+Используйте только символы кодировки «%1».</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1164,10 @@ cannot be imported: %2</source>
     <message>
         <source>Turn tooltips on or off</source>
         <translation>Включить или выключить всплывающие подсказки</translation>
+    </message>
+    <message>
+        <source>The code page the names in cdplayer.ini were typed in.  (Used from the next Refresh)</source>
+        <translation>Кодовая страница, в которой набраны имена в cdplayer.ini.  (Действует после следующего обновления)</translation>
     </message>
 </context>
 <context>

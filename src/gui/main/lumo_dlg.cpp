@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/collection/code_page_guess.h"
 #include "core/platform/code_page.h"
 #include "gui/about/about_dlg.h"
 #include "core/about/about_info.h"
@@ -437,8 +438,19 @@ lumo::SearchOutcome CLumoDlg::Load(const std::string& file) {
   if (loaded_) {
     recent_->Remember(lastSearch_.path);
     if (catalogue_.AlbumCount() == 0) ShowTextNote(kTextNoAlbums, lastSearch_.path);
+    SuggestCodePage();
   }
   return outcome;
+}
+
+// Names read as Western European that look typed in another code page:
+// the status line says which, and leaves the choice to the user.
+void CLumoDlg::SuggestCodePage() {
+  if (!lumo::CollectionCodePage().IsWindows1252()) return;
+  const int likely = lumo::GuessCollectionCodePage(catalogue_.Document());
+  if (likely == 0) return;
+  ShowStatusNote(lumo::Tr("Lumo", "The names look typed in %1: choose it as the character set in the Options, then Refresh.")
+                     .arg(lumo::CodePageTitle(likely)));
 }
 
 void CLumoDlg::ChooseFileToOpen() {

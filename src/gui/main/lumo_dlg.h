@@ -105,6 +105,7 @@ class CLumoDlg : public CResizingDialog, public lumo::MainWindowIds {
   void ShowFind();
   void Find(FindDirection direction);
   void ShowStatusNote(const QString& note);
+  void SuggestCodePage();
   void UndoOrRedo(bool undo);
   void Import();
   void ShowFileAgain();

@@ -17,7 +17,7 @@ TEST(ToolTips, SwitchAllTextsOffAndBackOn) {
   lumo::LumoDialog dialog(130);
   lumo::ToolTips tips(dialog);
   EXPECT_TRUE(tips.AddTool(lumo::OptionsIds::kSearchPath));
-  EXPECT_TRUE(tips.AddTool(lumo::OptionsIds::kShowCdKeys, "Own \xE9"));
+  EXPECT_TRUE(tips.AddTool(lumo::OptionsIds::kShowCdKeys, "Own é"));
   EXPECT_FALSE(tips.AddTool(4711, "no such control"));
   EXPECT_FALSE(tips.AddTool(1));  // no string numbered 1
   EXPECT_EQ(dialog.Control(lumo::OptionsIds::kSearchPath)->toolTip(),
@@ -40,7 +40,7 @@ TEST(QtMessageBoxes, CaptionIsTheExecutablesNameAndTextIsPlain) {
   const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
   ASSERT_FALSE(name.isEmpty());
   EXPECT_EQ(lumo::MessageBoxCaption(), name);
-  auto box = lumo::MakeMessageBox("Can't find <b>x\xE9</b>", lumo::MessageButtons::Ok,
+  auto box = lumo::MakeMessageBox("Can't find <b>xé</b>", lumo::MessageButtons::Ok,
                                   lumo::MessageIcon::Stop);
   EXPECT_EQ(box->windowTitle(), name);
   EXPECT_EQ(box->text(), QString::fromUtf8("Can't find <b>x\u00e9</b>"));

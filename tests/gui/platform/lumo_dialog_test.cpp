@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/code_page.h"
 #include "gui/platform/edit_behaviour.h"
 #include "gui/platform/lumo_dialog.h"
 #include "gui/platform/dialog_test_util.h"
@@ -43,7 +44,7 @@ class RecordingDialog : public lumo::LumoDialog {
     return LumoDialog::OnInitDialog();
   }
   void DoDataExchange(lumo::DataExchange& dx) override {
-    dx.Text(lumo::OptionsIds::kSearchPath, text);
+    dx.Text(lumo::OptionsIds::kSearchPath, text, lumo::CollectionCodePage());
     dx.MaxChars(lumo::OptionsIds::kSearchPath, text, 255);
     dx.Check(lumo::OptionsIds::kShowCdKeys, check);
     dx.Check(lumo::OptionsIds::kShowToolTips, other);
@@ -121,14 +122,23 @@ TEST(LumoDialog, FailedValidationStopsTheExchangeWithOneMessage) {
   EXPECT_EQ(dialog.check, 1);
 }
 
+// The refusal names the collection's character set; what it can hold is
+// kept as its bytes.
 TEST(LumoDialog, RefusesTextTheCodePageCannotHold) {
   MessageBoxRecorder boxes;
   RecordingDialog dialog;
   PathEdit(dialog)->setPlainText(QString::fromUtf8("/\u4E2D"));
   EXPECT_FALSE(dialog.UpdateData(true));
   EXPECT_EQ(dialog.text, "c:\\windows");
-  ASSERT_EQ(boxes.Messages().size(), 1u);
-  EXPECT_NE(boxes.Messages()[0].text.find("cannot be stored"), std::string::npos);
+  lumo::UseCollectionCodePage(1251);
+  EXPECT_FALSE(dialog.UpdateData(true));
+  PathEdit(dialog)->setPlainText(QString::fromUtf8("/\u041A\u0438\u043D\u043E"));
+  EXPECT_TRUE(dialog.UpdateData(true));
+  EXPECT_EQ(dialog.text, "/\xCA\xE8\xED\xEE");
+  lumo::UseCollectionCodePage(1252);
+  ASSERT_EQ(boxes.Messages().size(), 2u);
+  EXPECT_NE(boxes.Messages()[0].text.find("characters of the Western European (Windows-1252) character set"), std::string::npos);
+  EXPECT_NE(boxes.Messages()[1].text.find("characters of the Cyrillic (Windows-1251) character set"), std::string::npos);
 }
 
 TEST(LumoDialog, EnterPressesTheDefaultButtonEvenFromAMultiLineEdit) {
