@@ -517,6 +517,56 @@ def german_run(program, scratch):
     return lumo, steps
 
 
+def labelled(root, text):
+    label = find(root, {pyatspi.ROLE_LABEL}, text)
+    for relation in label.getRelationSet() if label is not None else ():
+        if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR:
+            return relation.getTarget(0)
+    return None
+
+
+def code_page_run(program, scratch):
+    """A collection typed on Japanese Windows: the status line suggests
+    Shift-JIS, the Options' character set takes it, Refresh shows the names,
+    a rename writes Shift-JIS and a character it lacks is refused."""
+    japanese = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "app", "golden", "japanese.ini")
+    lumo = Lumo(program, japanese, scratch, home="Yamada", config="config4")
+
+    def steps():
+        wait_for("the suggestion", lambda: any((name(node) or "").startswith("The names look typed in Japanese (Shift-JIS)")
+                                               for node in descendants(lumo.main)))
+        press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Preferences"))
+        dialog = lumo.window("Options")
+        # Qt names a list-only combo box on Linux by its entry; its label
+        # names it through the label-for relation, as screen readers read it.
+        pages = wait_for("the list labelled Character set:", lambda: labelled(dialog, "Character set:"))
+        subprocess.run(["xdotool", "windowfocus", "--sync", lumo.x_window("Options")], timeout=WAIT, check=True)
+        lumo.keys("alt+c", "J")  # the label's mnemonic, then the first set beginning with J
+        wait_for("Japanese to be chosen", lambda: name(pages) == "Japanese (Shift-JIS)")
+        press(find(dialog, BUTTONS, "Save"))
+        lumo.gone(dialog, "the options")
+        wait_for("codepage=932 in lumo.ini", lambda: b"codepage=932" in open(lumo.settings, "rb").read())
+        press(find(lumo.main, {pyatspi.ROLE_MENU_ITEM}, "Refresh"))
+        tree = wait_for("the tree", lambda: find(lumo.main, OPAQUE))
+        artists = ["アイドル", "ソフトバレエ", "表現", "ＡＢＣ", "ａｂｃ"]  # in code point order, not by bytes
+        wait_for("the Japanese artists", lambda: [name(row) for row in children(tree)][-len(artists):] == artists)
+        before = file_bytes(lumo)
+        focus_tree(lumo, tree)
+        lumo.keys("Home", "F2")
+        dialog = lumo.window("Edit Artist")
+        field = wait_for("the field named Artist", lambda: find(dialog, FIELDS, "Artist"))
+        field.queryEditableText().setTextContents("アイドル€")
+        press(find(dialog, BUTTONS, "OK"))
+        press(find(lumo.alert("The text contains characters that cannot be stored.\n"
+                              "Please use only the characters of the Japanese (Shift-JIS) character set."), BUTTONS, "OK"))
+        field.queryEditableText().setTextContents("アイドル表ー")
+        press(find(dialog, BUTTONS, "OK"))
+        lumo.gone(dialog, "the edit dialog")
+        wait_for("the name written in Shift-JIS", lambda: ("artist=アイドル表ー\r\n").encode("cp932") in file_bytes(lumo))
+        undo(lumo, "Undo Rename Artist", before)
+    return lumo, steps
+
+
 def run(lumo, steps):
     try:
         steps()
@@ -566,7 +616,8 @@ def main(program, sample, scratch):
         check_import(lumo, scratch)
     # Each run starts only when the one before it has ended.
     if not all(run(*start()) for start in (lambda: (lumo, steps), lambda: second_run(program, sample, scratch),
-                                           lambda: german_run(program, scratch))):
+                                           lambda: german_run(program, scratch),
+                                           lambda: code_page_run(program, scratch))):
         return 1
     print("AT-SPI check passed")
     return 0
