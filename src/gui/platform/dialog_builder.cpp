@@ -277,12 +277,20 @@ void MoveAlong(const std::vector<BuiltControl>& controls, const QRect& old, int 
   for (QWidget* widget : after) widget->move(widget->pos() + (downwards ? QPoint(0, grow) : QPoint(grow, 0)));
 }
 
-// Widens (or lengthens) `widget` by `grow` pixels, moving along what it reaches.
-void Grow(const std::vector<BuiltControl>& controls, QWidget* widget, int grow, bool downwards) {
+// Widens (or lengthens) a control by `grow` pixels, moving along what it
+// reaches. Sideways, the controls of its column (the same left edge and width
+// in the template) widen alike, so that labels and buttons stay in line.
+void Grow(const std::vector<BuiltControl>& controls, const BuiltControl& grown, int grow, bool downwards) {
   if (grow <= 0) return;
-  const QRect old = widget->geometry();
-  widget->resize(old.size() + (downwards ? QSize(0, grow) : QSize(grow, 0)));
-  MoveAlong(controls, old, grow, downwards);
+  const int width = grown.widget->width() + grow;
+  for (const BuiltControl& built : controls) {
+    const bool column = !downwards && built.control->x == grown.control->x && built.control->w == grown.control->w;
+    const QRect old = built.widget->geometry();
+    const int by = downwards ? grow : width - old.width();
+    if ((&built != &grown && !column) || by <= 0) continue;
+    built.widget->resize(old.size() + (downwards ? QSize(0, by) : QSize(by, 0)));
+    MoveAlong(controls, old, by, downwards);
+  }
 }
 
 // A translated text may need more room than the English one the template
@@ -298,7 +306,7 @@ void GrowForText(const std::vector<BuiltControl>& controls, const BuiltControl& 
   const bool downwards = label != nullptr ? size.height() >= 2 * widget->fontMetrics().lineSpacing()
                                           : Has(*built.control, ctl::kMultiLine);
   const QSize needed = TextNeeds(widget, text);
-  Grow(controls, widget, downwards ? needed.height() - size.height() : needed.width() - size.width(), downwards);
+  Grow(controls, built, downwards ? needed.height() - size.height() : needed.width() - size.width(), downwards);
 }
 
 // A group box grows to hold again the controls it held before any grew,
@@ -312,9 +320,9 @@ void HoldContents(const std::vector<BuiltControl>& controls, const std::vector<Q
     heldBefore |= before[i];
   }
   if (held.isNull()) return;
-  QWidget* widget = controls[box].widget;
-  Grow(controls, widget, held.right() + before[box].right() - heldBefore.right() - widget->geometry().right(), false);
-  Grow(controls, widget, held.bottom() + before[box].bottom() - heldBefore.bottom() - widget->geometry().bottom(), true);
+  const QRect now = controls[box].widget->geometry();
+  Grow(controls, controls[box], held.right() + before[box].right() - heldBefore.right() - now.right(), false);
+  Grow(controls, controls[box], held.bottom() + before[box].bottom() - heldBefore.bottom() - now.bottom(), true);
 }
 
 // Translated texts get their room (see GrowForText); the controls after a
