@@ -35,6 +35,13 @@ bool Has(const ControlTemplate& c, uint32_t bit) { return (c.style & bit) != 0; 
 // Template texts are translated here, where they become widgets.
 QString Text(const char* text) { return Tr("Dialog", text); }
 
+bool Translated(const ControlTemplate& c) { return Text(c.text) != FromWindows1252(c.text); }
+
+// A static of one line that wraps words would lose a long text below its edge.
+bool WrapsOneLine(const QLabel* label) {
+  return label != nullptr && label->wordWrap() && label->height() < 2 * label->fontMetrics().lineSpacing();
+}
+
 Qt::Alignment TextAlignment(const ControlTemplate& c) {
   Qt::Alignment h = Qt::AlignLeft;
   if (Has(c, ctl::kCenter)) h = Qt::AlignHCenter;
@@ -195,8 +202,8 @@ QString WrapWords(const QString& text, const QFontMetrics& metrics, int width) {
 
 // The desktop's font may be wider than the one the layout was drawn for.
 // A multi-line check box wraps its text itself (Qt's does not), and a
-// one-line static whose text no longer fits grows sideways instead of
-// losing words below its edge.
+// one-line static whose English text no longer fits grows sideways instead
+// of losing words below its edge (a translated one makes room for itself).
 void FitText(const ControlTemplate& c, QWidget* widget) {
   const QFontMetrics metrics = widget->fontMetrics();
   if (auto* box = qobject_cast<QCheckBox*>(widget); box && Has(c, ctl::kMultiLine)) {
@@ -205,7 +212,7 @@ void FitText(const ControlTemplate& c, QWidget* widget) {
     return;
   }
   auto* label = qobject_cast<QLabel*>(widget);
-  if (!label || !label->wordWrap() || label->height() >= 2 * metrics.lineSpacing()) return;
+  if (!WrapsOneLine(label) || Translated(c)) return;
   const int needed = metrics.horizontalAdvance(label->text()) + 2;
   if (needed <= label->width()) return;
   label->setWordWrap(false);
@@ -270,28 +277,71 @@ void MoveAlong(const std::vector<BuiltControl>& controls, const QRect& old, int 
   for (QWidget* widget : after) widget->move(widget->pos() + (downwards ? QPoint(0, grow) : QPoint(grow, 0)));
 }
 
+// Widens (or lengthens) a control by `grow` pixels, moving along what it
+// reaches. Sideways, the controls of its column (the same left edge and width
+// in the template) widen alike, so that labels and buttons stay in line.
+void Grow(const std::vector<BuiltControl>& controls, const BuiltControl& grown, int grow, bool downwards) {
+  if (grow <= 0) return;
+  const int width = grown.widget->width() + grow;
+  for (const BuiltControl& built : controls) {
+    const bool column = !downwards && built.control->x == grown.control->x && built.control->w == grown.control->w;
+    const QRect old = built.widget->geometry();
+    const int by = downwards ? grow : width - old.width();
+    if ((&built != &grown && !column) || by <= 0) continue;
+    built.widget->resize(old.size() + (downwards ? QSize(0, by) : QSize(by, 0)));
+    MoveAlong(controls, old, by, downwards);
+  }
+}
+
 // A translated text may need more room than the English one the template
 // was drawn for. Its control grows to the right, or downwards for a text of
-// several lines; the controls after it in its row (or column) move along
-// when it reaches them, and the dialog grows to hold them. Controls with
-// their English text keep the template's geometry.
-void MakeRoomForTranslations(const std::vector<BuiltControl>& controls, QSize& clientSize) {
-  QRect extent;
-  for (const BuiltControl& built : controls) extent |= built.widget->geometry();
-  for (const BuiltControl& built : controls) {
-    QWidget* widget = built.widget;
-    const QString text = TextOf(widget);
-    if (text.isEmpty() || Text(built.control->text) == FromWindows1252(built.control->text)) continue;
-    const QRect old = widget->geometry();
-    const bool downwards = qobject_cast<QLabel*>(widget) != nullptr
-                               ? old.height() >= 2 * widget->fontMetrics().lineSpacing()
-                               : Has(*built.control, ctl::kMultiLine);
-    const QSize needed = TextNeeds(widget, text);
-    const int grow = downwards ? needed.height() - old.height() : needed.width() - old.width();
-    if (grow <= 0) continue;
-    widget->resize(old.size() + (downwards ? QSize(0, grow) : QSize(grow, 0)));
-    MoveAlong(controls, old, grow, downwards);
+// several lines; a one-line static stops wrapping and widens instead.
+void GrowForText(const std::vector<BuiltControl>& controls, const BuiltControl& built) {
+  QWidget* widget = built.widget;
+  const QString text = TextOf(widget);
+  if (text.isEmpty() || !Translated(*built.control)) return;
+  auto* label = qobject_cast<QLabel*>(widget);
+  if (WrapsOneLine(label)) label->setWordWrap(false);
+  const QSize size = widget->size();
+  const bool downwards = label != nullptr ? size.height() >= 2 * widget->fontMetrics().lineSpacing()
+                                          : Has(*built.control, ctl::kMultiLine);
+  const QSize needed = TextNeeds(widget, text);
+  Grow(controls, built, downwards ? needed.height() - size.height() : needed.width() - size.width(), downwards);
+}
+
+// A group box grows to hold again the controls it held before any grew,
+// keeping its margin beyond them.
+void HoldContents(const std::vector<BuiltControl>& controls, const std::vector<QRect>& before, std::size_t box) {
+  QRect held;
+  QRect heldBefore;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (i == box || !before[box].contains(before[i])) continue;
+    held |= controls[i].widget->geometry();
+    heldBefore |= before[i];
   }
+  if (held.isNull()) return;
+  const QRect now = controls[box].widget->geometry();
+  Grow(controls, controls[box], held.right() + before[box].right() - heldBefore.right() - now.right(), false);
+  Grow(controls, controls[box], held.bottom() + before[box].bottom() - heldBefore.bottom() - now.bottom(), true);
+}
+
+// Translated texts get their room (see GrowForText); the controls after a
+// grown one in its row (or column) move along when it reaches them, group
+// boxes grow around what they held, and the dialog grows to hold it all.
+// Controls with their English text keep the template's geometry.
+void MakeRoomForTranslations(const std::vector<BuiltControl>& controls, QSize& clientSize) {
+  std::vector<QRect> before;
+  QRect extent;
+  std::vector<std::size_t> boxes;
+  for (const BuiltControl& built : controls) {
+    if (built.control->kind == ControlKind::GroupBox) boxes.push_back(before.size());
+    before.push_back(built.widget->geometry());
+    extent |= before.back();
+  }
+  for (const BuiltControl& built : controls) GrowForText(controls, built);
+  // Inner boxes first, so that the box around them holds them grown.
+  std::sort(boxes.begin(), boxes.end(), [&](std::size_t a, std::size_t b) { return before[a].width() < before[b].width(); });
+  for (const std::size_t box : boxes) HoldContents(controls, before, box);
   QRect grown;
   for (const BuiltControl& built : controls) grown |= built.widget->geometry();
   clientSize += QSize(std::max(0, grown.right() - extent.right()), std::max(0, grown.bottom() - extent.bottom()));

@@ -63,11 +63,17 @@ void ExpectUniqueMnemonics(const std::string& language) {
   }
 }
 
-// Every text within the room its style leaves it, every control within its dialog.
-void ExpectTextsFit(const std::string& language) {
+using Layouts = std::map<int, std::vector<QRect>>;
+
+// Every text within the room its style leaves it, every control within its
+// dialog; controls apart in `english` stay apart, and one inside another (a
+// group box) stays inside. Returns the layouts built.
+Layouts ExpectTextsFit(const std::string& language, const Layouts& english = {}) {
+  Layouts layouts;
   for (int id = 1; id < 4000; ++id) {
     QWidget host;
     const BuiltDialog built = FindDialogTemplate(id) ? DialogBuilder(*FindDialogTemplate(id)).Build(&host) : BuiltDialog{};
+    std::vector<QRect>& rects = layouts[id];
     for (const auto& [entry, widget] : built.controls) {
       QStyleOptionButton option;
       option.initFrom(widget);
@@ -78,20 +84,30 @@ void ExpectTextsFit(const std::string& language) {
       const bool inside = QRect(QPoint(), built.clientSize).contains(widget->geometry());
       EXPECT_TRUE(inside && needed.width() <= room.width() && needed.height() <= std::max(room.height(), widget->fontMetrics().height()))
           << language << ", dialog " << id << ": " << option.text.toStdString();
+      rects.push_back(widget->geometry());
+    }
+    const std::vector<QRect>& was = english.empty() ? rects : english.at(id);
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+      for (std::size_t j = 0; j < rects.size(); ++j) {
+        const std::string pair = language + ", dialog " + std::to_string(id) + ": " + built.controls[i].control->text + " / " + built.controls[j].control->text;
+        EXPECT_FALSE(i < j && !was[i].intersects(was[j]) && rects[i].intersects(rects[j])) << "overlap: " << pair;
+        EXPECT_FALSE(i != j && was[i].contains(was[j]) && !rects[i].contains(rects[j])) << "sticks out: " << pair;
+      }
     }
   }
+  return layouts;
 }
 
 TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLanguage) {
   ExpectUniqueMnemonics("English");
-  ExpectTextsFit("English");
+  const Layouts english = ExpectTextsFit("English");
   const QDir folder(QStringLiteral(LUMO_QM_DIR));
   const QStringList catalogues = folder.entryList({QStringLiteral("lumo_*.qm")}, QDir::Files);
   ASSERT_FALSE(catalogues.isEmpty()) << "no catalogue built in " << LUMO_QM_DIR;
   for (const QString& name : catalogues) {
     ASSERT_TRUE(LoadCatalogueFile(folder.filePath(name))) << name.toStdString();
     ExpectUniqueMnemonics(name.toStdString());
-    ExpectTextsFit(name.toStdString());
+    ExpectTextsFit(name.toStdString(), english);
   }
   LoadCatalogueFile(QString());
 }
