@@ -13,11 +13,13 @@
 // second collection of the same size, each beside `lumo --version`, its floor.
 // Run by hand (under xvfb-run for a real X server, else off screen):
 //   build/bench/startup_bench [--shape albums|unnamed|headers] [--no-all]
-//                             [--lumo PATH] [runs] [albums ...]
+//                             [--lumo PATH] [--ini FILE] [--codepage N] [runs] [albums ...]
 //     default: albums, 5 runs, 20000 200000 albums; --shape unnamed writes
 //     albums with numtracks=99 and no track keys, --shape headers bare
 //     section headers (the count given as albums); --no-all leaves out the
-//     All level; --lumo names another build's program for the command line.
+//     All level; --lumo names another build's program for the command line;
+//     --ini measures the collection FILE instead of made ones (no --merge),
+//     read in code page N when --codepage is given.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
@@ -139,11 +141,13 @@ int RunLumo(int argc, char** argv) {
   return window.DoModal();
 }
 
-// The settings folder points the search path at `dir`.
-void WriteSettings(const fs::path& config, const fs::path& dir) {
+// The settings folder points the search path at `dir`; a code page other
+// than 0 is chosen for the collection.
+void WriteSettings(const fs::path& config, const fs::path& dir, int codePage = 0) {
   fs::create_directories(config / "lumo");
-  std::ofstream(config / "lumo" / "lumo.ini", std::ios::binary)
-      << "[options]\r\npath=" << dir.string() << "\r\ncdkeys=1\r\ntooltips=1\r\n";
+  std::ofstream settings(config / "lumo" / "lumo.ini", std::ios::binary);
+  settings << "[options]\r\npath=" << dir.string() << "\r\ncdkeys=1\r\ntooltips=1\r\n";
+  if (codePage != 0) settings << "codepage=" << codePage << "\r\n";
 }
 
 struct Sample {
@@ -268,6 +272,8 @@ struct Options {
   std::string lumo = LUMO_EXECUTABLE;
   int runs = 5;
   std::vector<int> sizes;
+  std::string ini;   // a given collection instead of made ones
+  int codePage = 0;  // 0: the default
 };
 
 Options ReadOptions(int argc, char** argv) {
@@ -277,6 +283,10 @@ Options ReadOptions(int argc, char** argv) {
     const std::string word = argv[i];
     if (word == "--no-all") {
       options.all = false;
+    } else if (word == "--ini" && i + 1 < argc) {
+      options.ini = argv[++i];
+    } else if (word == "--codepage" && i + 1 < argc) {
+      options.codePage = std::atoi(argv[++i]);
     } else if (word == "--lumo" && i + 1 < argc) {
       options.lumo = argv[++i];
     } else if (word == "--shape" && i + 1 < argc) {
@@ -297,11 +307,18 @@ Options ReadOptions(int argc, char** argv) {
 void MeasureCommandLine(const Options& options, const lumo::bench::CollectionShape& shape, const fs::path& dir,
                         const std::string& name) {
   const std::string ini = (dir / "cdplayer.ini").string();
-  MeasureCommand(name + " --list", {options.lumo, "--list", "--ini", ini}, options.runs);
-  MeasureCommand(name + " CSV", {options.lumo, "--report", (dir / "r.csv").string(), "--ini", ini}, options.runs);
-  MeasureCommand(name + " HTML", {options.lumo, "--report", (dir / "r.html").string(), "--ini", ini}, options.runs);
-  MeasureCommand(name + " JSON", {options.lumo, "--report", (dir / "r.json").string(), "--ini", ini}, options.runs);
-  MeasureCommand(name + " --duplicates", {options.lumo, "--duplicates", "--ini", ini}, options.runs);
+  const auto command = [&](std::vector<std::string> words) {
+    words.insert(words.begin(), options.lumo);
+    words.insert(words.end(), {"--ini", ini});
+    if (options.codePage != 0) words.insert(words.end(), {"--codepage", std::to_string(options.codePage)});
+    return words;
+  };
+  MeasureCommand(name + " --list", command({"--list"}), options.runs);
+  MeasureCommand(name + " CSV", command({"--report", (dir / "r.csv").string()}), options.runs);
+  MeasureCommand(name + " HTML", command({"--report", (dir / "r.html").string()}), options.runs);
+  MeasureCommand(name + " JSON", command({"--report", (dir / "r.json").string()}), options.runs);
+  MeasureCommand(name + " --duplicates", command({"--duplicates"}), options.runs);
+  if (!options.ini.empty()) return;
   // Another collection of the same shape under other CD keys, merged into
   // a fresh copy of this one each time.
   lumo::bench::CollectionShape other = shape;
@@ -330,16 +347,21 @@ int RunParent(int argc, char** argv) {
   WriteSettings(empty / "config", empty);
   Measure(self.c_str(), "Lumo, empty collection", "lumo", empty / "config", options.runs);
   MeasureCommand("lumo --version", {options.lumo, "--version"}, options.runs);
-  for (int albums : options.sizes) {
+  for (int albums : options.ini.empty() ? options.sizes : std::vector<int>{0}) {
     const fs::path dir = scratch / std::to_string(albums);
     fs::create_directories(dir);
     lumo::bench::CollectionShape shape;
     shape.kind = options.kind;
     shape.albums = albums;
     if (options.kind == lumo::bench::CollectionShape::Kind::UnnamedTracks) shape.tracksPerAlbum = 99;
-    lumo::bench::WriteCollection(shape, (dir / "cdplayer.ini").string());
-    WriteSettings(dir / "config", dir);
-    const std::string name = "Lumo, " + std::to_string(albums) + " " + options.kindName;
+    if (options.ini.empty()) {
+      lumo::bench::WriteCollection(shape, (dir / "cdplayer.ini").string());
+    } else {
+      fs::copy_file(options.ini, dir / "cdplayer.ini");
+    }
+    WriteSettings(dir / "config", dir, options.codePage);
+    const std::string name = options.ini.empty() ? "Lumo, " + std::to_string(albums) + " " + options.kindName
+                                                 : "Lumo, " + fs::path(options.ini).filename().string();
     std::printf("%s: %.1f MB file\n", name.c_str(), fs::file_size(dir / "cdplayer.ini") / 1048576.0);
     Measure(self.c_str(), name.c_str(), "lumo", dir / "config", options.runs);
     MeasureCommandLine(options, shape, dir, name);

@@ -1,6 +1,7 @@
 #include "core/catalogue/collection_index.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "core/catalogue/album_section.h"
@@ -57,12 +58,16 @@ void CollectionIndex::Sort() {
 // The same order for another code page, each name decoded and folded once.
 void CollectionIndex::SortByDecodedKeys() {
   struct Keys {
-    std::string artist, title;
+    std::string_view artist;  // in `artistKeys`: an artist's albums share one
+    std::string title;
   };
+  std::unordered_map<std::string_view, std::string> artistKeys;
   std::vector<Keys> keys;
   keys.reserve(albums_.size());
   for (const Album& album : albums_) {
-    keys.push_back({CollectionCodePage().FoldKey(View(album.artist)), CollectionCodePage().FoldKey(View(album.title))});
+    auto [artist, added] = artistKeys.try_emplace(View(album.artist));
+    if (added) artist->second = CollectionCodePage().FoldKey(View(album.artist));
+    keys.push_back({artist->second, CollectionCodePage().FoldKey(View(album.title))});
   }
   const auto order = [](std::string_view a, std::string_view b) { return a < b ? -1 : (b < a ? 1 : 0); };
   std::sort(albums_.begin(), albums_.end(), [&](const Album& a, const Album& b) {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 
 #include "core/platform/text_fold.h"
@@ -118,6 +119,92 @@ std::u32string CodePoints(std::u16string_view units) {
   return points;
 }
 
+// ICU's characters of a code page, looked up instead of converted: names are
+// decoded by the ten thousand at load time, and a converter call per name
+// costs several times the lookups. Single bytes are read once per code page,
+// the pairs after a lead byte the first time that lead byte is met.
+class CharTable {
+ public:
+  static constexpr char32_t kLead = 0x110000;
+  static constexpr char32_t kUndefined = 0x110001;
+
+  explicit CharTable(int number) : number_(number) {
+    Converter& converter = ConverterFor(number);
+    const bool pairs = ucnv_getMaxCharSize(converter.handle.get()) > 1;
+    for (int byte = 0; byte < 256; ++byte) {
+      const Entry entry = Lookup(std::string(1, static_cast<char>(byte)));
+      single_[static_cast<std::size_t>(byte)] = entry.c != kUndefined ? entry : Entry{pairs ? kLead : kUndefined, 0};
+    }
+  }
+
+  // The characters of `bytes` to `visit`, as long as every one is defined;
+  // false at the first that is not.
+  template <typename Visit>
+  bool ForEach(std::string_view bytes, Visit&& visit) const {
+    return Walk(bytes, [&visit](const Entry& entry) { visit(entry.c); });
+  }
+  // The same with each character case-folded.
+  template <typename Visit>
+  bool ForEachFolded(std::string_view bytes, Visit&& visit) const {
+    return Walk(bytes, [&visit](const Entry& entry) { visit(entry.folded); });
+  }
+
+ private:
+  struct Entry {
+    char32_t c;
+    char32_t folded;
+  };
+  using Row = std::array<Entry, 256>;
+
+  template <typename Visit>
+  bool Walk(std::string_view bytes, Visit&& visit) const {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      const Entry* entry = &single_[byte];
+      if (entry->c == kLead) {
+        if (i + 1 == bytes.size()) return false;
+        entry = &Pair(byte, static_cast<unsigned char>(bytes[++i]));
+      }
+      if (entry->c == kUndefined) return false;
+      visit(*entry);
+    }
+    return true;
+  }
+
+  const Entry& Pair(unsigned char lead, unsigned char trail) const {
+    std::call_once(rowMade_[lead], [&] {
+      auto row = std::make_unique<Row>();
+      for (int byte = 0; byte < 256; ++byte) {
+        (*row)[static_cast<std::size_t>(byte)] = Lookup(std::string{static_cast<char>(lead), static_cast<char>(byte)});
+      }
+      rows_[lead] = std::move(row);
+    });
+    return (*rows_[lead])[trail];
+  }
+
+  // The one character ICU reads in `bytes` and its folded form, or kUndefined.
+  Entry Lookup(const std::string& bytes) const {
+    bool undefined = false;
+    const std::u32string points = CodePoints(DecodeUtf16(number_, bytes, undefined));
+    if (undefined || points.size() != 1) return {kUndefined, 0};
+    return {points.front(), CodePage::Fold(points.front())};
+  }
+
+  int number_;
+  Row single_{};
+  mutable std::array<std::once_flag, 256> rowMade_;
+  mutable std::array<std::unique_ptr<Row>, 256> rows_;
+};
+
+const CharTable& TableFor(int number) {
+  static std::array<std::once_flag, kCodePages.size()> made;
+  static std::array<std::unique_ptr<CharTable>, kCodePages.size()> tables;
+  std::size_t at = 0;
+  while (kCodePages[at].number != number) ++at;
+  std::call_once(made[at], [&] { tables[at] = std::make_unique<CharTable>(number); });
+  return *tables[at];
+}
+
 }  // namespace
 
 std::span<const CodePageName> SupportedCodePages() noexcept { return kCodePages; }
@@ -145,8 +232,15 @@ std::u32string CodePage::Decode(std::string_view bytes, bool* valid) const {
     if (valid != nullptr) *valid = true;
     return points;
   }
+  std::u32string points;
+  points.reserve(bytes.size());
+  if (TableFor(number_).ForEach(bytes, [&points](char32_t c) { points.push_back(c); })) {
+    if (valid != nullptr) *valid = true;
+    return points;
+  }
+  // Undefined bytes become U+FFFD as ICU groups them.
   bool undefined = false;
-  std::u32string points = CodePoints(DecodeUtf16(number_, bytes, undefined));
+  points = CodePoints(DecodeUtf16(number_, bytes, undefined));
   if (valid != nullptr) *valid = !undefined;
   return points;
 }
@@ -189,6 +283,9 @@ void CodePage::AppendUtf8(std::string& out, std::string_view bytes) const {
     for (char byte : bytes) cp1252::AppendUtf8(out, static_cast<unsigned char>(byte));
     return;
   }
+  const std::size_t start = out.size();
+  if (TableFor(number_).ForEach(bytes, [&out](char32_t c) { lumo::AppendUtf8(out, c); })) return;
+  out.resize(start);
   for (char32_t c : Decode(bytes)) lumo::AppendUtf8(out, c);
 }
 
@@ -200,10 +297,7 @@ std::string CodePage::ToUtf8(std::string_view bytes) const {
 }
 
 bool CodePage::IsReadable(std::string_view bytes) const {
-  if (IsWindows1252()) return true;
-  bool valid = true;
-  Decode(bytes, &valid);
-  return valid;
+  return IsWindows1252() || TableFor(number_).ForEach(bytes, [](char32_t) {});
 }
 
 std::optional<std::string> CodePage::FromUtf8(std::string_view text) const {
@@ -222,10 +316,13 @@ char32_t CodePage::Fold(char32_t c) noexcept { return static_cast<char32_t>(u_fo
 
 std::string CodePage::FoldKey(std::string_view bytes) const {
   if (IsWindows1252()) return FoldCase(bytes);
-  bool valid = true;
   std::string key;
   key.reserve(bytes.size() * 2);
-  for (char32_t c : Decode(bytes, &valid)) lumo::AppendUtf8(key, Fold(c));
+  bool valid = TableFor(number_).ForEachFolded(bytes, [&key](char32_t c) { lumo::AppendUtf8(key, c); });
+  if (!valid) {
+    key.clear();
+    for (char32_t c : Decode(bytes)) lumo::AppendUtf8(key, Fold(c));
+  }
   // 0xFF never occurs in UTF-8: names that differ only in undefined bytes
   // keep keys of their own.
   if (!valid) key.append("\xFF").append(bytes);
