@@ -74,24 +74,6 @@ Converter& ConverterFor(int number) {
   return converter;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // UTF-16 of ICU's conversion of `bytes`.
 std::u16string DecodeUtf16(int number, std::string_view bytes, bool& undefined) {
   Converter& converter = ConverterFor(number);
@@ -284,9 +266,9 @@ void CodePage::AppendUtf8(std::string& out, std::string_view bytes) const {
     return;
   }
   const std::size_t start = out.size();
-  if (TableFor(number_).ForEach(bytes, [&out](char32_t c) { lumo::AppendUtf8(out, c); })) return;
+  if (TableFor(number_).ForEach(bytes, [&out](char32_t c) { AppendCharUtf8(out, c); })) return;
   out.resize(start);
-  for (char32_t c : Decode(bytes)) lumo::AppendUtf8(out, c);
+  for (char32_t c : Decode(bytes)) AppendCharUtf8(out, c);
 }
 
 std::string CodePage::ToUtf8(std::string_view bytes) const {
@@ -318,10 +300,10 @@ std::string CodePage::FoldKey(std::string_view bytes) const {
   if (IsWindows1252()) return FoldCase(bytes);
   std::string key;
   key.reserve(bytes.size() * 2);
-  bool valid = TableFor(number_).ForEachFolded(bytes, [&key](char32_t c) { lumo::AppendUtf8(key, c); });
+  bool valid = TableFor(number_).ForEachFolded(bytes, [&key](char32_t c) { AppendCharUtf8(key, c); });
   if (!valid) {
     key.clear();
-    for (char32_t c : Decode(bytes)) lumo::AppendUtf8(key, Fold(c));
+    for (char32_t c : Decode(bytes)) AppendCharUtf8(key, Fold(c));
   }
   // 0xFF never occurs in UTF-8: names that differ only in undefined bytes
   // keep keys of their own.
@@ -335,7 +317,7 @@ std::string CodePage::FoldKeyOfUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     UChar32 c;
     U8_NEXT(reinterpret_cast<const uint8_t*>(text.data()), i, text.size(), c);
-    lumo::AppendUtf8(key, c < 0 ? kReplacement : Fold(static_cast<char32_t>(c)));
+    AppendCharUtf8(key, c < 0 ? kReplacement : Fold(static_cast<char32_t>(c)));
   }
   return key;
 }

@@ -13,18 +13,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char16_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // How many continuation bytes follow `lead`, and the range the second byte
 // must lie in (which rules out overlong forms, surrogates and code points
@@ -61,7 +49,7 @@ std::optional<unsigned char> ByteOfChar(char32_t c) noexcept {
   return std::nullopt;
 }
 
-void AppendUtf8(std::string& out, unsigned char byte) { AppendUtf8(out, CharOfByte(byte)); }
+void AppendUtf8(std::string& out, unsigned char byte) { AppendCharUtf8(out, CharOfByte(byte)); }
 
 std::string ToUtf8(std::string_view bytes) {
   std::string out;
@@ -87,3 +75,25 @@ bool IsUtf8(std::string_view bytes) noexcept {
 }
 
 }  // namespace lumo::cp1252
+
+namespace lumo {
+
+void AppendCharUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+}  // namespace lumo

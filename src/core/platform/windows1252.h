@@ -26,3 +26,10 @@ void AppendUtf8(std::string& out, unsigned char byte);
 bool IsUtf8(std::string_view bytes) noexcept;
 
 }  // namespace lumo::cp1252
+
+namespace lumo {
+
+// Appends the UTF-8 of one character (a code point up to U+10FFFF).
+void AppendCharUtf8(std::string& out, char32_t c);
+
+}  // namespace lumo
