@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <limits>
 #include <optional>
+#include <stdexcept>
 
 #include "core/platform/atomic_file.h"
 #include "core/platform/profile_text.h"
@@ -29,7 +31,7 @@ std::string CutToBuffer(std::string_view text) {
 
 // Why an edit cannot be written: its section name (for cdplayer.ini the
 // disc's CD key) or the text itself.
-MessageId UnwritableReason(const Edit& edit) {
+MessageId UnwritableReason(const EditRef& edit) {
   if (edit.section.empty() || HasLineBreakingByte(edit.section)) return MessageId::WriteBadSection;
   return MessageId::WriteBadText;
 }
@@ -46,6 +48,35 @@ Edit Edit::Set(std::string section, std::string key, std::string value) {
 }
 
 Edit Edit::Remove(std::string section) { return Edit{Kind::RemoveSection, std::move(section), {}, {}}; }
+
+EditBatch::EditBatch(const std::vector<Edit>& edits) {
+  entries_.reserve(edits.size());
+  for (const Edit& edit : edits) Add(edit.kind, edit.section, edit.key, edit.value);
+}
+
+void EditBatch::Set(std::string_view section, std::string_view key, std::string_view value) {
+  Add(Edit::Kind::SetKey, section, key, value);
+}
+
+void EditBatch::Remove(std::string_view section) { Add(Edit::Kind::RemoveSection, section, {}, {}); }
+
+void EditBatch::Add(Edit::Kind kind, std::string_view section, std::string_view key, std::string_view value) {
+  constexpr std::size_t kMaxText = std::numeric_limits<uint32_t>::max();
+  if (section.size() > kMaxText || key.size() > kMaxText || value.size() > kMaxText) {
+    throw std::length_error("edit text of 4 GB or more");
+  }
+  entries_.push_back({bytes_.size(), static_cast<uint32_t>(section.size()), static_cast<uint32_t>(key.size()),
+                      static_cast<uint32_t>(value.size()), kind});
+  bytes_.append(section).append(key).append(value);
+}
+
+EditRef EditBatch::operator[](std::size_t i) const noexcept {
+  const Entry& entry = entries_[i];
+  const std::string_view all(bytes_);
+  const std::size_t keyAt = entry.at + entry.sectionLength;
+  return {entry.kind, all.substr(entry.at, entry.sectionLength), all.substr(keyAt, entry.keyLength),
+          all.substr(keyAt + entry.keyLength, entry.valueLength)};
+}
 
 std::string ProfileDirectory() {
   // Relative values of XDG_CONFIG_HOME are invalid and ignored, as the XDG
@@ -91,9 +122,14 @@ bool DeleteSection(const std::string& section, const std::string& fileName, std:
 
 bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, Message* failure,
                 const WriteRules& rules) {
+  return ApplyEditBatch(EditBatch(edits), fileName, failure, rules);
+}
+
+bool ApplyEditBatch(const EditBatch& edits, const std::string& fileName, Message* failure,
+                    const WriteRules& rules) {
   const std::string path = ResolvePath(fileName);
-  for (const Edit& edit : edits) {
-    if (!CanWriteFaithfully(edit)) return Refuse(failure, {UnwritableReason(edit), path, 0});
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    if (!CanWriteFaithfully(edits[i])) return Refuse(failure, {UnwritableReason(edits[i]), path, 0});
   }
   if (edits.empty()) return true;
   // Nothing changed, nothing to write: a removal of a missing section leaves

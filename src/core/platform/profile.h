@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/atomic_file.h"
@@ -97,6 +98,46 @@ struct Edit {
   static Edit Remove(std::string section);
 };
 
+// A look at one edit, of an Edit or of an EditBatch; valid as long as what
+// it looks at is unchanged.
+struct EditRef {
+  Edit::Kind kind = Edit::Kind::SetKey;
+  std::string_view section;
+  std::string_view key;    // SetKey only
+  std::string_view value;  // SetKey only
+};
+
+// Edits in order, their texts packed into one buffer: a batch of a hundred
+// thousand names costs a few allocations, not one or more per name.
+class EditBatch {
+ public:
+  EditBatch() = default;
+  // The same edits, copied.
+  explicit EditBatch(const std::vector<Edit>& edits);
+
+  // Adds an edit at the end. Throws std::length_error for a text of 4 GB or more.
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+  void Remove(std::string_view section);
+
+  std::size_t size() const noexcept { return entries_.size(); }
+  bool empty() const noexcept { return entries_.empty(); }
+  // The i-th edit (0 <= i < size()); valid until the next Set or Remove.
+  EditRef operator[](std::size_t i) const noexcept;
+
+ private:
+  struct Entry {
+    std::size_t at = 0;  // the section's bytes, then the key's, then the value's
+    uint32_t sectionLength = 0;
+    uint32_t keyLength = 0;
+    uint32_t valueLength = 0;
+    Edit::Kind kind = Edit::Kind::SetKey;
+  };
+  void Add(Edit::Kind kind, std::string_view section, std::string_view key, std::string_view value);
+
+  std::string bytes_;
+  std::vector<Entry> entries_;
+};
+
 // What a write does when the file is not there (see platform::IfMissing).
 using IfMissing = platform::IfMissing;
 
@@ -124,5 +165,8 @@ struct WriteRules {
 // another program, ...), as a message id of the Write... family.
 bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, Message* failure = nullptr,
                 const WriteRules& rules = {});
+// The same for a packed batch.
+bool ApplyEditBatch(const EditBatch& edits, const std::string& fileName, Message* failure = nullptr,
+                    const WriteRules& rules = {});
 
 }  // namespace lumo::profile

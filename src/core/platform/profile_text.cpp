@@ -1,5 +1,6 @@
 #include "core/platform/profile_text.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
@@ -12,17 +13,8 @@ namespace {
 
 using ini::LineKind;
 
-constexpr std::size_t kMaxSplicesInPlace = 8;
-
 // What the platform's call returns through a 1024-byte buffer.
 constexpr std::size_t kMaxStringResult = 1023;
-
-// A replacement of the bytes [begin, end) of the file by `text`.
-struct Splice {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-  std::string text;
-};
 
 bool IsValidKey(std::string_view key) noexcept {
   if (HasLineBreakingByte(key) || key.find('=') != std::string_view::npos) return false;
@@ -78,65 +70,101 @@ void ForEachLineOfSection(std::string_view textPart, std::string_view section, V
   if (open != std::string_view::npos) walk(open, textPart.size());
 }
 
-std::string KeyLine(const Edit& edit, std::string_view lineEnd) {
+std::string KeyLine(std::string_view key, std::string_view value, std::string_view lineEnd) {
   std::string line;
-  line.reserve(edit.key.size() + edit.value.size() + 3);
-  line.append(edit.key).append("=").append(edit.value).append(lineEnd);
+  line.reserve(key.size() + value.size() + lineEnd.size() + 1);
+  line.append(key).append("=").append(value).append(lineEnd);
   return line;
 }
 
-// Builds the new bytes by copying the unchanged spans between the splices
-// in bulk; for the many splices of a much repeated key.
-void CopyWithSplices(const std::vector<Splice>& splices, std::string& file) {
-  std::size_t grown = 0;
-  for (const Splice& splice : splices) grown += splice.text.size();
-  std::string result;
-  result.reserve(file.size() + grown);
-  std::size_t copied = 0;
-  for (const Splice& splice : splices) {
-    result.append(file, copied, splice.begin - copied).append(splice.text);
-    copied = splice.end;
+// The end of a run of edits that can be made together: from `begin`, the
+// SetKey edits of one section in a row (at least the one at `begin`).
+std::size_t RunEnd(const EditBatch& edits, std::size_t begin) {
+  const EditRef first = edits[begin];
+  std::size_t end = begin + 1;
+  if (first.kind != Edit::Kind::SetKey) return end;
+  while (end < edits.size() && edits[end].kind == Edit::Kind::SetKey &&
+         (edits[end].section == first.section || EqualsFolded(edits[end].section, first.section))) {
+    ++end;
   }
-  result.append(file, copied);
-  file.swap(result);
+  return end;
 }
 
-// Applies the splices (in file order, not overlapping). A few are made in
-// place from the last to the first, so that a large file is neither copied
-// nor reallocated for one changed line. Returns whether any byte changed.
-bool ApplySplices(std::vector<Splice> splices, std::string& file) {
-  std::erase_if(splices, [&](const Splice& splice) {
-    return file.compare(splice.begin, splice.end - splice.begin, splice.text) == 0;
-  });
-  if (splices.size() > kMaxSplicesInPlace) {
-    CopyWithSplices(splices, file);
-  } else {
-    for (auto it = splices.rbegin(); it != splices.rend(); ++it) file.replace(it->begin, it->end - it->begin, it->text);
-  }
-  return !splices.empty();
-}
-
-// Where a key stands in one occurrence of its section: the splices that give
-// each of its lines the new value, and the end of the last line that is
-// neither blank nor a comment (where a missing key goes).
-struct KeyPlan {
-  std::vector<Splice> splices;
-  std::size_t insertAt = 0;
+// One key of a run of SetKey edits: made one after the other, its edits
+// leave the value of the last, spelt as the first that met no line of the key.
+struct RunKey {
+  std::string folded;
+  std::string_view firstKey;  // as spelt by the key's first edit
+  std::string_view firstValue;
+  std::string_view lastValue;
+  bool found = false;    // some line of the section holds the key
+  bool changed = false;  // some edit of the key changed a byte at its turn
 };
 
-KeyPlan PlanKey(std::string_view block, const Edit& edit) {
-  KeyPlan plan;
+// The keys of the run [begin, end), in the order of their first edit. An edit
+// after the first changes a byte exactly when its value differs from the one before.
+std::vector<RunKey> RunKeys(const EditBatch& edits, std::size_t begin, std::size_t end) {
+  std::vector<RunKey> keys;
+  for (std::size_t i = begin; i < end; ++i) {
+    const EditRef edit = edits[i];
+    std::string folded = FoldCase(edit.key);
+    const auto same = [&folded](const RunKey& key) { return key.folded == folded; };
+    if (const auto known = std::find_if(keys.begin(), keys.end(), same); known != keys.end()) {
+      known->changed = known->changed || known->lastValue != edit.value;
+      known->lastValue = edit.value;
+    } else {
+      keys.push_back({std::move(folded), edit.key, edit.value, edit.value});
+    }
+  }
+  return keys;
+}
+
+RunKey* FindRunKey(std::vector<RunKey>& keys, std::string_view name) {
+  for (RunKey& key : keys) {
+    if (EqualsFolded(name, key.folded)) return &key;
+  }
+  return nullptr;
+}
+
+// True when the rest of a key line after its key, `tail`, is "=" and `value`.
+bool Assigns(std::string_view tail, std::string_view value) {
+  return tail.size() == value.size() + 1 && tail.front() == '=' && tail.substr(1) == value;
+}
+
+// Gives every line of a run's keys in one occurrence of their section the
+// key's last value, keeping the line's indentation, key spelling and line end;
+// notes which keys it met and which of their first edits changed a byte.
+// Returns the end of the last line that is neither blank nor a comment,
+// where missing keys go. `scratch` is spare room, swapped with `block`.
+std::size_t RewriteBlock(std::string& block, std::vector<RunKey>& keys, std::string& scratch) {
+  scratch.clear();
+  std::size_t copied = 0;
+  std::size_t insertAt = 0;
+  bool rewritten = false;
   ini::ForEachLine(block, [&](const ini::RawLine& raw) {
     const ini::ParsedLine parsed = ini::ParseLine(raw.text);
-    if (parsed.kind == LineKind::Key && EqualsFolded(parsed.name, edit.key)) {
-      // Keep the line's indentation and key spelling; replace from "=" on.
-      const auto nameEnd = static_cast<std::size_t>(parsed.name.data() + parsed.name.size() - raw.text.data());
-      plan.splices.push_back({raw.begin + nameEnd, raw.begin + raw.text.size(), "=" + edit.value});
+    RunKey* key = parsed.kind == LineKind::Key ? FindRunKey(keys, parsed.name) : nullptr;
+    if (key != nullptr) {
+      const std::size_t nameEnd = raw.begin + static_cast<std::size_t>(parsed.name.data() + parsed.name.size() - raw.text.data());
+      const std::size_t textEnd = raw.begin + raw.text.size();
+      const std::string_view tail = std::string_view(block).substr(nameEnd, textEnd - nameEnd);
+      key->found = true;
+      key->changed = key->changed || !Assigns(tail, key->firstValue);
+      if (!Assigns(tail, key->lastValue)) {
+        scratch.append(block, copied, nameEnd - copied).append("=").append(key->lastValue);
+        copied = textEnd;
+        rewritten = true;
+      }
     }
-    if (parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment) plan.insertAt = raw.end;
+    // Where this line ends once the lines before it have their new values.
+    if (parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment) insertAt = raw.end - copied + scratch.size();
     return true;
   });
-  return plan;
+  if (rewritten) {
+    scratch.append(block, copied);
+    block.swap(scratch);
+  }
+  return insertAt;
 }
 
 // A file's text part as a row of pieces: the occurrences of the sections a
@@ -149,8 +177,11 @@ KeyPlan PlanKey(std::string_view block, const Edit& edit) {
 // lack its line end; so a line never spans two pieces.
 class SectionEditor {
  public:
-  SectionEditor(std::string_view textPart, const std::vector<Edit>& edits) {
-    for (const Edit& edit : edits) blocks_.try_emplace(FoldCase(edit.section));
+  SectionEditor(std::string_view textPart, const EditBatch& edits) {
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+      // A batch names the same section many times in a row.
+      if (i == 0 || edits[i].section != edits[i - 1].section) blocks_.try_emplace(FoldCase(edits[i].section));
+    }
     std::size_t gapStart = 0;
     std::size_t openStart = 0;
     std::vector<std::size_t>* open = nullptr;  // the occurrence being read, if edited
@@ -175,17 +206,29 @@ class SectionEditor {
     }
   }
 
-  // Applies one edit as ApplyEdit would to the text as it now stands;
-  // returns whether any byte changed.
-  bool Apply(const Edit& edit) {
-    std::vector<std::size_t>& blocks = blocks_[FoldCase(edit.section)];  // live occurrences only
-    if (edit.kind == Edit::Kind::RemoveSection) {
+  // Applies the edits [begin, end) as ApplyEdit would, one after the other,
+  // to the text as it now stands; returns whether any of them changed a byte
+  // at its turn. The edits are one RemoveSection, or a run (RunEnd).
+  bool Apply(const EditBatch& edits, std::size_t begin, std::size_t end) {
+    const EditRef first = edits[begin];
+    std::vector<std::size_t>& blocks = blocks_[FoldCase(first.section)];  // live occurrences only
+    if (first.kind == Edit::Kind::RemoveSection) {
       for (std::size_t index : blocks) pieces_[index] = Piece{{}, {}, true};
       const bool changed = !blocks.empty();
       blocks.clear();
       return changed;
     }
-    return SetKey(edit, blocks);
+    if (!blocks.empty() && EndsLastLine(blocks)) return SetKeys(edits, begin, end, blocks);
+    if (!blocks.empty()) {
+      // A line end added after a last line that ends in CR makes the CR part
+      // of it: the edits' order matters, so they are made one at a time.
+      bool changed = false;
+      for (std::size_t i = begin; i < end; ++i) changed = SetKeys(edits, i, i + 1, blocks) || changed;
+      return changed;
+    }
+    AddSection(first, blocks);
+    if (begin + 1 < end) SetKeys(edits, begin + 1, end, blocks);
+    return true;
   }
 
   // The whole text with every edit made, followed by `rest`.
@@ -215,29 +258,39 @@ class SectionEditor {
     pieces_.push_back(Piece{{}, std::string(block), true});
   }
 
-  bool SetKey(const Edit& edit, std::vector<std::size_t>& blocks) {
+  bool EndsLastLine(const std::vector<std::size_t>& blocks) const {
+    const std::string& last = pieces_[blocks.back()].text;
+    return !last.empty() && last.back() == '\n';
+  }
+
+  // A missing section, appended with the edit's key.
+  void AddSection(const EditRef& edit, std::vector<std::size_t>& blocks) {
     const std::string_view lineEnd = LineEnd();
-    if (blocks.empty()) {
-      EndLastLine(lineEnd);
-      blocks.push_back(pieces_.size());
-      pieces_.push_back(Piece{{}, "[" + edit.section + "]" + std::string(lineEnd) + KeyLine(edit, lineEnd), true});
-      return true;
+    EndLastLine(lineEnd);
+    blocks.push_back(pieces_.size());
+    std::string text;
+    text.append("[").append(edit.section).append("]").append(lineEnd);
+    pieces_.push_back(Piece{{}, std::move(text) + KeyLine(edit.key, edit.value, lineEnd), true});
+  }
+
+  // A run of SetKey edits of a section that is there. Keys met nowhere go,
+  // in the order of their first edits, after the last line of the last
+  // occurrence that is neither blank nor a comment.
+  bool SetKeys(const EditBatch& edits, std::size_t begin, std::size_t end, const std::vector<std::size_t>& blocks) {
+    std::vector<RunKey> keys = RunKeys(edits, begin, end);
+    std::size_t insertAt = 0;
+    for (std::size_t index : blocks) insertAt = RewriteBlock(pieces_[index].text, keys, scratch_);
+    const std::string_view lineEnd = LineEnd();
+    std::string added;
+    for (RunKey& key : keys) {
+      if (key.found) continue;
+      added += KeyLine(key.firstKey, key.lastValue, lineEnd);
+      key.changed = true;
     }
-    bool found = false;
-    bool changed = false;
-    KeyPlan plan;
-    for (std::size_t index : blocks) {
-      plan = PlanKey(pieces_[index].text, edit);
-      found = found || !plan.splices.empty();
-      changed = ApplySplices(std::move(plan.splices), pieces_[index].text) || changed;
-    }
-    if (found) return changed;
-    // `plan` is that of the last occurrence, where a new key goes.
     std::string& last = pieces_[blocks.back()].text;
-    std::string line = KeyLine(edit, lineEnd);
-    if (plan.insertAt > 0 && last[plan.insertAt - 1] != '\n') line.insert(0, lineEnd);
-    last.insert(plan.insertAt, line);
-    return true;
+    if (!added.empty() && insertAt > 0 && last[insertAt - 1] != '\n') added.insert(0, lineEnd);
+    last.insert(insertAt, added);
+    return std::any_of(keys.begin(), keys.end(), [](const RunKey& key) { return key.changed; });
   }
 
   // The line end new lines get: that of the text's first line, CRLF when it
@@ -267,6 +320,7 @@ class SectionEditor {
   }
 
   std::vector<Piece> pieces_;
+  std::string scratch_;  // RewriteBlock's spare room
   std::unordered_map<std::string, std::vector<std::size_t>> blocks_;  // folded section -> its occurrences
 };
 
@@ -277,6 +331,10 @@ bool HasLineBreakingByte(std::string_view text) noexcept {
 }
 
 bool CanWriteFaithfully(const Edit& edit) noexcept {
+  return CanWriteFaithfully(EditRef{edit.kind, edit.section, edit.key, edit.value});
+}
+
+bool CanWriteFaithfully(const EditRef& edit) noexcept {
   if (edit.section.empty() || HasLineBreakingByte(edit.section)) return false;
   if (edit.kind == Edit::Kind::RemoveSection) return true;
   return IsValidKey(edit.key) && IsValidValue(edit.value);
@@ -305,17 +363,20 @@ int32_t IntValue(std::string_view file, std::string_view section, std::string_vi
 bool ApplyEdit(const Edit& edit, std::string& file) { return ApplyEditsToText({edit}, file); }
 
 bool ApplyEditsToText(const std::vector<Edit>& edits, std::string& file) {
-  std::optional<std::string> edited = EditedText(edits, file);
+  std::optional<std::string> edited = EditedText(EditBatch(edits), file);
   if (edited) file = std::move(*edited);
   return edited.has_value();
 }
 
-std::optional<std::string> EditedText(const std::vector<Edit>& edits, std::string_view file) {
+std::optional<std::string> EditedText(const EditBatch& edits, std::string_view file) {
   if (edits.empty()) return std::nullopt;
   const std::string_view textPart = ini::TextPart(file);
   SectionEditor editor(textPart, edits);
   bool changed = false;
-  for (const Edit& edit : edits) changed = editor.Apply(edit) || changed;
+  for (std::size_t begin = 0, end = 0; begin < edits.size(); begin = end) {
+    end = RunEnd(edits, begin);
+    changed = editor.Apply(edits, begin, end) || changed;
+  }
   if (!changed) return std::nullopt;
   return editor.Result(file.substr(textPart.size()));
 }
