@@ -82,13 +82,17 @@ bool Catalogue::MergeArtists(const std::vector<std::string>& spellings, const st
   return Apply(lumo::ArtistMergeEdits(*document_, spellings, chosen), LUMO_TRANSLATE_NOOP("Undo", "Merge Artists"));
 }
 
-bool Catalogue::ReplaceNames(const std::vector<lumo::profile::Edit>& edits) { return Apply(edits, LUMO_TRANSLATE_NOOP("Undo", "Replace")); }
+bool Catalogue::ReplaceNames(const lumo::profile::EditBatch& edits) { return Apply(edits, LUMO_TRANSLATE_NOOP("Undo", "Replace")); }
+
+bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
+  return Apply(lumo::profile::EditBatch(edits), stepName);
+}
 
 // The file's bytes before and after each change make its undo step; the
 // document hands over the old bytes, which it compared with the disk.
-bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
+bool Catalogue::Apply(const lumo::profile::EditBatch& edits, const char* stepName) {
   std::optional<std::string> before;
-  if (!document_->ApplyEdits(edits, &lastWriteError_, &before)) return false;
+  if (!document_->ApplyEditBatch(edits, &lastWriteError_, &before)) return false;
   if (!document_->IsLoaded()) {
     history_.Clear();
   } else if (before) {

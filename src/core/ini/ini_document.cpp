@@ -145,6 +145,7 @@ void IniDocument::Take(std::string bytes, const ProgressHook& progress, const Du
   loadedFile_ = std::move(loaded);
   std::string().swap(onDisk_);
   onDiskIsLoaded_ = true;
+  memoryIsFile_ = true;
   loaded_ = true;
   loadProblem_ = LoadProblem::None;
 }
@@ -212,9 +213,10 @@ int32_t IniDocument::GetInt(const std::string& section, const std::string& key, 
 }
 
 bool IniDocument::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  const profile::Edit edit = profile::Edit::Set(section, key, value);
-  if (loaded_) ApplyInMemory(edit);
-  return WriteFile({edit}, nullptr, nullptr);
+  profile::EditBatch edit;
+  edit.Set(section, key, value);
+  if (loaded_) ApplyInMemory(edit[0]);
+  return KeepTrack(WriteFile(edit, nullptr, nullptr));
 }
 
 bool IniDocument::WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix) {
@@ -224,21 +226,38 @@ bool IniDocument::WriteInt(const std::string& section, const std::string& key, i
 }
 
 bool IniDocument::DeleteSection(const std::string& section) {
-  const profile::Edit edit = profile::Edit::Remove(section);
-  if (loaded_) ApplyInMemory(edit);
-  return WriteFile({edit}, nullptr, nullptr);
+  profile::EditBatch edit;
+  edit.Remove(section);
+  if (loaded_) ApplyInMemory(edit[0]);
+  return KeepTrack(WriteFile(edit, nullptr, nullptr));
+}
+
+bool IniDocument::KeepTrack(bool written) {
+  if (!written) memoryIsFile_ = false;
+  return written;
 }
 
 bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, Message* failure,
                              std::optional<std::string>* replaced) {
+  return ApplyEditBatch(profile::EditBatch(edits), failure, replaced);
+}
+
+bool IniDocument::ApplyEditBatch(const profile::EditBatch& edits, Message* failure,
+                                 std::optional<std::string>* replaced) {
   if (!WriteFile(edits, failure, replaced)) return false;
-  if (loaded_) {
-    for (const profile::Edit& edit : edits) ApplyInMemory(edit);
+  if (!loaded_) return true;
+  // Reading the new bytes again costs about as much as the load, and takes
+  // far less memory than changing sections one by one: it pays once the
+  // batch has an edit for every section.
+  if (memoryIsFile_ && !onDiskIsLoaded_ && edits.size() >= sections_.Size()) {
+    Take(std::move(onDisk_), {}, {});
+    return true;
   }
+  for (std::size_t i = 0; i < edits.size(); ++i) ApplyInMemory(edits[i]);
   return true;
 }
 
-void IniDocument::ApplyInMemory(const profile::Edit& edit) {
+void IniDocument::ApplyInMemory(const profile::EditRef& edit) {
   if (edit.kind == profile::Edit::Kind::RemoveSection) {
     sections_.Erase(FoldCase(edit.section));
   } else {
@@ -251,12 +270,11 @@ void IniDocument::ApplyInMemory(const profile::Edit& edit) {
 // program is not written over: its changes would be lost. The check needs
 // the bytes as a string of their own, which the loaded bytes are not: they
 // are copied at the first write, and dropped again if nothing was written.
-bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, Message* failure,
-                            std::optional<std::string>* replaced) {
-  if (!loaded_) return profile::ApplyEdits(edits, path_, failure, {});
+bool IniDocument::WriteFile(const profile::EditBatch& edits, Message* failure, std::optional<std::string>* replaced) {
+  if (!loaded_) return profile::ApplyEditBatch(edits, path_, failure, {});
   if (onDiskIsLoaded_) onDisk_ = loadedFile_->bytes;
   std::optional<std::string> before;
-  const bool written = profile::ApplyEdits(edits, path_, failure,
+  const bool written = profile::ApplyEditBatch(edits, path_, failure,
                                            {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_, &before});
   if (before) {
     onDiskIsLoaded_ = false;
@@ -267,10 +285,10 @@ bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, Message* fa
   return written;
 }
 
-IniSection& IniDocument::SectionForWrite(const std::string& section) {
+IniSection& IniDocument::SectionForWrite(std::string_view section) {
   const auto [cursor, inserted] = sections_.Emplace(FoldCase(section));
   IniSection& target = sections_.ValueAt(cursor);
-  if (inserted) target = IniSection(section);
+  if (inserted) target = IniSection(std::string(section));
   return target;
 }
 
