@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -50,7 +51,6 @@ Edit Edit::Set(std::string section, std::string key, std::string value) {
 Edit Edit::Remove(std::string section) { return Edit{Kind::RemoveSection, std::move(section), {}, {}}; }
 
 EditBatch::EditBatch(const std::vector<Edit>& edits) {
-  entries_.reserve(edits.size());
   for (const Edit& edit : edits) Add(edit.kind, edit.section, edit.key, edit.value);
 }
 
@@ -61,21 +61,30 @@ void EditBatch::Set(std::string_view section, std::string_view key, std::string_
 void EditBatch::Remove(std::string_view section) { Add(Edit::Kind::RemoveSection, section, {}, {}); }
 
 void EditBatch::Add(Edit::Kind kind, std::string_view section, std::string_view key, std::string_view value) {
+  // Below the size the allocator maps on its own: blocks come from the heap.
+  constexpr std::size_t kBlockBytes = std::size_t{60} << 10;
   constexpr std::size_t kMaxText = std::numeric_limits<uint32_t>::max();
-  if (section.size() > kMaxText || key.size() > kMaxText || value.size() > kMaxText) {
+  if (section.size() > kMaxText || key.size() > kMaxText || value.size() > kMaxText ||
+      blocks_.size() >= kMaxText) {
     throw std::length_error("edit text of 4 GB or more");
   }
-  entries_.push_back({bytes_.size(), static_cast<uint32_t>(section.size()), static_cast<uint32_t>(key.size()),
+  const std::size_t size = section.size() + key.size() + value.size();
+  if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < size) {
+    blocks_.emplace_back().reserve(std::max(size, kBlockBytes));
+  }
+  std::string& block = blocks_.back();
+  entries_.push_back({static_cast<uint32_t>(blocks_.size() - 1), static_cast<uint32_t>(block.size()),
+                      static_cast<uint32_t>(section.size()), static_cast<uint32_t>(key.size()),
                       static_cast<uint32_t>(value.size()), kind});
-  bytes_.append(section).append(key).append(value);
+  block.append(section).append(key).append(value);
 }
 
 EditRef EditBatch::operator[](std::size_t i) const noexcept {
   const Entry& entry = entries_[i];
-  const std::string_view all(bytes_);
+  const std::string_view block(blocks_[entry.block]);
   const std::size_t keyAt = entry.at + entry.sectionLength;
-  return {entry.kind, all.substr(entry.at, entry.sectionLength), all.substr(keyAt, entry.keyLength),
-          all.substr(keyAt + entry.keyLength, entry.valueLength)};
+  return {entry.kind, block.substr(entry.at, entry.sectionLength), block.substr(keyAt, entry.keyLength),
+          block.substr(keyAt + entry.keyLength, entry.valueLength)};
 }
 
 std::string ProfileDirectory() {

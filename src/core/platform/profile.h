@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -107,8 +108,9 @@ struct EditRef {
   std::string_view value;  // SetKey only
 };
 
-// Edits in order, their texts packed into one buffer: a batch of a hundred
-// thousand names costs a few allocations, not one or more per name.
+// Edits in order, their texts packed into large blocks: a batch of a hundred
+// thousand names costs a few allocations, not one or more per name, and
+// grows without moving what it holds.
 class EditBatch {
  public:
   EditBatch() = default;
@@ -121,12 +123,13 @@ class EditBatch {
 
   std::size_t size() const noexcept { return entries_.size(); }
   bool empty() const noexcept { return entries_.empty(); }
-  // The i-th edit (0 <= i < size()); valid until the next Set or Remove.
+  // The i-th edit (0 <= i < size()); valid as long as the batch.
   EditRef operator[](std::size_t i) const noexcept;
 
  private:
   struct Entry {
-    std::size_t at = 0;  // the section's bytes, then the key's, then the value's
+    uint32_t block = 0;  // in blocks_, from `at`: the section's bytes, the key's, the value's
+    uint32_t at = 0;
     uint32_t sectionLength = 0;
     uint32_t keyLength = 0;
     uint32_t valueLength = 0;
@@ -134,8 +137,8 @@ class EditBatch {
   };
   void Add(Edit::Kind kind, std::string_view section, std::string_view key, std::string_view value);
 
-  std::string bytes_;
-  std::vector<Entry> entries_;
+  std::vector<std::string> blocks_;  // never grown past their first capacity
+  std::deque<Entry> entries_;
 };
 
 // What a write does when the file is not there (see platform::IfMissing).

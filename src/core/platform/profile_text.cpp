@@ -131,53 +131,55 @@ bool Assigns(std::string_view tail, std::string_view value) {
   return tail.size() == value.size() + 1 && tail.front() == '=' && tail.substr(1) == value;
 }
 
-// Gives every line of a run's keys in one occurrence of their section the
-// key's last value, keeping the line's indentation, key spelling and line end;
-// notes which keys it met and which of their first edits changed a byte.
-// Returns the end of the last line that is neither blank nor a comment,
-// where missing keys go. `scratch` is spare room, swapped with `block`.
-std::size_t RewriteBlock(std::string& block, std::vector<RunKey>& keys, std::string& scratch) {
-  scratch.clear();
+// What RewriteBlock made of an occurrence of a section.
+struct Rewritten {
+  bool changed = false;      // when false, the occurrence stays as it was
+  std::size_t insertAt = 0;  // the end of its last line that is neither blank nor a comment
+};
+
+// Gives every line of a run's keys in one occurrence of their section, `block`,
+// the key's last value, keeping the line's indentation, key spelling and line
+// end; notes which keys it met and which of their first edits changed a
+// byte. The new text goes into `out`, where missing keys go is counted in it.
+Rewritten RewriteBlock(std::string_view block, std::vector<RunKey>& keys, std::string& out) {
+  out.clear();
   std::size_t copied = 0;
-  std::size_t insertAt = 0;
-  bool rewritten = false;
+  Rewritten result;
   ini::ForEachLine(block, [&](const ini::RawLine& raw) {
     const ini::ParsedLine parsed = ini::ParseLine(raw.text);
     RunKey* key = parsed.kind == LineKind::Key ? FindRunKey(keys, parsed.name) : nullptr;
     if (key != nullptr) {
       const std::size_t nameEnd = raw.begin + static_cast<std::size_t>(parsed.name.data() + parsed.name.size() - raw.text.data());
       const std::size_t textEnd = raw.begin + raw.text.size();
-      const std::string_view tail = std::string_view(block).substr(nameEnd, textEnd - nameEnd);
+      const std::string_view tail = block.substr(nameEnd, textEnd - nameEnd);
       key->found = true;
       key->changed = key->changed || !Assigns(tail, key->firstValue);
       if (!Assigns(tail, key->lastValue)) {
-        scratch.append(block, copied, nameEnd - copied).append("=").append(key->lastValue);
+        out.append(block.substr(copied, nameEnd - copied)).append("=").append(key->lastValue);
         copied = textEnd;
-        rewritten = true;
+        result.changed = true;
       }
     }
     // Where this line ends once the lines before it have their new values.
-    if (parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment) insertAt = raw.end - copied + scratch.size();
+    if (parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment) result.insertAt = raw.end - copied + out.size();
     return true;
   });
-  if (rewritten) {
-    scratch.append(block, copied);
-    block.swap(scratch);
-  }
-  return insertAt;
+  if (result.changed) out.append(block.substr(copied));
+  return result;
 }
 
 // A file's text part as a row of pieces: the occurrences of the sections a
-// batch edits, each held as its own small text, and the stretches between
-// them, left as views of the original. Each edit then works on the few
-// pieces of its section, and the file is put together once at the end, so a
-// batch costs one pass over the text however many edits it holds.
+// batch edits and the stretches between them. Each edit works on the few
+// pieces of its section; a piece it changes gets its new text at the end of
+// one growing buffer, the others stay views of the original. The file is put
+// together once at the end, so a batch costs one pass over the text however
+// many edits it holds, and about one copy of what it changes.
 //
 // Every piece is made of whole lines, except that the last non-empty one may
 // lack its line end; so a line never spans two pieces.
 class SectionEditor {
  public:
-  SectionEditor(std::string_view textPart, const EditBatch& edits) {
+  SectionEditor(std::string_view textPart, const EditBatch& edits) : text_(textPart) {
     for (std::size_t i = 0; i < edits.size(); ++i) {
       // A batch names the same section many times in a row.
       if (i == 0 || edits[i].section != edits[i - 1].section) blocks_.try_emplace(FoldCase(edits[i].section));
@@ -188,7 +190,7 @@ class SectionEditor {
     std::string folded;
     ForEachHeader(textPart, [&](std::size_t begin, std::string_view name) {
       if (open != nullptr) {
-        AddBlock(*open, textPart.substr(openStart, begin - openStart));
+        AddBlock(*open, openStart, begin);
         gapStart = begin;
       }
       folded.assign(name);
@@ -196,14 +198,21 @@ class SectionEditor {
       const auto found = blocks_.find(folded);
       open = found == blocks_.end() ? nullptr : &found->second;
       if (open == nullptr) return;
-      AddGap(textPart.substr(gapStart, begin - gapStart));
+      AddGap(gapStart, begin);
       openStart = begin;
     });
     if (open != nullptr) {
-      AddBlock(*open, textPart.substr(openStart));
+      AddBlock(*open, openStart, textPart.size());
     } else {
-      AddGap(textPart.substr(gapStart));
+      AddGap(gapStart, textPart.size());
     }
+    // Room for every occurrence changed once, names grown a little: the
+    // buffer then seldom moves, and room never written costs no memory.
+    std::size_t edited = 0;
+    for (const auto& [name, blocks] : blocks_) {
+      for (std::size_t index : blocks) edited += pieces_[index].size;
+    }
+    changed_.reserve(edited + edited / 4);
   }
 
   // Applies the edits [begin, end) as ApplyEdit would, one after the other,
@@ -213,7 +222,7 @@ class SectionEditor {
     const EditRef first = edits[begin];
     std::vector<std::size_t>& blocks = blocks_[FoldCase(first.section)];  // live occurrences only
     if (first.kind == Edit::Kind::RemoveSection) {
-      for (std::size_t index : blocks) pieces_[index] = Piece{{}, {}, true};
+      for (std::size_t index : blocks) pieces_[index].size = 0;
       const bool changed = !blocks.empty();
       blocks.clear();
       return changed;
@@ -234,32 +243,40 @@ class SectionEditor {
   // The whole text with every edit made, followed by `rest`.
   std::string Result(std::string_view rest) const {
     std::size_t size = rest.size();
-    for (const Piece& piece : pieces_) size += piece.View().size();
+    for (const Piece& piece : pieces_) size += piece.size;
     std::string result;
     result.reserve(size);
-    for (const Piece& piece : pieces_) result.append(piece.View());
+    for (const Piece& piece : pieces_) result.append(View(piece));
     result.append(rest);
     return result;
   }
 
  private:
   struct Piece {
-    std::string_view original;  // an untouched stretch, unless owned
-    std::string text;           // the piece's text when owned
-    bool owned = false;
-    std::string_view View() const { return owned ? std::string_view(text) : original; }
+    std::size_t begin = 0;  // in the original text, or in changed_
+    std::size_t size = 0;
+    bool changed = false;
   };
 
-  void AddGap(std::string_view gap) {
-    if (!gap.empty()) pieces_.push_back(Piece{gap, {}, false});
+  std::string_view View(const Piece& piece) const {
+    return (piece.changed ? std::string_view(changed_) : text_).substr(piece.begin, piece.size);
   }
-  void AddBlock(std::vector<std::size_t>& blocks, std::string_view block) {
+  // Gives the piece the text in scratch_.
+  void TakeScratch(Piece& piece) {
+    piece = Piece{changed_.size(), scratch_.size(), true};
+    changed_.append(scratch_);
+  }
+
+  void AddGap(std::size_t begin, std::size_t end) {
+    if (end > begin) pieces_.push_back(Piece{begin, end - begin, false});
+  }
+  void AddBlock(std::vector<std::size_t>& blocks, std::size_t begin, std::size_t end) {
     blocks.push_back(pieces_.size());
-    pieces_.push_back(Piece{{}, std::string(block), true});
+    pieces_.push_back(Piece{begin, end - begin, false});
   }
 
   bool EndsLastLine(const std::vector<std::size_t>& blocks) const {
-    const std::string& last = pieces_[blocks.back()].text;
+    const std::string_view last = View(pieces_[blocks.back()]);
     return !last.empty() && last.back() == '\n';
   }
 
@@ -268,9 +285,9 @@ class SectionEditor {
     const std::string_view lineEnd = LineEnd();
     EndLastLine(lineEnd);
     blocks.push_back(pieces_.size());
-    std::string text;
-    text.append("[").append(edit.section).append("]").append(lineEnd);
-    pieces_.push_back(Piece{{}, std::move(text) + KeyLine(edit.key, edit.value, lineEnd), true});
+    scratch_.assign("[").append(edit.section).append("]").append(lineEnd);
+    scratch_.append(KeyLine(edit.key, edit.value, lineEnd));
+    TakeScratch(pieces_.emplace_back());
   }
 
   // A run of SetKey edits of a section that is there. Keys met nowhere go,
@@ -279,7 +296,11 @@ class SectionEditor {
   bool SetKeys(const EditBatch& edits, std::size_t begin, std::size_t end, const std::vector<std::size_t>& blocks) {
     std::vector<RunKey> keys = RunKeys(edits, begin, end);
     std::size_t insertAt = 0;
-    for (std::size_t index : blocks) insertAt = RewriteBlock(pieces_[index].text, keys, scratch_);
+    for (std::size_t index : blocks) {
+      const Rewritten rewritten = RewriteBlock(View(pieces_[index]), keys, scratch_);
+      if (rewritten.changed) TakeScratch(pieces_[index]);
+      insertAt = rewritten.insertAt;
+    }
     const std::string_view lineEnd = LineEnd();
     std::string added;
     for (RunKey& key : keys) {
@@ -287,9 +308,13 @@ class SectionEditor {
       added += KeyLine(key.firstKey, key.lastValue, lineEnd);
       key.changed = true;
     }
-    std::string& last = pieces_[blocks.back()].text;
-    if (!added.empty() && insertAt > 0 && last[insertAt - 1] != '\n') added.insert(0, lineEnd);
-    last.insert(insertAt, added);
+    if (!added.empty()) {
+      Piece& lastPiece = pieces_[blocks.back()];
+      const std::string_view last = View(lastPiece);
+      if (insertAt > 0 && last[insertAt - 1] != '\n') added.insert(0, lineEnd);
+      scratch_.assign(last.substr(0, insertAt)).append(added).append(last.substr(insertAt));
+      TakeScratch(lastPiece);
+    }
     return std::any_of(keys.begin(), keys.end(), [](const RunKey& key) { return key.changed; });
   }
 
@@ -298,7 +323,7 @@ class SectionEditor {
   std::string_view LineEnd() const {
     char before = '\0';
     for (const Piece& piece : pieces_) {
-      const std::string_view view = piece.View();
+      const std::string_view view = View(piece);
       const std::size_t lf = view.find('\n');
       if (lf != std::string_view::npos) return (lf > 0 ? view[lf - 1] : before) == '\r' ? "\r\n" : "\n";
       if (!view.empty()) before = view.back();
@@ -310,17 +335,19 @@ class SectionEditor {
   // is appended starts on a line of its own.
   void EndLastLine(std::string_view lineEnd) {
     for (auto it = pieces_.rbegin(); it != pieces_.rend(); ++it) {
-      if (it->View().empty()) continue;
-      if (it->View().back() == '\n') return;
-      if (!it->owned) it->text.assign(it->original);
-      it->owned = true;
-      it->text.append(lineEnd);
+      const std::string_view view = View(*it);
+      if (view.empty()) continue;
+      if (view.back() == '\n') return;
+      scratch_.assign(view).append(lineEnd);
+      TakeScratch(*it);
       return;
     }
   }
 
+  std::string_view text_;  // the original text part
   std::vector<Piece> pieces_;
-  std::string scratch_;  // RewriteBlock's spare room
+  std::string changed_;  // the texts of the pieces edits changed, one after the other
+  std::string scratch_;  // where a piece's new text is made
   std::unordered_map<std::string, std::vector<std::size_t>> blocks_;  // folded section -> its occurrences
 };
 
