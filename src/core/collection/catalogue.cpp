@@ -96,10 +96,19 @@ bool Catalogue::Apply(const lumo::profile::EditBatch& edits, const char* stepNam
   if (!document_->IsLoaded()) {
     history_.Clear();
   } else if (before) {
-    history_.Record(stepName, FilePatch::Between(*before, document_->FileBytes()));
+    history_.Record(stepName, PatchSince(std::move(*before)));
   }
   HistoryChanged();
   return true;
+}
+
+// A large batch leaves the document holding the written bytes as loaded
+// (IniDocument::ApplyEditBatch), shared: the step shares them and keeps the
+// old bytes whole, rather than comparing two files that differ everywhere.
+FilePatch Catalogue::PatchSince(std::string before) const {
+  std::shared_ptr<const std::string> after = document_->LoadedBytes();
+  if (after == nullptr || after.get() != &document_->FileBytes()) return FilePatch::Between(before, document_->FileBytes());
+  return FilePatch::Whole(std::make_shared<const std::string>(std::move(before)), std::move(after));
 }
 
 bool Catalogue::Undo() { return Replay(true); }
