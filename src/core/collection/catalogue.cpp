@@ -91,12 +91,12 @@ bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char*
 // The file's bytes before and after each change make its undo step; the
 // document hands over the old bytes, which it compared with the disk.
 bool Catalogue::Apply(const lumo::profile::EditBatch& edits, const char* stepName) {
-  std::optional<std::string> before;
+  std::shared_ptr<const std::string> before;
   if (!document_->ApplyEditBatch(edits, &lastWriteError_, &before)) return false;
   if (!document_->IsLoaded()) {
     history_.Clear();
   } else if (before) {
-    history_.Record(stepName, PatchSince(std::move(*before)));
+    history_.Record(stepName, PatchSince(std::move(before)));
   }
   HistoryChanged();
   return true;
@@ -105,10 +105,10 @@ bool Catalogue::Apply(const lumo::profile::EditBatch& edits, const char* stepNam
 // A large batch leaves the document holding the written bytes as loaded
 // (IniDocument::ApplyEditBatch), shared: the step shares them and keeps the
 // old bytes whole, rather than comparing two files that differ everywhere.
-FilePatch Catalogue::PatchSince(std::string before) const {
+FilePatch Catalogue::PatchSince(std::shared_ptr<const std::string> before) const {
   std::shared_ptr<const std::string> after = document_->LoadedBytes();
-  if (after == nullptr || after.get() != &document_->FileBytes()) return FilePatch::Between(before, document_->FileBytes());
-  return FilePatch::Whole(std::make_shared<const std::string>(std::move(before)), std::move(after));
+  if (after == nullptr || after.get() != &document_->FileBytes()) return FilePatch::Between(*before, document_->FileBytes());
+  return FilePatch::Whole(std::move(before), std::move(after));
 }
 
 bool Catalogue::Undo() { return Replay(true); }

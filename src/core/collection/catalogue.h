@@ -113,7 +113,7 @@ class Catalogue {
   bool Apply(const lumo::profile::EditBatch& edits, const char* stepName);
   bool Replay(bool undo);
   // The undo step from `before` to the bytes the document now holds.
-  FilePatch PatchSince(std::string before) const;
+  FilePatch PatchSince(std::shared_ptr<const std::string> before) const;
   // Puts `wanted` in place of the file if it still holds what the document
   // last read or wrote, and takes it as read; else sets LastWriteError().
   bool ReplaceFile(std::string wanted);

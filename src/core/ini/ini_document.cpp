@@ -239,17 +239,22 @@ bool IniDocument::KeepTrack(bool written) {
 
 bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, Message* failure,
                              std::optional<std::string>* replaced) {
-  return ApplyEditBatch(profile::EditBatch(edits), failure, replaced);
+  std::shared_ptr<const std::string> before;
+  const bool applied = ApplyEditBatch(profile::EditBatch(edits), failure, replaced != nullptr ? &before : nullptr);
+  if (before != nullptr) *replaced = *before;
+  return applied;
 }
 
 bool IniDocument::ApplyEditBatch(const profile::EditBatch& edits, Message* failure,
-                                 std::optional<std::string>* replaced) {
-  if (!WriteFile(edits, failure, replaced)) return false;
+                                 std::shared_ptr<const std::string>* replaced) {
+  std::shared_ptr<const std::string> before;
+  if (!WriteFile(edits, failure, &before)) return false;
+  if (replaced != nullptr) *replaced = before;
   if (!loaded_) return true;
   // Reading the new bytes again costs about as much as the load, and takes
   // far less memory than changing sections one by one: it pays once the
   // batch has an edit for every section.
-  if (memoryIsFile_ && !onDiskIsLoaded_ && edits.size() >= sections_.Size()) {
+  if (before != nullptr && memoryIsFile_ && edits.size() >= sections_.Size()) {
     Take(std::move(onDisk_), {}, {});
     return true;
   }
@@ -267,22 +272,22 @@ void IniDocument::ApplyInMemory(const profile::EditRef& edit) {
 
 // A loaded file that has gone is not made anew from one key: the
 // collection it held would look lost. A loaded file changed by another
-// program is not written over: its changes would be lost. The check needs
-// the bytes as a string of their own, which the loaded bytes are not: they
-// are copied at the first write, and dropped again if nothing was written.
-bool IniDocument::WriteFile(const profile::EditBatch& edits, Message* failure, std::optional<std::string>* replaced) {
+// program is not written over: its changes would be lost.
+bool IniDocument::WriteFile(const profile::EditBatch& edits, Message* failure,
+                            std::shared_ptr<const std::string>* replaced) {
   if (!loaded_) return profile::ApplyEditBatch(edits, path_, failure, {});
-  if (onDiskIsLoaded_) onDisk_ = loadedFile_->bytes;
-  std::optional<std::string> before;
-  const bool written = profile::ApplyEditBatch(edits, path_, failure,
-                                           {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_, &before});
-  if (before) {
-    onDiskIsLoaded_ = false;
-    if (replaced != nullptr) *replaced = std::move(before);
-  } else if (onDiskIsLoaded_) {
-    std::string().swap(onDisk_);
+  std::optional<std::string> written;
+  if (!profile::ApplyEditBatch(edits, path_, failure,
+                               {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &FileBytes(), &written})) {
+    return false;
   }
-  return written;
+  if (!written) return true;
+  if (replaced != nullptr) {
+    *replaced = onDiskIsLoaded_ ? LoadedBytes() : std::make_shared<const std::string>(std::move(onDisk_));
+  }
+  onDisk_ = std::move(*written);
+  onDiskIsLoaded_ = false;
+  return true;
 }
 
 IniSection& IniDocument::SectionForWrite(std::string_view section) {

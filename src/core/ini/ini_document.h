@@ -126,9 +126,10 @@ class IniDocument {
   // when given, receives the file's bytes from before a write that changed it.
   bool ApplyEdits(const std::vector<profile::Edit>& edits, Message* failure = nullptr,
                   std::optional<std::string>* replaced = nullptr);
-  // The same for a packed batch.
+  // The same for a packed batch; `replaced` gets the old bytes shared, with
+  // the document while it still holds them as loaded.
   bool ApplyEditBatch(const profile::EditBatch& edits, Message* failure = nullptr,
-                      std::optional<std::string>* replaced = nullptr);
+                      std::shared_ptr<const std::string>* replaced = nullptr);
 
   // Enumeration of the sections in memory (in either mode).
   Position FirstSection() const;
@@ -182,7 +183,7 @@ class IniDocument {
   void ApplyInMemory(const profile::EditRef& edit);
   // Passes on a write's result, noting when memory has a change the file lacks.
   bool KeepTrack(bool written);
-  bool WriteFile(const profile::EditBatch& edits, Message* failure, std::optional<std::string>* replaced);
+  bool WriteFile(const profile::EditBatch& edits, Message* failure, std::shared_ptr<const std::string>* replaced);
 
   std::string path_;
   bool loaded_ = false;
@@ -190,6 +191,7 @@ class IniDocument {
   std::shared_ptr<const LoadedFileBytes> loadedFile_;
   // The file's bytes as last written, in loaded mode; until the first write
   // they are the loaded bytes, and onDisk_ stays empty rather than copy them.
+  // Writes are checked against them where they are.
   std::string onDisk_;
   bool onDiskIsLoaded_ = false;
   // Memory holds what the file's bytes read; false once a write that

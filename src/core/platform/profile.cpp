@@ -144,14 +144,9 @@ bool ApplyEditBatch(const EditBatch& edits, const std::string& fileName, Message
   // Nothing changed, nothing to write: a removal of a missing section leaves
   // even a missing file missing. Every SetKey changes a missing file.
   const platform::Change change = [&](const std::string& current) { return EditedText(edits, current); };
-  std::optional<std::string> written;
   Message why = platform::ReplaceIfUnchanged(
-      path, {rules.ifMissing, rules.maxBytes, rules.knownBytes, IsBareName(fileName)}, change, &written);
+      path, {rules.ifMissing, rules.maxBytes, rules.knownBytes, IsBareName(fileName)}, change, rules.writtenBytes);
   if (why.Failed()) return Refuse(failure, std::move(why));
-  if (rules.knownBytes != nullptr && written) {
-    if (rules.replacedBytes != nullptr) *rules.replacedBytes = std::move(*rules.knownBytes);
-    *rules.knownBytes = std::move(*written);
-  }
   return true;
 }
 

@@ -152,12 +152,11 @@ struct WriteRules {
   // write goes ahead only while the file still holds exactly these bytes
   // (the same bytes written again, or a touch, do not count); anything else
   // is another program's change, and the write is refused
-  // (MessageId::WriteChangedMeanwhile). A successful write leaves the new
-  // bytes here.
-  std::string* knownBytes = nullptr;
-  // With `knownBytes`: when the file was written, receives the bytes the
-  // write replaced (moved out, not copied); untouched when nothing changed.
-  std::optional<std::string>* replacedBytes = nullptr;
+  // (MessageId::WriteChangedMeanwhile).
+  const std::string* knownBytes = nullptr;
+  // When given, receives the new bytes of a write that changed the file;
+  // untouched when nothing changed.
+  std::optional<std::string>* writtenBytes = nullptr;
 };
 
 // Applies the edits in order, as WriteString and DeleteSection would one by
