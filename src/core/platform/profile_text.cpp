@@ -6,6 +6,7 @@
 
 #include "core/platform/ini_number.h"
 #include "core/platform/ini_syntax.h"
+#include "core/platform/key_runs.h"
 #include "core/platform/text_fold.h"
 
 namespace lumo::profile {
@@ -68,104 +69,6 @@ void ForEachLineOfSection(std::string_view textPart, std::string_view section, V
     open = EqualsFolded(name, section) ? begin : std::string_view::npos;
   });
   if (open != std::string_view::npos) walk(open, textPart.size());
-}
-
-std::string KeyLine(std::string_view key, std::string_view value, std::string_view lineEnd) {
-  std::string line;
-  line.reserve(key.size() + value.size() + lineEnd.size() + 1);
-  line.append(key).append("=").append(value).append(lineEnd);
-  return line;
-}
-
-// The end of a run of edits that can be made together: from `begin`, the
-// SetKey edits of one section in a row (at least the one at `begin`).
-std::size_t RunEnd(const EditBatch& edits, std::size_t begin) {
-  const EditRef first = edits[begin];
-  std::size_t end = begin + 1;
-  if (first.kind != Edit::Kind::SetKey) return end;
-  while (end < edits.size() && edits[end].kind == Edit::Kind::SetKey &&
-         (edits[end].section == first.section || EqualsFolded(edits[end].section, first.section))) {
-    ++end;
-  }
-  return end;
-}
-
-// One key of a run of SetKey edits: made one after the other, its edits
-// leave the value of the last, spelt as the first that met no line of the key.
-struct RunKey {
-  std::string folded;
-  std::string_view firstKey;  // as spelt by the key's first edit
-  std::string_view firstValue;
-  std::string_view lastValue;
-  bool found = false;    // some line of the section holds the key
-  bool changed = false;  // some edit of the key changed a byte at its turn
-};
-
-// The keys of the run [begin, end), in the order of their first edit. An edit
-// after the first changes a byte exactly when its value differs from the one before.
-std::vector<RunKey> RunKeys(const EditBatch& edits, std::size_t begin, std::size_t end) {
-  std::vector<RunKey> keys;
-  for (std::size_t i = begin; i < end; ++i) {
-    const EditRef edit = edits[i];
-    std::string folded = FoldCase(edit.key);
-    const auto same = [&folded](const RunKey& key) { return key.folded == folded; };
-    if (const auto known = std::find_if(keys.begin(), keys.end(), same); known != keys.end()) {
-      known->changed = known->changed || known->lastValue != edit.value;
-      known->lastValue = edit.value;
-    } else {
-      keys.push_back({std::move(folded), edit.key, edit.value, edit.value});
-    }
-  }
-  return keys;
-}
-
-RunKey* FindRunKey(std::vector<RunKey>& keys, std::string_view name) {
-  for (RunKey& key : keys) {
-    if (EqualsFolded(name, key.folded)) return &key;
-  }
-  return nullptr;
-}
-
-// True when the rest of a key line after its key, `tail`, is "=" and `value`.
-bool Assigns(std::string_view tail, std::string_view value) {
-  return tail.size() == value.size() + 1 && tail.front() == '=' && tail.substr(1) == value;
-}
-
-// What RewriteBlock made of an occurrence of a section.
-struct Rewritten {
-  bool changed = false;      // when false, the occurrence stays as it was
-  std::size_t insertAt = 0;  // the end of its last line that is neither blank nor a comment
-};
-
-// Gives every line of a run's keys in one occurrence of their section, `block`,
-// the key's last value, keeping the line's indentation, key spelling and line
-// end; notes which keys it met and which of their first edits changed a
-// byte. The new text goes into `out`, where missing keys go is counted in it.
-Rewritten RewriteBlock(std::string_view block, std::vector<RunKey>& keys, std::string& out) {
-  out.clear();
-  std::size_t copied = 0;
-  Rewritten result;
-  ini::ForEachLine(block, [&](const ini::RawLine& raw) {
-    const ini::ParsedLine parsed = ini::ParseLine(raw.text);
-    RunKey* key = parsed.kind == LineKind::Key ? FindRunKey(keys, parsed.name) : nullptr;
-    if (key != nullptr) {
-      const std::size_t nameEnd = raw.begin + static_cast<std::size_t>(parsed.name.data() + parsed.name.size() - raw.text.data());
-      const std::size_t textEnd = raw.begin + raw.text.size();
-      const std::string_view tail = block.substr(nameEnd, textEnd - nameEnd);
-      key->found = true;
-      key->changed = key->changed || !Assigns(tail, key->firstValue);
-      if (!Assigns(tail, key->lastValue)) {
-        out.append(block.substr(copied, nameEnd - copied)).append("=").append(key->lastValue);
-        copied = textEnd;
-        result.changed = true;
-      }
-    }
-    // Where this line ends once the lines before it have their new values.
-    if (parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment) result.insertAt = raw.end - copied + out.size();
-    return true;
-  });
-  if (result.changed) out.append(block.substr(copied));
-  return result;
 }
 
 // A file's text part as a row of pieces: the occurrences of the sections a
@@ -294,7 +197,8 @@ class SectionEditor {
   // in the order of their first edits, after the last line of the last
   // occurrence that is neither blank nor a comment.
   bool SetKeys(const EditBatch& edits, std::size_t begin, std::size_t end, const std::vector<std::size_t>& blocks) {
-    std::vector<RunKey> keys = RunKeys(edits, begin, end);
+    std::vector<RunKey> keys;
+    AddRunKeys(edits, begin, end, keys);
     std::size_t insertAt = 0;
     for (std::size_t index : blocks) {
       const Rewritten rewritten = RewriteBlock(View(pieces_[index]), keys, scratch_);
@@ -302,12 +206,7 @@ class SectionEditor {
       insertAt = rewritten.insertAt;
     }
     const std::string_view lineEnd = LineEnd();
-    std::string added;
-    for (RunKey& key : keys) {
-      if (key.found) continue;
-      added += KeyLine(key.firstKey, key.lastValue, lineEnd);
-      key.changed = true;
-    }
+    std::string added = MissingKeyLines(keys, lineEnd);
     if (!added.empty()) {
       Piece& lastPiece = pieces_[blocks.back()];
       const std::string_view last = View(lastPiece);
@@ -315,7 +214,7 @@ class SectionEditor {
       scratch_.assign(last.substr(0, insertAt)).append(added).append(last.substr(insertAt));
       TakeScratch(lastPiece);
     }
-    return std::any_of(keys.begin(), keys.end(), [](const RunKey& key) { return key.changed; });
+    return AnyChanged(keys);
   }
 
   // The line end new lines get: that of the text's first line, CRLF when it
@@ -349,6 +248,93 @@ class SectionEditor {
   std::string changed_;  // the texts of the pieces edits changed, one after the other
   std::string scratch_;  // where a piece's new text is made
   std::unordered_map<std::string, std::vector<std::size_t>> blocks_;  // folded section -> its occurrences
+};
+
+// The common batch made in one pass in file order: SetKey edits only, of
+// sections the text holds, in a text whose every line ends. Nothing else
+// then moves a line of a section, and the line end of new keys stays that of
+// the first line, so the edits of one section can be made together wherever
+// they stand in the batch, and each occurrence's new text goes straight to
+// its place in the result: no piece is kept aside.
+class ValuePass {
+ public:
+  // False when the batch or the text is not of that kind.
+  bool Plan(std::string_view textPart, const EditBatch& edits) {
+    if (textPart.empty() || textPart.back() != '\n') return false;
+    text_ = textPart;
+    edits_ = &edits;
+    for (std::size_t begin = 0, end = 0; begin < edits.size(); begin = end) {
+      if (edits[begin].kind != Edit::Kind::SetKey) return false;
+      end = RunEnd(edits, begin);
+      sections_[FoldCase(edits[begin].section)].runs.emplace_back(begin, end);
+    }
+    Section* open = nullptr;
+    std::size_t openStart = 0;
+    std::string folded;
+    ForEachHeader(textPart, [&](std::size_t begin, std::string_view name) {
+      if (open != nullptr) occurrences_.push_back({openStart, begin, open});
+      folded.assign(name);
+      FoldCaseInPlace(folded);
+      const auto found = sections_.find(folded);
+      open = found == sections_.end() ? nullptr : &found->second;
+      if (open != nullptr) ++open->occurrences;
+      openStart = begin;
+    });
+    if (open != nullptr) occurrences_.push_back({openStart, textPart.size(), open});
+    return std::all_of(sections_.begin(), sections_.end(), [](const auto& entry) { return entry.second.occurrences > 0; });
+  }
+
+  // The whole text with every edit made, followed by `rest`; nothing when no
+  // edit changed a byte.
+  std::optional<std::string> Result(std::string_view rest) {
+    const std::size_t lf = text_.find('\n');
+    const std::string_view lineEnd = lf > 0 && text_[lf - 1] == '\r' ? "\r\n" : "\n";
+    std::string result;
+    result.reserve(text_.size() + text_.size() / 8 + rest.size());
+    std::string scratch;
+    bool changed = false;
+    std::size_t copied = 0;
+    for (const Occurrence& at : occurrences_) {
+      Section& section = *at.section;
+      if (section.seen++ == 0) {
+        for (const auto& run : section.runs) AddRunKeys(*edits_, run.first, run.second, section.keys);
+      }
+      result.append(text_.substr(copied, at.begin - copied));
+      const std::string_view block = text_.substr(at.begin, at.end - at.begin);
+      const Rewritten rewritten = RewriteBlock(block, section.keys, scratch);
+      const std::string_view made = rewritten.changed ? std::string_view(scratch) : block;
+      if (section.seen < section.occurrences) {
+        result.append(made);
+      } else {
+        // Every line ends, so missing keys start on a line of their own.
+        const std::string added = MissingKeyLines(section.keys, lineEnd);
+        result.append(made.substr(0, rewritten.insertAt)).append(added).append(made.substr(rewritten.insertAt));
+        changed = AnyChanged(section.keys) || changed;
+        std::vector<RunKey>().swap(section.keys);
+      }
+      copied = at.end;
+    }
+    if (!changed) return std::nullopt;
+    return result.append(text_.substr(copied)).append(rest);
+  }
+
+ private:
+  struct Section {
+    std::vector<std::pair<std::size_t, std::size_t>> runs;  // its edits [first, second), in batch order
+    std::size_t occurrences = 0;
+    std::size_t seen = 0;
+    std::vector<RunKey> keys;  // while its occurrences are being made
+  };
+  struct Occurrence {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    Section* section = nullptr;
+  };
+
+  std::string_view text_;
+  const EditBatch* edits_ = nullptr;
+  std::unordered_map<std::string, Section> sections_;  // by folded name
+  std::vector<Occurrence> occurrences_;                 // of the edited sections, in file order
 };
 
 }  // namespace
@@ -398,6 +384,7 @@ bool ApplyEditsToText(const std::vector<Edit>& edits, std::string& file) {
 std::optional<std::string> EditedText(const EditBatch& edits, std::string_view file) {
   if (edits.empty()) return std::nullopt;
   const std::string_view textPart = ini::TextPart(file);
+  if (ValuePass pass; pass.Plan(textPart, edits)) return pass.Result(file.substr(textPart.size()));
   SectionEditor editor(textPart, edits);
   bool changed = false;
   for (std::size_t begin = 0, end = 0; begin < edits.size(); begin = end) {
