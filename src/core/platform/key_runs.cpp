@@ -18,9 +18,10 @@ std::size_t RunEnd(const EditBatch& edits, std::size_t begin) {
   const EditRef first = edits[begin];
   std::size_t end = begin + 1;
   if (first.kind != Edit::Kind::SetKey) return end;
-  while (end < edits.size() && edits[end].kind == Edit::Kind::SetKey &&
-         (edits[end].section == first.section || EqualsFolded(edits[end].section, first.section))) {
-    ++end;
+  for (; end < edits.size(); ++end) {
+    const EditRef next = edits[end];
+    if (next.kind != Edit::Kind::SetKey) break;
+    if (next.section != first.section && !EqualsFolded(next.section, first.section)) break;
   }
   return end;
 }
