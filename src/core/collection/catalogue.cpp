@@ -82,20 +82,33 @@ bool Catalogue::MergeArtists(const std::vector<std::string>& spellings, const st
   return Apply(lumo::ArtistMergeEdits(*document_, spellings, chosen), LUMO_TRANSLATE_NOOP("Undo", "Merge Artists"));
 }
 
-bool Catalogue::ReplaceNames(const std::vector<lumo::profile::Edit>& edits) { return Apply(edits, LUMO_TRANSLATE_NOOP("Undo", "Replace")); }
+bool Catalogue::ReplaceNames(const lumo::profile::EditBatch& edits) { return Apply(edits, LUMO_TRANSLATE_NOOP("Undo", "Replace")); }
+
+bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
+  return Apply(lumo::profile::EditBatch(edits), stepName);
+}
 
 // The file's bytes before and after each change make its undo step; the
 // document hands over the old bytes, which it compared with the disk.
-bool Catalogue::Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName) {
-  std::optional<std::string> before;
-  if (!document_->ApplyEdits(edits, &lastWriteError_, &before)) return false;
+bool Catalogue::Apply(const lumo::profile::EditBatch& edits, const char* stepName) {
+  std::shared_ptr<const std::string> before;
+  if (!document_->ApplyEditBatch(edits, &lastWriteError_, &before)) return false;
   if (!document_->IsLoaded()) {
     history_.Clear();
   } else if (before) {
-    history_.Record(stepName, FilePatch::Between(*before, document_->FileBytes()));
+    history_.Record(stepName, PatchSince(std::move(before)));
   }
   HistoryChanged();
   return true;
+}
+
+// A large batch leaves the document holding the written bytes as loaded
+// (IniDocument::ApplyEditBatch), shared: the step shares them and keeps the
+// old bytes whole, rather than comparing two files that differ everywhere.
+FilePatch Catalogue::PatchSince(std::shared_ptr<const std::string> before) const {
+  std::shared_ptr<const std::string> after = document_->LoadedBytes();
+  if (after == nullptr || after.get() != &document_->FileBytes()) return FilePatch::Between(*before, document_->FileBytes());
+  return FilePatch::Whole(std::move(before), std::move(after));
 }
 
 bool Catalogue::Undo() { return Replay(true); }

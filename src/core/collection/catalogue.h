@@ -81,7 +81,7 @@ class Catalogue {
   // Gives every album whose artist is one of `spellings` the artist `chosen`.
   bool MergeArtists(const std::vector<std::string>& spellings, const std::string& chosen);
   // Writes the edits a replace planned (lumo::PlanReplace).
-  bool ReplaceNames(const std::vector<lumo::profile::Edit>& edits);
+  bool ReplaceNames(const lumo::profile::EditBatch& edits);
 
   // Every change above is kept so that it can be taken back and done again,
   // for as long as this file stays loaded. Undo and Redo are one
@@ -110,7 +110,10 @@ class Catalogue {
 
  private:
   bool Apply(const std::vector<lumo::profile::Edit>& edits, const char* stepName);
+  bool Apply(const lumo::profile::EditBatch& edits, const char* stepName);
   bool Replay(bool undo);
+  // The undo step from `before` to the bytes the document now holds.
+  FilePatch PatchSince(std::shared_ptr<const std::string> before) const;
   // Puts `wanted` in place of the file if it still holds what the document
   // last read or wrote, and takes it as read; else sets LastWriteError().
   bool ReplaceFile(std::string wanted);

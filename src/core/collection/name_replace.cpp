@@ -115,7 +115,7 @@ class Planner {
       plan_ = {{}, plan_.found, refusal, std::string(name)};
       return;
     }
-    plan_.edits.push_back(profile::Edit::Set(section.GetName(), std::move(key), std::move(*changed)));
+    plan_.edits.Set(section.Name(), key, *changed);
   }
 
   static ReplaceRefusal Check(NameKind kind, std::string_view before, const std::string& after) {

@@ -64,7 +64,7 @@ class NameReplacer {
 // The outcome of planning a replace over a whole document.
 struct ReplacePlan {
   // One edit per name that changes, in the document's order; empty when refused.
-  std::vector<profile::Edit> edits;
+  profile::EditBatch edits;
   // Names the text was found in, those it leaves as they were included.
   std::size_t found = 0;
   ReplaceRefusal refusal = ReplaceRefusal::None;

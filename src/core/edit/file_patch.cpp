@@ -172,6 +172,15 @@ FilePatch FilePatch::Between(std::string_view before, std::string_view after) {
   return patch;
 }
 
+FilePatch FilePatch::Whole(std::shared_ptr<const std::string> before, std::shared_ptr<const std::string> after) {
+  FilePatch patch;
+  patch.before_ = FingerprintOf(*before);
+  patch.after_ = FingerprintOf(*after);
+  patch.wholeBefore_ = std::move(before);
+  patch.wholeAfter_ = std::move(after);
+  return patch;
+}
+
 std::optional<std::string> FilePatch::Revert(std::string_view after) const {
   if (!IsAfter(after)) return std::nullopt;
   return Rebuild(after, true);
@@ -186,6 +195,7 @@ bool FilePatch::IsAfter(std::string_view text) const noexcept { return Fingerpri
 bool FilePatch::IsBefore(std::string_view text) const noexcept { return FingerprintOf(text) == before_; }
 
 std::optional<std::string> FilePatch::Rebuild(std::string_view from, bool toBefore) const {
+  if (wholeBefore_ != nullptr) return toBefore ? *wholeBefore_ : *wholeAfter_;
   std::string out;
   out.reserve(toBefore ? before_.size : after_.size);
   std::size_t copied = 0;
@@ -205,6 +215,7 @@ std::optional<std::string> FilePatch::Rebuild(std::string_view from, bool toBefo
 std::size_t FilePatch::MemoryUsed() const noexcept {
   std::size_t bytes = sizeof(*this) + hunks_.capacity() * sizeof(Hunk);
   for (const Hunk& hunk : hunks_) bytes += hunk.beforeBytes.capacity() + hunk.afterBytes.capacity();
+  if (wholeBefore_ != nullptr) bytes += wholeBefore_->capacity() + wholeAfter_->capacity();
   return bytes;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ class FilePatch {
   // The patch that turns `before` into `after`. Any two texts will do; the
   // result is exact, though only compact when few lines differ.
   static FilePatch Between(std::string_view before, std::string_view after);
+  // The patch that keeps both versions whole, shared rather than copied:
+  // made without comparing them, for a change of nearly every line.
+  static FilePatch Whole(std::shared_ptr<const std::string> before, std::shared_ptr<const std::string> after);
 
   // `before` again from `after`; nothing when `after` is not the text this
   // patch was made with (checked by size and a 64-bit fingerprint).
@@ -50,6 +54,9 @@ class FilePatch {
   std::optional<std::string> Rebuild(std::string_view from, bool toBefore) const;
 
   std::vector<Hunk> hunks_;
+  // Both versions, for a patch made Whole (then without hunks).
+  std::shared_ptr<const std::string> wholeBefore_;
+  std::shared_ptr<const std::string> wholeAfter_;
   Fingerprint before_;
   Fingerprint after_;
 };

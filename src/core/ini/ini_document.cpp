@@ -145,6 +145,7 @@ void IniDocument::Take(std::string bytes, const ProgressHook& progress, const Du
   loadedFile_ = std::move(loaded);
   std::string().swap(onDisk_);
   onDiskIsLoaded_ = true;
+  memoryIsFile_ = true;
   loaded_ = true;
   loadProblem_ = LoadProblem::None;
 }
@@ -212,9 +213,10 @@ int32_t IniDocument::GetInt(const std::string& section, const std::string& key, 
 }
 
 bool IniDocument::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  const profile::Edit edit = profile::Edit::Set(section, key, value);
-  if (loaded_) ApplyInMemory(edit);
-  return WriteFile({edit}, nullptr, nullptr);
+  profile::EditBatch edit;
+  edit.Set(section, key, value);
+  if (loaded_) ApplyInMemory(edit[0]);
+  return KeepTrack(WriteFile(edit, nullptr, nullptr));
 }
 
 bool IniDocument::WriteInt(const std::string& section, const std::string& key, int32_t value, int16_t radix) {
@@ -224,21 +226,43 @@ bool IniDocument::WriteInt(const std::string& section, const std::string& key, i
 }
 
 bool IniDocument::DeleteSection(const std::string& section) {
-  const profile::Edit edit = profile::Edit::Remove(section);
-  if (loaded_) ApplyInMemory(edit);
-  return WriteFile({edit}, nullptr, nullptr);
+  profile::EditBatch edit;
+  edit.Remove(section);
+  if (loaded_) ApplyInMemory(edit[0]);
+  return KeepTrack(WriteFile(edit, nullptr, nullptr));
+}
+
+bool IniDocument::KeepTrack(bool written) {
+  if (!written) memoryIsFile_ = false;
+  return written;
 }
 
 bool IniDocument::ApplyEdits(const std::vector<profile::Edit>& edits, Message* failure,
                              std::optional<std::string>* replaced) {
-  if (!WriteFile(edits, failure, replaced)) return false;
-  if (loaded_) {
-    for (const profile::Edit& edit : edits) ApplyInMemory(edit);
+  std::shared_ptr<const std::string> before;
+  const bool applied = ApplyEditBatch(profile::EditBatch(edits), failure, replaced != nullptr ? &before : nullptr);
+  if (before != nullptr) *replaced = *before;
+  return applied;
+}
+
+bool IniDocument::ApplyEditBatch(const profile::EditBatch& edits, Message* failure,
+                                 std::shared_ptr<const std::string>* replaced) {
+  std::shared_ptr<const std::string> before;
+  if (!WriteFile(edits, failure, &before)) return false;
+  if (replaced != nullptr) *replaced = before;
+  if (!loaded_) return true;
+  // Reading the new bytes again costs about as much as the load, and takes
+  // far less memory than changing sections one by one: it pays once the
+  // batch has an edit for every section.
+  if (before != nullptr && memoryIsFile_ && edits.size() >= sections_.Size()) {
+    Take(std::move(onDisk_), {}, {});
+    return true;
   }
+  for (std::size_t i = 0; i < edits.size(); ++i) ApplyInMemory(edits[i]);
   return true;
 }
 
-void IniDocument::ApplyInMemory(const profile::Edit& edit) {
+void IniDocument::ApplyInMemory(const profile::EditRef& edit) {
   if (edit.kind == profile::Edit::Kind::RemoveSection) {
     sections_.Erase(FoldCase(edit.section));
   } else {
@@ -248,29 +272,28 @@ void IniDocument::ApplyInMemory(const profile::Edit& edit) {
 
 // A loaded file that has gone is not made anew from one key: the
 // collection it held would look lost. A loaded file changed by another
-// program is not written over: its changes would be lost. The check needs
-// the bytes as a string of their own, which the loaded bytes are not: they
-// are copied at the first write, and dropped again if nothing was written.
-bool IniDocument::WriteFile(const std::vector<profile::Edit>& edits, Message* failure,
-                            std::optional<std::string>* replaced) {
-  if (!loaded_) return profile::ApplyEdits(edits, path_, failure, {});
-  if (onDiskIsLoaded_) onDisk_ = loadedFile_->bytes;
-  std::optional<std::string> before;
-  const bool written = profile::ApplyEdits(edits, path_, failure,
-                                           {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &onDisk_, &before});
-  if (before) {
-    onDiskIsLoaded_ = false;
-    if (replaced != nullptr) *replaced = std::move(before);
-  } else if (onDiskIsLoaded_) {
-    std::string().swap(onDisk_);
+// program is not written over: its changes would be lost.
+bool IniDocument::WriteFile(const profile::EditBatch& edits, Message* failure,
+                            std::shared_ptr<const std::string>* replaced) {
+  if (!loaded_) return profile::ApplyEditBatch(edits, path_, failure, {});
+  std::optional<std::string> written;
+  if (!profile::ApplyEditBatch(edits, path_, failure,
+                               {profile::IfMissing::Refuse, profile::kMaxDataFileBytes, &FileBytes(), &written})) {
+    return false;
   }
-  return written;
+  if (!written) return true;
+  if (replaced != nullptr) {
+    *replaced = onDiskIsLoaded_ ? LoadedBytes() : std::make_shared<const std::string>(std::move(onDisk_));
+  }
+  onDisk_ = std::move(*written);
+  onDiskIsLoaded_ = false;
+  return true;
 }
 
-IniSection& IniDocument::SectionForWrite(const std::string& section) {
+IniSection& IniDocument::SectionForWrite(std::string_view section) {
   const auto [cursor, inserted] = sections_.Emplace(FoldCase(section));
   IniSection& target = sections_.ValueAt(cursor);
-  if (inserted) target = IniSection(section);
+  if (inserted) target = IniSection(std::string(section));
   return target;
 }
 

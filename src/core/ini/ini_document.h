@@ -121,11 +121,15 @@ class IniDocument {
   bool DeleteSection(const std::string& section);
   // One change of the file made of several edits: the file takes all of them
   // in one replacement first, and only then, in loaded mode, does memory
-  // take them too. False (with `failure` saying why, when given) leaves both
+  // take them too (a large batch by reading the new bytes as Adopt does). False (with `failure` saying why, when given) leaves both
   // the file and memory exactly as they were. In loaded mode `replaced`,
   // when given, receives the file's bytes from before a write that changed it.
   bool ApplyEdits(const std::vector<profile::Edit>& edits, Message* failure = nullptr,
                   std::optional<std::string>* replaced = nullptr);
+  // The same for a packed batch; `replaced` gets the old bytes shared, with
+  // the document while it still holds them as loaded.
+  bool ApplyEditBatch(const profile::EditBatch& edits, Message* failure = nullptr,
+                      std::shared_ptr<const std::string>* replaced = nullptr);
 
   // Enumeration of the sections in memory (in either mode).
   Position FirstSection() const;
@@ -175,10 +179,11 @@ class IniDocument {
   static std::pair<SectionMap::Cursor, bool> EnterSection(const LoadedFileBytes& file, std::size_t headerBegin,
                                                           std::string_view nameAsWritten, std::string& folded,
                                                           const DuplicateSectionHook& duplicate, SectionMap& sections);
-  IniSection& SectionForWrite(const std::string& section);
-  void ApplyInMemory(const profile::Edit& edit);
-  bool WriteFile(const std::vector<profile::Edit>& edits, Message* failure,
-                 std::optional<std::string>* replaced);
+  IniSection& SectionForWrite(std::string_view section);
+  void ApplyInMemory(const profile::EditRef& edit);
+  // Passes on a write's result, noting when memory has a change the file lacks.
+  bool KeepTrack(bool written);
+  bool WriteFile(const profile::EditBatch& edits, Message* failure, std::shared_ptr<const std::string>* replaced);
 
   std::string path_;
   bool loaded_ = false;
@@ -186,8 +191,12 @@ class IniDocument {
   std::shared_ptr<const LoadedFileBytes> loadedFile_;
   // The file's bytes as last written, in loaded mode; until the first write
   // they are the loaded bytes, and onDisk_ stays empty rather than copy them.
+  // Writes are checked against them where they are.
   std::string onDisk_;
   bool onDiskIsLoaded_ = false;
+  // Memory holds what the file's bytes read; false once a write that
+  // changed memory first failed on the file.
+  bool memoryIsFile_ = false;
   SectionMap sections_;
 };
 

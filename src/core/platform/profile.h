@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/atomic_file.h"
@@ -97,6 +99,48 @@ struct Edit {
   static Edit Remove(std::string section);
 };
 
+// A look at one edit, of an Edit or of an EditBatch; valid as long as what
+// it looks at is unchanged.
+struct EditRef {
+  Edit::Kind kind = Edit::Kind::SetKey;
+  std::string_view section;
+  std::string_view key;    // SetKey only
+  std::string_view value;  // SetKey only
+};
+
+// Edits in order, their texts packed into large blocks: a batch of a hundred
+// thousand names costs a few allocations, not one or more per name, and
+// grows without moving what it holds.
+class EditBatch {
+ public:
+  EditBatch() = default;
+  // The same edits, copied.
+  explicit EditBatch(const std::vector<Edit>& edits);
+
+  // Adds an edit at the end. Throws std::length_error for a text of 4 GB or more.
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+  void Remove(std::string_view section);
+
+  std::size_t size() const noexcept { return entries_.size(); }
+  bool empty() const noexcept { return entries_.empty(); }
+  // The i-th edit (0 <= i < size()); valid as long as the batch.
+  EditRef operator[](std::size_t i) const noexcept;
+
+ private:
+  struct Entry {
+    uint32_t block = 0;  // in blocks_, from `at`: the section's bytes, the key's, the value's
+    uint32_t at = 0;
+    uint32_t sectionLength = 0;
+    uint32_t keyLength = 0;
+    uint32_t valueLength = 0;
+    Edit::Kind kind = Edit::Kind::SetKey;
+  };
+  void Add(Edit::Kind kind, std::string_view section, std::string_view key, std::string_view value);
+
+  std::vector<std::string> blocks_;  // never grown past their first capacity
+  std::deque<Entry> entries_;
+};
+
 // What a write does when the file is not there (see platform::IfMissing).
 using IfMissing = platform::IfMissing;
 
@@ -108,12 +152,11 @@ struct WriteRules {
   // write goes ahead only while the file still holds exactly these bytes
   // (the same bytes written again, or a touch, do not count); anything else
   // is another program's change, and the write is refused
-  // (MessageId::WriteChangedMeanwhile). A successful write leaves the new
-  // bytes here.
-  std::string* knownBytes = nullptr;
-  // With `knownBytes`: when the file was written, receives the bytes the
-  // write replaced (moved out, not copied); untouched when nothing changed.
-  std::optional<std::string>* replacedBytes = nullptr;
+  // (MessageId::WriteChangedMeanwhile).
+  const std::string* knownBytes = nullptr;
+  // When given, receives the new bytes of a write that changed the file;
+  // untouched when nothing changed.
+  std::optional<std::string>* writtenBytes = nullptr;
 };
 
 // Applies the edits in order, as WriteString and DeleteSection would one by
@@ -124,5 +167,8 @@ struct WriteRules {
 // another program, ...), as a message id of the Write... family.
 bool ApplyEdits(const std::vector<Edit>& edits, const std::string& fileName, Message* failure = nullptr,
                 const WriteRules& rules = {});
+// The same for a packed batch.
+bool ApplyEditBatch(const EditBatch& edits, const std::string& fileName, Message* failure = nullptr,
+                    const WriteRules& rules = {});
 
 }  // namespace lumo::profile

@@ -24,6 +24,7 @@ bool HasLineBreakingByte(std::string_view text) noexcept;
 // line trim would take it). Blanks at the ends of a section name, at the end
 // of a key and at the start of a value survive reading and are allowed.
 bool CanWriteFaithfully(const Edit& edit) noexcept;
+bool CanWriteFaithfully(const EditRef& edit) noexcept;
 
 // The value of the key in `file` (a whole file's bytes): the last one in
 // file order over every occurrence of the section, or nothing when the
@@ -63,6 +64,6 @@ bool ApplyEdit(const Edit& edit, std::string& file);
 bool ApplyEditsToText(const std::vector<Edit>& edits, std::string& file);
 // The same, leaving `file` alone: the new text, or nothing when no edit
 // changed a byte.
-std::optional<std::string> EditedText(const std::vector<Edit>& edits, std::string_view file);
+std::optional<std::string> EditedText(const EditBatch& edits, std::string_view file);
 
 }  // namespace lumo::profile

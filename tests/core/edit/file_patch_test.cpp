@@ -58,15 +58,20 @@ TEST(FilePatch, TakesEveryRandomChangeBackAndDoesItAgain) {
   }
 }
 
+// Both ways of making a patch: compared, and kept whole.
 TEST(FilePatch, EdgesOfTheTexts) {
   const std::pair<std::string, std::string> cases[] = {
       {"abc", "abc"}, {"b\n", "a\nb\n"}, {"a\nb\n", "b\n"}, {"x\ry\r", "x\ry\r"}, {"", "x"}, {"x", ""},
       {"same\n", "same\nmore"}, {"\n\n", "\n"}, {"a\rb\rc", "a\rB\rc"},
   };
   for (const auto& [before, after] : cases) {
-    const FilePatch patch = FilePatch::Between(before, after);
-    EXPECT_EQ(patch.Revert(after).value_or("(refused)"), before) << before << " / " << after;
-    EXPECT_EQ(patch.Reapply(before).value_or("(refused)"), after) << before << " / " << after;
+    const FilePatch whole =
+        FilePatch::Whole(std::make_shared<const std::string>(before), std::make_shared<const std::string>(after));
+    for (const FilePatch& patch : {FilePatch::Between(before, after), whole}) {
+      EXPECT_EQ(patch.Revert(after).value_or("(refused)"), before) << before << " / " << after;
+      EXPECT_EQ(patch.Reapply(before).value_or("(refused)"), after) << before << " / " << after;
+      EXPECT_FALSE(patch.Revert(after + "!")) << before << " / " << after;
+    }
   }
 }
 
