@@ -768,7 +768,7 @@ Puede que el nombre de archivo no sea correcto o que otra aplicación esté usan
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>No se pudo abrir %s.
 Compruebe que hay una aplicación predeterminada asociada a este tipo de archivo</translation>
     </message>

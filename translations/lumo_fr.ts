@@ -769,7 +769,7 @@ Le nom de fichier est peut-être incorrect, ou le fichier indiqué est peut-êtr
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Impossible d&apos;ouvrir %s.
 Vérifiez qu&apos;une application par défaut est associée à ce type de fichier</translation>
     </message>

@@ -769,7 +769,7 @@ Możliwe przyczyny to nieprawidłowa nazwa pliku albo plik używany przez inną 
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Nie udało się otworzyć %s.
 Sprawdź, czy z tym typem pliku jest skojarzony program domyślny</translation>
     </message>

@@ -770,7 +770,7 @@ O nome do arquivo pode estar incorreto ou o arquivo pode estar em uso por outro 
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Não foi possível abrir %s.
 Verifique se há um programa padrão associado a este tipo de arquivo</translation>
     </message>

@@ -770,7 +770,7 @@ Possible causes are an incorrect filename, or the file specified may be in use b
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Не удалось открыть %s.
 Проверьте, назначена ли программа по умолчанию для этого типа файлов</translation>
     </message>
