@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabWidget>
+#include <QTextBoundaryFinder>
 #include <QTreeView>
 
 #include <algorithm>
@@ -184,21 +185,30 @@ QWidget* MakeDefault(const ControlTemplate& c, QWidget* parent) {
   }
 }
 
-// Breaks `text` into lines at blanks so that each fits `width` pixels.
-QString WrapWords(const QString& text, const QFontMetrics& metrics, int width) {
+}  // namespace
+
+// Lines break where Unicode allows it: after blanks, and in Japanese or
+// Chinese between almost any two characters. Blanks at a line's end go.
+QString WrapToWidth(const QString& text, const QFontMetrics& metrics, int width) {
   QString wrapped;
   QString line;
-  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
-      wrapped += line + QLatin1Char('\n');
-      line = word;
+  QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+  qsizetype from = 0;
+  while (breaks.toNextBoundary() != -1) {
+    const QString piece = text.mid(from, breaks.position() - from);
+    from = breaks.position();
+    const QString candidate = line + piece;
+    if (!line.trimmed().isEmpty() && metrics.horizontalAdvance(candidate.trimmed()) > width) {
+      wrapped += line.trimmed() + QLatin1Char('\n');
+      line = piece;
     } else {
       line = candidate;
     }
   }
-  return wrapped + line;
+  return wrapped + line.trimmed();
 }
+
+namespace {
 
 // The desktop's font may be wider than the one the layout was drawn for.
 // A multi-line check box wraps its text itself (Qt's does not), and a
@@ -208,7 +218,7 @@ void FitText(const ControlTemplate& c, QWidget* widget) {
   const QFontMetrics metrics = widget->fontMetrics();
   if (auto* box = qobject_cast<QCheckBox*>(widget); box && Has(c, ctl::kMultiLine)) {
     constexpr int kIndicatorRoom = 24;
-    box->setText(WrapWords(box->text(), metrics, std::max(1, box->width() - kIndicatorRoom)));
+    box->setText(WrapToWidth(box->text(), metrics, std::max(1, box->width() - kIndicatorRoom)));
     return;
   }
   auto* label = qobject_cast<QLabel*>(widget);
@@ -295,10 +305,12 @@ void Grow(const std::vector<BuiltControl>& controls, const BuiltControl& grown, 
 
 // A translated text may need more room than the English one the template
 // was drawn for. Its control grows to the right, or downwards for a text of
-// several lines; a one-line static stops wrapping and widens instead.
+// several lines; a one-line static stops wrapping and widens instead. A text
+// the control is to show later (kRoomForTextProperty) is measured instead.
 void GrowForText(const std::vector<BuiltControl>& controls, const BuiltControl& built) {
   QWidget* widget = built.widget;
-  const QString text = TextOf(widget);
+  const QVariant later = widget->property(kRoomForTextProperty);
+  const QString text = later.isValid() ? later.toString() : TextOf(widget);
   if (text.isEmpty() || !Translated(*built.control)) return;
   auto* label = qobject_cast<QLabel*>(widget);
   if (WrapsOneLine(label)) label->setWordWrap(false);
@@ -434,6 +446,10 @@ void DialogBuilder::SetUpButton(QAbstractButton& button, const ControlTemplate& 
   button.setText(Text(control.text));
   if (auto* push = qobject_cast<QPushButton*>(&button)) push->setDefault(control.kind == ControlKind::DefPushButton);
   if (Has(control, ctl::kLeftText)) button.setLayoutDirection(Qt::RightToLeft);
+}
+
+QWidget* DialogBuilder::MakeDefaultControl(const ControlTemplate& control, QWidget* parent) {
+  return MakeDefault(control, parent);
 }
 
 int DialogBuilder::MulDiv(int number, int numerator, int denominator) {

@@ -311,3 +311,36 @@ TEST(DialogBuilder, AMultiLineCheckBoxWrapsItsTextToItsWidth) {
 }
 
 }  // namespace
+
+namespace {
+
+// Lines break after blanks, and between Japanese characters; nothing is
+// lost but the blanks at the breaks, and no line that could break is wider
+// than asked.
+TEST(DialogBuilder, WrapsTextWhereLinesMayBreak) {
+  const QFontMetrics metrics(QApplication::font());
+  const int em = metrics.horizontalAdvance(QStringLiteral("M"));
+  struct Case {
+    QString text;
+    int widthInEms;
+    int lines;
+  };
+  const Case cases[] = {
+      {QStringLiteral("Apply to all subsequent duplicates like this"), 12, 3},
+      {QStringLiteral("以降の同様の重複すべてに適用する"), 8, 2},
+      {QStringLiteral("Unbreakable"), 2, 1},
+      {QStringLiteral("short"), 40, 1},
+  };
+  for (const Case& c : cases) {
+    const QString wrapped = lumo::WrapToWidth(c.text, metrics, c.widthInEms * em);
+    const QStringList lines = wrapped.split(QLatin1Char('\n'));
+    EXPECT_TRUE(c.lines == 1 ? lines.size() == 1 : lines.size() >= c.lines) << wrapped.toStdString();
+    EXPECT_EQ(QString(wrapped).remove(QLatin1Char('\n')).remove(QLatin1Char(' ')), QString(c.text).remove(QLatin1Char(' ')));
+    for (const QString& line : lines) {
+      EXPECT_EQ(line, line.trimmed());
+      if (lines.size() > 1) EXPECT_LE(metrics.horizontalAdvance(line), c.widthInEms * em) << line.toStdString();
+    }
+  }
+}
+
+}  // namespace
