@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QString>
 #include <QStyleOptionButton>
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "core/about/about_texts.h"
+#include "core/catalogue/catalogue_item.h"
+#include "gui/edit/edit_dlg.h"
 #include "gui/platform/dialog_builder.h"
 #include "gui/platform/translation.h"
 
@@ -98,9 +101,28 @@ Layouts ExpectTextsFit(const std::string& language, const Layouts& english = {})
   return layouts;
 }
 
+// The Edit dialog's labels get their texts once it opens; each still fits
+// and stays clear of its field.
+void ExpectEditLabelsFit(const std::string& language) {
+  const CatalogueItem album{ItemKind::Album, "Arrival", "k1", 0};
+  for (const ItemKind kind : {ItemKind::Artist, ItemKind::Album, ItemKind::Track}) {
+    CatalogueItem item{kind, "Name", "k1", 0};
+    EditDlg dialog(item, kind == ItemKind::Artist ? nullptr : &album);
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    for (const auto [label, field] : {std::pair{EditDlg::kUpperLabel, EditDlg::kUpperField}, std::pair{EditDlg::kLowerLabel, EditDlg::kLowerField}}) {
+      const QLabel* shown = dialog.ControlAs<QLabel>(label);
+      const int needed = shown->fontMetrics().size(Qt::TextShowMnemonic, shown->text()).width();
+      EXPECT_LE(needed, shown->contentsRect().width()) << language << ": " << shown->text().toStdString();
+      EXPECT_LT(shown->geometry().right(), dialog.Control(field)->x()) << language << ": " << shown->text().toStdString();
+    }
+    dialog.EndDialog(kIdCancel);
+  }
+}
+
 TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLanguage) {
   ExpectUniqueMnemonics("English");
   const Layouts english = ExpectTextsFit("English");
+  ExpectEditLabelsFit("English");
   const QDir folder(QStringLiteral(LUMO_QM_DIR));
   const QStringList catalogues = folder.entryList({QStringLiteral("lumo_*.qm")}, QDir::Files);
   ASSERT_FALSE(catalogues.isEmpty()) << "no catalogue built in " << LUMO_QM_DIR;
@@ -108,6 +130,7 @@ TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLangua
     ASSERT_TRUE(LoadCatalogueFile(folder.filePath(name))) << name.toStdString();
     ExpectUniqueMnemonics(name.toStdString());
     ExpectTextsFit(name.toStdString(), english);
+    ExpectEditLabelsFit(name.toStdString());
   }
   LoadCatalogueFile(QString());
 }
