@@ -271,7 +271,7 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     </message>
     <message>
         <source>Custom</source>
-        <translation>Manual</translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Info</source>
@@ -323,11 +323,11 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Nota</translation>
+        <translation>&amp;Comentario</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Archivo</translation>
+        <translation>&amp;Nombre de archivo</translation>
     </message>
     <message>
         <source>Browse</source>

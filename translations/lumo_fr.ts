@@ -272,7 +272,7 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     </message>
     <message>
         <source>Custom</source>
-        <translation>Manuel</translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Info</source>
@@ -324,11 +324,11 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Remarque</translation>
+        <translation>&amp;Commentaire</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Fichier</translation>
+        <translation>&amp;Nom de fichier</translation>
     </message>
     <message>
         <source>Browse</source>

@@ -365,7 +365,7 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>Apply to all subsequent duplicates like this</source>
-        <translation>以降も同様に処理</translation>
+        <translation>以降の同様の重複すべてに適用する</translation>
     </message>
     <message>
         <source>Selected</source>
