@@ -287,8 +287,33 @@ void MoveAlong(const std::vector<BuiltControl>& controls, const QRect& old, int 
   for (QWidget* widget : after) widget->move(widget->pos() + (downwards ? QPoint(0, grow) : QPoint(grow, 0)));
 }
 
+// A field that holds a name or a path: narrower, it still shows one.
+bool TakesSpareWidth(const BuiltControl& built) {
+  const ControlKind kind = built.control->kind;
+  return kind == ControlKind::Edit || kind == ControlKind::ComboBox ||
+         (kind == ControlKind::Static && Has(*built.control, ctl::kSunken));
+}
+
+// A label widened by `grow` from `old` that reaches the field just after it
+// takes the room from that field, which keeps its right edge (and its
+// column's), when the field keeps at least half its width. False otherwise.
+bool NarrowNextField(const std::vector<BuiltControl>& controls, const QRect& old, int grow) {
+  const BuiltControl* next = nullptr;
+  for (const BuiltControl& other : controls) {
+    const QRect at = other.widget->geometry();
+    if (at.left() <= old.right() || at.top() > old.bottom() || at.bottom() < old.top()) continue;
+    if (next == nullptr || at.left() < next->widget->x()) next = &other;
+  }
+  if (next == nullptr || !TakesSpareWidth(*next)) return false;
+  const QRect at = next->widget->geometry();
+  if (!old.adjusted(0, 0, grow, 0).intersects(at)) return true;
+  if (2 * (at.width() - grow) < at.width()) return false;
+  next->widget->setGeometry(at.adjusted(grow, 0, 0, 0));
+  return true;
+}
+
 // Widens (or lengthens) a control by `grow` pixels, moving along what it
-// reaches. Sideways, the controls of its column (the same left edge and width
+// reaches (a label narrows the field after it instead, see NarrowNextField). Sideways, the controls of its column (the same left edge and width
 // in the template) widen alike, so that labels and buttons stay in line.
 void Grow(const std::vector<BuiltControl>& controls, const BuiltControl& grown, int grow, bool downwards) {
   if (grow <= 0) return;
@@ -299,7 +324,8 @@ void Grow(const std::vector<BuiltControl>& controls, const BuiltControl& grown, 
     const int by = downwards ? grow : width - old.width();
     if ((&built != &grown && !column) || by <= 0) continue;
     built.widget->resize(old.size() + (downwards ? QSize(0, by) : QSize(by, 0)));
-    MoveAlong(controls, old, by, downwards);
+    const bool label = !downwards && qobject_cast<QLabel*>(built.widget) != nullptr;
+    if (!label || !NarrowNextField(controls, old, by)) MoveAlong(controls, old, by, downwards);
   }
 }
 
@@ -318,7 +344,11 @@ void GrowForText(const std::vector<BuiltControl>& controls, const BuiltControl& 
   const bool downwards = label != nullptr ? size.height() >= 2 * widget->fontMetrics().lineSpacing()
                                           : Has(*built.control, ctl::kMultiLine);
   const QSize needed = TextNeeds(widget, text);
-  Grow(controls, built, downwards ? needed.height() - size.height() : needed.width() - size.width(), downwards);
+  if (downwards) return Grow(controls, built, needed.height() - size.height(), true);
+  // A widened label ends where its text does: a few pixels keep it off the field after it.
+  constexpr int kLabelGap = 4;
+  const int grow = needed.width() - size.width();
+  Grow(controls, built, grow > 0 && label != nullptr ? grow + kLabelGap : grow, false);
 }
 
 // A group box grows to hold again the controls it held before any grew,

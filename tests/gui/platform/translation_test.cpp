@@ -119,10 +119,28 @@ void ExpectEditLabelsFit(const std::string& language) {
   }
 }
 
+// The Duplicate album found dialog's artist and title fields start in line
+// and end where the explanation below them does (within the pixel that
+// rounding dialog units leaves), whatever their labels need.
+void ExpectDuplicateFieldsInLine(const std::string& language) {
+  QWidget host;
+  const BuiltDialog built = DialogBuilder(*FindDialogTemplate(DuplicateIds::kTemplate)).Build(&host);
+  QRect artist, title, explanation;
+  for (const auto& [entry, widget] : built.controls) {
+    if (entry->id == DuplicateIds::kArtistText) artist = widget->geometry();
+    if (entry->id == DuplicateIds::kTitleText) title = widget->geometry();
+    if (entry->id == DuplicateIds::kExplanation) explanation = widget->geometry();
+  }
+  EXPECT_EQ(artist.left(), title.left()) << language;
+  EXPECT_NEAR(artist.right(), explanation.right(), 1) << language;
+  EXPECT_NEAR(title.right(), explanation.right(), 1) << language;
+}
+
 TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLanguage) {
   ExpectUniqueMnemonics("English");
   const Layouts english = ExpectTextsFit("English");
   ExpectEditLabelsFit("English");
+  ExpectDuplicateFieldsInLine("English");
   const QDir folder(QStringLiteral(LUMO_QM_DIR));
   const QStringList catalogues = folder.entryList({QStringLiteral("lumo_*.qm")}, QDir::Files);
   ASSERT_FALSE(catalogues.isEmpty()) << "no catalogue built in " << LUMO_QM_DIR;
@@ -131,6 +149,7 @@ TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLangua
     ExpectUniqueMnemonics(name.toStdString());
     ExpectTextsFit(name.toStdString(), english);
     ExpectEditLabelsFit(name.toStdString());
+    ExpectDuplicateFieldsInLine(name.toStdString());
   }
   LoadCatalogueFile(QString());
 }
