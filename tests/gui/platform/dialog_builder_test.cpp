@@ -293,6 +293,22 @@ TEST(DialogBuilder, TakesTheCallersWidgetFromTheFactory) {
   EXPECT_NE(qobject_cast<QPushButton*>(main.Control(MainWindowIds::kExit)), nullptr);  // others stay default
 }
 
+// Lines break after blanks and between Japanese characters, losing only the
+// blanks at the breaks; each line fits unless the text cannot break.
+TEST(DialogBuilder, WrapsTextWhereLinesMayBreak) {
+  const QFontMetrics metrics(QApplication::font());
+  const int width = 8 * metrics.horizontalAdvance(QLatin1Char('M'));
+  const std::pair<QString, bool> cases[] = {{QStringLiteral("Apply to all subsequent duplicates like this"), true},
+                                            {QStringLiteral("以降の同様の重複すべてに適用する"), true},
+                                            {QStringLiteral("Unbreakable_text_that_is_wider_than_the_line"), false}};
+  for (const auto& [text, breaks] : cases) {
+    const QStringList lines = lumo::WrapToWidth(text, metrics, width).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size() > 1, breaks) << text.toStdString();
+    EXPECT_EQ(lines.join(QString()).remove(QLatin1Char(' ')), QString(text).remove(QLatin1Char(' ')));
+    for (const QString& line : lines) EXPECT_TRUE(line == line.trimmed() && (!breaks || metrics.horizontalAdvance(line) <= width));
+  }
+}
+
 }  // namespace
 
 namespace {
@@ -308,39 +324,6 @@ TEST(DialogBuilder, AMultiLineCheckBoxWrapsItsTextToItsWidth) {
   EXPECT_GT(lines.size(), 1);
   EXPECT_EQ(lines.join(QLatin1Char(' ')), QStringLiteral("Apply to all subsequent duplicates like this"));
   for (const QString& line : lines) EXPECT_LE(box->fontMetrics().horizontalAdvance(line), box->width());
-}
-
-}  // namespace
-
-namespace {
-
-// Lines break after blanks, and between Japanese characters; nothing is
-// lost but the blanks at the breaks, and no line that could break is wider
-// than asked.
-TEST(DialogBuilder, WrapsTextWhereLinesMayBreak) {
-  const QFontMetrics metrics(QApplication::font());
-  const int em = metrics.horizontalAdvance(QStringLiteral("M"));
-  struct Case {
-    QString text;
-    int widthInEms;
-    int lines;
-  };
-  const Case cases[] = {
-      {QStringLiteral("Apply to all subsequent duplicates like this"), 12, 3},
-      {QStringLiteral("以降の同様の重複すべてに適用する"), 8, 2},
-      {QStringLiteral("Unbreakable"), 2, 1},
-      {QStringLiteral("short"), 40, 1},
-  };
-  for (const Case& c : cases) {
-    const QString wrapped = lumo::WrapToWidth(c.text, metrics, c.widthInEms * em);
-    const QStringList lines = wrapped.split(QLatin1Char('\n'));
-    EXPECT_TRUE(c.lines == 1 ? lines.size() == 1 : lines.size() >= c.lines) << wrapped.toStdString();
-    EXPECT_EQ(QString(wrapped).remove(QLatin1Char('\n')).remove(QLatin1Char(' ')), QString(c.text).remove(QLatin1Char(' ')));
-    for (const QString& line : lines) {
-      EXPECT_EQ(line, line.trimmed());
-      if (lines.size() > 1) EXPECT_LE(metrics.horizontalAdvance(line), c.widthInEms * em) << line.toStdString();
-    }
-  }
 }
 
 }  // namespace
