@@ -770,7 +770,7 @@ Mögliche Ursachen sind ein falscher Dateiname oder eine Datei, die von einem an
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>%s konnte nicht geöffnet werden.
 Bitte prüfen Sie, ob diesem Dateityp ein Standardprogramm zugeordnet ist</translation>
     </message>

@@ -271,7 +271,7 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     </message>
     <message>
         <source>Custom</source>
-        <translation>Manual</translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Info</source>
@@ -323,11 +323,11 @@ Estado de salida: 0 hecho, 1 no se pudo leer o escribir un archivo, 2 error de u
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Nota</translation>
+        <translation>&amp;Comentario</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Archivo</translation>
+        <translation>&amp;Nombre de archivo</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -768,7 +768,7 @@ Puede que el nombre de archivo no sea correcto o que otra aplicación esté usan
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>No se pudo abrir %s.
 Compruebe que hay una aplicación predeterminada asociada a este tipo de archivo</translation>
     </message>

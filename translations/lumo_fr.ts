@@ -272,7 +272,7 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     </message>
     <message>
         <source>Custom</source>
-        <translation>Manuel</translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Info</source>
@@ -324,11 +324,11 @@ Code de sortie : 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit, 2 
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Remarque</translation>
+        <translation>&amp;Commentaire</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Fichier</translation>
+        <translation>&amp;Nom de fichier</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -769,7 +769,7 @@ Le nom de fichier est peut-être incorrect, ou le fichier indiqué est peut-êtr
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Impossible d&apos;ouvrir %s.
 Vérifiez qu&apos;une application par défaut est associée à ce type de fichier</translation>
     </message>

@@ -365,7 +365,7 @@ Lumo が既に起動している場合は、そのウィンドウが「ファイ
     </message>
     <message>
         <source>Apply to all subsequent duplicates like this</source>
-        <translation>以降も同様に処理</translation>
+        <translation>以降の同様の重複すべてに適用する</translation>
     </message>
     <message>
         <source>Selected</source>
@@ -770,7 +770,7 @@ Possible causes are an incorrect filename, or the file specified may be in use b
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>%s を開けませんでした。
 この種類のファイルに既定のアプリケーションが関連付けられているか確認してください</translation>
     </message>

@@ -5,11 +5,11 @@
     <name>About</name>
     <message>
         <source>Lumo is a small browser and editor for cdplayer.ini, the file in which the Audio CD Player (cdplayer.exe) of Windows 95 and Windows NT keeps the artists, titles and track names you typed for your discs.</source>
-        <translation>Lumo to niewielka przeglądarka i edytor pliku cdplayer.ini, w którym Odtwarzacz CD (cdplayer.exe) systemów Windows 95 i Windows NT przechowuje artystów, tytuły albumów i nazwy utworów wpisane dla Twoich płyt.</translation>
+        <translation>Lumo to niewielka przeglądarka i edytor pliku cdplayer.ini, w którym Odtwarzacz CD (cdplayer.exe) systemów Windows 95 i Windows NT przechowuje wykonawców, tytuły i nazwy utworów wpisane dla Twoich płyt.</translation>
     </message>
     <message>
         <source>It shows that data as a tree of Artist, Album and Track, and can write the whole collection as a formatted report, either as an HTML page or as CSV (comma-separated values).</source>
-        <translation>Lumo przedstawia te dane jako drzewo artystów, albumów i utworów oraz potrafi zapisać całą kolekcję jako sformatowany raport: stronę HTML albo plik CSV (wartości rozdzielone przecinkami).</translation>
+        <translation>Lumo przedstawia te dane jako drzewo wykonawców, albumów i utworów oraz potrafi zapisać całą kolekcję jako sformatowany raport: stronę HTML albo plik CSV (wartości rozdzielone przecinkami).</translation>
     </message>
     <message>
         <source>Lumo also spots albums that are entered twice under different CD keys and leaves the copies out, which makes it handy when several cdplayer.ini files have been joined into one.</source>
@@ -219,10 +219,10 @@ jego okno otwiera PLIK i przechodzi na wierzch.
   --title TEKST     tytuł raportu HTML (domyślnie: Output)
   --comment TEKST   komentarz raportu HTML
   --list            wypisuje kolekcję jako wiersze rozdzielone tabulatorami, w UTF-8:
-                    artysta, album, numer utworu, nazwa utworu
+                    wykonawca, album, numer utworu, nazwa utworu
   --duplicates      wypisuje każdy album pominięty jako duplikat w wierszach rozdzielonych
                     tabulatorami, w UTF-8: zachowany klucz CD, pominięty klucz CD,
-                    artysta, tytuł
+                    wykonawca, tytuł
   --merge INNY      dodaje do kolekcji każdą sekcję pliku cdplayer.ini INNY, której
                     klucza CD w niej brakuje; sekcje, które już ma, pozostają bez zmian
                     i są wypisywane
@@ -260,7 +260,7 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>Artist</source>
-        <translation>Artysta</translation>
+        <translation>Wykonawca</translation>
     </message>
     <message>
         <source>Album</source>
@@ -280,7 +280,7 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>Artists</source>
-        <translation>Artyści</translation>
+        <translation>Wykonawcy</translation>
     </message>
     <message>
         <source>Albums</source>
@@ -324,11 +324,11 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Uwagi</translation>
+        <translation>&amp;Komentarz</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Plik</translation>
+        <translation>&amp;Nazwa pliku</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -412,11 +412,11 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>&amp;Artists</source>
-        <translation>&amp;Artyści</translation>
+        <translation>&amp;Wykonawcy</translation>
     </message>
     <message>
         <source>A&amp;lbums</source>
-        <translation>A&amp;lbumy</translation>
+        <translation>&amp;Albumy</translation>
     </message>
     <message>
         <source>&amp;Tracks</source>
@@ -448,7 +448,7 @@ Kod wyjścia: 0 zakończono, 1 nie udało się odczytać lub zapisać pliku, 2 b
     </message>
     <message>
         <source>&amp;Groups of similar artist names:</source>
-        <translation>&amp;Grupy podobnych nazw artystów:</translation>
+        <translation>&amp;Grupy podobnych nazw wykonawców:</translation>
     </message>
     <message>
         <source>&amp;Spelling to give them all:</source>
@@ -609,15 +609,15 @@ Wybierz krótszy tekst.</translation>
     </message>
     <message>
         <source>Similar artists</source>
-        <translation>Podobni artyści</translation>
+        <translation>Podobni wykonawcy</translation>
     </message>
     <message>
         <source>&amp;Artist</source>
-        <translation>&amp;Artysta</translation>
+        <translation>&amp;Wykonawca</translation>
     </message>
     <message>
         <source>A&amp;lbum</source>
-        <translation>A&amp;lbum</translation>
+        <translation>&amp;Album</translation>
     </message>
     <message>
         <source>&amp;Track</source>
@@ -625,7 +625,7 @@ Wybierz krótszy tekst.</translation>
     </message>
     <message>
         <source>Edit Artist</source>
-        <translation>Edytuj artystę</translation>
+        <translation>Edytuj wykonawcę</translation>
     </message>
     <message>
         <source>Edit Album</source>
@@ -648,7 +648,7 @@ Usuń go.</translation>
     <message>
         <source>&quot;&lt;UNKNOWN&gt;&quot; stands for a disc without an artist, and such discs are not shown.
 Please choose another name.</source>
-        <translation>„&lt;UNKNOWN&gt;” oznacza płytę bez artysty, a takie płyty nie są wyświetlane.
+        <translation>„&lt;UNKNOWN&gt;” oznacza płytę bez wykonawcy, a takie płyty nie są wyświetlane.
 Wybierz inną nazwę.</translation>
     </message>
     <message>
@@ -671,7 +671,7 @@ Wybierz inną nazwę.</translation>
         <source>Are you sure you want to delete this artist
 and ALL albums attached to it?
 (Edit &gt; Undo takes it back.)</source>
-        <translation>Czy na pewno chcesz usunąć tego artystę
+        <translation>Czy na pewno chcesz usunąć tego wykonawcę
 i WSZYSTKIE jego albumy?
 (Edycja &gt; Cofnij odwraca zmianę.)</translation>
     </message>
@@ -687,7 +687,7 @@ i WSZYSTKIE jego albumy?
     </message>
     <message>
         <source>Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album is re-released or when some programs (like WinDac32) write several albums with a blank artist and title field.</source>
-        <translation>Lumo ma już wpis dla tej płyty, ale z innym kluczem CD. Zdarza się to czasem, gdy album zostaje wydany ponownie albo gdy niektóre programy (np. WinDac32) zapisują kilka albumów z pustym polem artysty i tytułu.</translation>
+        <translation>Lumo ma już wpis dla tej płyty, ale z innym kluczem CD. Zdarza się to czasem, gdy album zostaje wydany ponownie albo gdy niektóre programy (np. WinDac32) zapisują kilka albumów z pustym polem wykonawcy i tytułu.</translation>
     </message>
     <message>
         <source>The import could not be written to</source>
@@ -735,7 +735,7 @@ Sprawdź ścieżkę i spróbuj ponownie</translation>
     </message>
     <message>
         <source>%1 artists</source>
-        <translation>Artyści: %1</translation>
+        <translation>Wykonawcy: %1</translation>
     </message>
     <message>
         <source>%1 albums</source>
@@ -769,7 +769,7 @@ Możliwe przyczyny to nieprawidłowa nazwa pliku albo plik używany przez inną 
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Nie udało się otworzyć %s.
 Sprawdź, czy z tym typem pliku jest skojarzony program domyślny</translation>
     </message>
@@ -1074,15 +1074,15 @@ Używaj tylko znaków z zestawu %1.</translation>
     </message>
     <message>
         <source>Show only the Artists, not their albums or tracks</source>
-        <translation>Pokaż tylko artystów, bez ich albumów i utworów</translation>
+        <translation>Pokaż tylko wykonawców, bez ich albumów i utworów</translation>
     </message>
     <message>
         <source>Show Artists and Albums, but not tracks</source>
-        <translation>Pokaż artystów i albumy, ale bez utworów</translation>
+        <translation>Pokaż wykonawców i albumy, ale bez utworów</translation>
     </message>
     <message>
         <source>fully expand the tree to show all Artists, Albums and Tracks.</source>
-        <translation>Rozwiń całe drzewo, aby pokazać wszystkich artystów, albumy i utwory.</translation>
+        <translation>Rozwiń całe drzewo, aby pokazać wszystkich wykonawców, albumy i utwory.</translation>
     </message>
     <message>
         <source>Automatically set when you expand or collapse a node of the tree</source>
@@ -1090,7 +1090,7 @@ Używaj tylko znaków z zestawu %1.</translation>
     </message>
     <message>
         <source>The number of artists</source>
-        <translation>Liczba artystów</translation>
+        <translation>Liczba wykonawców</translation>
     </message>
     <message>
         <source>The total number of albums</source>
@@ -1189,11 +1189,11 @@ nie można zaimportować: %2</translation>
     </message>
     <message>
         <source>Delete Artist</source>
-        <translation>Zmiana nazwy artysty</translation>
+        <translation>Zmiana nazwy wykonawcy</translation>
     </message>
     <message>
         <source>Delete Duplicate</source>
-        <translation>Usunięcie artysty</translation>
+        <translation>Usunięcie wykonawcy</translation>
     </message>
     <message>
         <source>Merge Artists</source>
@@ -1201,7 +1201,7 @@ nie można zaimportować: %2</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation>Scalenie artystów</translation>
+        <translation>Scalenie wykonawców</translation>
     </message>
     <message>
         <source>Import</source>

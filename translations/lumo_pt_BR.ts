@@ -273,7 +273,7 @@ Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
     </message>
     <message>
         <source>Custom</source>
-        <translation>Manual</translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Info</source>
@@ -325,11 +325,11 @@ Status de saída: 0 concluído, 1 um arquivo não pôde ser lido ou gravado,
     </message>
     <message>
         <source>&amp;Comment</source>
-        <translation>&amp;Nota</translation>
+        <translation>&amp;Comentário</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation>&amp;Arquivo</translation>
+        <translation>&amp;Nome do arquivo</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -770,7 +770,7 @@ O nome do arquivo pode estar incorreto ou o arquivo pode estar em uso por outro 
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Não foi possível abrir %s.
 Verifique se há um programa padrão associado a este tipo de arquivo</translation>
     </message>

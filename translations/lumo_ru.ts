@@ -5,11 +5,11 @@
     <name>About</name>
     <message>
         <source>Lumo is a small browser and editor for cdplayer.ini, the file in which the Audio CD Player (cdplayer.exe) of Windows 95 and Windows NT keeps the artists, titles and track names you typed for your discs.</source>
-        <translation>Lumo — небольшая программа для просмотра и правки cdplayer.ini, файла, в котором лазерный проигрыватель (cdplayer.exe) Windows 95 и Windows NT хранит введённые вами для ваших дисков имена артистов, названия альбомов и треков.</translation>
+        <translation>Lumo — небольшая программа для просмотра и правки cdplayer.ini, файла, в котором лазерный проигрыватель (cdplayer.exe) Windows 95 и Windows NT хранит введённые вами для ваших дисков имена исполнителей, названия альбомов и треков.</translation>
     </message>
     <message>
         <source>It shows that data as a tree of Artist, Album and Track, and can write the whole collection as a formatted report, either as an HTML page or as CSV (comma-separated values).</source>
-        <translation>Lumo показывает эти данные в виде дерева «Артист — Альбом — Трек» и может записать всю коллекцию в виде оформленного отчёта: HTML-страницы или файла CSV (значения, разделённые запятыми).</translation>
+        <translation>Lumo показывает эти данные в виде дерева «Исполнитель — Альбом — Трек» и может записать всю коллекцию в виде оформленного отчёта: HTML-страницы или файла CSV (значения, разделённые запятыми).</translation>
     </message>
     <message>
         <source>Lumo also spots albums that are entered twice under different CD keys and leaves the copies out, which makes it handy when several cdplayer.ini files have been joined into one.</source>
@@ -217,12 +217,12 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
   --format ФОРМАТ   html, csv или json; по умолчанию csv для ФАЙЛА с расширением
                     .csv, .txt или .asc, json для .json, иначе html
   --title ТЕКСТ     заголовок HTML-отчёта (по умолчанию: Output)
-  --comment ТЕКСТ   описание в HTML-отчёте (под заголовком)
+  --comment ТЕКСТ   комментарий HTML-отчёта
   --list            вывести коллекцию строками в UTF-8 с разделителем-табуляцией:
-                    артист, альбом, номер трека, название трека
+                    исполнитель, альбом, номер трека, название трека
   --duplicates      вывести каждый альбом, пропущенный как дубликат, строкой в UTF-8
                     с разделителем-табуляцией: оставленный ключ CD, пропущенный
-                    ключ CD, артист, название
+                    ключ CD, исполнитель, название
   --merge ДРУГОЙ    добавить в коллекцию каждый раздел файла cdplayer.ini ДРУГОЙ,
                     ключа CD которого в ней нет; имеющиеся разделы остаются
                     как есть и перечисляются
@@ -261,7 +261,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>Artist</source>
-        <translation>Артист</translation>
+        <translation>Исполнитель</translation>
     </message>
     <message>
         <source>Album</source>
@@ -281,7 +281,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>Artists</source>
-        <translation>Артисты</translation>
+        <translation>Исполнители</translation>
     </message>
     <message>
         <source>Albums</source>
@@ -413,11 +413,11 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>&amp;Artists</source>
-        <translation>&amp;Артисты</translation>
+        <translation>&amp;Исполнители</translation>
     </message>
     <message>
         <source>A&amp;lbums</source>
-        <translation>А&amp;льбомы</translation>
+        <translation>&amp;Альбомы</translation>
     </message>
     <message>
         <source>&amp;Tracks</source>
@@ -449,7 +449,7 @@ Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.
     </message>
     <message>
         <source>&amp;Groups of similar artist names:</source>
-        <translation>&amp;Группы похожих имён артистов:</translation>
+        <translation>&amp;Группы похожих имён исполнителей:</translation>
     </message>
     <message>
         <source>&amp;Spelling to give them all:</source>
@@ -610,15 +610,15 @@ Please choose a shorter text.</source>
     </message>
     <message>
         <source>Similar artists</source>
-        <translation>Похожие артисты</translation>
+        <translation>Похожие исполнители</translation>
     </message>
     <message>
         <source>&amp;Artist</source>
-        <translation>&amp;Артист</translation>
+        <translation>&amp;Исполнитель</translation>
     </message>
     <message>
         <source>A&amp;lbum</source>
-        <translation>А&amp;льбом</translation>
+        <translation>&amp;Альбом</translation>
     </message>
     <message>
         <source>&amp;Track</source>
@@ -626,7 +626,7 @@ Please choose a shorter text.</source>
     </message>
     <message>
         <source>Edit Artist</source>
-        <translation>Изменение артиста</translation>
+        <translation>Изменение исполнителя</translation>
     </message>
     <message>
         <source>Edit Album</source>
@@ -649,7 +649,7 @@ Please remove it.</source>
     <message>
         <source>&quot;&lt;UNKNOWN&gt;&quot; stands for a disc without an artist, and such discs are not shown.
 Please choose another name.</source>
-        <translation>«&lt;UNKNOWN&gt;» обозначает диск без артиста, а такие диски не показываются.
+        <translation>«&lt;UNKNOWN&gt;» обозначает диск без исполнителя, а такие диски не показываются.
 Выберите другое имя.</translation>
     </message>
     <message>
@@ -672,7 +672,7 @@ Please choose another name.</source>
         <source>Are you sure you want to delete this artist
 and ALL albums attached to it?
 (Edit &gt; Undo takes it back.)</source>
-        <translation>Удалить этого артиста
+        <translation>Удалить этого исполнителя
 и ВСЕ его альбомы?
 (Отменить можно командой «Правка &gt; Отменить».)</translation>
     </message>
@@ -688,7 +688,7 @@ and ALL albums attached to it?
     </message>
     <message>
         <source>Lumo already has an entry for this, but it has a different CD key.  This sometimes happens when an album is re-released or when some programs (like WinDac32) write several albums with a blank artist and title field.</source>
-        <translation>В Lumo уже есть такая запись, но с другим ключом CD. Так бывает, когда альбом переиздан или когда некоторые программы (например, WinDac32) записывают несколько альбомов с пустыми полями артиста и названия.</translation>
+        <translation>В Lumo уже есть такая запись, но с другим ключом CD. Так бывает, когда альбом переиздан или когда некоторые программы (например, WinDac32) записывают несколько альбомов с пустыми полями исполнителя и названия.</translation>
     </message>
     <message>
         <source>The import could not be written to</source>
@@ -736,7 +736,7 @@ Please check the path and try again</source>
     </message>
     <message>
         <source>%1 artists</source>
-        <translation>Артистов: %1</translation>
+        <translation>Исполнителей: %1</translation>
     </message>
     <message>
         <source>%1 albums</source>
@@ -770,7 +770,7 @@ Possible causes are an incorrect filename, or the file specified may be in use b
     </message>
     <message>
         <source>Failed to execute the &quot;open&quot; verb on %s
-Check that you have a default assocation for this file type</source>
+Check that you have a default association for this file type</source>
         <translation>Не удалось открыть %s.
 Проверьте, назначена ли программа по умолчанию для этого типа файлов</translation>
     </message>
@@ -1075,15 +1075,15 @@ Please use only the characters of the %1 character set.</source>
     </message>
     <message>
         <source>Show only the Artists, not their albums or tracks</source>
-        <translation>Показывать только артистов, без их альбомов и треков</translation>
+        <translation>Показывать только исполнителей, без их альбомов и треков</translation>
     </message>
     <message>
         <source>Show Artists and Albums, but not tracks</source>
-        <translation>Показывать артистов и альбомы, но не треки</translation>
+        <translation>Показывать исполнителей и альбомы, но не треки</translation>
     </message>
     <message>
         <source>fully expand the tree to show all Artists, Albums and Tracks.</source>
-        <translation>Полностью развернуть дерево, чтобы показать всех артистов, все альбомы и треки.</translation>
+        <translation>Полностью развернуть дерево, чтобы показать всех исполнителей, все альбомы и треки.</translation>
     </message>
     <message>
         <source>Automatically set when you expand or collapse a node of the tree</source>
@@ -1091,7 +1091,7 @@ Please use only the characters of the %1 character set.</source>
     </message>
     <message>
         <source>The number of artists</source>
-        <translation>Число артистов</translation>
+        <translation>Число исполнителей</translation>
     </message>
     <message>
         <source>The total number of albums</source>
@@ -1186,11 +1186,11 @@ cannot be imported: %2</source>
     </message>
     <message>
         <source>Rename Artist</source>
-        <translation>переименование артиста</translation>
+        <translation>переименование исполнителя</translation>
     </message>
     <message>
         <source>Delete Artist</source>
-        <translation>удаление артиста</translation>
+        <translation>удаление исполнителя</translation>
     </message>
     <message>
         <source>Delete Duplicate</source>
@@ -1198,7 +1198,7 @@ cannot be imported: %2</source>
     </message>
     <message>
         <source>Merge Artists</source>
-        <translation>объединение артистов</translation>
+        <translation>объединение исполнителей</translation>
     </message>
     <message>
         <source>Replace</source>

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <utility>
+
 #include "core/platform/code_page.h"
 #include "gui/platform/data_exchange.h"
 #include "core/platform/ini_syntax.h"
@@ -28,13 +30,33 @@ constexpr const char* kArtistLabel = QT_TRANSLATE_NOOP("Lumo", "&Artist");
 constexpr const char* kAlbumLabel = QT_TRANSLATE_NOOP("Lumo", "A&lbum");
 constexpr const char* kTrackLabel = QT_TRANSLATE_NOOP("Lumo", "&Track");
 
+// The labels of the upper and lower field for an item of this kind; an
+// artist has no lower field.
+std::pair<const char*, const char*> LabelsFor(ItemKind kind) {
+  if (kind == ItemKind::Track) return {kAlbumLabel, kTrackLabel};
+  return {kArtistLabel, kind == ItemKind::Album ? kAlbumLabel : ""};
+}
+
+// The labels get their texts once the dialog opens; a translated layout
+// makes room for those texts from the start.
+DialogBuilder::ControlFactory LabelRoom(ItemKind kind, DialogBuilder::ControlFactory others) {
+  return [kind, others](const ControlTemplate& control, QWidget* parent) -> QWidget* {
+    const auto [upper, lower] = LabelsFor(kind);
+    if (control.id != EditDlg::kUpperLabel && control.id != EditDlg::kLowerLabel) return others(control, parent);
+    QWidget* label = DialogBuilder::MakeDefaultControl(control, parent);
+    const char* text = control.id == EditDlg::kUpperLabel ? upper : lower;
+    if (*text != '\0') label->setProperty(kRoomForTextProperty, Tr("Lumo", text));
+    return label;
+  };
+}
+
 // The fields must hold any name the file does, however long.
 constexpr int kNoLengthLimit = 1 << 30;
 
 }  // namespace
 
 EditDlg::EditDlg(CatalogueItem& item, const CatalogueItem* parent, QWidget* owner)
-    : LumoDialog(kTemplate, owner, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel})),
+    : LumoDialog(kTemplate, owner, LabelRoom(item.kind, RoundButtonFactory({lumo::kIdOk, lumo::kIdCancel}))),
       item_(item),
       parent_(parent) {}
 
@@ -43,15 +65,15 @@ std::string EditDlg::ParentName() const { return parent_ != nullptr ? parent_->t
 bool EditDlg::OnInitDialog() {
   switch (item_.kind) {
     case ItemKind::Artist:
-      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Artist"), kArtistLabel, item_.text, "", "");
+      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Artist"), item_.text, "");
       Control(kLowerLabel)->hide();
       Control(kLowerField)->hide();
       break;
     case ItemKind::Album:
-      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Album"), kArtistLabel, ParentName(), kAlbumLabel, item_.text);
+      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Album"), ParentName(), item_.text);
       break;
     case ItemKind::Track:
-      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Track"), kAlbumLabel, ParentName(), kTrackLabel, item_.text);
+      Show(QT_TRANSLATE_NOOP("Lumo", "Edit Track"), ParentName(), item_.text);
       SetPlaceholder(kLowerField);
       ControlAs<QLineEdit>(kUpperField)->setReadOnly(true);
       break;
@@ -65,9 +87,9 @@ bool EditDlg::OnInitDialog() {
   return true;
 }
 
-void EditDlg::Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
-                   const std::string& lower) {
+void EditDlg::Show(const char* caption, const std::string& upper, const std::string& lower) {
   setWindowTitle(Tr("Lumo", caption));
+  const auto [upperLabel, lowerLabel] = LabelsFor(item_.kind);
   upperLabel_ = TrUtf8("Lumo", upperLabel);
   upperText_ = upper;
   lowerLabel_ = TrUtf8("Lumo", lowerLabel);

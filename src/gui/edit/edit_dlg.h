@@ -45,8 +45,7 @@ class EditDlg : public lumo::LumoDialog, public lumo::EditIds {
   void OnOK() override;
 
  private:
-  void Show(const char* caption, const char* upperLabel, const std::string& upper, const char* lowerLabel,
-            const std::string& lower);
+  void Show(const char* caption, const std::string& upper, const std::string& lower);
   void SetPlaceholder(int fieldId);
   void PutBackArtist();
   int StoredField() const;

@@ -55,12 +55,29 @@ namespace {
 // load once the window is on the screen.
 const auto kStartUpMessage = static_cast<QEvent::Type>(QEvent::User + 500);
 
+constexpr const char* kArtistsCount = QT_TRANSLATE_NOOP("Lumo", "%1 artists");
+constexpr const char* kAlbumsCount = QT_TRANSLATE_NOOP("Lumo", "%1 albums");
+
+std::string CountText(int64_t count, const char* noun) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%lld", static_cast<long long>(count));
+  return lumo::FillIn(lumo::TrUtf8("Lumo", noun), "%1", text);
+}
+
+// A count with this many digits still fits when the layout is translated:
+// the Info box and its column grow for it when they are built.
+constexpr int64_t kWidestCount = 99999;
+
 // The tree and the animation are our own controls; the rest are the
-// builder's.
+// builder's, the counts with room for the widest count.
 QWidget* MakeMainControl(const lumo::ControlTemplate& control, QWidget* parent) {
   if (control.id == CLumoDlg::kTree) return new LumoTreeCtrl(parent);
   if (control.id == CLumoDlg::kAnimation) return new AnimationCtrl(parent);
-  return nullptr;
+  if (control.id != CLumoDlg::kArtistCount && control.id != CLumoDlg::kAlbumCount) return nullptr;
+  QWidget* count = lumo::DialogBuilder::MakeDefaultControl(control, parent);
+  const char* noun = control.id == CLumoDlg::kArtistCount ? kArtistsCount : kAlbumsCount;
+  count->setProperty(lumo::kRoomForTextProperty, QString::fromStdString(CountText(kWidestCount, noun)));
+  return count;
 }
 
 // The counts must be read whole, even where the desktop's font is wider
@@ -75,12 +92,6 @@ void ShowCount(QLabel* label, const QWidget* infoBox, const std::string& text) {
   int width = std::min(needed, inside.width());
   int left = std::max(inside.left(), label->geometry().center().x() - width / 2);
   label->setGeometry(std::min(left, inside.right() - width + 1), label->y(), width, label->height());
-}
-
-std::string CountText(int64_t count, const char* noun) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%lld", static_cast<long long>(count));
-  return lumo::FillIn(lumo::TrUtf8("Lumo", noun), "%1", text);
 }
 
 std::string TooManyRowsText(int64_t rows) {
@@ -509,10 +520,10 @@ void CLumoDlg::ApplyDisplayLevel(bool sort) {
 
 void CLumoDlg::UpdateCounts() {
   if (auto* artists = ControlAs<QLabel>(kArtistCount)) {
-    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.ArtistCount(), QT_TRANSLATE_NOOP("Lumo", "%1 artists")));
+    ShowCount(artists, Control(kInfoBox), CountText(catalogue_.ArtistCount(), kArtistsCount));
   }
   if (auto* albums = ControlAs<QLabel>(kAlbumCount)) {
-    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.AlbumCount(), QT_TRANSLATE_NOOP("Lumo", "%1 albums")));
+    ShowCount(albums, Control(kInfoBox), CountText(catalogue_.AlbumCount(), kAlbumsCount));
   }
 }
 

@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabWidget>
+#include <QTextBoundaryFinder>
 #include <QTreeView>
 
 #include <algorithm>
@@ -184,21 +185,30 @@ QWidget* MakeDefault(const ControlTemplate& c, QWidget* parent) {
   }
 }
 
-// Breaks `text` into lines at blanks so that each fits `width` pixels.
-QString WrapWords(const QString& text, const QFontMetrics& metrics, int width) {
+}  // namespace
+
+// Lines break where Unicode allows it: after blanks, and in Japanese or
+// Chinese between almost any two characters. Blanks at a line's end go.
+QString WrapToWidth(const QString& text, const QFontMetrics& metrics, int width) {
   QString wrapped;
   QString line;
-  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
-      wrapped += line + QLatin1Char('\n');
-      line = word;
+  QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+  qsizetype from = 0;
+  while (breaks.toNextBoundary() != -1) {
+    const QString piece = text.mid(from, breaks.position() - from);
+    from = breaks.position();
+    const QString candidate = line + piece;
+    if (!line.trimmed().isEmpty() && metrics.horizontalAdvance(candidate.trimmed()) > width) {
+      wrapped += line.trimmed() + QLatin1Char('\n');
+      line = piece;
     } else {
       line = candidate;
     }
   }
-  return wrapped + line;
+  return wrapped + line.trimmed();
 }
+
+namespace {
 
 // The desktop's font may be wider than the one the layout was drawn for.
 // A multi-line check box wraps its text itself (Qt's does not), and a
@@ -208,7 +218,7 @@ void FitText(const ControlTemplate& c, QWidget* widget) {
   const QFontMetrics metrics = widget->fontMetrics();
   if (auto* box = qobject_cast<QCheckBox*>(widget); box && Has(c, ctl::kMultiLine)) {
     constexpr int kIndicatorRoom = 24;
-    box->setText(WrapWords(box->text(), metrics, std::max(1, box->width() - kIndicatorRoom)));
+    box->setText(WrapToWidth(box->text(), metrics, std::max(1, box->width() - kIndicatorRoom)));
     return;
   }
   auto* label = qobject_cast<QLabel*>(widget);
@@ -277,8 +287,33 @@ void MoveAlong(const std::vector<BuiltControl>& controls, const QRect& old, int 
   for (QWidget* widget : after) widget->move(widget->pos() + (downwards ? QPoint(0, grow) : QPoint(grow, 0)));
 }
 
+// A field that holds a name or a path: narrower, it still shows one.
+bool TakesSpareWidth(const BuiltControl& built) {
+  const ControlKind kind = built.control->kind;
+  return kind == ControlKind::Edit || kind == ControlKind::ComboBox ||
+         (kind == ControlKind::Static && Has(*built.control, ctl::kSunken));
+}
+
+// A label widened by `grow` from `old` that reaches the field just after it
+// takes the room from that field, which keeps its right edge (and its
+// column's), when the field keeps at least half its width. False otherwise.
+bool NarrowNextField(const std::vector<BuiltControl>& controls, const QRect& old, int grow) {
+  const BuiltControl* next = nullptr;
+  for (const BuiltControl& other : controls) {
+    const QRect at = other.widget->geometry();
+    if (at.left() <= old.right() || at.top() > old.bottom() || at.bottom() < old.top()) continue;
+    if (next == nullptr || at.left() < next->widget->x()) next = &other;
+  }
+  if (next == nullptr || !TakesSpareWidth(*next)) return false;
+  const QRect at = next->widget->geometry();
+  if (!old.adjusted(0, 0, grow, 0).intersects(at)) return true;
+  if (2 * (at.width() - grow) < at.width()) return false;
+  next->widget->setGeometry(at.adjusted(grow, 0, 0, 0));
+  return true;
+}
+
 // Widens (or lengthens) a control by `grow` pixels, moving along what it
-// reaches. Sideways, the controls of its column (the same left edge and width
+// reaches (a label narrows the field after it instead, see NarrowNextField). Sideways, the controls of its column (the same left edge and width
 // in the template) widen alike, so that labels and buttons stay in line.
 void Grow(const std::vector<BuiltControl>& controls, const BuiltControl& grown, int grow, bool downwards) {
   if (grow <= 0) return;
@@ -289,16 +324,19 @@ void Grow(const std::vector<BuiltControl>& controls, const BuiltControl& grown, 
     const int by = downwards ? grow : width - old.width();
     if ((&built != &grown && !column) || by <= 0) continue;
     built.widget->resize(old.size() + (downwards ? QSize(0, by) : QSize(by, 0)));
-    MoveAlong(controls, old, by, downwards);
+    const bool label = !downwards && qobject_cast<QLabel*>(built.widget) != nullptr;
+    if (!label || !NarrowNextField(controls, old, by)) MoveAlong(controls, old, by, downwards);
   }
 }
 
 // A translated text may need more room than the English one the template
 // was drawn for. Its control grows to the right, or downwards for a text of
-// several lines; a one-line static stops wrapping and widens instead.
+// several lines; a one-line static stops wrapping and widens instead. A text
+// the control is to show later (kRoomForTextProperty) is measured instead.
 void GrowForText(const std::vector<BuiltControl>& controls, const BuiltControl& built) {
   QWidget* widget = built.widget;
-  const QString text = TextOf(widget);
+  const QVariant later = widget->property(kRoomForTextProperty);
+  const QString text = later.isValid() ? later.toString() : TextOf(widget);
   if (text.isEmpty() || !Translated(*built.control)) return;
   auto* label = qobject_cast<QLabel*>(widget);
   if (WrapsOneLine(label)) label->setWordWrap(false);
@@ -306,7 +344,11 @@ void GrowForText(const std::vector<BuiltControl>& controls, const BuiltControl& 
   const bool downwards = label != nullptr ? size.height() >= 2 * widget->fontMetrics().lineSpacing()
                                           : Has(*built.control, ctl::kMultiLine);
   const QSize needed = TextNeeds(widget, text);
-  Grow(controls, built, downwards ? needed.height() - size.height() : needed.width() - size.width(), downwards);
+  if (downwards) return Grow(controls, built, needed.height() - size.height(), true);
+  // A widened label ends where its text does: a few pixels keep it off the field after it.
+  constexpr int kLabelGap = 4;
+  const int grow = needed.width() - size.width();
+  Grow(controls, built, grow > 0 && label != nullptr ? grow + kLabelGap : grow, false);
 }
 
 // A group box grows to hold again the controls it held before any grew,
@@ -434,6 +476,10 @@ void DialogBuilder::SetUpButton(QAbstractButton& button, const ControlTemplate& 
   button.setText(Text(control.text));
   if (auto* push = qobject_cast<QPushButton*>(&button)) push->setDefault(control.kind == ControlKind::DefPushButton);
   if (Has(control, ctl::kLeftText)) button.setLayoutDirection(Qt::RightToLeft);
+}
+
+QWidget* DialogBuilder::MakeDefaultControl(const ControlTemplate& control, QWidget* parent) {
+  return MakeDefault(control, parent);
 }
 
 int DialogBuilder::MulDiv(int number, int numerator, int denominator) {

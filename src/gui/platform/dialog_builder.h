@@ -10,6 +10,7 @@
 #include "gui/platform/dialog_template.h"
 
 class QAbstractButton;
+class QFontMetrics;
 class QButtonGroup;
 class QMenuBar;
 class QWidget;
@@ -29,6 +30,17 @@ struct BuiltDialog {
   QMenuBar* menuBar = nullptr;              // only when the template names a menu
   QSize clientSize;                         // dialog area plus menu bar, in pixels
 };
+
+// A widget property a control factory may set: the longest text the
+// control will be given after the dialog is built (a count, a label chosen
+// later). Where the template's text is translated, the layout makes room for
+// it as for the control's own text.
+inline constexpr char kRoomForTextProperty[] = "lumoRoomForText";
+
+// `text` broken into lines no wider than `width` where lines may break:
+// after blanks, and between the characters of Japanese or Chinese. A piece
+// that cannot break stays whole, however wide.
+QString WrapToWidth(const QString& text, const QFontMetrics& metrics, int width);
 
 // Turns a dialog template into Qt widgets, placed by dialog units: one
 // horizontal unit is a quarter of the font's average letter width (over
@@ -61,6 +73,9 @@ class DialogBuilder {
   // its caption, default flag and text side; for factories that make their
   // own button classes.
   static void SetUpButton(QAbstractButton& button, const ControlTemplate& control);
+  // The control the builder makes for `control` when no factory makes one,
+  // parented to `parent`; for factories that only add to it.
+  static QWidget* MakeDefaultControl(const ControlTemplate& control, QWidget* parent);
   // The base units of a font: rounded average letter width, and height.
   static QSize MeasureBaseUnits(const QFont& font);
   // number * numerator / denominator, rounded half away from zero.

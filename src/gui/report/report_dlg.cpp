@@ -34,7 +34,7 @@ constexpr char kGenerateFailed[] =
     QT_TRANSLATE_NOOP("Lumo", "Failed to generate report.\nPossible causes are an incorrect filename, or the file "
     "specified may be in use by another application");
 constexpr char kViewFailed[] =
-    QT_TRANSLATE_NOOP("Lumo", "Failed to execute the \"open\" verb on %s\nCheck that you have a default assocation for "
+    QT_TRANSLATE_NOOP("Lumo", "Failed to execute the \"open\" verb on %s\nCheck that you have a default association for "
     "this file type");
 constexpr char kChosenNameRefused[] =
     QT_TRANSLATE_NOOP("Lumo", "The chosen file name contains characters that this system cannot use in file names.");

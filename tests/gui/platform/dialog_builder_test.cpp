@@ -293,6 +293,22 @@ TEST(DialogBuilder, TakesTheCallersWidgetFromTheFactory) {
   EXPECT_NE(qobject_cast<QPushButton*>(main.Control(MainWindowIds::kExit)), nullptr);  // others stay default
 }
 
+// Lines break after blanks and between Japanese characters, losing only the
+// blanks at the breaks; each line fits unless the text cannot break.
+TEST(DialogBuilder, WrapsTextWhereLinesMayBreak) {
+  const QFontMetrics metrics(QApplication::font());
+  const int width = 8 * metrics.horizontalAdvance(QLatin1Char('M'));
+  const std::pair<QString, bool> cases[] = {{QStringLiteral("Apply to all subsequent duplicates like this"), true},
+                                            {QStringLiteral("以降の同様の重複すべてに適用する"), true},
+                                            {QStringLiteral("Unbreakable_text_that_is_wider_than_the_line"), false}};
+  for (const auto& [text, breaks] : cases) {
+    const QStringList lines = lumo::WrapToWidth(text, metrics, width).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size() > 1, breaks) << text.toStdString();
+    EXPECT_EQ(lines.join(QString()).remove(QLatin1Char(' ')), QString(text).remove(QLatin1Char(' ')));
+    for (const QString& line : lines) EXPECT_TRUE(line == line.trimmed() && (!breaks || metrics.horizontalAdvance(line) <= width));
+  }
+}
+
 }  // namespace
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QString>
 #include <QStyleOptionButton>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/about/about_texts.h"
+#include "gui/edit/edit_dlg.h"
 #include "gui/platform/dialog_builder.h"
 #include "gui/platform/translation.h"
 
@@ -98,6 +100,27 @@ Layouts ExpectTextsFit(const std::string& language, const Layouts& english = {})
   return layouts;
 }
 
+// Labels given their texts later fit, clear of their fields; the Duplicate album
+// found fields start in line and end with the explanation (give or take a pixel).
+void ExpectLabelsClearOfFields(const std::string& language) {
+  const CatalogueItem album{ItemKind::Album, "Arrival", "k1", 0};
+  for (const ItemKind kind : {ItemKind::Artist, ItemKind::Album, ItemKind::Track}) {
+    CatalogueItem item{kind, "Name", "k1", 0};
+    EditDlg dialog(item, kind == ItemKind::Artist ? nullptr : &album);
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    for (const auto& [label, field] : {std::pair{EditDlg::kUpperLabel, EditDlg::kUpperField}, std::pair{EditDlg::kLowerLabel, EditDlg::kLowerField}}) {
+      const QLabel* shown = dialog.ControlAs<QLabel>(label);
+      EXPECT_LE(shown->fontMetrics().size(Qt::TextShowMnemonic, shown->text()).width(), shown->contentsRect().width()) << language;
+      EXPECT_LT(shown->geometry().right(), dialog.Control(field)->x()) << language << ": " << shown->text().toStdString();
+    }
+  }
+  QWidget host;
+  std::map<int, QRect> at;
+  for (const auto& [entry, widget] : DialogBuilder(*FindDialogTemplate(DuplicateIds::kTemplate)).Build(&host).controls) at[entry->id] = widget->geometry();
+  EXPECT_EQ(at[DuplicateIds::kArtistText].left(), at[DuplicateIds::kTitleText].left()) << language;
+  for (const int field : {DuplicateIds::kArtistText, DuplicateIds::kTitleText}) EXPECT_NEAR(at[field].right(), at[DuplicateIds::kExplanation].right(), 1) << language;
+}
+
 TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLanguage) {
   ExpectUniqueMnemonics("English");
   const Layouts english = ExpectTextsFit("English");
@@ -108,6 +131,7 @@ TEST(Translation, MnemonicsAreUniqueAndTextsFitInEveryMenuAndDialogInEveryLangua
     ASSERT_TRUE(LoadCatalogueFile(folder.filePath(name))) << name.toStdString();
     ExpectUniqueMnemonics(name.toStdString());
     ExpectTextsFit(name.toStdString(), english);
+    ExpectLabelsClearOfFields(name.toStdString());
   }
   LoadCatalogueFile(QString());
 }

@@ -220,7 +220,7 @@ TEST_F(ReportOutputTest, ViewOpensTheFileAndSaysWhenItCannot) {
   dialog->SetShellOpener(ShellOpener(QString::fromStdString(none), 5s));
   Click(Dlg::kView);
   ExpectMessages({{"Failed to execute the \"open\" verb on my %s report.html\nCheck that you "
-                   "have a default assocation for this file type",
+                   "have a default association for this file type",
                    MessageIcon::Warning}});
 }
 
