@@ -1,13 +1,11 @@
 #include "core/catalogue/collection_index.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <vector>
 
 #include "core/catalogue/album_section.h"
 #include "core/catalogue/catalogue_texts.h"
 #include "core/catalogue/tree_item.h"
-#include "core/platform/code_page.h"
 #include "core/ini/ini_section.h"
 
 namespace lumo {
@@ -46,38 +44,23 @@ void CollectionIndex::Add(IniDocument::Position at, const IniSection& section) {
 // labels in the order they came. Labels compare equal only when their bytes
 // are, so duplicates end up side by side, the first of each in front.
 void CollectionIndex::Sort() {
-  if (!CollectionCodePage().IsWindows1252()) return SortByDecodedKeys();
-  std::sort(albums_.begin(), albums_.end(), [this](const Album& a, const Album& b) {
+  // Most comparisons are settled by the labels' first characters, folded
+  // once per album rather than at every comparison.
+  std::vector<std::pair<uint64_t, uint64_t>> prefixes;  // artist, title; by order
+  prefixes.reserve(albums_.size());
+  for (const Album& album : albums_) {
+    prefixes.emplace_back(TreeLabelPrefix({View(album.artist), {}}), TreeLabelPrefix({View(album.title), {}}));
+  }
+  std::sort(albums_.begin(), albums_.end(), [this, &prefixes](const Album& a, const Album& b) {
+    const auto& [artistA, titleA] = prefixes[a.order];
+    const auto& [artistB, titleB] = prefixes[b.order];
+    if (artistA != artistB) return artistA < artistB;
     const int artist = CompareTreeLabels(View(a.artist), View(b.artist));
+    if (artist != 0) return artist < 0;
+    if (titleA != titleB) return titleA < titleB;
     if (artist != 0) return artist < 0;
     const int title = CompareTreeLabels(View(a.title), View(b.title));
     return title != 0 ? title < 0 : a.order < b.order;
-  });
-}
-
-// The same order for another code page, each name decoded and folded once.
-void CollectionIndex::SortByDecodedKeys() {
-  struct Keys {
-    std::string_view artist;  // in `artistKeys`: an artist's albums share one
-    std::string title;
-  };
-  std::unordered_map<std::string_view, std::string> artistKeys;
-  std::vector<Keys> keys;
-  keys.reserve(albums_.size());
-  for (const Album& album : albums_) {
-    auto [artist, added] = artistKeys.try_emplace(View(album.artist));
-    if (added) artist->second = CollectionCodePage().FoldKey(View(album.artist));
-    keys.push_back({artist->second, CollectionCodePage().FoldKey(View(album.title))});
-  }
-  const auto order = [](std::string_view a, std::string_view b) { return a < b ? -1 : (b < a ? 1 : 0); };
-  std::sort(albums_.begin(), albums_.end(), [&](const Album& a, const Album& b) {
-    const Keys& ka = keys[a.order];
-    const Keys& kb = keys[b.order];
-    if (const int artist = order(ka.artist, kb.artist); artist != 0) return artist < 0;
-    if (const int artist = order(View(a.artist), View(b.artist)); artist != 0) return artist < 0;
-    if (const int title = order(ka.title, kb.title); title != 0) return title < 0;
-    if (const int title = order(View(a.title), View(b.title)); title != 0) return title < 0;
-    return a.order < b.order;
   });
 }
 

@@ -80,7 +80,6 @@ class CollectionIndex {
 
   void Add(IniDocument::Position at, const IniSection& section);
   void Sort();
-  void SortByDecodedKeys();
   void LeaveOutDuplicates(const DuplicateQuestion& leaveOut, const LeftOutNote& note);
   bool SameAlbum(const Album& a, const Album& b) const;
   Text Keep(std::string_view text);

@@ -36,47 +36,13 @@ struct SortKey {
   std::size_t row;
 };
 
-uint64_t FoldedPrefix(LabelView label) noexcept {
-  uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
-    const char c = i < label.size() ? lumo::FoldChar(label[i]) : '\0';
-    prefix = prefix << 8 | static_cast<unsigned char>(c);
-  }
-  return prefix;
-}
-
 std::string Joined(LabelView label) { return std::string(label.head).append(label.tail); }
-
-int CompareFolded(const std::string& a, const std::string& b) noexcept {
-  const int order = a.compare(b);
-  return order == 0 ? 0 : (order < 0 ? -1 : 1);
-}
-
-// The same order for a code page other than Windows-1252: each label
-// decoded and folded once, not at every comparison.
-std::vector<SortKey> SortedByDecodedKeys(const std::vector<std::unique_ptr<TreeItem>>& items, std::size_t first) {
-  std::vector<std::string> folded;
-  folded.reserve(items.size() - first);
-  std::vector<SortKey> keys;
-  keys.reserve(items.size() - first);
-  for (std::size_t row = first; row < items.size(); ++row) {
-    folded.push_back(CollectionCodePage().FoldKey(Joined(items[row]->LabelParts())));
-    keys.push_back({0, row});
-  }
-  std::stable_sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
-    const int order = CompareFolded(folded[a.row - first], folded[b.row - first]);
-    if (order != 0) return order < 0;
-    return CompareBytes(items[a.row]->LabelParts(), items[b.row]->LabelParts(), false) < 0;
-  });
-  return keys;
-}
 
 // The children from `first` on, in label order; equal labels keep their order.
 std::vector<SortKey> SortedKeys(const std::vector<std::unique_ptr<TreeItem>>& items, std::size_t first) {
-  if (!CollectionCodePage().IsWindows1252()) return SortedByDecodedKeys(items, first);
   std::vector<SortKey> keys;
   keys.reserve(items.size() - first);
-  for (std::size_t row = first; row < items.size(); ++row) keys.push_back({FoldedPrefix(items[row]->LabelParts()), row});
+  for (std::size_t row = first; row < items.size(); ++row) keys.push_back({TreeLabelPrefix(items[row]->LabelParts()), row});
   std::stable_sort(keys.begin(), keys.end(), [&items](const SortKey& a, const SortKey& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     return LabelLess(items[a.row], items[b.row]);
@@ -104,10 +70,28 @@ std::string_view TrackPrefix(int16_t trackIndex) noexcept {
   return prefix.data();
 }
 
+uint64_t TreeLabelPrefix(LabelView label) {
+  const CodePage& page = CollectionCodePage();
+  if (!page.IsWindows1252()) return page.FoldedPrefix(label.tail.empty() ? label.head : Joined(label));
+  uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    const char c = i < label.size() ? lumo::FoldChar(label[i]) : '\0';
+    prefix = prefix << 8 | static_cast<unsigned char>(c);
+  }
+  return prefix;
+}
+
 int CompareTreeLabels(LabelView a, LabelView b) noexcept {
   const CodePage& page = CollectionCodePage();
-  const int folded = page.IsWindows1252() ? CompareBytes(a, b, true)
-                                          : CompareFolded(page.FoldKey(Joined(a)), page.FoldKey(Joined(b)));
+  int folded = 0;
+  if (page.IsWindows1252()) {
+    folded = CompareBytes(a, b, true);
+  } else if (a.tail.empty() && b.tail.empty()) {
+    if (a.head == b.head) return 0;  // an artist's albums meet their artist again and again
+    folded = page.CompareFolded(a.head, b.head);
+  } else {
+    folded = page.CompareFolded(Joined(a), Joined(b));
+  }
   // Same letters in another case: a fixed byte order keeps the result total.
   return folded != 0 ? folded : CompareBytes(a, b, false);
 }

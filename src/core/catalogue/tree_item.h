@@ -30,6 +30,10 @@ int CompareTreeLabels(LabelView a, LabelView b) noexcept;
 inline int CompareTreeLabels(std::string_view a, std::string_view b) noexcept {
   return CompareTreeLabels(LabelView{a, {}}, LabelView{b, {}});
 }
+// A number that orders labels as CompareTreeLabels does, as far as their
+// first characters go: a smaller number means a smaller label; equal
+// numbers leave it to CompareTreeLabels.
+uint64_t TreeLabelPrefix(LabelView label);
 
 // Labels longer than this many characters are shown cut short: laying out
 // megabytes of text for one row would freeze the window. Records, edits,

@@ -109,6 +109,7 @@ class CharTable {
  public:
   static constexpr char32_t kLead = 0x110000;
   static constexpr char32_t kUndefined = 0x110001;
+  static constexpr char32_t kEnd = 0x110002;
 
   explicit CharTable(int number) : number_(number) {
     Converter& converter = ConverterFor(number);
@@ -129,6 +130,19 @@ class CharTable {
   template <typename Visit>
   bool ForEachFolded(std::string_view bytes, Visit&& visit) const {
     return Walk(bytes, [&visit](const Entry& entry) { visit(entry.folded); });
+  }
+
+  // The folded character at `at`, moving `at` past it; kUndefined for bytes
+  // that are none, kEnd at the end.
+  char32_t NextFolded(std::string_view bytes, std::size_t& at) const {
+    if (at == bytes.size()) return kEnd;
+    const auto byte = static_cast<unsigned char>(bytes[at++]);
+    const Entry* entry = &single_[byte];
+    if (entry->c == kLead) {
+      if (at == bytes.size()) return kUndefined;
+      entry = &Pair(byte, static_cast<unsigned char>(bytes[at++]));
+    }
+    return entry->c == kUndefined ? kUndefined : entry->folded;
   }
 
  private:
@@ -185,6 +199,19 @@ const CharTable& TableFor(int number) {
   while (kCodePages[at].number != number) ++at;
   std::call_once(made[at], [&] { tables[at] = std::make_unique<CharTable>(number); });
   return *tables[at];
+}
+
+// FoldedPrefix of a key made by FoldKey.
+uint64_t PrefixOfKey(std::string_view key) {
+  uint64_t prefix = 0;
+  std::size_t at = 0;
+  for (int n = 0; n < 3; ++n) {
+    UChar32 c = 0;
+    if (at < key.size()) U8_NEXT(reinterpret_cast<const uint8_t*>(key.data()), at, key.size(), c);
+    prefix = prefix << 21 | static_cast<uint64_t>(c < 0 ? 0x1FFFFF : c);
+    if (c < 0) return prefix << (21 * (2 - n));
+  }
+  return prefix;
 }
 
 }  // namespace
@@ -297,18 +324,61 @@ std::optional<std::string> CodePage::FromUtf8(std::string_view text) const {
 char32_t CodePage::Fold(char32_t c) noexcept { return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT)); }
 
 std::string CodePage::FoldKey(std::string_view bytes) const {
-  if (IsWindows1252()) return FoldCase(bytes);
   std::string key;
   key.reserve(bytes.size() * 2);
-  bool valid = TableFor(number_).ForEachFolded(bytes, [&key](char32_t c) { AppendCharUtf8(key, c); });
-  if (!valid) {
-    key.clear();
-    for (char32_t c : Decode(bytes)) AppendCharUtf8(key, Fold(c));
+  AppendFoldKey(key, bytes);
+  return key;
+}
+
+void CodePage::AppendFoldKey(std::string& out, std::string_view bytes) const {
+  if (IsWindows1252()) {
+    for (char c : bytes) out += FoldChar(c);
+    return;
   }
+  const std::size_t start = out.size();
+  if (TableFor(number_).ForEachFolded(bytes, [&out](char32_t c) { AppendCharUtf8(out, c); })) return;
+  out.resize(start);
+  for (char32_t c : Decode(bytes)) AppendCharUtf8(out, Fold(c));
   // 0xFF never occurs in UTF-8: names that differ only in undefined bytes
   // keep keys of their own.
-  if (!valid) key.append("\xFF").append(bytes);
-  return key;
+  out.append("\xFF").append(bytes);
+}
+
+int CodePage::CompareFolded(std::string_view a, std::string_view b) const {
+  const auto byKeys = [&] {
+    const int order = FoldKey(a).compare(FoldKey(b));
+    return order == 0 ? 0 : (order < 0 ? -1 : 1);
+  };
+  if (IsWindows1252()) return byKeys();
+  // Character by character up to the first difference, which decides as the
+  // keys' UTF-8 would: its byte order is code-point order.
+  const CharTable& table = TableFor(number_);
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (true) {
+    const char32_t ca = table.NextFolded(a, i);
+    const char32_t cb = table.NextFolded(b, j);
+    if (ca == CharTable::kUndefined || cb == CharTable::kUndefined) return byKeys();
+    if (ca == cb && ca == CharTable::kEnd) return 0;
+    if (ca == CharTable::kEnd || cb == CharTable::kEnd) return ca == CharTable::kEnd ? -1 : 1;
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+}
+
+// Three characters of 21 bits each, a name's end counting 0 (as U+0000,
+// which no name holds in practice). A name with undefined bytes takes its
+// prefix from its key, whose 0xFF marker sorts after every character.
+uint64_t CodePage::FoldedPrefix(std::string_view bytes) const {
+  const CharTable& table = TableFor(number_);
+  uint64_t prefix = 0;
+  std::size_t at = 0;
+  for (int n = 0; n < 3; ++n) {
+    const char32_t c = table.NextFolded(bytes, at);
+    if (c == CharTable::kUndefined) return PrefixOfKey(FoldKey(bytes));
+    if (c == CharTable::kEnd) return prefix << (21 * (3 - n));
+    prefix = prefix << 21 | c;
+  }
+  return prefix;
 }
 
 std::string CodePage::FoldKeyOfUtf8(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -58,6 +59,15 @@ class CodePage {
   // of the text after Unicode simple case folding, so that keys compare by
   // code point. Undefined bytes get keys of their own, never U+FFFD's.
   std::string FoldKey(std::string_view bytes) const;
+  // Appends the same key to `out`.
+  void AppendFoldKey(std::string& out, std::string_view bytes) const;
+  // Negative, zero or positive as the key of `a` comes before, equals or
+  // follows the key of `b`, without making the keys.
+  int CompareFolded(std::string_view a, std::string_view b) const;
+  // A number that orders names as their keys do, as far as their first
+  // characters go: a smaller number means a smaller key; equal numbers
+  // leave it to CompareFolded. (Other code pages only.)
+  uint64_t FoldedPrefix(std::string_view bytes) const;
 
   // The same for UTF-8 `text` typed by the user (other code pages only).
   static std::string FoldKeyOfUtf8(std::string_view text);

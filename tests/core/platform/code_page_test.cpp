@@ -71,10 +71,20 @@ TEST(CodePage, NamesCompareAsDecodedTextWithSimpleCaseFolding) {
       {932, "\x83\x41", "\x83\x61", false},                           // ア, ヂ: second bytes 'A' and 'a'
       {932, "\x82\x60", "\x82\x81", true},                            // Ａ, ａ: full-width letters fold
       {932, "\x85\x40", "\x85\x41", false},                           // undefined pairs keep keys of their own
+      {932, "\x83\x41\x85\x40", "\x83\x41", false},                   // ア and undefined bytes after it
+      {932, "\x83\x41\x85\x40", "\x83\x41\x83\x41", false},           // U+FFFD sorts after ア
+      {1251, "\xEA\xE8\xED\xEE", "\xCA\xE8\xED", false},              // кино after Кин
   };
   for (const Case& c : cases) {
     const CodePage page(c.codePage);
     EXPECT_EQ(page.FoldKey(c.a) == page.FoldKey(c.b), c.equal) << c.codePage << " " << Hex(c.a) << " " << Hex(c.b);
+    // Compared in place, in the order of the keys.
+    EXPECT_EQ(page.CompareFolded(c.a, c.b) == 0, c.equal);
+    EXPECT_EQ(page.CompareFolded(c.a, c.b) < 0, page.FoldKey(c.a) < page.FoldKey(c.b));
+    EXPECT_EQ(page.CompareFolded(c.b, c.a) < 0, page.FoldKey(c.b) < page.FoldKey(c.a));
+    if (!page.IsWindows1252() && page.FoldedPrefix(c.a) != page.FoldedPrefix(c.b)) {
+      EXPECT_EQ(page.FoldedPrefix(c.a) < page.FoldedPrefix(c.b), page.CompareFolded(c.a, c.b) < 0);
+    }
   }
   const std::string western = "Bj\xD6RK \x8A";
   EXPECT_EQ(CodePage().FoldKey(western), FoldCase(western));
