@@ -11,6 +11,7 @@
 #include "core/about/about_info.h"
 #include "core/about/about_texts.h"
 #include "core/platform/code_page.h"
+#include "core/catalogue/album_section.h"
 #include "core/catalogue/collection_index.h"
 #include "core/edit/collection_merge.h"
 #include "core/ini/ini_document.h"
@@ -29,7 +30,6 @@
 #include "core/report/report_target.h"
 #include "core/report/report_writing.h"
 #include "core/settings/settings.h"
-#include "gui/platform/translation.h"
 
 namespace lumo {
 
@@ -352,7 +352,7 @@ int PrintDuplicates(const lumo::IniDocument& document, std::ostream& out, ErrorL
   const auto line = [&](lumo::IniDocument::Position kept, lumo::IniDocument::Position leftOut) {
     const lumo::IniSection& copy = *document.SectionAt(leftOut);
     out << Utf8(document.SectionAt(kept)->Name()) << '\t' << Utf8(copy.Name()) << '\t'
-        << Utf8(copy.GetString("artist", "")) << '\t' << Utf8(copy.GetString("title", "<UNKNOWN>")) << '\n';
+        << Utf8(copy.GetString("artist", "")) << '\t' << Utf8(copy.GetString("title", lumo::kUnknownName)) << '\n';
   };
   const CollectionIndex albums(document, {}, {}, line);
   out << std::flush;

@@ -58,7 +58,6 @@ void CollectionIndex::Sort() {
     const int artist = CompareTreeLabels(View(a.artist), View(b.artist));
     if (artist != 0) return artist < 0;
     if (titleA != titleB) return titleA < titleB;
-    if (artist != 0) return artist < 0;
     const int title = CompareTreeLabels(View(a.title), View(b.title));
     return title != 0 ? title < 0 : a.order < b.order;
   });

@@ -9,7 +9,7 @@ namespace lumo {
 
 // What a walk over the collection meets, in the order the main window shows
 // a freshly loaded file: each artist, then that artist's albums, each album
-// followed by its tracks. Texts are the names as stored (Windows-1252) and
+// followed by its tracks. Texts are the names as stored (in the collection's code page) and
 // last for the call only.
 class CollectionVisitor {
  public:

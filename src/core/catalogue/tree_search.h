@@ -8,7 +8,7 @@ class TreeItem;
 
 // What Find looks for: a piece of a name, in the kinds of item chosen.
 struct FindOptions {
-  std::string text;  // Windows-1252
+  std::string text;  // in the collection's code page
   bool matchCase = false;
   bool artists = true;
   bool albums = true;

@@ -4,6 +4,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/catalogue/album_section.h"
 #include "core/ini/ini_document.h"
 #include "core/ini/ini_section.h"
 #include "core/platform/ini_syntax.h"
@@ -13,7 +14,6 @@
 namespace lumo {
 namespace {
 
-constexpr char kUnknown[] = "<UNKNOWN>";
 
 // The line end the loaded file uses: that of its first line, else CR LF as
 // the CD player wrote.
@@ -24,8 +24,8 @@ std::string_view LineEndOf(std::string_view text) {
 }
 
 KeptSection Conflict(const IniSection& our, const IniSection& their) {
-  return {our.GetName(), our.GetString("artist", kUnknown), our.GetString("title", kUnknown),
-          their.GetString("artist", kUnknown), their.GetString("title", kUnknown)};
+  return {our.GetName(), our.GetString("artist", kUnknownName), our.GetString("title", kUnknownName),
+          their.GetString("artist", kUnknownName), their.GetString("title", kUnknownName)};
 }
 
 }  // namespace

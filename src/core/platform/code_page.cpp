@@ -3,7 +3,6 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 #include <unicode/uchar.h>
-#include <unicode/ustring.h>
 #include <unicode/utf16.h>
 
 #include <unicode/utf8.h>
@@ -195,8 +194,7 @@ class CharTable {
 const CharTable& TableFor(int number) {
   static std::array<std::once_flag, kCodePages.size()> made;
   static std::array<std::unique_ptr<CharTable>, kCodePages.size()> tables;
-  std::size_t at = 0;
-  while (kCodePages[at].number != number) ++at;
+  const auto at = static_cast<std::size_t>(FindCodePage(number) - kCodePages.data());
   std::call_once(made[at], [&] { tables[at] = std::make_unique<CharTable>(number); });
   return *tables[at];
 }
@@ -295,7 +293,8 @@ void CodePage::AppendUtf8(std::string& out, std::string_view bytes) const {
   const std::size_t start = out.size();
   if (TableFor(number_).ForEach(bytes, [&out](char32_t c) { AppendCharUtf8(out, c); })) return;
   out.resize(start);
-  for (char32_t c : Decode(bytes)) AppendCharUtf8(out, c);
+  bool undefined = false;
+  for (char32_t c : CodePoints(DecodeUtf16(number_, bytes, undefined))) AppendCharUtf8(out, c);
 }
 
 std::string CodePage::ToUtf8(std::string_view bytes) const {
@@ -338,7 +337,8 @@ void CodePage::AppendFoldKey(std::string& out, std::string_view bytes) const {
   const std::size_t start = out.size();
   if (TableFor(number_).ForEachFolded(bytes, [&out](char32_t c) { AppendCharUtf8(out, c); })) return;
   out.resize(start);
-  for (char32_t c : Decode(bytes)) AppendCharUtf8(out, Fold(c));
+  bool undefined = false;
+  for (char32_t c : CodePoints(DecodeUtf16(number_, bytes, undefined))) AppendCharUtf8(out, Fold(c));
   // 0xFF never occurs in UTF-8: names that differ only in undefined bytes
   // keep keys of their own.
   out.append("\xFF").append(bytes);

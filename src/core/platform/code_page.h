@@ -59,10 +59,9 @@ class CodePage {
   // of the text after Unicode simple case folding, so that keys compare by
   // code point. Undefined bytes get keys of their own, never U+FFFD's.
   std::string FoldKey(std::string_view bytes) const;
-  // Appends the same key to `out`.
-  void AppendFoldKey(std::string& out, std::string_view bytes) const;
   // Negative, zero or positive as the key of `a` comes before, equals or
-  // follows the key of `b`, without making the keys.
+  // follows the key of `b`, without making the keys (for other code pages;
+  // Windows-1252 makes them).
   int CompareFolded(std::string_view a, std::string_view b) const;
   // A number that orders names as their keys do, as far as their first
   // characters go: a smaller number means a smaller key; equal numbers
@@ -82,6 +81,8 @@ class CodePage {
   static char32_t Fold(char32_t c) noexcept;
 
  private:
+  void AppendFoldKey(std::string& out, std::string_view bytes) const;
+
   int number_ = 1252;
 };
 

@@ -70,7 +70,10 @@ void EditBatch::Add(Edit::Kind kind, std::string_view section, std::string_view 
   }
   const std::size_t size = section.size() + key.size() + value.size();
   if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < size) {
-    blocks_.emplace_back().reserve(std::max(size, kBlockBytes));
+    // A one-name rename takes what it needs; a large batch's blocks double
+    // up to kBlockBytes.
+    const std::size_t room = blocks_.empty() ? size : std::min(kBlockBytes, 2 * blocks_.back().capacity());
+    blocks_.emplace_back().reserve(std::max(size, room));
   }
   std::string& block = blocks_.back();
   entries_.push_back({static_cast<uint32_t>(blocks_.size() - 1), static_cast<uint32_t>(block.size()),

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The Windows-1252 code page, in which the core keeps its texts, where it
-// meets Unicode. The code page's table lives here and nowhere else.
+// The Windows-1252 code page where it meets Unicode: the default code page
+// of collections (see code_page.h) and the one of older settings. Its table
+// lives here and nowhere else.
 namespace lumo::cp1252 {
 
 // The character a byte stands for. Every byte has one: the five bytes the

@@ -13,7 +13,7 @@ class TreeItem;
 
 // Walking the collection for a report or a listing: each artist, then that
 // artist's albums, each album followed by its tracks (CollectionWalk);
-// texts are the records' Windows-1252 names.
+// texts are the records' names, in the collection's code page.
 
 // A report's title when none is given.
 inline constexpr char kDefaultReportTitle[] = "Output";

@@ -32,7 +32,7 @@ void WriteTreeReport(const TreeItem& root, const ReportOrder& order);
 void WriteCollectionReport(const CollectionWalk& walk, const ReportOrder& order);
 
 // What the writer of the format says of `error`, thrown by WriteTreeReport,
-// naming the file as `shownName` (Windows-1252): for CSV "Unable to open
+// naming the file as `shownName` (UTF-8): for CSV "Unable to open
 // ... for writing." or "Error writing to ...", each followed by the cause's
 // text; for HTML the cause's text of a failed write. Empty for an HTML
 // report that could not begin, which has no words of its own. May span lines.

@@ -19,7 +19,7 @@ namespace lumo {
 // OK stores the accepted name in the edited record's `text` and ends with
 // kIdOk; nothing else is changed, no file written. Trailing blanks are
 // dropped (cdplayer.ini cannot keep them); a name with a line break, NUL or
-// Ctrl-Z, or a character outside Windows-1252, is refused with a message and
+// Ctrl-Z, or a character outside the collection's code page, is refused with a message and
 // the dialog stays open. Editing an album, a changed artist is put back
 // without a word and the dialog stays open. Cancel stores nothing.
 class EditDlg : public lumo::LumoDialog, public lumo::EditIds {

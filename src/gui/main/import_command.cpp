@@ -1,5 +1,7 @@
 #include "gui/main/import_command.h"
 
+#include <QString>
+
 #include <cstddef>
 #include <optional>
 
@@ -7,6 +9,7 @@
 #include "core/collection/collection_finder.h"
 #include "core/edit/collection_merge.h"
 #include "core/ini/ini_document.h"
+#include "core/platform/code_page.h"
 #include "core/platform/message_box.h"
 #include "gui/edit/tree_context_menu.h"
 #include "gui/main/file_choice.h"
@@ -25,18 +28,26 @@ constexpr std::size_t kListedKeys = 15;
 
 std::string Text(int id) { return StringText(id); }
 
-// `text` with its "%1" (and "%2") replaced.
+// `text` with its "%1" (and "%2") replaced in one pass, so that a "%2" in
+// the path stays as it is.
 std::string Filled(const std::string& text, const std::string& first, const std::string& second = {}) {
-  return FillIn(FillIn(text, "%1", first), "%2", second);
+  const QString pattern = QString::fromStdString(text);
+  const QString value = QString::fromStdString(first);
+  return (second.empty() ? pattern.arg(value) : pattern.arg(value, QString::fromStdString(second))).toStdString();
+}
+
+// One kept section's names, as the message shows them.
+std::string KeptLine(const KeptSection& kept) {
+  const CodePage& page = CollectionCodePage();
+  return page.ToUtf8(kept.cdKey) + ": " + page.ToUtf8(kept.ourArtist) + " - " + page.ToUtf8(kept.ourTitle) + "  (" +
+         page.ToUtf8(kept.theirArtist) + " - " + page.ToUtf8(kept.theirTitle) + ")";
 }
 
 std::string KeptLines(const MergePlan& plan) {
   if (plan.kept.empty()) return {};
   std::string lines = "\n\n" + Text(MainWindowIds::kTextImportKept);
   for (std::size_t i = 0; i < plan.kept.size() && i < kListedKeys; ++i) {
-    const KeptSection& kept = plan.kept[i];
-    lines += "\n" + kept.cdKey + ": " + kept.ourArtist + " - " + kept.ourTitle + "  (" + kept.theirArtist + " - " +
-             kept.theirTitle + ")";
+    lines += "\n" + KeptLine(plan.kept[i]);
   }
   if (plan.kept.size() > kListedKeys) {
     lines += "\n" + Filled(Text(MainWindowIds::kTextImportMore), std::to_string(plan.kept.size() - kListedKeys));

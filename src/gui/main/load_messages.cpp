@@ -1,5 +1,7 @@
 #include "gui/main/load_messages.h"
 
+#include <QString>
+
 #include "core/platform/message_box.h"
 #include "core/platform/message_id.h"
 #include "gui/platform/message_text.h"
@@ -10,13 +12,12 @@ namespace lumo {
 namespace {
 
 // A path of thousands of characters would make a box wider than any
-// screen: its middle gives way to "...". The text is Windows-1252, a byte
-// a character.
+// screen: its middle gives way to "...", counted in characters.
 std::string ShownPath(const std::string& path) {
-  constexpr std::size_t kKept = 120;
-  std::string shown = PathForMessage(path);
-  if (shown.size() > 3 * kKept) shown = shown.substr(0, kKept) + "..." + shown.substr(shown.size() - kKept);
-  return shown;
+  constexpr qsizetype kKept = 120;
+  const QString shown = PathToText(path);
+  if (shown.size() <= 3 * kKept) return shown.toStdString();
+  return (shown.left(kKept) + QStringLiteral("...") + shown.right(kKept)).toStdString();
 }
 
 // A file that size cannot be a CD player's notes, and would not fit in memory.

@@ -35,7 +35,7 @@ class DataExchange {
   // message naming the character set.
   void Text(int id, std::string& bytes, const CodePage& page);
   // The text of an edit or combo box that holds a path: the file-system
-  // name (see platform/path_text.h), not Windows-1252 text. Saving a name
+  // name (see platform/path_text.h), not text of a code page. Saving a name
   // the local encoding cannot hold fails with a message.
   void Path(int id, std::string& path);
   // The check state of a check box or radio button: 0 off, 1 on, 2 partly.
@@ -50,7 +50,7 @@ class DataExchange {
   // The same for a path, counting its characters rather than its bytes.
   void MaxPathChars(int id, const std::string& path, int maxChars);
 
-  // Shows `message` (Windows-1252) with the warning icon, focuses the control
+  // Shows `message` (UTF-8) with the warning icon, focuses the control
   // and marks the run failed.
   void Fail(int id, const std::string& message);
 

@@ -29,7 +29,10 @@ std::optional<std::string> ToWindows1252(const QString& text) {
 
 namespace lumo {
 
-QString FromName(const std::string& bytes) { return QString::fromStdString(CollectionCodePage().ToUtf8(bytes)); }
+QString FromName(const std::string& bytes) {
+  const CodePage& page = CollectionCodePage();
+  return page.IsWindows1252() ? FromWindows1252(bytes) : QString::fromStdString(page.ToUtf8(bytes));
+}
 
 std::optional<std::string> ToName(const QString& text) { return CollectionCodePage().FromUtf8(text.toStdString()); }
 

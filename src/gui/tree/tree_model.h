@@ -13,7 +13,7 @@
 namespace lumo {
 
 // A one-column, read-only item model over a tree of TreeItems. Labels are
-// Windows-1252 bytes, shown as Unicode. An index's internal pointer is its
+// bytes in the collection's code page, shown as Unicode. An index's internal pointer is its
 // TreeItem, so a TreeItem* found from an index stays valid until the item is
 // removed through this model.
 //
